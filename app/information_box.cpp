@@ -1,0 +1,20 @@
+#include "app/information_box.h"
+
+#include "app/app_state.h"
+
+namespace qbx {
+namespace {
+constexpr int kOemInformationString = 11450;
+constexpr int kStandardInformationString = 11451;
+} // namespace
+
+CInformationBox::CInformationBox(CUiContext& context, QWidget* parent)
+    : CDialog(context, kInformationTemplate, parent) {}
+
+bool CInformationBox::OnInitDialog() {
+    SetItemText(kInformationText,
+                String(AppState().edition == 2 ? kOemInformationString : kStandardInformationString));
+    return true;
+}
+
+} // namespace qbx

@@ -1,0 +1,58 @@
+#include "app/language_module.h"
+
+#include "platform/executable_path.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace qbx {
+
+std::string ModuleFileName(int language) {
+    switch (language) {
+    case 1: return "QbxENU.dll";
+    case 2: return "QbxITA.dll";
+    default: return "QbxDEU.dll";
+    }
+}
+
+CLanguageModule::~CLanguageModule() { Free(); }
+
+bool CLanguageModule::Load(const std::string& path, bool install, std::string* reason) {
+    Free();
+    if (!module.Load(path, reason)) return false;
+    std::string base = FileNameOf(path);
+    if (base.size() > 4 && base.compare(base.size() - 4, 4, ".dll") == 0) base.resize(base.size() - 4);
+    root = ":/" + QString::fromStdString(base);
+    translator = std::make_unique<QTranslator>();
+    if (!translator->load(root + "/strings.qm")) {
+        if (reason) *reason = "no string table in " + path;
+        Free();
+        return false;
+    }
+    if (install && QCoreApplication::instance()) installed = QCoreApplication::installTranslator(translator.get());
+    return true;
+}
+
+void CLanguageModule::Free() {
+    // The translator reads the module's memory: it goes before the module.
+    if (translator && installed) QCoreApplication::removeTranslator(translator.get());
+    installed = false;
+    translator.reset();
+    module.Free();
+    root.clear();
+}
+
+QString CLanguageModule::String(int id) const {
+    if (!translator) return {};
+    return translator->translate("", QByteArray::number(id).constData());
+}
+
+QString CLanguageModule::Translate(const char* context, const char* source) const {
+    return translator ? translator->translate(context, source) : QString();
+}
+
+QString CLanguageModule::TemplatePath(int templateId) const { return root + "/dialogs/" + QString::number(templateId) + ".ui"; }
+
+QString CLanguageModule::IconPath() const { return root + "/icon128.png"; }
+
+} // namespace qbx

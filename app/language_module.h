@@ -1,0 +1,48 @@
+#pragma once
+#include "platform/module.h"
+
+#include <QString>
+#include <QTranslator>
+#include <memory>
+#include <string>
+
+namespace qbx {
+
+// File name of the language module for a settings language (0 German,
+// 1 English, 2 Italian; anything else German).
+std::string ModuleFileName(int language);
+
+// A loaded language module: the source of every dialog template, string and
+// the icon for the whole run. Its embedded resources live under ":/<base>/",
+// where <base> is the file name without ".dll".
+class CLanguageModule {
+public:
+    CLanguageModule() = default;
+    CLanguageModule(const CLanguageModule&) = delete;
+    CLanguageModule& operator=(const CLanguageModule&) = delete;
+    ~CLanguageModule();
+
+    // Loads the module and its string table. `install` makes its texts the
+    // translations of the running application, which dialog templates use.
+    bool Load(const std::string& path, bool install = true, std::string* reason = nullptr);
+    void Free();
+    bool IsLoaded() const { return module.IsLoaded(); }
+
+    // The text of a string identifier; empty when the table has none.
+    QString String(int id) const;
+    std::string StringUtf8(int id) const { return String(id).toStdString(); }
+    // A dialog template's text as this module translates it; empty when it does not.
+    QString Translate(const char* context, const char* source) const;
+
+    QString TemplatePath(int templateId) const;
+    QString IconPath() const;
+    const QString& ResourceRoot() const { return root; }
+
+private:
+    CModule module;
+    std::unique_ptr<QTranslator> translator;
+    bool installed = false;
+    QString root;
+};
+
+} // namespace qbx

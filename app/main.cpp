@@ -1,0 +1,15 @@
+#include "app/startup.h"
+#include "app/startup_messages.h"
+#include "ui/qt_user_interface.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(qbx::kApplicationTitle);
+    qbx::CQtUserInterface ui;
+    qbx::CQuillboxApp app(ui);
+    qbx::StartupResult result = app.InitInstance();
+    app.ExitInstance();
+    return result == qbx::StartupResult::Ran ? 0 : 1;
+}

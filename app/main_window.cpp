@@ -1,0 +1,73 @@
+#include "app/main_window.h"
+
+#include "app/about_box.h"
+#include "app/app_state.h"
+#include "app/information_box.h"
+#include "app/language_module.h"
+#include "app/settings_store.h"
+#include "platform/program_folder.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <unistd.h>
+
+namespace qbx {
+namespace {
+constexpr int kFirstFunctionButton = 1003;
+constexpr int kLastFunctionButton = 1010;
+QPointer<QWidget> mainWindowHandle;
+} // namespace
+
+QWidget* MainWindowHandle() { return mainWindowHandle.data(); }
+
+CMainWindow::CMainWindow(CUiContext& context) : CDialog(context, kMainWindowTemplate) {}
+
+bool CMainWindow::OnInitDialog() {
+    AddSystemMenu();
+    QIcon icon(Context().module.IconPath());
+    setWindowIcon(icon);
+    // Folder dialogs elsewhere may have moved the current directory away.
+    [[maybe_unused]] int changed = chdir(ProgramFolder().c_str());
+    AppState().edition = ReadEdition();
+    for (int button = kFirstFunctionButton; button <= kLastFunctionButton; ++button) {
+        EnableItem(button, HasFunction(button));
+        OnCommand(button, [this, button] { RunFunction(button); });
+    }
+    return true;
+}
+
+void CMainWindow::AddSystemMenu() {
+    auto* bar = new QMenuBar(this);
+    systemMenu = bar->addMenu(windowTitle());
+    QString about = String(101);
+    if (!about.isEmpty()) {
+        systemMenu->addSeparator();
+        QAction* action = systemMenu->addAction(about, this, [this] { OnSysCommand(kSysCommandAbout); });
+        action->setData(kSysCommandAbout);
+    }
+    QAction* info = systemMenu->addAction(String(102), this, [this] { OnSysCommand(kSysCommandInformation); });
+    info->setData(kSysCommandInformation);
+    layout()->setMenuBar(bar);
+}
+
+void CMainWindow::OnSysCommand(int command) {
+    if (command == kSysCommandAbout) {
+        CAboutBox about(Context(), this);
+        about.DoModal();
+    } else if (command == kSysCommandInformation) {
+        CInformationBox info(Context(), this);
+        info.DoModal();
+    }
+}
+
+bool CMainWindow::HasFunction(int /*button*/) { return false; }
+
+void CMainWindow::RunFunction(int button) {
+    if (button >= 1003 && button <= 1006) mainWindowHandle = this;
+}
+
+} // namespace qbx

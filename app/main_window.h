@@ -1,0 +1,36 @@
+#pragma once
+#include "ui/dialog.h"
+
+class QMenu;
+
+namespace qbx {
+
+constexpr int kMainWindowTemplate = 102;
+constexpr int kSysCommandAbout = 0x0010;
+constexpr int kSysCommandInformation = 0x0110;
+
+// The window the device functions repaint while they block the interface
+// thread; set just before the dialogs of buttons 1003 to 1006 run.
+QWidget* MainWindowHandle();
+
+// One button per function of the program; closing it ends the program.
+class CMainWindow : public CDialog {
+public:
+    explicit CMainWindow(CUiContext& context);
+
+    // The entries of the window menu (the system menu of other desktops).
+    QMenu* SystemMenu() const { return systemMenu; }
+    void OnSysCommand(int command);
+
+protected:
+    bool OnInitDialog() override;
+
+private:
+    void AddSystemMenu();
+    void RunFunction(int button);
+    static bool HasFunction(int button);
+
+    QMenu* systemMenu = nullptr;
+};
+
+} // namespace qbx

@@ -1,0 +1,103 @@
+#include "app/message_format.h"
+
+#include <cctype>
+#include <cstdio>
+
+namespace qbx {
+namespace {
+
+struct Spec {
+    std::string flags;
+    std::string width;
+    std::string precision;
+    char conversion = 0;
+    size_t end = 0; // index after the conversion letter
+};
+
+// Parses the placeholder that starts at format[start] == '%'.
+bool ParseSpec(const std::string& format, size_t start, Spec& spec) {
+    size_t p = start + 1;
+    while (p < format.size() && std::string("-+ #0").find(format[p]) != std::string::npos) spec.flags += format[p++];
+    while (p < format.size() && isdigit(static_cast<unsigned char>(format[p]))) spec.width += format[p++];
+    if (p < format.size() && format[p] == '.') {
+        spec.precision = ".";
+        ++p;
+        while (p < format.size() && isdigit(static_cast<unsigned char>(format[p]))) spec.precision += format[p++];
+    }
+    while (p < format.size() && (format[p] == 'l' || format[p] == 'h')) ++p; // length modifiers are irrelevant here
+    if (p >= format.size()) return false;
+    spec.conversion = format[p];
+    spec.end = p + 1;
+    return std::string("diuxXcs%").find(spec.conversion) != std::string::npos;
+}
+
+std::string Convert(const Spec& spec, const MessageArg* arg) {
+    std::string pattern = "%" + spec.flags + spec.width + spec.precision;
+    char buffer[512];
+    if (spec.conversion == 's') {
+        if (!arg || !std::holds_alternative<std::string>(*arg)) return "?";
+        const std::string& text = std::get<std::string>(*arg);
+        if (spec.width.empty() && spec.precision.empty()) return text;
+        std::snprintf(buffer, sizeof buffer, (pattern + "s").c_str(), text.c_str());
+        return buffer;
+    }
+    if (!arg || !std::holds_alternative<long long>(*arg)) return "?";
+    long long value = std::get<long long>(*arg);
+    switch (spec.conversion) {
+    case 'c': return std::string(1, static_cast<char>(value));
+    case 'd':
+    case 'i': std::snprintf(buffer, sizeof buffer, (pattern + "lld").c_str(), value); break;
+    default: // u, x, X act on the 32-bit value as printf does for an int
+        std::snprintf(buffer, sizeof buffer, (pattern + "ll" + spec.conversion).c_str(),
+                      static_cast<unsigned long long>(static_cast<unsigned int>(value)));
+    }
+    return buffer;
+}
+
+} // namespace
+
+std::string FormatMessage(const std::string& format, const std::vector<MessageArg>& args) {
+    std::string out;
+    size_t next = 0;
+    for (size_t i = 0; i < format.size();) {
+        if (format[i] != '%') {
+            out += format[i++];
+            continue;
+        }
+        Spec spec;
+        if (!ParseSpec(format, i, spec)) {
+            out += format[i++];
+            continue;
+        }
+        if (spec.conversion == '%') {
+            out += '%';
+        } else {
+            out += Convert(spec, next < args.size() ? &args[next] : nullptr);
+            ++next;
+        }
+        i = spec.end;
+    }
+    return out;
+}
+
+std::string PlaceholderSignature(const std::string& format) {
+    std::string signature;
+    for (size_t i = 0; i < format.size();) {
+        Spec spec;
+        if (format[i] == '%' && ParseSpec(format, i, spec)) {
+            if (spec.conversion != '%') signature += (spec.conversion == 'i' || spec.conversion == 'u') ? 'd' : spec.conversion;
+            i = spec.end;
+        } else {
+            ++i;
+        }
+    }
+    return signature;
+}
+
+std::string MessageCaption(int group, int number) {
+    char caption[64];
+    std::snprintf(caption, sizeof caption, "Quillbox-Message %d.%03d", group, number);
+    return caption;
+}
+
+} // namespace qbx

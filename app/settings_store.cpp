@@ -1,0 +1,82 @@
+#include "app/settings_store.h"
+
+#include "app/text_scanner.h"
+#include "platform/program_folder.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace qbx {
+namespace {
+
+constexpr size_t kAddressWidth = 255; // the 256-byte buffer of the file reader
+
+bool ReadWholeFile(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    text = buffer.str();
+    return true;
+}
+
+} // namespace
+
+void CSettings::Reset() {
+    interfaceIndex = 0;
+    language = 0;
+    ipAddress = kDefaultIpAddress;
+    port = kDefaultPort;
+}
+
+bool CSettings::Load() { return Load(ProgramFolder()); }
+
+bool CSettings::Load(const std::string& folder) {
+    Reset();
+    std::string text;
+    if (!ReadWholeFile(folder + "/" + kSettingsFileName, text)) return false;
+    Parse(text);
+    return true;
+}
+
+void CSettings::Parse(const std::string& text) {
+    Reset();
+    CTextScanner in(text);
+    long long value = 0;
+    if (in.ScanInt(value)) interfaceIndex = static_cast<std::uint8_t>(value);
+    if (in.ScanInt(value)) language = static_cast<std::uint8_t>(value);
+    std::string word;
+    if (in.ScanWord(word, kAddressWidth) && !word.empty()) ipAddress = word;
+    in.SkipSpace();
+    if (in.ScanInt(value)) port = static_cast<std::uint16_t>(value);
+}
+
+std::string CSettings::Serialize() {
+    if (ipAddress.empty()) ipAddress = kDefaultIpAddress;
+    return std::to_string(interfaceIndex) + "\n" + std::to_string(language) + "\n" + ipAddress + "\n" +
+           std::to_string(port) + "\n";
+}
+
+bool CSettings::Save() { return Save(ProgramFolder()); }
+
+bool CSettings::Save(const std::string& folder) {
+    std::string text = Serialize();
+    std::FILE* file = std::fopen((folder + "/" + kSettingsFileName).c_str(), "wb");
+    if (!file) return false;
+    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    ok = std::fclose(file) == 0 && ok;
+    return ok;
+}
+
+int ReadEdition() { return ReadEdition(ProgramFolder()); }
+
+int ReadEdition(const std::string& folder) {
+    std::string text;
+    if (!ReadWholeFile(folder + "/" + kCustomerFileName, text)) return 1;
+    CTextScanner in(text);
+    long long digit = 0;
+    return in.ScanInt(digit, 1) && digit == 2 ? 2 : 1;
+}
+
+} // namespace qbx

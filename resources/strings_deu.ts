@@ -1,0 +1,563 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name></name>
+    <message>
+        <source>101</source>
+        <translation>Über Quillbox...</translation>
+    </message>
+    <message>
+        <source>102</source>
+        <translation>Informationen...</translation>
+    </message>
+    <message>
+        <source>103</source>
+        <translation>Die Netzwerk-Socket-Bibliothek konnte nicht initialisiert werden.
+Quillbox kann nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>11001</source>
+        <translation>Die Einstellungsdatei qbx_man.ini kann nicht gelesen werden.
+Bitte öffnen Sie die Einstellungen, wählen Sie die Schnittstelle und speichern Sie mit OK.</translation>
+    </message>
+    <message>
+        <source>11002</source>
+        <translation>Die Schnittstelle ist nicht verfügbar.
+Serielle Schnittstelle: Der Anschluss ist an diesem PC nicht vorhanden.
+TCP/IP: Der Bootloader ist unter dieser Adresse nicht erreichbar (Zeitüberschreitung oder Host nicht erreichbar).</translation>
+    </message>
+    <message>
+        <source>11003</source>
+        <translation>Der Zugriff auf die Schnittstelle wurde verweigert.
+Serielle Schnittstelle: Der Anschluss wird von einem anderen Programm belegt.
+TCP/IP: Der Bootloader hat die Verbindung abgelehnt (bitte die Portnummer prüfen).</translation>
+    </message>
+    <message>
+        <source>11004</source>
+        <translation>Die Schnittstelle kann nicht geöffnet werden (Systemfehler %d).</translation>
+    </message>
+    <message>
+        <source>11005</source>
+        <translation>Die Schnittstelleneinstellung ist ungültig.
+Bitte wählen Sie in den Einstellungen eine serielle Schnittstelle (COM1 bis COM6) oder TCP/IP.</translation>
+    </message>
+    <message>
+        <source>11006</source>
+        <translation>Der Bootloader befindet sich nicht im Übertragungsmodus (0xC0).
+Soll der Bootloader jetzt in den Übertragungsmodus umgeschaltet werden?</translation>
+    </message>
+    <message>
+        <source>11007</source>
+        <translation>Der Bootloader antwortet nicht oder nur unvollständig.
+Bitte prüfen Sie das Kabel, die Spannungsversorgung des Bootloaders und die Schnittstelleneinstellung.</translation>
+    </message>
+    <message>
+        <source>11008</source>
+        <translation>Der Bootloader hat die Umschaltung des Betriebsmodus abgelehnt.</translation>
+    </message>
+    <message>
+        <source>11009</source>
+        <translation>Der Bootloader befindet sich im Betriebsmodus 0x80, nicht im Übertragungsmodus (0xC0).
+In diesem Modus sind keine Datenübertragungen möglich.</translation>
+    </message>
+    <message>
+        <source>11010</source>
+        <translation>Der Bootloader befindet sich in einem unbekannten Betriebsmodus, nicht im Übertragungsmodus (0xC0).</translation>
+    </message>
+    <message>
+        <source>11011</source>
+        <translation>Der Bootloader antwortet nicht auf die Abfrage seines Betriebsmodus.</translation>
+    </message>
+    <message>
+        <source>11012</source>
+        <translation>Die Kommunikation mit dem Bootloader ist fehlgeschlagen.
+Bitte prüfen Sie die Verbindung und die Spannungsversorgung des Bootloaders und versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>11013</source>
+        <translation>Das angeschlossene Gerät (Typ 0x%02X) ist kein unterstützter Bootloader.</translation>
+    </message>
+    <message>
+        <source>11014</source>
+        <translation>Die Firmware-Version %s des Bootloaders ist für dieses Programm zu alt.
+Erforderlich: Version 2.6 oder neuer für serielle Bootloader, 1.28 oder neuer für die LINKBOX.
+Bitte aktualisieren Sie die Bootloader-Firmware.</translation>
+    </message>
+    <message>
+        <source>11015</source>
+        <translation>Die Daten konnten nicht vollständig an den Bootloader gesendet werden.</translation>
+    </message>
+    <message>
+        <source>11016</source>
+        <translation>Das Senden der Daten an den Bootloader ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>11017</source>
+        <translation>Der Bootloader hat die gesendeten Daten nicht quittiert (keine Antwort).</translation>
+    </message>
+    <message>
+        <source>11018</source>
+        <translation>Übertragungsfehler: Die Daten wurden wiederholt fehlerhaft empfangen (Prüfsummen- oder Quittungsfehler).
+Bitte prüfen Sie Kabel und Verbindung.</translation>
+    </message>
+    <message>
+        <source>11019</source>
+        <translation>Die vom Bootloader empfangenen Daten sind unvollständig (Prüfsumme fehlt).</translation>
+    </message>
+    <message>
+        <source>11020</source>
+        <translation>Die Quittung konnte nicht an den Bootloader gesendet werden.</translation>
+    </message>
+    <message>
+        <source>11021</source>
+        <translation>Der Bootloader hat die Anforderung abgelehnt.</translation>
+    </message>
+    <message>
+        <source>11022</source>
+        <translation>Der Bootloader meldet Fehler %d.
+Die Übertragung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>11023</source>
+        <translation>Der Bootloader meldet einen unbekannten Fehler.
+Die Übertragung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>11024</source>
+        <translation>Unerwartete Antwort des Bootloaders.
+Die Übertragung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>11025</source>
+        <translation>Die Datei %s kann nicht gespeichert werden.
+Bitte prüfen Sie, ob der Ordner existiert und beschreibbar ist.</translation>
+    </message>
+    <message>
+        <source>11026</source>
+        <translation>Funktionsdatendateien müssen die Endung .dat haben.
+Bitte wählen Sie für diesen Speicherplatz einen anderen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>11027</source>
+        <translation>Die Datei ist keine Funktionsdatendatei.</translation>
+    </message>
+    <message>
+        <source>11030</source>
+        <translation>Die Datei %s ist für Speicherplatz %d und für Speicherplatz %d gewählt.
+Bitte wählen Sie für jeden Speicherplatz eine eigene Datei.</translation>
+    </message>
+    <message>
+        <source>11031</source>
+        <translation>Die Datei kann nicht geöffnet werden.
+Bitte prüfen Sie, ob sie existiert und lesbar ist.</translation>
+    </message>
+    <message>
+        <source>11032</source>
+        <translation>Die Datei kann nicht geschrieben werden.
+Bitte prüfen Sie, ob der Ordner existiert und beschreibbar ist.</translation>
+    </message>
+    <message>
+        <source>11033</source>
+        <translation>Die Datei ist keine Bootloader-Firmwaredatei (unbekannte Dateikennung).</translation>
+    </message>
+    <message>
+        <source>11036</source>
+        <translation>Bitte wählen Sie eine Begrüßungsseiten-Datei oder kreuzen Sie die Standard-Begrüßungsseite an.</translation>
+    </message>
+    <message>
+        <source>11037</source>
+        <translation>Bitte wählen Sie eine Programmdatei.</translation>
+    </message>
+    <message>
+        <source>11038</source>
+        <translation>Begrüßungsseiten-Dateien müssen die Endung .bgs haben.</translation>
+    </message>
+    <message>
+        <source>11039</source>
+        <translation>Programmdateien müssen die Endung .prg haben.</translation>
+    </message>
+    <message>
+        <source>11040</source>
+        <translation>Bootloader-Firmwaredateien müssen die Endung .frm haben.</translation>
+    </message>
+    <message>
+        <source>11041</source>
+        <translation>Die Datei ist keine gültige Programmdatei (unbekannte Dateikennung oder fehlerhafter Dateikopf).</translation>
+    </message>
+    <message>
+        <source>11042</source>
+        <translation>Der Bootloader befindet sich im Übertragungsmodus (0xC0) und ist für Datenübertragungen bereit.</translation>
+    </message>
+    <message>
+        <source>11043</source>
+        <translation>Die Datei %s für Speicherplatz %d existiert bereits.
+Möchten Sie sie überschreiben?</translation>
+    </message>
+    <message>
+        <source>11044</source>
+        <translation>Die Datei %s kann nicht geöffnet werden oder ihr Inhalt ist ungültig.</translation>
+    </message>
+    <message>
+        <source>11045</source>
+        <translation>Die Datei %s existiert bereits.
+Möchten Sie sie überschreiben?</translation>
+    </message>
+    <message>
+        <source>11046</source>
+        <translation>Der Bootloader meldet keine Firmware-Version (Update-Zustand).
+Seine Einstellungen können nicht gelesen werden. Bitte aktualisieren Sie zuerst die Bootloader-Firmware.</translation>
+    </message>
+    <message>
+        <source>11047</source>
+        <translation>Die Firmwaredatei passt nicht zum angeschlossenen Bootloader.
+Bitte wählen Sie eine Firmwaredatei für diese Bootloader-Art (serieller Bootloader oder LINKBOX).</translation>
+    </message>
+    <message>
+        <source>11048</source>
+        <translation>Es können nur HTML-Seiten (.html) und GIF-Bilder (.gif) übertragen werden.</translation>
+    </message>
+    <message>
+        <source>11049</source>
+        <translation>Die Datei ist zu groß.
+Eine Webseite oder ein Bild darf höchstens %d Bytes groß sein.</translation>
+    </message>
+    <message>
+        <source>11050</source>
+        <translation>Der angeschlossene Bootloader ist keine LINKBOX.
+Webseiten können nur in einen LINKBOX-Netzwerk-Bootloader übertragen werden.</translation>
+    </message>
+    <message>
+        <source>11051</source>
+        <translation>Die Datei ist keine gültige Funktionsdatendatei für diese Funktion (beschädigte Datei oder falscher Gerätetyp).</translation>
+    </message>
+    <message>
+        <source>11052</source>
+        <translation>Der Speicherplatz im Bootloader konnte nicht geleert werden.</translation>
+    </message>
+    <message>
+        <source>11053</source>
+        <translation>Das Datenformat wird nicht unterstützt (unbekannter Datenkopf oder unbekannte Dateiformat-Version).</translation>
+    </message>
+    <message>
+        <source>11054</source>
+        <translation>Der angeschlossene Bootloader ist keine LINKBOX.
+Bootloader-Daten können nur aus einem LINKBOX-Netzwerk-Bootloader gelesen oder in ihn geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>11400</source>
+        <translation>Die seriellen Schnittstellen COM1 bis COM6 werden nach einem ORMAND-Bootloader durchsucht.</translation>
+    </message>
+    <message>
+        <source>11401</source>
+        <translation>N.A. = nicht verfügbar (Anschluss fehlt bzw. keine Verbindung)</translation>
+    </message>
+    <message>
+        <source>11402</source>
+        <translation>C.N.A. = kein Zugriff (Anschluss belegt bzw. Verbindung abgelehnt); E.N. = Fehler mit Systemfehlernummer</translation>
+    </message>
+    <message>
+        <source>11403</source>
+        <translation>O.K. = Schnittstelle frei, aber kein ORMAND-Bootloader hat geantwortet</translation>
+    </message>
+    <message>
+        <source>11404</source>
+        <translation>B.V. = ORMAND-Bootloader gefunden (Typ und Version angezeigt); B.V.U. = ORMAND-Bootloader im Update-Zustand</translation>
+    </message>
+    <message>
+        <source>11405</source>
+        <translation>Die seriellen Schnittstellen COM1 bis COM6 werden nach einem Bravolt-Bootloader durchsucht.</translation>
+    </message>
+    <message>
+        <source>11406</source>
+        <translation>N.A. = nicht verfügbar (Anschluss fehlt bzw. keine Verbindung)</translation>
+    </message>
+    <message>
+        <source>11407</source>
+        <translation>C.N.A. = kein Zugriff (Anschluss belegt bzw. Verbindung abgelehnt); E.N. = Fehler mit Systemfehlernummer</translation>
+    </message>
+    <message>
+        <source>11408</source>
+        <translation>O.K. = Schnittstelle frei, aber kein Bravolt-Bootloader hat geantwortet</translation>
+    </message>
+    <message>
+        <source>11409</source>
+        <translation>B.V. = Bravolt-Bootloader gefunden (Typ und Version angezeigt); B.V.U. = Bravolt-Bootloader im Update-Zustand</translation>
+    </message>
+    <message>
+        <source>11410</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message>
+        <source>11411</source>
+        <translation>Erneut suchen</translation>
+    </message>
+    <message>
+        <source>11412</source>
+        <translation>prüfe...</translation>
+    </message>
+    <message>
+        <source>11413</source>
+        <translation>Bootloader wird gesucht, bitte warten...</translation>
+    </message>
+    <message>
+        <source>11414</source>
+        <translation>Suche beendet.</translation>
+    </message>
+    <message>
+        <source>11415</source>
+        <translation>Ein Bootloader hat geantwortet.</translation>
+    </message>
+    <message>
+        <source>11416</source>
+        <translation>Kein Bootloader gefunden.
+Bitte prüfen Sie Kabel, Spannungsversorgung und Schnittstelleneinstellungen.</translation>
+    </message>
+    <message>
+        <source>11450</source>
+        <translation>Quillbox Suite - ORMAND-Edition
+
+Serviceprogramm für ORMAND-Heizungsregler (Ormand Control) und die Geräte an ihrem Datenbus.
+
+Funktionen: Übertragen und Auslesen von Funktionsdaten, Betriebssystem-Update, Bootloader-Firmware-Update, Begrüßungsseiten, Webseiten für die LINKBOX, Bootloader-Einstellungen.
+
+Verbindung: ein serieller Bootloader an COM1 bis COM6 (115200 Baud) oder der LINKBOX-Netzwerk-Bootloader über TCP/IP (Standardadresse 192.168.0.1, Port 40000).
+
+ORMAND
+Internet: ormand.test</translation>
+    </message>
+    <message>
+        <source>11451</source>
+        <translation>Quillbox Suite
+
+Serviceprogramm für den Heizungsregler QRT5130 und die Geräte an seinem Datenbus (BUS_VIEWER, BUS_PORTA, BUS_PORTB, BUS_GATE, BUS_METER).
+
+Funktionen: Übertragen und Auslesen von Funktionsdaten, Betriebssystem-Update, Bootloader-Firmware-Update, Begrüßungsseiten, Webseiten für die LINKBOX, Bootloader-Einstellungen.
+
+Verbindung: ein serieller Bootloader an COM1 bis COM6 (115200 Baud) oder der LINKBOX-Netzwerk-Bootloader über TCP/IP (Standardadresse 192.168.0.1, Port 40000).
+
+Bravolt
+Internet: bravolt.test</translation>
+    </message>
+    <message>
+        <source>11500</source>
+        <translation>Verbindung zum Bootloader wird aufgebaut...</translation>
+    </message>
+    <message>
+        <source>11501</source>
+        <translation>Betriebsmodus des Bootloaders wird umgeschaltet...</translation>
+    </message>
+    <message>
+        <source>11502</source>
+        <translation>Übertragung wird gestartet...</translation>
+    </message>
+    <message>
+        <source>11503</source>
+        <translation>Daten werden empfangen...</translation>
+    </message>
+    <message>
+        <source>11504</source>
+        <translation>Daten werden gesendet...</translation>
+    </message>
+    <message>
+        <source>11505</source>
+        <translation>Alle Daten empfangen.</translation>
+    </message>
+    <message>
+        <source>11506</source>
+        <translation>Übertragung erfolgreich beendet.</translation>
+    </message>
+    <message>
+        <source>11507</source>
+        <translation>(leer)</translation>
+    </message>
+    <message>
+        <source>11508</source>
+        <translation>Quelldatei</translation>
+    </message>
+    <message>
+        <source>11509</source>
+        <translation>Zieldatei</translation>
+    </message>
+    <message>
+        <source>11600</source>
+        <translation>Betriebssystem (Ormand Control):</translation>
+    </message>
+    <message>
+        <source>11601</source>
+        <translation>Standard: Unterordner Betriebssystem_OC des Programmordners</translation>
+    </message>
+    <message>
+        <source>11602</source>
+        <translation>Betriebssystem (QRT5130):</translation>
+    </message>
+    <message>
+        <source>11603</source>
+        <translation>Standard: Unterordner Betriebssystem_QRT5130 des Programmordners</translation>
+    </message>
+    <message>
+        <source>11650</source>
+        <translation>Standard-Begrüßungsseite (ORMAND)</translation>
+    </message>
+    <message>
+        <source>11651</source>
+        <translation>Begrüßungsseite des Ormand Control</translation>
+    </message>
+    <message>
+        <source>11653</source>
+        <translation>Standard-Begrüßungsseite (BRAVOLT)</translation>
+    </message>
+    <message>
+        <source>11654</source>
+        <translation>Begrüßungsseite des QRT5130</translation>
+    </message>
+    <message>
+        <source>11660</source>
+        <translation>Funktionsdaten (*.dat);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>11661</source>
+        <translation>LINKBOX-Bootloader-Daten (*.dat);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>11662</source>
+        <translation>Programmdateien (*.prg);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>11663</source>
+        <translation>Bootloader-Firmware (*.frm);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>11664</source>
+        <translation>Begrüßungsseiten (*.bgs);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>11665</source>
+        <translation>Webseiten und Bilder (*.html *.gif);;HTML-Seiten (*.html);;GIF-Bilder (*.gif);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>11670</source>
+        <translation>Webseite in die LINKBOX übertragen</translation>
+    </message>
+    <message>
+        <source>11680</source>
+        <translation>Bootloader-Daten in die LINKBOX schreiben</translation>
+    </message>
+    <message>
+        <source>11681</source>
+        <translation>Bootloader-Daten aus der LINKBOX lesen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog100</name>
+    <message>
+        <source>About Quillbox Suite</source>
+        <translation>Über Quillbox Suite</translation>
+    </message>
+    <message>
+        <source>Quillbox Suite</source>
+        <translation>Quillbox Suite</translation>
+    </message>
+    <message>
+        <source>Service tool for programmable heating controllers: function data, welcome pages, operating systems, bootloader firmware and LINKBOX web pages.</source>
+        <translation>Servicewerkzeug für programmierbare Heizungsregler: Funktionsdaten, Begrüßungsseiten, Betriebssysteme, Bootloader-Firmware und LINKBOX-Webseiten.</translation>
+    </message>
+    <message>
+        <source>Open the home page</source>
+        <translation>Homepage öffnen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog102</name>
+    <message>
+        <source>Quillbox Suite</source>
+        <translation>Quillbox Suite</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quillbox Suite&lt;/b&gt; — service tool for QRT5130 controllers and their bus devices</source>
+        <translation>&lt;b&gt;Quillbox Suite&lt;/b&gt; — Servicewerkzeug für QRT5130-Regler und ihre Busgeräte</translation>
+    </message>
+    <message>
+        <source>Function data</source>
+        <translation>Funktionsdaten</translation>
+    </message>
+    <message>
+        <source>Upload function data to the bootloader...</source>
+        <translation>Funktionsdaten zum Bootloader übertragen...</translation>
+    </message>
+    <message>
+        <source>Download function data from the bootloader...</source>
+        <translation>Funktionsdaten vom Bootloader lesen...</translation>
+    </message>
+    <message>
+        <source>Operating systems and firmware</source>
+        <translation>Betriebssysteme und Firmware</translation>
+    </message>
+    <message>
+        <source>Update controller or bus device operating system...</source>
+        <translation>Betriebssystem von Regler oder Busgerät aktualisieren...</translation>
+    </message>
+    <message>
+        <source>Update bootloader firmware...</source>
+        <translation>Bootloader-Firmware aktualisieren...</translation>
+    </message>
+    <message>
+        <source>LINKBOX</source>
+        <translation>LINKBOX</translation>
+    </message>
+    <message>
+        <source>Write bootloader data...</source>
+        <translation>Bootloader-Daten schreiben...</translation>
+    </message>
+    <message>
+        <source>Read bootloader data...</source>
+        <translation>Bootloader-Daten lesen...</translation>
+    </message>
+    <message>
+        <source>Upload web pages...</source>
+        <translation>Webseiten übertragen...</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog148</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog163</name>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Language of the program (takes effect at the next start)</source>
+        <translation>Sprache des Programms (gilt ab dem nächsten Start)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+</TS>

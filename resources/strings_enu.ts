@@ -1,0 +1,563 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name></name>
+    <message>
+        <source>101</source>
+        <translation>About Quillbox...</translation>
+    </message>
+    <message>
+        <source>102</source>
+        <translation>Information...</translation>
+    </message>
+    <message>
+        <source>103</source>
+        <translation>The network socket library could not be initialised.
+Quillbox cannot be started.</translation>
+    </message>
+    <message>
+        <source>11001</source>
+        <translation>The settings file qbx_man.ini cannot be read.
+Please open the settings, choose the interface and save it with OK.</translation>
+    </message>
+    <message>
+        <source>11002</source>
+        <translation>The interface is not available.
+Serial port: the port does not exist on this PC.
+TCP/IP: the bootloader cannot be reached at this address (time-out or host unreachable).</translation>
+    </message>
+    <message>
+        <source>11003</source>
+        <translation>Access to the interface was denied.
+Serial port: the port is in use by another program.
+TCP/IP: the bootloader refused the connection (check the port number).</translation>
+    </message>
+    <message>
+        <source>11004</source>
+        <translation>The interface cannot be opened (system error %d).</translation>
+    </message>
+    <message>
+        <source>11005</source>
+        <translation>The interface setting is invalid.
+Please choose a serial port (COM1 to COM6) or TCP/IP in the settings.</translation>
+    </message>
+    <message>
+        <source>11006</source>
+        <translation>The bootloader is not in transfer mode (0xC0).
+Switch the bootloader to transfer mode now?</translation>
+    </message>
+    <message>
+        <source>11007</source>
+        <translation>The bootloader does not answer, or its answer is incomplete.
+Check the cable, the power supply of the bootloader and the interface setting.</translation>
+    </message>
+    <message>
+        <source>11008</source>
+        <translation>The bootloader refused to switch its operating mode.</translation>
+    </message>
+    <message>
+        <source>11009</source>
+        <translation>The bootloader is in operating mode 0x80, not in transfer mode (0xC0).
+Data transfers are not possible in this mode.</translation>
+    </message>
+    <message>
+        <source>11010</source>
+        <translation>The bootloader is in an unknown operating mode, not in transfer mode (0xC0).</translation>
+    </message>
+    <message>
+        <source>11011</source>
+        <translation>The bootloader does not answer the query of its operating mode.</translation>
+    </message>
+    <message>
+        <source>11012</source>
+        <translation>Communication with the bootloader failed.
+Check the connection and the power supply of the bootloader and try again.</translation>
+    </message>
+    <message>
+        <source>11013</source>
+        <translation>The connected device (type 0x%02X) is not a supported bootloader.</translation>
+    </message>
+    <message>
+        <source>11014</source>
+        <translation>The bootloader firmware version %s is too old for this program.
+Required: version 2.6 or later for serial bootloaders, 1.28 or later for the LINKBOX.
+Please update the bootloader firmware.</translation>
+    </message>
+    <message>
+        <source>11015</source>
+        <translation>The data could not be sent to the bootloader completely.</translation>
+    </message>
+    <message>
+        <source>11016</source>
+        <translation>Sending data to the bootloader failed.</translation>
+    </message>
+    <message>
+        <source>11017</source>
+        <translation>The bootloader did not acknowledge the data sent (no answer).</translation>
+    </message>
+    <message>
+        <source>11018</source>
+        <translation>Transmission error: the data were repeatedly received incorrectly (checksum or acknowledgement error).
+Check the cable and the connection.</translation>
+    </message>
+    <message>
+        <source>11019</source>
+        <translation>The data received from the bootloader are incomplete (checksum missing).</translation>
+    </message>
+    <message>
+        <source>11020</source>
+        <translation>The acknowledgement could not be sent to the bootloader.</translation>
+    </message>
+    <message>
+        <source>11021</source>
+        <translation>The bootloader refused the request.</translation>
+    </message>
+    <message>
+        <source>11022</source>
+        <translation>The bootloader reports error %d.
+The transfer was stopped.</translation>
+    </message>
+    <message>
+        <source>11023</source>
+        <translation>The bootloader reports an unknown error.
+The transfer was stopped.</translation>
+    </message>
+    <message>
+        <source>11024</source>
+        <translation>Unexpected reply from the bootloader.
+The transfer was stopped.</translation>
+    </message>
+    <message>
+        <source>11025</source>
+        <translation>The file %s cannot be saved.
+Check that the folder exists and that you may write to it.</translation>
+    </message>
+    <message>
+        <source>11026</source>
+        <translation>Function-data files must have the extension .dat.
+Please choose another file name for this slot.</translation>
+    </message>
+    <message>
+        <source>11027</source>
+        <translation>The file is not a function-data file.</translation>
+    </message>
+    <message>
+        <source>11030</source>
+        <translation>The file %s is chosen for slot %d and for slot %d.
+Please choose a different file for each slot.</translation>
+    </message>
+    <message>
+        <source>11031</source>
+        <translation>The file cannot be opened.
+Check that it exists and that you may read it.</translation>
+    </message>
+    <message>
+        <source>11032</source>
+        <translation>The file cannot be written.
+Check that the folder exists and that you may write to it.</translation>
+    </message>
+    <message>
+        <source>11033</source>
+        <translation>The file is not a bootloader firmware file (unknown file identifier).</translation>
+    </message>
+    <message>
+        <source>11036</source>
+        <translation>Please choose a welcome-page file or tick the standard welcome page.</translation>
+    </message>
+    <message>
+        <source>11037</source>
+        <translation>Please choose a program file.</translation>
+    </message>
+    <message>
+        <source>11038</source>
+        <translation>Welcome-page files must have the extension .bgs.</translation>
+    </message>
+    <message>
+        <source>11039</source>
+        <translation>Program files must have the extension .prg.</translation>
+    </message>
+    <message>
+        <source>11040</source>
+        <translation>Bootloader firmware files must have the extension .frm.</translation>
+    </message>
+    <message>
+        <source>11041</source>
+        <translation>The file is not a valid program file (unknown file identifier or header).</translation>
+    </message>
+    <message>
+        <source>11042</source>
+        <translation>The bootloader is in transfer mode (0xC0) and ready for data transfers.</translation>
+    </message>
+    <message>
+        <source>11043</source>
+        <translation>The file %s for slot %d already exists.
+Do you want to overwrite it?</translation>
+    </message>
+    <message>
+        <source>11044</source>
+        <translation>The file %s cannot be opened, or its content is not valid.</translation>
+    </message>
+    <message>
+        <source>11045</source>
+        <translation>The file %s already exists.
+Do you want to overwrite it?</translation>
+    </message>
+    <message>
+        <source>11046</source>
+        <translation>The bootloader reports no firmware version (update state).
+Its settings cannot be read. Please update the bootloader firmware first.</translation>
+    </message>
+    <message>
+        <source>11047</source>
+        <translation>The firmware file does not fit the connected bootloader.
+Choose a firmware file for this kind of bootloader (serial bootloader or LINKBOX).</translation>
+    </message>
+    <message>
+        <source>11048</source>
+        <translation>Only HTML pages (.html) and GIF pictures (.gif) can be uploaded.</translation>
+    </message>
+    <message>
+        <source>11049</source>
+        <translation>The file is too large.
+A web page or picture may have at most %d bytes.</translation>
+    </message>
+    <message>
+        <source>11050</source>
+        <translation>The connected bootloader is not a LINKBOX.
+Web pages can only be uploaded into a LINKBOX network bootloader.</translation>
+    </message>
+    <message>
+        <source>11051</source>
+        <translation>The file is not a valid function-data file for this function (damaged file or wrong device type).</translation>
+    </message>
+    <message>
+        <source>11052</source>
+        <translation>The bootloader slot could not be emptied.</translation>
+    </message>
+    <message>
+        <source>11053</source>
+        <translation>The data format is not supported (unknown header or file-format version).</translation>
+    </message>
+    <message>
+        <source>11054</source>
+        <translation>The connected bootloader is not a LINKBOX.
+Bootloader data can only be read from or written to a LINKBOX network bootloader.</translation>
+    </message>
+    <message>
+        <source>11400</source>
+        <translation>The serial ports COM1 to COM6 are searched for an ORMAND bootloader.</translation>
+    </message>
+    <message>
+        <source>11401</source>
+        <translation>N.A. = not available (port missing, or no connection)</translation>
+    </message>
+    <message>
+        <source>11402</source>
+        <translation>C.N.A. = no access (port in use, or connection refused); E.N. = error with system error number</translation>
+    </message>
+    <message>
+        <source>11403</source>
+        <translation>O.K. = interface free, but no ORMAND bootloader answered</translation>
+    </message>
+    <message>
+        <source>11404</source>
+        <translation>B.V. = ORMAND bootloader found (type and version shown); B.V.U. = ORMAND bootloader in update state</translation>
+    </message>
+    <message>
+        <source>11405</source>
+        <translation>The serial ports COM1 to COM6 are searched for a Bravolt bootloader.</translation>
+    </message>
+    <message>
+        <source>11406</source>
+        <translation>N.A. = not available (port missing, or no connection)</translation>
+    </message>
+    <message>
+        <source>11407</source>
+        <translation>C.N.A. = no access (port in use, or connection refused); E.N. = error with system error number</translation>
+    </message>
+    <message>
+        <source>11408</source>
+        <translation>O.K. = interface free, but no Bravolt bootloader answered</translation>
+    </message>
+    <message>
+        <source>11409</source>
+        <translation>B.V. = Bravolt bootloader found (type and version shown); B.V.U. = Bravolt bootloader in update state</translation>
+    </message>
+    <message>
+        <source>11410</source>
+        <translation>Use port</translation>
+    </message>
+    <message>
+        <source>11411</source>
+        <translation>Search again</translation>
+    </message>
+    <message>
+        <source>11412</source>
+        <translation>testing...</translation>
+    </message>
+    <message>
+        <source>11413</source>
+        <translation>Searching for a bootloader, please wait...</translation>
+    </message>
+    <message>
+        <source>11414</source>
+        <translation>Search finished.</translation>
+    </message>
+    <message>
+        <source>11415</source>
+        <translation>A bootloader has answered.</translation>
+    </message>
+    <message>
+        <source>11416</source>
+        <translation>No bootloader found.
+Check the cable, the power supply and the interface settings.</translation>
+    </message>
+    <message>
+        <source>11450</source>
+        <translation>Quillbox Suite - ORMAND edition
+
+Service program for ORMAND heating controllers (Ormand Control) and the devices on their data bus.
+
+Functions: upload and download of function data, operating-system update, bootloader firmware update, welcome pages, web pages for the LINKBOX, bootloader settings.
+
+Connection: a serial bootloader on COM1 to COM6 (115200 baud), or the LINKBOX network bootloader over TCP/IP (default address 192.168.0.1, port 40000).
+
+ORMAND
+Internet: ormand.test</translation>
+    </message>
+    <message>
+        <source>11451</source>
+        <translation>Quillbox Suite
+
+Service program for the QRT5130 heating controller and the devices on its data bus (BUS_VIEWER, BUS_PORTA, BUS_PORTB, BUS_GATE, BUS_METER).
+
+Functions: upload and download of function data, operating-system update, bootloader firmware update, welcome pages, web pages for the LINKBOX, bootloader settings.
+
+Connection: a serial bootloader on COM1 to COM6 (115200 baud), or the LINKBOX network bootloader over TCP/IP (default address 192.168.0.1, port 40000).
+
+Bravolt
+Internet: bravolt.test</translation>
+    </message>
+    <message>
+        <source>11500</source>
+        <translation>Connecting to the bootloader...</translation>
+    </message>
+    <message>
+        <source>11501</source>
+        <translation>Switching the operating mode of the bootloader...</translation>
+    </message>
+    <message>
+        <source>11502</source>
+        <translation>Starting the transfer...</translation>
+    </message>
+    <message>
+        <source>11503</source>
+        <translation>Receiving data...</translation>
+    </message>
+    <message>
+        <source>11504</source>
+        <translation>Sending data...</translation>
+    </message>
+    <message>
+        <source>11505</source>
+        <translation>All data received.</translation>
+    </message>
+    <message>
+        <source>11506</source>
+        <translation>Transfer finished successfully.</translation>
+    </message>
+    <message>
+        <source>11507</source>
+        <translation>(empty)</translation>
+    </message>
+    <message>
+        <source>11508</source>
+        <translation>Source file</translation>
+    </message>
+    <message>
+        <source>11509</source>
+        <translation>Target file</translation>
+    </message>
+    <message>
+        <source>11600</source>
+        <translation>Operating system (Ormand Control):</translation>
+    </message>
+    <message>
+        <source>11601</source>
+        <translation>Default: subfolder Betriebssystem_OC of the program folder</translation>
+    </message>
+    <message>
+        <source>11602</source>
+        <translation>Operating system (QRT5130):</translation>
+    </message>
+    <message>
+        <source>11603</source>
+        <translation>Default: subfolder Betriebssystem_QRT5130 of the program folder</translation>
+    </message>
+    <message>
+        <source>11650</source>
+        <translation>Standard welcome page (ORMAND)</translation>
+    </message>
+    <message>
+        <source>11651</source>
+        <translation>Welcome page of the Ormand Control</translation>
+    </message>
+    <message>
+        <source>11653</source>
+        <translation>Standard welcome page (BRAVOLT)</translation>
+    </message>
+    <message>
+        <source>11654</source>
+        <translation>Welcome page of the QRT5130</translation>
+    </message>
+    <message>
+        <source>11660</source>
+        <translation>Function data (*.dat);;All files (*)</translation>
+    </message>
+    <message>
+        <source>11661</source>
+        <translation>LINKBOX bootloader data (*.dat);;All files (*)</translation>
+    </message>
+    <message>
+        <source>11662</source>
+        <translation>Program files (*.prg);;All files (*)</translation>
+    </message>
+    <message>
+        <source>11663</source>
+        <translation>Bootloader firmware (*.frm);;All files (*)</translation>
+    </message>
+    <message>
+        <source>11664</source>
+        <translation>Welcome pages (*.bgs);;All files (*)</translation>
+    </message>
+    <message>
+        <source>11665</source>
+        <translation>Web pages and pictures (*.html *.gif);;HTML pages (*.html);;GIF pictures (*.gif);;All files (*)</translation>
+    </message>
+    <message>
+        <source>11670</source>
+        <translation>Web page upload to the LINKBOX</translation>
+    </message>
+    <message>
+        <source>11680</source>
+        <translation>Write bootloader data to the LINKBOX</translation>
+    </message>
+    <message>
+        <source>11681</source>
+        <translation>Read bootloader data from the LINKBOX</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog100</name>
+    <message>
+        <source>About Quillbox Suite</source>
+        <translation>About Quillbox Suite</translation>
+    </message>
+    <message>
+        <source>Quillbox Suite</source>
+        <translation>Quillbox Suite</translation>
+    </message>
+    <message>
+        <source>Service tool for programmable heating controllers: function data, welcome pages, operating systems, bootloader firmware and LINKBOX web pages.</source>
+        <translation>Service tool for programmable heating controllers: function data, welcome pages, operating systems, bootloader firmware and LINKBOX web pages.</translation>
+    </message>
+    <message>
+        <source>Open the home page</source>
+        <translation>Open the home page</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog102</name>
+    <message>
+        <source>Quillbox Suite</source>
+        <translation>Quillbox Suite</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quillbox Suite&lt;/b&gt; — service tool for QRT5130 controllers and their bus devices</source>
+        <translation>&lt;b&gt;Quillbox Suite&lt;/b&gt; — service tool for QRT5130 controllers and their bus devices</translation>
+    </message>
+    <message>
+        <source>Function data</source>
+        <translation>Function data</translation>
+    </message>
+    <message>
+        <source>Upload function data to the bootloader...</source>
+        <translation>Upload function data to the bootloader...</translation>
+    </message>
+    <message>
+        <source>Download function data from the bootloader...</source>
+        <translation>Download function data from the bootloader...</translation>
+    </message>
+    <message>
+        <source>Operating systems and firmware</source>
+        <translation>Operating systems and firmware</translation>
+    </message>
+    <message>
+        <source>Update controller or bus device operating system...</source>
+        <translation>Update controller or bus device operating system...</translation>
+    </message>
+    <message>
+        <source>Update bootloader firmware...</source>
+        <translation>Update bootloader firmware...</translation>
+    </message>
+    <message>
+        <source>LINKBOX</source>
+        <translation>LINKBOX</translation>
+    </message>
+    <message>
+        <source>Write bootloader data...</source>
+        <translation>Write bootloader data...</translation>
+    </message>
+    <message>
+        <source>Read bootloader data...</source>
+        <translation>Read bootloader data...</translation>
+    </message>
+    <message>
+        <source>Upload web pages...</source>
+        <translation>Upload web pages...</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Settings...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog148</name>
+    <message>
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog163</name>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Language of the program (takes effect at the next start)</source>
+        <translation>Language of the program (takes effect at the next start)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,563 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name></name>
+    <message>
+        <source>101</source>
+        <translation>Informazioni su Quillbox...</translation>
+    </message>
+    <message>
+        <source>102</source>
+        <translation>Informazioni sul prodotto...</translation>
+    </message>
+    <message>
+        <source>103</source>
+        <translation>Impossibile inizializzare la libreria dei socket di rete.
+Quillbox non può essere avviato.</translation>
+    </message>
+    <message>
+        <source>11001</source>
+        <translation>Impossibile leggere il file delle impostazioni qbx_man.ini.
+Aprire le impostazioni, scegliere l'interfaccia e salvare con OK.</translation>
+    </message>
+    <message>
+        <source>11002</source>
+        <translation>L'interfaccia non è disponibile.
+Porta seriale: la porta non esiste su questo PC.
+TCP/IP: il bootloader non è raggiungibile a questo indirizzo (timeout o host non raggiungibile).</translation>
+    </message>
+    <message>
+        <source>11003</source>
+        <translation>Accesso all'interfaccia negato.
+Porta seriale: la porta è occupata da un altro programma.
+TCP/IP: il bootloader ha rifiutato la connessione (verificare il numero di porta).</translation>
+    </message>
+    <message>
+        <source>11004</source>
+        <translation>Impossibile aprire l'interfaccia (errore di sistema %d).</translation>
+    </message>
+    <message>
+        <source>11005</source>
+        <translation>L'impostazione dell'interfaccia non è valida.
+Scegliere nelle impostazioni una porta seriale (da COM1 a COM6) o TCP/IP.</translation>
+    </message>
+    <message>
+        <source>11006</source>
+        <translation>Il bootloader non è in modalità di trasferimento (0xC0).
+Commutare ora il bootloader in modalità di trasferimento?</translation>
+    </message>
+    <message>
+        <source>11007</source>
+        <translation>Il bootloader non risponde o la sua risposta è incompleta.
+Verificare il cavo, l'alimentazione del bootloader e l'impostazione dell'interfaccia.</translation>
+    </message>
+    <message>
+        <source>11008</source>
+        <translation>Il bootloader ha rifiutato il cambio della modalità operativa.</translation>
+    </message>
+    <message>
+        <source>11009</source>
+        <translation>Il bootloader si trova nella modalità operativa 0x80, non nella modalità di trasferimento (0xC0).
+In questa modalità non è possibile trasferire dati.</translation>
+    </message>
+    <message>
+        <source>11010</source>
+        <translation>Il bootloader si trova in una modalità operativa sconosciuta, non nella modalità di trasferimento (0xC0).</translation>
+    </message>
+    <message>
+        <source>11011</source>
+        <translation>Il bootloader non risponde alla richiesta della sua modalità operativa.</translation>
+    </message>
+    <message>
+        <source>11012</source>
+        <translation>La comunicazione con il bootloader non è riuscita.
+Verificare il collegamento e l'alimentazione del bootloader e riprovare.</translation>
+    </message>
+    <message>
+        <source>11013</source>
+        <translation>Il dispositivo collegato (tipo 0x%02X) non è un bootloader supportato.</translation>
+    </message>
+    <message>
+        <source>11014</source>
+        <translation>La versione firmware %s del bootloader è troppo vecchia per questo programma.
+Richiesta: versione 2.6 o successiva per i bootloader seriali, 1.28 o successiva per la LINKBOX.
+Aggiornare il firmware del bootloader.</translation>
+    </message>
+    <message>
+        <source>11015</source>
+        <translation>Non è stato possibile inviare completamente i dati al bootloader.</translation>
+    </message>
+    <message>
+        <source>11016</source>
+        <translation>L'invio dei dati al bootloader non è riuscito.</translation>
+    </message>
+    <message>
+        <source>11017</source>
+        <translation>Il bootloader non ha confermato i dati inviati (nessuna risposta).</translation>
+    </message>
+    <message>
+        <source>11018</source>
+        <translation>Errore di trasmissione: i dati sono stati ricevuti ripetutamente in modo errato (errore di checksum o di conferma).
+Verificare il cavo e il collegamento.</translation>
+    </message>
+    <message>
+        <source>11019</source>
+        <translation>I dati ricevuti dal bootloader sono incompleti (manca il checksum).</translation>
+    </message>
+    <message>
+        <source>11020</source>
+        <translation>Non è stato possibile inviare la conferma al bootloader.</translation>
+    </message>
+    <message>
+        <source>11021</source>
+        <translation>Il bootloader ha rifiutato la richiesta.</translation>
+    </message>
+    <message>
+        <source>11022</source>
+        <translation>Il bootloader segnala l'errore %d.
+Il trasferimento è stato interrotto.</translation>
+    </message>
+    <message>
+        <source>11023</source>
+        <translation>Il bootloader segnala un errore sconosciuto.
+Il trasferimento è stato interrotto.</translation>
+    </message>
+    <message>
+        <source>11024</source>
+        <translation>Risposta inattesa dal bootloader.
+Il trasferimento è stato interrotto.</translation>
+    </message>
+    <message>
+        <source>11025</source>
+        <translation>Impossibile salvare il file %s.
+Verificare che la cartella esista e sia scrivibile.</translation>
+    </message>
+    <message>
+        <source>11026</source>
+        <translation>I file dei dati di funzione devono avere l'estensione .dat.
+Scegliere un altro nome di file per questo slot.</translation>
+    </message>
+    <message>
+        <source>11027</source>
+        <translation>Il file non è un file di dati di funzione.</translation>
+    </message>
+    <message>
+        <source>11030</source>
+        <translation>Il file %s è stato scelto per lo slot %d e per lo slot %d.
+Scegliere un file diverso per ogni slot.</translation>
+    </message>
+    <message>
+        <source>11031</source>
+        <translation>Impossibile aprire il file.
+Verificare che esista e sia leggibile.</translation>
+    </message>
+    <message>
+        <source>11032</source>
+        <translation>Impossibile scrivere il file.
+Verificare che la cartella esista e sia scrivibile.</translation>
+    </message>
+    <message>
+        <source>11033</source>
+        <translation>Il file non è un file firmware del bootloader (identificativo del file sconosciuto).</translation>
+    </message>
+    <message>
+        <source>11036</source>
+        <translation>Scegliere un file della pagina di benvenuto oppure selezionare la pagina di benvenuto standard.</translation>
+    </message>
+    <message>
+        <source>11037</source>
+        <translation>Scegliere un file di programma.</translation>
+    </message>
+    <message>
+        <source>11038</source>
+        <translation>I file della pagina di benvenuto devono avere l'estensione .bgs.</translation>
+    </message>
+    <message>
+        <source>11039</source>
+        <translation>I file di programma devono avere l'estensione .prg.</translation>
+    </message>
+    <message>
+        <source>11040</source>
+        <translation>I file firmware del bootloader devono avere l'estensione .frm.</translation>
+    </message>
+    <message>
+        <source>11041</source>
+        <translation>Il file non è un file di programma valido (identificativo o intestazione del file sconosciuti).</translation>
+    </message>
+    <message>
+        <source>11042</source>
+        <translation>Il bootloader è in modalità di trasferimento (0xC0) ed è pronto per il trasferimento dei dati.</translation>
+    </message>
+    <message>
+        <source>11043</source>
+        <translation>Il file %s per lo slot %d esiste già.
+Sovrascriverlo?</translation>
+    </message>
+    <message>
+        <source>11044</source>
+        <translation>Impossibile aprire il file %s oppure il suo contenuto non è valido.</translation>
+    </message>
+    <message>
+        <source>11045</source>
+        <translation>Il file %s esiste già.
+Sovrascriverlo?</translation>
+    </message>
+    <message>
+        <source>11046</source>
+        <translation>Il bootloader non indica nessuna versione firmware (stato di aggiornamento).
+Le sue impostazioni non possono essere lette. Aggiornare prima il firmware del bootloader.</translation>
+    </message>
+    <message>
+        <source>11047</source>
+        <translation>Il file firmware non è adatto al bootloader collegato.
+Scegliere un file firmware per questo tipo di bootloader (bootloader seriale o LINKBOX).</translation>
+    </message>
+    <message>
+        <source>11048</source>
+        <translation>È possibile trasferire solo pagine HTML (.html) e immagini GIF (.gif).</translation>
+    </message>
+    <message>
+        <source>11049</source>
+        <translation>Il file è troppo grande.
+Una pagina web o un'immagine può avere al massimo %d byte.</translation>
+    </message>
+    <message>
+        <source>11050</source>
+        <translation>Il bootloader collegato non è una LINKBOX.
+Le pagine web possono essere trasferite solo in un bootloader di rete LINKBOX.</translation>
+    </message>
+    <message>
+        <source>11051</source>
+        <translation>Il file non è un file di dati di funzione valido per questa funzione (file danneggiato o tipo di dispositivo errato).</translation>
+    </message>
+    <message>
+        <source>11052</source>
+        <translation>Non è stato possibile svuotare lo slot del bootloader.</translation>
+    </message>
+    <message>
+        <source>11053</source>
+        <translation>Il formato dei dati non è supportato (intestazione o versione del formato file sconosciuta).</translation>
+    </message>
+    <message>
+        <source>11054</source>
+        <translation>Il bootloader collegato non è una LINKBOX.
+I dati del bootloader possono essere letti e scritti solo con un bootloader di rete LINKBOX.</translation>
+    </message>
+    <message>
+        <source>11400</source>
+        <translation>Le porte seriali da COM1 a COM6 vengono esaminate alla ricerca di un bootloader ORMAND.</translation>
+    </message>
+    <message>
+        <source>11401</source>
+        <translation>N.A. = non disponibile (porta assente o nessuna connessione)</translation>
+    </message>
+    <message>
+        <source>11402</source>
+        <translation>C.N.A. = accesso impossibile (porta occupata o connessione rifiutata); E.N. = errore con numero di errore di sistema</translation>
+    </message>
+    <message>
+        <source>11403</source>
+        <translation>O.K. = interfaccia libera, ma nessun bootloader ORMAND ha risposto</translation>
+    </message>
+    <message>
+        <source>11404</source>
+        <translation>B.V. = bootloader ORMAND trovato (tipo e versione indicati); B.V.U. = bootloader ORMAND in stato di aggiornamento</translation>
+    </message>
+    <message>
+        <source>11405</source>
+        <translation>Le porte seriali da COM1 a COM6 vengono esaminate alla ricerca di un bootloader Bravolt.</translation>
+    </message>
+    <message>
+        <source>11406</source>
+        <translation>N.A. = non disponibile (porta assente o nessuna connessione)</translation>
+    </message>
+    <message>
+        <source>11407</source>
+        <translation>C.N.A. = accesso impossibile (porta occupata o connessione rifiutata); E.N. = errore con numero di errore di sistema</translation>
+    </message>
+    <message>
+        <source>11408</source>
+        <translation>O.K. = interfaccia libera, ma nessun bootloader Bravolt ha risposto</translation>
+    </message>
+    <message>
+        <source>11409</source>
+        <translation>B.V. = bootloader Bravolt trovato (tipo e versione indicati); B.V.U. = bootloader Bravolt in stato di aggiornamento</translation>
+    </message>
+    <message>
+        <source>11410</source>
+        <translation>Usa porta</translation>
+    </message>
+    <message>
+        <source>11411</source>
+        <translation>Cerca di nuovo</translation>
+    </message>
+    <message>
+        <source>11412</source>
+        <translation>verifica...</translation>
+    </message>
+    <message>
+        <source>11413</source>
+        <translation>Ricerca del bootloader in corso, attendere...</translation>
+    </message>
+    <message>
+        <source>11414</source>
+        <translation>Ricerca terminata.</translation>
+    </message>
+    <message>
+        <source>11415</source>
+        <translation>Un bootloader ha risposto.</translation>
+    </message>
+    <message>
+        <source>11416</source>
+        <translation>Nessun bootloader trovato.
+Verificare il cavo, l'alimentazione e le impostazioni dell'interfaccia.</translation>
+    </message>
+    <message>
+        <source>11450</source>
+        <translation>Quillbox Suite - edizione ORMAND
+
+Programma di assistenza per i regolatori di riscaldamento ORMAND (Ormand Control) e i dispositivi sul loro bus dati.
+
+Funzioni: trasferimento e lettura dei dati di funzione, aggiornamento del sistema operativo, aggiornamento del firmware del bootloader, pagine di benvenuto, pagine web per la LINKBOX, impostazioni del bootloader.
+
+Collegamento: un bootloader seriale su una porta da COM1 a COM6 (115200 baud) oppure il bootloader di rete LINKBOX tramite TCP/IP (indirizzo predefinito 192.168.0.1, porta 40000).
+
+ORMAND
+Internet: ormand.test</translation>
+    </message>
+    <message>
+        <source>11451</source>
+        <translation>Quillbox Suite
+
+Programma di assistenza per il regolatore di riscaldamento QRT5130 e i dispositivi sul suo bus dati (BUS_VIEWER, BUS_PORTA, BUS_PORTB, BUS_GATE, BUS_METER).
+
+Funzioni: trasferimento e lettura dei dati di funzione, aggiornamento del sistema operativo, aggiornamento del firmware del bootloader, pagine di benvenuto, pagine web per la LINKBOX, impostazioni del bootloader.
+
+Collegamento: un bootloader seriale su una porta da COM1 a COM6 (115200 baud) oppure il bootloader di rete LINKBOX tramite TCP/IP (indirizzo predefinito 192.168.0.1, porta 40000).
+
+Bravolt
+Internet: bravolt.test</translation>
+    </message>
+    <message>
+        <source>11500</source>
+        <translation>Connessione al bootloader in corso...</translation>
+    </message>
+    <message>
+        <source>11501</source>
+        <translation>Commutazione della modalità operativa del bootloader...</translation>
+    </message>
+    <message>
+        <source>11502</source>
+        <translation>Avvio del trasferimento...</translation>
+    </message>
+    <message>
+        <source>11503</source>
+        <translation>Ricezione dei dati in corso...</translation>
+    </message>
+    <message>
+        <source>11504</source>
+        <translation>Invio dei dati in corso...</translation>
+    </message>
+    <message>
+        <source>11505</source>
+        <translation>Tutti i dati ricevuti.</translation>
+    </message>
+    <message>
+        <source>11506</source>
+        <translation>Trasferimento completato con successo.</translation>
+    </message>
+    <message>
+        <source>11507</source>
+        <translation>(vuoto)</translation>
+    </message>
+    <message>
+        <source>11508</source>
+        <translation>File sorgente</translation>
+    </message>
+    <message>
+        <source>11509</source>
+        <translation>File di destinazione</translation>
+    </message>
+    <message>
+        <source>11600</source>
+        <translation>Sistema operativo (Ormand Control):</translation>
+    </message>
+    <message>
+        <source>11601</source>
+        <translation>Predefinita: sottocartella Betriebssystem_OC della cartella del programma</translation>
+    </message>
+    <message>
+        <source>11602</source>
+        <translation>Sistema operativo (QRT5130):</translation>
+    </message>
+    <message>
+        <source>11603</source>
+        <translation>Predefinita: sottocartella Betriebssystem_QRT5130 della cartella del programma</translation>
+    </message>
+    <message>
+        <source>11650</source>
+        <translation>Pagina di benvenuto standard (ORMAND)</translation>
+    </message>
+    <message>
+        <source>11651</source>
+        <translation>Pagina di benvenuto dell'Ormand Control</translation>
+    </message>
+    <message>
+        <source>11653</source>
+        <translation>Pagina di benvenuto standard (BRAVOLT)</translation>
+    </message>
+    <message>
+        <source>11654</source>
+        <translation>Pagina di benvenuto del QRT5130</translation>
+    </message>
+    <message>
+        <source>11660</source>
+        <translation>Dati di funzione (*.dat);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>11661</source>
+        <translation>Dati del bootloader LINKBOX (*.dat);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>11662</source>
+        <translation>File di programma (*.prg);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>11663</source>
+        <translation>Firmware del bootloader (*.frm);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>11664</source>
+        <translation>Pagine di benvenuto (*.bgs);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>11665</source>
+        <translation>Pagine web e immagini (*.html *.gif);;Pagine HTML (*.html);;Immagini GIF (*.gif);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>11670</source>
+        <translation>Trasferimento di pagine web nella LINKBOX</translation>
+    </message>
+    <message>
+        <source>11680</source>
+        <translation>Scrittura dei dati del bootloader nella LINKBOX</translation>
+    </message>
+    <message>
+        <source>11681</source>
+        <translation>Lettura dei dati del bootloader dalla LINKBOX</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog100</name>
+    <message>
+        <source>About Quillbox Suite</source>
+        <translation>Informazioni su Quillbox Suite</translation>
+    </message>
+    <message>
+        <source>Quillbox Suite</source>
+        <translation>Quillbox Suite</translation>
+    </message>
+    <message>
+        <source>Service tool for programmable heating controllers: function data, welcome pages, operating systems, bootloader firmware and LINKBOX web pages.</source>
+        <translation>Strumento di assistenza per regolatori di riscaldamento programmabili: dati funzionali, pagine di benvenuto, sistemi operativi, firmware del bootloader e pagine web della LINKBOX.</translation>
+    </message>
+    <message>
+        <source>Open the home page</source>
+        <translation>Aprire la homepage</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog102</name>
+    <message>
+        <source>Quillbox Suite</source>
+        <translation>Quillbox Suite</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;Quillbox Suite&lt;/b&gt; — service tool for QRT5130 controllers and their bus devices</source>
+        <translation>&lt;b&gt;Quillbox Suite&lt;/b&gt; — strumento di assistenza per regolatori QRT5130 e relativi dispositivi bus</translation>
+    </message>
+    <message>
+        <source>Function data</source>
+        <translation>Dati funzionali</translation>
+    </message>
+    <message>
+        <source>Upload function data to the bootloader...</source>
+        <translation>Trasferire dati funzionali al bootloader...</translation>
+    </message>
+    <message>
+        <source>Download function data from the bootloader...</source>
+        <translation>Leggere dati funzionali dal bootloader...</translation>
+    </message>
+    <message>
+        <source>Operating systems and firmware</source>
+        <translation>Sistemi operativi e firmware</translation>
+    </message>
+    <message>
+        <source>Update controller or bus device operating system...</source>
+        <translation>Aggiornare il sistema operativo di regolatore o dispositivo bus...</translation>
+    </message>
+    <message>
+        <source>Update bootloader firmware...</source>
+        <translation>Aggiornare il firmware del bootloader...</translation>
+    </message>
+    <message>
+        <source>LINKBOX</source>
+        <translation>LINKBOX</translation>
+    </message>
+    <message>
+        <source>Write bootloader data...</source>
+        <translation>Scrivere i dati del bootloader...</translation>
+    </message>
+    <message>
+        <source>Read bootloader data...</source>
+        <translation>Leggere i dati del bootloader...</translation>
+    </message>
+    <message>
+        <source>Upload web pages...</source>
+        <translation>Trasferire pagine web...</translation>
+    </message>
+    <message>
+        <source>Settings...</source>
+        <translation>Impostazioni...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog148</name>
+    <message>
+        <source>Information</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog163</name>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Language of the program (takes effect at the next start)</source>
+        <translation>Lingua del programma (valida dal prossimo avvio)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+</TS>

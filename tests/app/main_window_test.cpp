@@ -1,0 +1,120 @@
+#include "app/about_box.h"
+#include "app/home_page.h"
+#include "app/information_box.h"
+#include "app/main_window.h"
+#include "module_fixture.h"
+#include "platform/program_folder.h"
+#include "temp_folder.h"
+
+#include <QAction>
+#include <QFont>
+#include <QLabel>
+#include <QMenu>
+
+namespace qbx {
+namespace {
+
+class MainWindow : public ModuleTest {
+protected:
+    void SetUp() override {
+        ModuleTest::SetUp();
+        SetProgramFolder(folder.Path());
+    }
+    void TearDown() override { SetProgramFolder(QBX_PROGRAM_DIR); }
+
+    std::vector<std::pair<int, QString>> MenuEntries(CMainWindow& window) {
+        std::vector<std::pair<int, QString>> entries;
+        for (QAction* action : window.SystemMenu()->actions()) {
+            if (!action->isSeparator()) entries.emplace_back(action->data().toInt(), action->text());
+        }
+        return entries;
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(MainWindow, ReadsTheEditionWhenItOpens) {
+    for (auto [content, edition] : {std::pair{"2", 2}, std::pair{"1", 1}, std::pair{"", 1}}) {
+        folder.Write("customer.ini", content);
+        CMainWindow window(context);
+        ASSERT_TRUE(window.Initialize());
+        EXPECT_EQ(AppState().edition, edition);
+    }
+}
+
+TEST_F(MainWindow, SystemMenuHoldsAboutAndInformation) {
+    CMainWindow window(context);
+    ASSERT_TRUE(window.Initialize());
+    auto entries = MenuEntries(window);
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0], std::make_pair(kSysCommandAbout, module.String(101)));
+    EXPECT_EQ(entries[1], std::make_pair(kSysCommandInformation, module.String(102)));
+    EXPECT_FALSE(window.windowIcon().isNull());
+}
+
+TEST_F(MainWindow, NoAboutEntryWhenTheModuleHasNoText) {
+    module.Free();
+    ASSERT_TRUE(module.Load(std::string(QBX_TEST_MODULE_DIR) + "/QbxTST.dll")); // string 101 left empty
+    ASSERT_TRUE(module.String(101).isEmpty());
+    CMainWindow window(context);
+    ASSERT_TRUE(window.Initialize());
+    auto entries = MenuEntries(window);
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].first, kSysCommandInformation);
+    for (QAction* action : window.SystemMenu()->actions()) EXPECT_FALSE(action->isSeparator());
+}
+
+TEST_F(MainWindow, MenuCommandsOpenTheirBoxes) {
+    CMainWindow window(context);
+    ASSERT_TRUE(window.Initialize());
+    window.OnSysCommand(kSysCommandAbout);
+    window.OnSysCommand(kSysCommandInformation);
+    window.OnSysCommand(0xF060); // anything else is the desktop's business
+    EXPECT_EQ(ui.dialogsRun, (std::vector<int>{100, 148}));
+}
+
+TEST_F(MainWindow, FunctionsWithoutTheirDialogsAreDisabled) {
+    CMainWindow window(context);
+    ASSERT_TRUE(window.Initialize());
+    for (int button = 1003; button <= 1010; ++button) {
+        ASSERT_NE(window.Item(button), nullptr) << button;
+        EXPECT_FALSE(window.IsItemEnabled(button)) << button;
+    }
+}
+
+TEST_F(MainWindow, AboutBoxFollowsTheEdition) {
+    struct Case {
+        int edition;
+        QString product;
+        QString host;
+        QString url;
+    } cases[] = {{1, "Quillbox Suite", "bravolt.test", "https://bravolt.test/"},
+                 {2, "ORMAND", "ormand.test", "https://ormand.test/"}};
+    for (const Case& c : cases) {
+        AppState().edition = c.edition;
+        ui.Clear();
+        CAboutBox about(context);
+        ASSERT_TRUE(about.Initialize());
+        EXPECT_EQ(about.ItemText(kAboutProductLine), c.product);
+        EXPECT_EQ(about.ItemText(kAboutHomePageLink), c.host);
+        auto* link = about.ItemAs<QLabel>(kAboutHomePageLink);
+        ASSERT_NE(link, nullptr);
+        EXPECT_TRUE(link->font().underline());
+        EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        EXPECT_TRUE(about.Click(kAboutHomePageLink));
+        EXPECT_EQ(ui.urlsOpened, std::vector<QString>{c.url});
+    }
+}
+
+TEST_F(MainWindow, InformationBoxFollowsTheEdition) {
+    for (int edition : {1, 2, 3}) {
+        AppState().edition = edition;
+        CInformationBox info(context);
+        ASSERT_TRUE(info.Initialize());
+        EXPECT_EQ(info.ItemText(kInformationText), module.String(edition == 2 ? 11450 : 11451));
+        EXPECT_FALSE(info.ItemText(kInformationText).isEmpty());
+    }
+}
+
+} // namespace
+} // namespace qbx

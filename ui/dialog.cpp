@@ -1,0 +1,153 @@
+#include "ui/dialog.h"
+
+#include "app/language_module.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QEvent>
+#include <QFile>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QUiLoader>
+#include <QVBoxLayout>
+
+namespace qbx {
+
+CDialog::CDialog(CUiContext& context, int templateId, QWidget* parent)
+    : QDialog(parent), context(context), templateId(templateId) {}
+
+CDialog::~CDialog() {
+    while (waitCursors > 0) EndWaitCursor();
+}
+
+int CDialog::DoModal() { return context.ui.RunModal(*this); }
+
+void CDialog::EndDialog(int result) {
+    ended = true;
+    endResult = result;
+    for (auto& [id, timer] : timers) timer->stop();
+    done(result);
+}
+
+bool CDialog::Initialize() {
+    if (!Build()) return false;
+    if (!initialized) {
+        initialized = true;
+        ended = false;
+        OnInitDialog();
+    }
+    return true;
+}
+
+bool CDialog::Build() {
+    if (built) return true;
+    QFile file(context.module.TemplatePath(templateId));
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    QUiLoader loader;
+    QWidget* content = loader.load(&file, this);
+    if (!content) return false;
+    built = true;
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(content);
+    setWindowTitle(content->windowTitle());
+    setObjectName(QStringLiteral("Template%1").arg(templateId));
+    // OK and Cancel end the dialog unless a handler takes them over.
+    for (int id : {kIdOk, kIdCancel}) {
+        if (auto* button = ItemAs<QAbstractButton>(id)) {
+            connect(button, &QAbstractButton::clicked, this, [this, id] { Click(id); });
+        }
+    }
+    return true;
+}
+
+QWidget* CDialog::Item(int id) const { return findChild<QWidget*>(QString::number(id)); }
+
+void CDialog::OnCommand(int id, std::function<void()> handler) {
+    bool known = commands.count(id) > 0;
+    commands[id] = std::move(handler);
+    QWidget* item = Item(id);
+    if (known || !item || id == kIdOk || id == kIdCancel) return;
+    if (auto* button = qobject_cast<QAbstractButton*>(item)) {
+        connect(button, &QAbstractButton::clicked, this, [this, id] { Click(id); });
+    } else {
+        item->installEventFilter(this);
+        item->setCursor(Qt::PointingHandCursor);
+    }
+}
+
+bool CDialog::Click(int id) {
+    QWidget* item = Item(id);
+    if (item && !item->isEnabled()) return false;
+    auto it = commands.find(id);
+    if (it != commands.end()) {
+        it->second();
+        return true;
+    }
+    if (id == kIdOk) OnOK();
+    else if (id == kIdCancel) OnCancel();
+    else return false;
+    return true;
+}
+
+bool CDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        bool ok = false;
+        int id = watched->objectName().toInt(&ok);
+        if (ok && mouse->button() == Qt::LeftButton && commands.count(id)) {
+            Click(id);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void CDialog::StartTimer(int id, int milliseconds) {
+    QTimer*& timer = timers[id];
+    if (!timer) {
+        timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this, id] { OnTimer(id); });
+    }
+    timer->start(milliseconds);
+}
+
+void CDialog::KillTimer(int id) {
+    auto it = timers.find(id);
+    if (it != timers.end()) it->second->stop();
+}
+
+bool CDialog::IsTimerRunning(int id) const {
+    auto it = timers.find(id);
+    return it != timers.end() && it->second->isActive();
+}
+
+void CDialog::FireTimer(int id) { OnTimer(id); }
+
+void CDialog::BeginWaitCursor() {
+    ++waitCursors;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void CDialog::EndWaitCursor() {
+    if (waitCursors == 0) return;
+    --waitCursors;
+    QApplication::restoreOverrideCursor();
+}
+
+void CDialog::PumpMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+QString CDialog::String(int id) const { return context.module.String(id); }
+
+MessageAnswer CDialog::Message(int group, int number, int stringId, const std::vector<MessageArg>& args,
+                               MessageKind kind) {
+    std::string text = FormatMessage(context.module.StringUtf8(stringId), args);
+    return MessageText(group, number, QString::fromStdString(text), kind);
+}
+
+MessageAnswer CDialog::MessageText(int group, int number, const QString& text, MessageKind kind) {
+    return context.ui.ShowMessage(this, QString::fromStdString(MessageCaption(group, number)), text, kind);
+}
+
+} // namespace qbx

@@ -1,0 +1,101 @@
+#pragma once
+#include "app/message_format.h"
+#include "ui/ui_context.h"
+#include "ui/user_interface.h"
+
+#include <QDialog>
+#include <functional>
+#include <map>
+#include <vector>
+
+class QTimer;
+
+namespace qbx {
+
+constexpr int kIdOk = 1;
+constexpr int kIdCancel = 2;
+
+// A dialog built from a template of the language module. Controls are found
+// by their numeric identifier (the objectName in the template); buttons "1"
+// and "2" end the dialog with OK and Cancel unless a subclass overrides them.
+class CDialog : public QDialog {
+public:
+    CDialog(CUiContext& context, int templateId, QWidget* parent = nullptr);
+    ~CDialog() override;
+
+    int TemplateId() const { return templateId; }
+    CUiContext& Context() const { return context; }
+
+    // Runs the dialog modally through the user interface; 1 OK, 2 Cancel.
+    int DoModal();
+    void EndDialog(int result);
+    int Result() const { return endResult; }
+    bool HasEnded() const { return ended; }
+
+    // Builds the controls from the template and runs OnInitDialog once.
+    bool Initialize();
+
+    // Controls by identifier.
+    QWidget* Item(int id) const;
+    template <class T> T* ItemAs(int id) const { return qobject_cast<T*>(Item(id)); }
+    void SetItemText(int id, const QString& text);
+    QString ItemText(int id) const;
+    void EnableItem(int id, bool enable);
+    bool IsItemEnabled(int id) const;
+    void ShowItem(int id, bool show);
+    void SetCheck(int id, bool checked);
+    bool IsChecked(int id) const;
+    void SetFocusTo(int id);
+    void SetProgressRange(int id, int low, int high);
+    void SetProgressPos(int id, int position);
+    int ProgressPos(int id) const;
+    // Radio groups: the buttons inside the control `groupId`, in order.
+    int RadioIndex(int groupId) const;
+    void SetRadioIndex(int groupId, int index);
+
+    // A command handler for a control: a button's click, or a click on a text
+    // that acts as a link. Click() sends the command as a person would.
+    void OnCommand(int id, std::function<void()> handler);
+    bool Click(int id);
+
+    // Timers by identifier, as the transfer dialogs use them (timer 101).
+    void StartTimer(int id, int milliseconds);
+    void KillTimer(int id);
+    bool IsTimerRunning(int id) const;
+    void FireTimer(int id); // tests: deliver a tick now
+
+    void BeginWaitCursor();
+    void EndWaitCursor();
+    // Dispatches waiting events so that the window repaints during long work.
+    static void PumpMessages();
+
+    // Message boxes with the caption "Quillbox-Message G.NNN" and a text of
+    // the language module, formatted with `args`.
+    MessageAnswer Message(int group, int number, int stringId, const std::vector<MessageArg>& args = {},
+                          MessageKind kind = MessageKind::Notice);
+    MessageAnswer MessageText(int group, int number, const QString& text, MessageKind kind = MessageKind::Notice);
+    QString String(int id) const;
+
+protected:
+    virtual bool OnInitDialog() { return true; }
+    virtual void OnOK() { EndDialog(kIdOk); }
+    virtual void OnCancel() { EndDialog(kIdCancel); }
+    virtual void OnTimer(int /*id*/) {}
+    void reject() override { OnCancel(); }
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool Build();
+
+    CUiContext& context;
+    int templateId;
+    bool built = false;
+    bool initialized = false;
+    bool ended = false;
+    int endResult = kIdCancel;
+    int waitCursors = 0;
+    std::map<int, std::function<void()>> commands;
+    std::map<int, QTimer*> timers;
+};
+
+} // namespace qbx

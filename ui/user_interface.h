@@ -1,0 +1,32 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+namespace qbx {
+
+class CDialog;
+
+enum class MessageKind { Notice, Question };
+enum class MessageAnswer { Ok, Yes, No };
+
+// Everything that waits for a person goes through here, so that dialog tests
+// can answer from a script and read every message that was shown.
+class CUserInterface {
+public:
+    virtual ~CUserInterface() = default;
+
+    // Notice: warning icon and OK. Question: question icon, Yes and No, No the default.
+    virtual MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
+                                      MessageKind kind) = 0;
+    // Return the chosen path, or an empty text when the person cancelled.
+    virtual QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter) = 0;
+    virtual QString ChooseSaveFile(QWidget* owner, const QString& startPath, const QString& filter) = 0;
+    virtual QString ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder) = 0;
+    // Runs a dialog modally; returns its result (1 OK, 2 Cancel).
+    virtual int RunModal(CDialog& dialog) = 0;
+    virtual void Beep(int frequency, int durationMs) = 0;
+    virtual bool OpenUrl(const QString& url) = 0;
+};
+
+} // namespace qbx
