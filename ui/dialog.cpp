@@ -49,7 +49,7 @@ bool CDialog::Build() {
     if (!content) return false;
     built = true;
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(content);
     setWindowTitle(content->windowTitle());
     setObjectName(QStringLiteral("Template%1").arg(templateId));
