@@ -1,0 +1,48 @@
+#include "cli/command_line.h"
+
+namespace qbx {
+
+bool ParseCommandLine(int argc, char** argv, CommandLine& line, std::string& reason) {
+    int i = 1;
+    for (; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (arg == "--yes") {
+            line.yes = true;
+        } else if (arg == "--folder") {
+            if (i + 1 >= argc) {
+                reason = "--folder needs a folder";
+                return false;
+            }
+            line.folder = argv[++i];
+        } else if (arg.rfind("--folder=", 0) == 0) {
+            line.folder = arg.substr(9);
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            reason = "unknown option " + arg;
+            return false;
+        } else {
+            break;
+        }
+    }
+    if (i >= argc) {
+        reason = "no command given";
+        return false;
+    }
+    line.command = argv[i++];
+    line.arguments.assign(argv + i, argv + argc);
+    return true;
+}
+
+const char* UsageText() {
+    return "usage: qbx [--folder DIR] [--yes] COMMAND [ARGS]\n"
+           "\n"
+           "  --folder DIR   program folder with qbx_man.ini and the program's files\n"
+           "                 (default: the folder of qbx)\n"
+           "  --yes          answer every question with Yes\n"
+           "\n"
+           "commands:\n"
+           "  identify       which bootloader answers: family, raw type, version\n"
+           "  slots          the bootloader's seven storage slots\n"
+           "  clear N        empty storage slot N (1 to 7)\n";
+}
+
+} // namespace qbx

@@ -1,0 +1,35 @@
+#pragma once
+#include "app/language_module.h"
+#include "operations/operation_host.h"
+
+namespace qbx {
+
+// Runs operations on a terminal: every message goes to standard error as
+// "Quillbox-Message G.NNN: text", questions are asked on the terminal (or
+// answered by --yes, or No without a terminal), progress is a bar on
+// standard error when it is a terminal.
+class CConsoleHost : public COperationHost {
+public:
+    CConsoleHost(const CLanguageModule& module, int group, bool answerYes);
+
+    void ShowMessage(int number, int stringId, const std::vector<MessageArg>& args = {}) override;
+    void ShowMessageText(int number, const std::string& text) override;
+    bool AskQuestion(int number, int stringId, const std::vector<MessageArg>& args = {}) override;
+    std::string String(int stringId) override;
+    void SetProgress(std::uint32_t position, std::uint32_t range) override;
+
+    void SetGroup(int newGroup) { group = newGroup; }
+    int MessagesShown() const { return shown; }
+
+private:
+    std::string Text(int stringId, const std::vector<MessageArg>& args);
+    void EndProgressLine();
+
+    const CLanguageModule& module;
+    int group;
+    bool answerYes;
+    bool progressShown = false;
+    int shown = 0;
+};
+
+} // namespace qbx

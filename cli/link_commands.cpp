@@ -1,0 +1,64 @@
+// identify, slots, clear: the commands that look at the bootloader itself.
+#include "cli/commands.h"
+#include "operations/slot_overview.h"
+#include "operations/string_ids.h"
+#include "operations/upload_preparation_messages.h"
+
+#include <QString>
+#include <cstdio>
+
+namespace qbx {
+namespace {
+
+std::string Utf8FromDevice(const std::string& pcText) { return QString::fromLatin1(pcText).toStdString(); }
+
+} // namespace
+
+int RunIdentify(CommandContext& context) {
+    if (!context.arguments.empty()) return kExitUsage;
+    context.host.SetGroup(upload_preparation::kGroup);
+    ConnectOptions options;
+    options.modeCheck = false;
+    options.check = false;
+    std::unique_ptr<CTransport> transport;
+    BootloaderId id;
+    if (Connect(context.host, upload_preparation::kConnect, options, transport, id) != ConnectResult::Connected) {
+        return kExitFailed;
+    }
+    std::printf("family 0x%02X\nrawType 0x%02X\nversion %d\n", id.family, id.rawType, id.version);
+    return kExitOk;
+}
+
+int RunSlots(CommandContext& context) {
+    if (!context.arguments.empty()) return kExitUsage;
+    context.host.SetGroup(upload_preparation::kGroup);
+    std::unique_ptr<CTransport> transport;
+    BootloaderId id;
+    ConnectResult connected = Connect(context.host, upload_preparation::kConnect, {}, transport, id);
+    if (connected != ConnectResult::Connected) return kExitFailed;
+    SlotOverview overview;
+    if (!ReadSlotOverview(*transport, overview)) {
+        context.host.ShowMessage(upload_preparation::kSlotHeaderFailed, str::kNoAnswer);
+        return kExitFailed;
+    }
+    std::string empty = context.host.String(str::kEmptySlot);
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const SlotHeader& header = overview.headers[slot - 1];
+        if (overview.HoldsData(slot)) {
+            std::printf("%d: %s (%u bytes)\n", slot, Utf8FromDevice(header.description).c_str(), header.size);
+        } else {
+            std::printf("%d: %s\n", slot, empty.c_str());
+        }
+    }
+    return kExitOk;
+}
+
+int RunClear(CommandContext& context) {
+    if (context.arguments.size() != 1) return kExitUsage;
+    const std::string& text = context.arguments[0];
+    if (text.size() != 1 || text[0] < '1' || text[0] > '7') return kExitUsage;
+    context.host.SetGroup(upload_preparation::kGroup);
+    return ClearSlotOperation(context.host, upload_preparation::kClearSlot, text[0] - '0') ? kExitOk : kExitFailed;
+}
+
+} // namespace qbx

@@ -1,0 +1,57 @@
+#include "app/language_module.h"
+#include "app/settings_store.h"
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "platform/executable_path.h"
+#include "platform/program_folder.h"
+
+#include <QCoreApplication>
+#include <cstdio>
+#include <map>
+#include <unistd.h>
+
+namespace {
+
+using Command = int (*)(qbx::CommandContext&);
+
+const std::map<std::string, Command>& Commands() {
+    static const std::map<std::string, Command> commands = {
+        {"identify", qbx::RunIdentify},
+        {"slots", qbx::RunSlots},
+        {"clear", qbx::RunClear},
+    };
+    return commands;
+}
+
+int Usage(const std::string& reason) {
+    if (!reason.empty()) std::fprintf(stderr, "qbx: %s\n", reason.c_str());
+    std::fputs(qbx::UsageText(), stderr);
+    return qbx::kExitUsage;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qbx::CommandLine line;
+    std::string reason;
+    if (!qbx::ParseCommandLine(argc, argv, line, reason)) return Usage(reason);
+    auto command = Commands().find(line.command);
+    if (command == Commands().end()) return Usage("unknown command " + line.command);
+
+    std::string programFolder = qbx::FolderOf(qbx::ExecutablePath());
+    std::string folder = line.folder.empty() ? programFolder : line.folder;
+    if (chdir(folder.c_str()) != 0) return Usage("cannot use the folder " + folder);
+    qbx::SetProgramFolder(folder);
+
+    QCoreApplication application(argc, argv);
+    qbx::CSettings settings;
+    settings.Load();
+    qbx::CLanguageModule module;
+    std::string modulePath = programFolder + "/" + qbx::ModuleFileName(settings.language <= 2 ? settings.language : 0);
+    if (!module.Load(modulePath, false)) std::fprintf(stderr, "qbx: no language module %s\n", modulePath.c_str());
+
+    qbx::CConsoleHost host(module, 0, line.yes);
+    qbx::CommandContext context{host, line.arguments};
+    int result = command->second(context);
+    return result == qbx::kExitUsage ? Usage("wrong arguments for " + line.command) : result;
+}

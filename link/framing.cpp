@@ -1,0 +1,59 @@
+#include "link/framing.h"
+
+#include "link/protocol_constants.h"
+#include "link/wire_bytes.h"
+
+#include <vector>
+
+namespace qbx {
+namespace {
+bool WriteAll(CTransport& transport, const std::uint8_t* bytes, int n) {
+    return transport.Write(bytes, n) == n;
+}
+} // namespace
+
+int AttemptCount(const CTransport& transport) {
+    return transport.IsNetwork() ? exchange::kNetworkAttempts : exchange::kSerialAttempts;
+}
+
+int SendFrame(CTransport& transport, const std::uint8_t* bytes, int n) {
+    if (n < 0) return kSendIncomplete;
+    std::vector<std::uint8_t> message(bytes, bytes + n);
+    message.push_back(Sum8(bytes, n));
+    const int total = n + 1;
+    for (int attempt = 0; attempt < AttemptCount(transport); ++attempt) {
+        if (!WriteAll(transport, message.data(), total)) return kSendIncomplete;
+        std::uint8_t answer[frame::kAckSize] = {};
+        if (transport.Read(answer, frame::kAckSize) < frame::kAckSize) return kSendNoAnswer;
+        if (StartsWithAck(answer)) return kSendAcknowledged;
+    }
+    return kSendRejected;
+}
+
+int ReceiveBlock(CTransport& transport, std::uint8_t* buffer, int n) {
+    for (int attempt = 0; attempt < AttemptCount(transport); ++attempt) {
+        if (transport.Read(buffer, n) < n) return kBlockShort;
+        std::uint8_t sum = 0;
+        if (transport.Read(&sum, 1) < 1) return kBlockNoChecksum;
+        if (sum == Sum8(buffer, n)) return WriteAck(transport) ? kBlockReceived : kBlockAckFailed;
+        if (!WriteAll(transport, frame::kNak, frame::kAckSize)) return kBlockAckFailed;
+    }
+    return kBlockBadChecksum;
+}
+
+std::array<std::uint8_t, 8> RequestFrame(std::uint8_t code, std::uint8_t parameter) {
+    std::array<std::uint8_t, frame::kSize> request = {
+        frame::kRequest, frame::kMarker, code, parameter, 0, 0, 0, 0};
+    request[frame::kSumAt] = Sum8(request.data(), frame::kBodySize);
+    return request;
+}
+
+bool WriteAck(CTransport& transport) {
+    return WriteAll(transport, frame::kAck, frame::kAckSize);
+}
+
+bool StartsWithAck(const std::uint8_t* bytes) {
+    return bytes[0] == frame::kAck[0] && bytes[1] == frame::kAck[1];
+}
+
+} // namespace qbx

@@ -1,0 +1,63 @@
+#include "link/serial_transport.h"
+
+#include "platform/monotonic_clock.h"
+#include "platform/serial_port_path.h"
+
+namespace qbx {
+
+static_assert(kSerialOpened == kOpenOk && kSerialMissing == kOpenNotFound && kSerialInUse == kOpenDenied &&
+              kSerialOtherError == kOpenFailed);
+
+CSerialTransport::CSerialTransport(std::uint8_t portNumber, std::uint32_t baudRate,
+                                   const SerialTiming& timing)
+    : portNumber(portNumber), baudRate(baudRate), timing(timing) {}
+
+CSerialTransport::~CSerialTransport() {
+    Close();
+}
+
+int CSerialTransport::Open(int& error) {
+    int result = handle.Open(SerialPortPath(portNumber), error);
+    if (result != kSerialOpened) return result;
+    // Set-up failures are not fatal: pseudo-terminals and some adapters
+    // refuse parts of it and still carry the bytes.
+    (void)handle.SetRawLine(baudRate);
+    handle.SetModemLines(true, false);
+    SleepMilliseconds(timing.settleMs);
+    return kOpenOk;
+}
+
+void CSerialTransport::Close() {
+    if (!handle.IsOpen()) return;
+    handle.SetModemLines(false, true);
+    handle.Close();
+}
+
+int CSerialTransport::Write(const std::uint8_t* data, int len) {
+    handle.DiscardInput();
+    return handle.Write(data, len, timing.writeBaseMs + timing.writePerByteMs * len);
+}
+
+int CSerialTransport::Read(std::uint8_t* data, int len) {
+    return handle.Read(data, len, timing.readBaseMs + timing.readPerByteMs * len);
+}
+
+void EnumerateSerialPorts(int* state, int* error, int count) {
+    for (int i = 0; i < count; ++i) {
+        switch (ProbeSerialDevice(SerialPortPath(i + 1), error[i])) {
+        case kSerialOpened:
+            state[i] = kPortPresent;
+            break;
+        case kSerialMissing:
+            state[i] = kPortMissing;
+            break;
+        case kSerialInUse:
+            state[i] = kPortInUse;
+            break;
+        default:
+            state[i] = kPortOtherError;
+        }
+    }
+}
+
+} // namespace qbx

@@ -1,0 +1,49 @@
+#pragma once
+#include "link/link_timing.h"
+#include "link/transport.h"
+#include "platform/serial_device.h"
+
+#include <cstdint>
+
+namespace qbx {
+
+// The serial line to a bootloader of the serial family, COM1 to COM6. Every
+// write first discards unread input, so a reply must be read before the next
+// request goes out.
+class CSerialTransport : public CTransport {
+  public:
+    // Stores the port and speed; nothing is opened yet.
+    CSerialTransport(std::uint8_t portNumber, std::uint32_t baudRate, const SerialTiming& timing = {});
+    ~CSerialTransport() override;
+
+    bool IsNetwork() const override { return false; }
+    // kOpenNotFound for a missing port (error 2), kOpenDenied for one in use,
+    // kOpenFailed otherwise; failures while setting up the line are ignored.
+    int Open(int& error) override;
+    // Leaves DTR low and RTS high on the line.
+    void Close() override;
+    int Write(const std::uint8_t* data, int len) override;
+    int Read(std::uint8_t* data, int len) override;
+
+    std::uint8_t PortNumber() const { return portNumber; }
+    std::uint32_t BaudRate() const { return baudRate; }
+
+  private:
+    CSerialDevice handle;
+    std::uint8_t portNumber;
+    std::uint32_t baudRate;
+    SerialTiming timing;
+};
+
+// Port states filled by EnumerateSerialPorts.
+inline constexpr int kPortMissing = 0;
+inline constexpr int kPortPresent = 1;
+inline constexpr int kPortInUse = 2;
+inline constexpr int kPortOtherError = 3;
+
+// For ports 1 to `count` in ascending order, one at a time: element i of
+// `state` gets the state of port i + 1 and element i of `error` the system
+// error code of the probe (0 when the port is free).
+void EnumerateSerialPorts(int* state, int* error, int count);
+
+} // namespace qbx

@@ -1,0 +1,44 @@
+#include "link/tcp_transport.h"
+
+#include <cerrno>
+#include <utility>
+
+namespace qbx {
+namespace {
+static_assert(kConnectOk == kOpenOk && kConnectUnreachable == kOpenNotFound &&
+              kConnectRefused == kOpenDenied && kConnectOtherError == kOpenFailed);
+// A time-out of 0 means "wait without limit" to the transport, -1 to the socket.
+int SocketWait(int timeoutMs) {
+    return timeoutMs > 0 ? timeoutMs : -1;
+}
+} // namespace
+
+CTcpTransport::CTcpTransport(std::string host, unsigned port, const TcpTiming& timing)
+    : host(std::move(host)), port(port), timing(timing) {}
+
+CTcpTransport::~CTcpTransport() {
+    Close();
+}
+
+int CTcpTransport::Open(int& error) {
+    if (port > 0xFFFF) {
+        socket.Close();
+        error = EINVAL;
+        return kOpenFailed;
+    }
+    return socket.Connect(host, static_cast<std::uint16_t>(port), error);
+}
+
+void CTcpTransport::Close() {
+    socket.Close();
+}
+
+int CTcpTransport::Write(const std::uint8_t* data, int len) {
+    return socket.Send(data, len, SocketWait(timing.sendTimeoutMs));
+}
+
+int CTcpTransport::Read(std::uint8_t* data, int len) {
+    return socket.Receive(data, len, SocketWait(timing.receiveTimeoutMs));
+}
+
+} // namespace qbx

@@ -1,0 +1,39 @@
+#pragma once
+#include <cstdint>
+
+namespace qbx {
+
+// Open results shared by every transport; each caller shows its own message
+// for them (strings 11002, 11003, 11004 with the error code).
+inline constexpr int kOpenOk = 0;
+inline constexpr int kOpenNotFound = 1; // serial: no such port; TCP: timed out or unreachable
+inline constexpr int kOpenDenied = 2;   // serial: in use; TCP: refused
+inline constexpr int kOpenFailed = 3;   // anything else; `error` tells what
+
+// The byte channel to the bootloader. The protocol functions see nothing
+// else of the link; IsNetwork decides how often they try.
+class CTransport {
+  public:
+    CTransport() = default;
+    CTransport(const CTransport&) = delete;
+    CTransport& operator=(const CTransport&) = delete;
+    // Implementations close the link when it is still open.
+    virtual ~CTransport() = default;
+
+    virtual bool IsNetwork() const = 0;
+    // One of the kOpen* results; `error` gets the system error code, 0 on success.
+    virtual int Open(int& error) = 0;
+    // Harmless when the link is not open.
+    virtual void Close() = 0;
+    // Bytes written, or -1 on error.
+    virtual int Write(const std::uint8_t* data, int len) = 0;
+    // Bytes read, 0 to len (fewer when the time-out struck), or -1 on error.
+    virtual int Read(std::uint8_t* data, int len) = 0;
+
+    // The fixed pauses that belong to an exchange (after an identification,
+    // after a mode switch) go through the transport, so that a test can take
+    // them as records instead of waiting. Sleeps by default.
+    virtual void Pause(int milliseconds);
+};
+
+} // namespace qbx

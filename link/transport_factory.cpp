@@ -1,0 +1,38 @@
+#include "link/transport_factory.h"
+
+#include "app/link_choice.h"
+#include "link/protocol_constants.h"
+#include "link/serial_transport.h"
+#include "link/tcp_transport.h"
+#include "link/wire_trace.h"
+#include "platform/serial_port_path.h"
+
+namespace qbx {
+
+std::unique_ptr<CTransport> CreateTransport(const CSettings& settings, int& result,
+                                            const LinkTiming& timing) {
+    LinkChoice choice = ChooseLink(settings);
+    result = kTransportCreated;
+    switch (choice.kind) {
+    case LinkKind::Serial: {
+        int number = choice.portNumber;
+        auto label = [number] { return "COM" + std::to_string(number) + " " + SerialPortPath(number); };
+        auto port = static_cast<std::uint8_t>(number);
+        return TraceIfRequested(std::make_unique<CSerialTransport>(port, exchange::kBaudRate, timing.serial),
+                                label);
+    }
+    case LinkKind::Tcp: {
+        auto label = [&settings] {
+            return "TCP " + settings.ipAddress + ":" + std::to_string(settings.port);
+        };
+        return TraceIfRequested(
+            std::make_unique<CTcpTransport>(settings.ipAddress, settings.port, timing.tcp), label);
+    }
+    case LinkKind::Invalid:
+        break;
+    }
+    result = kTransportInvalidInterface;
+    return nullptr;
+}
+
+} // namespace qbx

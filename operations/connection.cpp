@@ -1,0 +1,84 @@
+#include "operations/connection.h"
+
+#include "link/mode_commands.h"
+#include "link/protocol_constants.h"
+#include "link/transport_factory.h"
+#include "operations/string_ids.h"
+
+namespace qbx {
+namespace {
+
+constexpr int kPauseBeforeRequery = 500;
+
+ConnectResult Fail(COperationHost& host, int number, int stringId, std::unique_ptr<CTransport>& transport,
+                   const std::vector<MessageArg>& args = {}) {
+    transport.reset();
+    if (number) host.ShowMessage(number, stringId, args);
+    return ConnectResult::Failed;
+}
+
+// Brings a mode-switching bootloader into transfer mode.
+ConnectResult EnsureTransferMode(COperationHost& host, const ConnectMessages& m, std::unique_ptr<CTransport>& transport) {
+    std::uint8_t mode = 0;
+    if (QueryMode(*transport, mode) != kModeAnswered) return Fail(host, m.queryNoAnswer, str::kNoModeAnswer, transport);
+    if (mode == opmode::kTransfer) return ConnectResult::Connected;
+    if (!host.AskQuestion(m.askSwitch, str::kAskSwitchMode)) {
+        transport.reset();
+        return ConnectResult::Declined;
+    }
+    int switched = SwitchMode(*transport);
+    if (switched == kSwitchNoAnswer) return Fail(host, m.switchNoAnswer, str::kSwitchNoAnswer, transport);
+    if (switched == kSwitchRefused) return Fail(host, m.switchRefused, str::kSwitchRefused, transport);
+    transport->Pause(kPauseBeforeRequery);
+    if (QueryMode(*transport, mode) != kModeAnswered) return Fail(host, m.requeryNoAnswer, str::kSwitchNoAnswer, transport);
+    if (mode == opmode::kOther) return Fail(host, m.stillOtherMode, str::kStillOtherMode, transport);
+    if (mode != opmode::kTransfer) return Fail(host, m.notTransferMode, str::kNotTransferMode, transport);
+    return ConnectResult::Connected;
+}
+
+} // namespace
+
+bool NeedsModeCheck(const BootloaderId& id) {
+    return id.family != device::kNetworkFamily && id.rawType != device::kSerialFamily;
+}
+
+ConnectResult Connect(COperationHost& host, const ConnectMessages& m, const ConnectOptions& options,
+                      std::unique_ptr<CTransport>& transport, BootloaderId& id) {
+    transport.reset();
+    CSettings loaded;
+    if (!options.settings && !loaded.Load()) return Fail(host, m.settingsUnreadable, str::kSettingsUnreadable, transport);
+    const CSettings& settings = options.settings ? *options.settings : loaded;
+
+    int created = kTransportCreated;
+    transport = CreateTransport(settings, created, options.timing);
+    if (!transport) return Fail(host, m.invalidInterface, str::kInvalidInterface, transport);
+    int error = 0;
+    switch (transport->Open(error)) {
+    case kOpenOk: break;
+    case kOpenNotFound: return Fail(host, m.openNotFound, str::kPortNotFound, transport);
+    case kOpenDenied: return Fail(host, m.openDenied, str::kPortDenied, transport);
+    default: return Fail(host, m.openFailed, str::kOpenFailed, transport, {static_cast<long long>(error)});
+    }
+
+    if (options.identify) {
+        if (!IdentifyBootloader(*transport, id)) return Fail(host, m.identifyFailed, str::kNoAnswer, transport);
+        if (options.modeCheck && NeedsModeCheck(id)) {
+            ConnectResult mode = EnsureTransferMode(host, m, transport);
+            if (mode != ConnectResult::Connected) return mode;
+        }
+    }
+    if (options.check) {
+        BootloaderRefusal refusal;
+        int checked = CheckBootloader(*transport, refusal);
+        if (checked == kCheckNoAnswer) return Fail(host, m.checkNoAnswer, str::kNoAnswer, transport);
+        if (checked != kCheckSupported) {
+            std::string text = RefusalText(refusal, host.String(refusal.stringId));
+            transport.reset();
+            if (m.checkUnsupported) host.ShowMessageText(m.checkUnsupported, text);
+            return ConnectResult::Failed;
+        }
+    }
+    return ConnectResult::Connected;
+}
+
+} // namespace qbx

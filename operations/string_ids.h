@@ -1,0 +1,35 @@
+#pragma once
+
+// String identifiers of the language module that operations and dialogs
+// share, named once.
+namespace qbx::str {
+inline constexpr int kSettingsUnreadable = 11001;
+inline constexpr int kPortNotFound = 11002;
+inline constexpr int kPortDenied = 11003;
+inline constexpr int kOpenFailed = 11004; // with the system error code
+inline constexpr int kInvalidInterface = 11005;
+inline constexpr int kAskSwitchMode = 11006;
+inline constexpr int kSwitchNoAnswer = 11007;
+inline constexpr int kSwitchRefused = 11008;
+inline constexpr int kStillOtherMode = 11009;
+inline constexpr int kNotTransferMode = 11010;
+inline constexpr int kNoModeAnswer = 11011;
+inline constexpr int kNoAnswer = 11012;
+inline constexpr int kSendIncomplete = 11015;
+inline constexpr int kSendFailed = 11016;
+inline constexpr int kSendNoAck = 11017;
+inline constexpr int kRepeatedErrors = 11018;
+inline constexpr int kNoChecksum = 11019;
+inline constexpr int kAckNotSent = 11020;
+inline constexpr int kDeviceRefused = 11021;
+inline constexpr int kDeviceError = 11022; // with the device's error code
+inline constexpr int kUnknownDeviceError = 11023;
+inline constexpr int kUnexpectedReply = 11024;
+inline constexpr int kCannotSave = 11025; // with the path
+inline constexpr int kNotFunctionData = 11027;
+inline constexpr int kCannotOpen = 11031;
+inline constexpr int kCannotWrite = 11032;
+inline constexpr int kSlotNotCleared = 11052;
+inline constexpr int kNotValidForFunction = 11051;
+inline constexpr int kEmptySlot = 11507;
+} // namespace qbx::str

@@ -1,0 +1,41 @@
+#pragma once
+#include "operations/connection.h"
+#include "operations/slot_overview.h"
+
+// Message numbers of the upload preparation (group 6), shared by its dialog
+// and by the console front end's slot commands.
+namespace qbx::upload_preparation {
+
+inline constexpr int kGroup = 6;
+
+inline constexpr ConnectMessages kConnect = {
+    .settingsUnreadable = 1,
+    .invalidInterface = 2,
+    .openNotFound = 3,
+    .openDenied = 4,
+    .openFailed = 5,
+    .identifyFailed = 6,
+    .askSwitch = 7,
+    .switchNoAnswer = 8,
+    .switchRefused = 9,
+    .requeryNoAnswer = 10,
+    .stillOtherMode = 11,
+    .notTransferMode = 12,
+    .queryNoAnswer = 13,
+    .checkNoAnswer = 14,
+    .checkUnsupported = 15,
+};
+inline constexpr int kSlotHeaderFailed = 16; // string 11012
+inline constexpr int kFileNotOpened = 17;    // 11031
+inline constexpr int kFileNotValid = 18;     // 11051
+
+inline constexpr ClearSlotMessages kClearSlot = {
+    .settingsUnreadable = 19,
+    .invalidInterface = 20,
+    .openNotFound = 21,
+    .openDenied = 22,
+    .openFailed = 23,
+    .clearFailed = 24,
+};
+
+} // namespace qbx::upload_preparation

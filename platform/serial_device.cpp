@@ -1,0 +1,184 @@
+#include "platform/serial_device.h"
+
+#include "platform/monotonic_clock.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace qbx {
+namespace {
+
+int ClassifyOpenError(int error) {
+    if (error == ENOENT) return kSerialMissing;
+    if (error == EACCES || error == EBUSY || error == EWOULDBLOCK) return kSerialInUse;
+    return kSerialOtherError;
+}
+
+speed_t SpeedFor(std::uint32_t baudRate) {
+    switch (baudRate) {
+    case 9600:
+        return B9600;
+    case 19200:
+        return B19200;
+    case 38400:
+        return B38400;
+    case 57600:
+        return B57600;
+    case 230400:
+        return B230400;
+    default:
+        return B115200; // the bootloaders speak nothing else
+    }
+}
+
+// Opens and locks; returns the descriptor or -1 with errno set.
+int OpenLocked(const std::string& path) {
+    // Non-blocking, so that opening a line without carrier does not wait.
+    int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return -1;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        int error = errno;
+        ::close(fd);
+        errno = error;
+        return -1;
+    }
+    return fd;
+}
+
+// Waits at most `timeoutMs` for `wanted` on `fd`; true when the descriptor
+// became ready, with what happened in `events`.
+bool WaitFor(int fd, short wanted, int timeoutMs, short& events) {
+    pollfd entry{fd, wanted, 0};
+    for (;;) {
+        int ready = ::poll(&entry, 1, timeoutMs);
+        events = entry.revents;
+        if (ready > 0) return true;
+        if (ready == 0) return false;
+        if (errno != EINTR) return false;
+    }
+}
+
+// Reads what the driver holds now, without waiting: the count (0 when
+// nothing is there), or -1 when the device failed.
+int ReadWaiting(int fd, std::uint8_t* data, int len) {
+    int got = 0;
+    while (got < len) {
+        ssize_t n = ::read(fd, data + got, static_cast<size_t>(len - got));
+        if (n > 0) {
+            got += static_cast<int>(n);
+        } else if (n < 0 && errno == EINTR) {
+            continue;
+        } else if (n == 0 || errno == EAGAIN) {
+            break; // raw mode without minimum count: 0 means "nothing yet"
+        } else {
+            return got > 0 ? got : -1;
+        }
+    }
+    return got;
+}
+
+} // namespace
+
+int CSerialDevice::Open(const std::string& path, int& error) {
+    Close();
+    error = 0;
+    int handle = OpenLocked(path);
+    if (handle < 0) {
+        error = errno;
+        return ClassifyOpenError(error);
+    }
+    fd = handle;
+    return kSerialOpened;
+}
+
+void CSerialDevice::Close() {
+    if (fd < 0) return;
+    ::close(fd); // also releases the lock
+    fd = -1;
+}
+
+bool CSerialDevice::SetRawLine(std::uint32_t baudRate) {
+    termios line{};
+    if (fd < 0 || tcgetattr(fd, &line) != 0) return false;
+    cfmakeraw(&line);
+    line.c_cflag &= ~(CSIZE | PARENB | CSTOPB | CRTSCTS | HUPCL);
+    line.c_cflag |= CS8 | CLOCAL | CREAD;
+    line.c_iflag &= ~(IXON | IXOFF | IXANY);
+    line.c_cc[VMIN] = 0;
+    line.c_cc[VTIME] = 0;
+    cfsetispeed(&line, SpeedFor(baudRate));
+    cfsetospeed(&line, SpeedFor(baudRate));
+    return tcsetattr(fd, TCSANOW, &line) == 0;
+}
+
+void CSerialDevice::SetModemLines(bool dtr, bool rts) {
+    if (fd < 0) return;
+    int dtrBit = TIOCM_DTR;
+    int rtsBit = TIOCM_RTS;
+    (void)::ioctl(fd, dtr ? TIOCMBIS : TIOCMBIC, &dtrBit);
+    (void)::ioctl(fd, rts ? TIOCMBIS : TIOCMBIC, &rtsBit);
+}
+
+void CSerialDevice::DiscardInput() {
+    if (fd >= 0) (void)tcflush(fd, TCIFLUSH);
+}
+
+int CSerialDevice::Read(std::uint8_t* data, int len, int timeoutMs) {
+    if (fd < 0) return -1;
+    CDeadline deadline(timeoutMs);
+    int got = 0;
+    for (;;) {
+        int n = ReadWaiting(fd, data + got, len - got);
+        if (n < 0) return got > 0 ? got : -1;
+        got += n;
+        if (got >= len) break;
+        int remaining = deadline.RemainingMilliseconds();
+        short events = 0;
+        if (remaining == 0 || !WaitFor(fd, POLLIN, remaining, events)) break;
+        if (events & (POLLHUP | POLLERR | POLLNVAL)) {
+            // The line went away: take what it still holds, then stop
+            // instead of spinning on a descriptor that stays "ready".
+            n = ReadWaiting(fd, data + got, len - got);
+            if (n > 0) got += n;
+            break;
+        }
+    }
+    return got;
+}
+
+int CSerialDevice::Write(const std::uint8_t* data, int len, int timeoutMs) {
+    if (fd < 0) return -1;
+    CDeadline deadline(timeoutMs);
+    int put = 0;
+    while (put < len) {
+        ssize_t n = ::write(fd, data + put, static_cast<size_t>(len - put));
+        if (n > 0) {
+            put += static_cast<int>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno != EAGAIN) return put > 0 ? put : -1;
+        int remaining = deadline.RemainingMilliseconds();
+        short events = 0;
+        if (remaining == 0 || !WaitFor(fd, POLLOUT, remaining, events)) break;
+    }
+    return put;
+}
+
+int ProbeSerialDevice(const std::string& path, int& error) {
+    error = 0;
+    int fd = OpenLocked(path);
+    if (fd < 0) {
+        error = errno;
+        return ClassifyOpenError(error);
+    }
+    ::close(fd);
+    return kSerialOpened;
+}
+
+} // namespace qbx

@@ -1,0 +1,54 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace qbx {
+
+// Outcome of opening a serial device, in the order callers report them.
+inline constexpr int kSerialOpened = 0;
+inline constexpr int kSerialMissing = 1;    // no such device (ENOENT)
+inline constexpr int kSerialInUse = 2;      // EACCES, EBUSY, or locked by another open
+inline constexpr int kSerialOtherError = 3; // anything else; the errno tells which
+
+// An open serial device file: exclusive, non-blocking underneath, with reads
+// and writes bounded by deadlines so that no call can hang the program.
+class CSerialDevice {
+  public:
+    CSerialDevice() = default;
+    CSerialDevice(const CSerialDevice&) = delete;
+    CSerialDevice& operator=(const CSerialDevice&) = delete;
+    ~CSerialDevice() { Close(); }
+
+    // Opens `path` for reading and writing and takes an exclusive advisory
+    // lock on it. Returns one of the kSerial* codes; `error` gets the errno
+    // (0 on success).
+    int Open(const std::string& path, int& error);
+    bool IsOpen() const { return fd >= 0; }
+    void Close();
+
+    // Raw 8N1 line at `baudRate`, receiver on, modem status ignored, no
+    // hardware or software flow control, lines left as they are on close.
+    bool SetRawLine(std::uint32_t baudRate);
+    // Sets DTR and RTS. Devices without modem lines (pseudo-terminals)
+    // refuse; that is harmless, so the outcome is not reported.
+    void SetModemLines(bool dtr, bool rts);
+    // Throws away whatever has been received and not read yet.
+    void DiscardInput();
+
+    // Returns as soon as `len` bytes are in, or with what arrived within
+    // `timeoutMs`. -1 when the device failed before any byte came.
+    int Read(std::uint8_t* data, int len, int timeoutMs);
+    // Writes all `len` bytes unless `timeoutMs` runs out first; returns the
+    // count written, or -1 when the device failed before any byte went out.
+    int Write(const std::uint8_t* data, int len, int timeoutMs);
+
+  private:
+    int fd = -1;
+};
+
+// Opens and locks `path` as CSerialDevice::Open does and lets it go again at
+// once: kSerialOpened when the port is there and free, else the open result.
+// `error` gets the errno of the failure (0 when the port is free).
+int ProbeSerialDevice(const std::string& path, int& error);
+
+} // namespace qbx

@@ -1,0 +1,125 @@
+#include "platform/stream_socket.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#include <vector>
+
+namespace qbx {
+namespace {
+
+int ClassifyConnectError(int error) {
+    if (error == ETIMEDOUT || error == EHOSTUNREACH || error == ENETUNREACH) return kConnectUnreachable;
+    if (error == ECONNREFUSED) return kConnectRefused;
+    return kConnectOtherError;
+}
+
+// The addresses to try for `host`: the address itself when it is in dotted
+// form, else what the resolver knows of it. Empty when it does not resolve.
+std::vector<sockaddr_in> AddressesOf(const std::string& host, std::uint16_t port) {
+    std::vector<sockaddr_in> addresses;
+    sockaddr_in direct{};
+    direct.sin_family = AF_INET;
+    direct.sin_port = htons(port);
+    if (inet_pton(AF_INET, host.c_str(), &direct.sin_addr) == 1) {
+        addresses.push_back(direct);
+        return addresses;
+    }
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* found = nullptr;
+    if (getaddrinfo(host.c_str(), nullptr, &hints, &found) != 0) return addresses;
+    for (addrinfo* entry = found; entry; entry = entry->ai_next) {
+        if (entry->ai_family != AF_INET || entry->ai_addrlen < sizeof(sockaddr_in)) continue;
+        sockaddr_in address = *reinterpret_cast<const sockaddr_in*>(entry->ai_addr);
+        address.sin_port = htons(port);
+        addresses.push_back(address);
+    }
+    freeaddrinfo(found);
+    return addresses;
+}
+
+// Waits for `wanted` on `fd`; true when the socket became ready (or failed,
+// which the following call then reports).
+bool WaitFor(int fd, short wanted, int timeoutMs) {
+    pollfd entry{fd, wanted, 0};
+    for (;;) {
+        int ready = ::poll(&entry, 1, timeoutMs);
+        if (ready > 0) return true;
+        if (ready == 0) return false;
+        if (errno != EINTR) return true; // let the call itself report the failure
+    }
+}
+
+// Connects and waits for the outcome: 0 or the errno of the failure. An
+// interrupted connect goes on in the background; wait for it to finish.
+int ConnectBlocking(int s, const sockaddr_in& address) {
+    if (::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) return 0;
+    if (errno != EINTR) return errno;
+    WaitFor(s, POLLOUT, -1);
+    int error = 0;
+    socklen_t size = sizeof error;
+    if (getsockopt(s, SOL_SOCKET, SO_ERROR, &error, &size) != 0) return errno;
+    return error;
+}
+
+} // namespace
+
+int CStreamSocket::Connect(const std::string& host, std::uint16_t port, int& error) {
+    Close();
+    error = 0;
+    std::vector<sockaddr_in> addresses = AddressesOf(host, port);
+    if (addresses.empty()) {
+        error = EINVAL;
+        return kConnectOtherError;
+    }
+    for (const sockaddr_in& address : addresses) {
+        int s = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        if (s < 0) {
+            error = errno;
+            return kConnectOtherError;
+        }
+        int result = ConnectBlocking(s, address);
+        if (result == 0) {
+            fd = s;
+            error = 0;
+            return kConnectOk;
+        }
+        error = result;
+        ::close(s);
+    }
+    return ClassifyConnectError(error);
+}
+
+void CStreamSocket::Close() {
+    if (fd < 0) return;
+    ::close(fd);
+    fd = -1;
+}
+
+int CStreamSocket::Send(const std::uint8_t* data, int len, int timeoutMs) {
+    if (fd < 0) return -1;
+    if (!WaitFor(fd, POLLOUT, timeoutMs)) return 0;
+    ssize_t n;
+    do {
+        n = ::send(fd, data, static_cast<size_t>(len), MSG_NOSIGNAL);
+    } while (n < 0 && errno == EINTR);
+    return static_cast<int>(n);
+}
+
+int CStreamSocket::Receive(std::uint8_t* data, int len, int timeoutMs) {
+    if (fd < 0) return -1;
+    if (!WaitFor(fd, POLLIN, timeoutMs)) return 0;
+    ssize_t n;
+    do {
+        n = ::recv(fd, data, static_cast<size_t>(len), 0);
+    } while (n < 0 && errno == EINTR);
+    return static_cast<int>(n);
+}
+
+} // namespace qbx

@@ -1,0 +1,42 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+namespace qbx {
+
+// Outcome of connecting a stream socket, in the order callers report them.
+inline constexpr int kConnectOk = 0;
+inline constexpr int kConnectUnreachable = 1; // ETIMEDOUT, EHOSTUNREACH, ENETUNREACH
+inline constexpr int kConnectRefused = 2;     // ECONNREFUSED
+inline constexpr int kConnectOtherError = 3;  // EINVAL for a name that does not resolve, else the errno
+
+// A connected IPv4 stream socket with bounded waits. A peer that goes away
+// never raises SIGPIPE: the failure shows up as a result.
+class CStreamSocket {
+  public:
+    CStreamSocket() = default;
+    CStreamSocket(const CStreamSocket&) = delete;
+    CStreamSocket& operator=(const CStreamSocket&) = delete;
+    ~CStreamSocket() { Close(); }
+
+    // `host` is a dotted IPv4 address or a name to resolve. Blocks until the
+    // system reports success or failure. Returns one of the kConnect* codes;
+    // `error` gets the errno (0 on success).
+    int Connect(const std::string& host, std::uint16_t port, int& error);
+    bool IsOpen() const { return fd >= 0; }
+    void Close();
+
+    // Waits at most `timeoutMs` (negative: without limit) until the socket
+    // can take data, then makes exactly one send call: its count, 0 when the
+    // wait ran out, -1 on error.
+    int Send(const std::uint8_t* data, int len, int timeoutMs);
+    // Waits at most `timeoutMs` (negative: without limit) for data, then
+    // makes exactly one receive call: what that call delivered, 0 when the
+    // wait ran out or the peer has closed, -1 on error.
+    int Receive(std::uint8_t* data, int len, int timeoutMs);
+
+  private:
+    int fd = -1;
+};
+
+} // namespace qbx

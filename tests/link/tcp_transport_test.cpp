@@ -1,0 +1,123 @@
+#include "link/tcp_transport.h"
+#include "platform/monotonic_clock.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace qbx {
+namespace {
+
+// A socket bound to 127.0.0.1 on a port the system picked.
+int BoundSocket(unsigned& port) {
+    int s = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    if (s < 0 || bind(s, reinterpret_cast<sockaddr*>(&address), size) != 0) return -1;
+    getsockname(s, reinterpret_cast<sockaddr*>(&address), &size);
+    port = ntohs(address.sin_port);
+    return s;
+}
+
+class TcpTransportTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        listener = BoundSocket(port);
+        ASSERT_EQ(listen(listener, 4), 0);
+    }
+    void TearDown() override {
+        if (peer >= 0) close(peer);
+        close(listener);
+    }
+    // Connects `link` and takes the device's end of the connection.
+    void Connect(CTcpTransport& link) {
+        int error = -1;
+        ASSERT_EQ(link.Open(error), kOpenOk);
+        EXPECT_EQ(error, 0);
+        if (peer >= 0) close(peer);
+        peer = accept(listener, nullptr, nullptr);
+        ASSERT_GE(peer, 0);
+    }
+    std::int64_t TimedRead(CTcpTransport& link, int expected) {
+        std::uint8_t buffer[5];
+        std::int64_t start = MonotonicMilliseconds();
+        EXPECT_EQ(link.Read(buffer, 5), expected);
+        return MonotonicMilliseconds() - start;
+    }
+
+    int listener = -1, peer = -1;
+    unsigned port = 0;
+};
+
+TEST_F(TcpTransportTest, OneSendAndOneReceivePerCall) {
+    CTcpTransport link("localhost", port, TcpTiming{200, 50});
+    EXPECT_TRUE(link.IsNetwork());
+    Connect(link);
+    const std::uint8_t request[] = {0x20, 0x10, 0x18, 0, 0, 0, 0, 0x48};
+    EXPECT_EQ(link.Write(request, 8), 8);
+    std::uint8_t got[8] = {};
+    ASSERT_EQ(recv(peer, got, 8, MSG_WAITALL), 8);
+    EXPECT_EQ(got[7], 0x48);
+    ASSERT_EQ(send(peer, "\x21\x43", 2, 0), 2);
+    TimedRead(link, 2); // what one receive delivers, though 5 were asked
+}
+
+TEST_F(TcpTransportTest, SilenceReadsZeroAfterTheTimeOut) {
+    CTcpTransport link("127.0.0.1", port, TcpTiming{200, 50});
+    Connect(link);
+    std::int64_t elapsed = TimedRead(link, 0);
+    EXPECT_GE(elapsed, 45);
+    EXPECT_LT(elapsed, 1000);
+}
+
+TEST_F(TcpTransportTest, PeerCloseReadsZeroAtOnce) {
+    CTcpTransport link("127.0.0.1", port, TcpTiming{200, 5000});
+    Connect(link);
+    shutdown(peer, SHUT_WR);
+    EXPECT_LT(TimedRead(link, 0), 1000);
+}
+
+TEST_F(TcpTransportTest, WriteToResetConnectionFailsWithoutSignal) {
+    CTcpTransport link("127.0.0.1", port, TcpTiming{200, 200});
+    Connect(link);
+    linger hard{1, 0}; // reset instead of an orderly close
+    setsockopt(peer, SOL_SOCKET, SO_LINGER, &hard, sizeof hard);
+    close(peer);
+    peer = -1;
+    // Without MSG_NOSIGNAL the process would die of SIGPIPE here.
+    std::uint8_t byte = 0;
+    int result = 0;
+    for (int i = 0; i < 3 && result >= 0; ++i)
+        result = link.Write(&byte, 1);
+    EXPECT_EQ(result, -1);
+    link.Close();
+    EXPECT_EQ(link.Write(&byte, 1), -1);
+    Connect(link); // opening again connects anew
+    EXPECT_EQ(link.Write(&byte, 1), 1);
+}
+
+TEST(TcpTransportOpen, FailuresMapToTheirResults) {
+    unsigned closedPort = 0;
+    close(BoundSocket(closedPort)); // bound once, nobody listens: refused
+    struct {
+        const char* host;
+        unsigned port;
+        int result, error;
+    } cases[] = {{"127.0.0.1", closedPort, kOpenDenied, ECONNREFUSED},
+                 {"nonexistent.invalid", 40000, kOpenFailed, EINVAL},
+                 {"127.0.0.1", 70000, kOpenFailed, EINVAL}};
+    for (const auto& c : cases) {
+        CTcpTransport link(c.host, c.port);
+        int error = 0;
+        EXPECT_EQ(link.Open(error), c.result) << c.host;
+        EXPECT_EQ(error, c.error) << c.host;
+    }
+}
+
+} // namespace
+} // namespace qbx
