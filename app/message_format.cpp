@@ -14,17 +14,28 @@ struct Spec {
     size_t end = 0; // index after the conversion letter
 };
 
+// The end of the run of characters from `from` that belong to `set`.
+size_t SpanOf(const std::string& format, size_t from, const char* set) {
+    size_t end = format.find_first_not_of(set, from);
+    return end == std::string::npos ? format.size() : end;
+}
+
 // Parses the placeholder that starts at format[start] == '%'.
 bool ParseSpec(const std::string& format, size_t start, Spec& spec) {
+    const char* digits = "0123456789";
     size_t p = start + 1;
-    while (p < format.size() && std::string("-+ #0").find(format[p]) != std::string::npos) spec.flags += format[p++];
-    while (p < format.size() && isdigit(static_cast<unsigned char>(format[p]))) spec.width += format[p++];
+    size_t end = SpanOf(format, p, "-+ #0");
+    spec.flags = format.substr(p, end - p);
+    p = end;
+    end = SpanOf(format, p, digits);
+    spec.width = format.substr(p, end - p);
+    p = end;
     if (p < format.size() && format[p] == '.') {
-        spec.precision = ".";
-        ++p;
-        while (p < format.size() && isdigit(static_cast<unsigned char>(format[p]))) spec.precision += format[p++];
+        end = SpanOf(format, p + 1, digits);
+        spec.precision = format.substr(p, end - p);
+        p = end;
     }
-    while (p < format.size() && (format[p] == 'l' || format[p] == 'h')) ++p; // length modifiers are irrelevant here
+    p = SpanOf(format, p, "lh"); // length modifiers are irrelevant here
     if (p >= format.size()) return false;
     spec.conversion = format[p];
     spec.end = p + 1;

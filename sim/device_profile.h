@@ -1,0 +1,38 @@
+#pragma once
+#include <cstdint>
+
+#include "sim/device_frame.h"
+#include "sim/faults.h"
+
+// Which bootloader the simulator plays: fixed for a run by the command line.
+namespace qbx::sim {
+
+struct CDeviceProfile {
+    std::uint8_t kind = kDeviceSerial;
+    std::uint8_t version = 30;
+
+    static bool IsKnownKind(std::uint8_t kind) {
+        return kind == kDeviceSerial || kind == kDeviceLinkbox || kind == kDeviceModalA8 ||
+               kind == kDeviceModalD1;
+    }
+    // Versions that the program accepts: 2.6 and up for the serial family
+    // (tenths), 1.28 and up for the LINKBOX (hundredths).
+    static std::uint8_t DefaultVersion(std::uint8_t kind) { return kind == kDeviceLinkbox ? 130 : 30; }
+    // The mode-switching kinds come up outside the transfer mode.
+    static std::uint8_t DefaultMode(std::uint8_t kind) {
+        return SwitchesIdentity(kind) ? kModeOther : kModeTransfer;
+    }
+    static bool SwitchesIdentity(std::uint8_t kind) {
+        return kind == kDeviceModalA8 || kind == kDeviceModalD1;
+    }
+
+    bool HasNetworkSettings() const { return kind == kDeviceLinkbox; }
+    // Once in the transfer mode, the mode-switching kinds identify as the
+    // plain serial bootloader.
+    CIdentity Identity(std::uint8_t mode) const {
+        const bool switched = SwitchesIdentity(kind) && mode == kModeTransfer;
+        return {switched ? kDeviceSerial : kind, version};
+    }
+};
+
+} // namespace qbx::sim

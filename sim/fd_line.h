@@ -1,0 +1,38 @@
+#pragma once
+#include "sim/device_side.h"
+#include "sim/line_pacer.h"
+#include "sim/stop_signal.h"
+#include "sim/trace.h"
+
+// The device's output on a non-blocking descriptor (a TCP connection or the
+// pty master), paced and traced. Every wait also watches the stop signal.
+namespace qbx::sim {
+
+class CFdLine : public IDeviceLine {
+  public:
+    // `wholeReplies`: a paced reply leaves in one write once the line would
+    // have carried all of it (TCP, where the program reads a reply with one
+    // receive); otherwise bytes leave as their wire time passes (pty).
+    CFdLine(const CStopSignal& stop, CTrace& trace, CLinePacer& pacer, bool wholeReplies);
+
+    // The descriptor replies go to from now on; clears a cut or a failure.
+    void Attach(int fd);
+    void Send(const CBytes& bytes) override;
+    void Cut() override { cut = true; }
+    bool IsCut() const { return cut; }
+    bool Failed() const { return failed; }
+
+  private:
+    bool WaitUntil(std::int64_t dueUs);
+    bool WriteAll(const std::uint8_t* data, std::size_t len);
+
+    const CStopSignal& stop;
+    CTrace& trace;
+    CLinePacer& pacer;
+    const bool wholeReplies;
+    int fd = -1;
+    bool cut = false;
+    bool failed = false;
+};
+
+} // namespace qbx::sim

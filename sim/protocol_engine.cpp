@@ -1,0 +1,187 @@
+#include "sim/protocol_engine.h"
+
+namespace qbx::sim {
+
+namespace {
+
+// What an injected wrong acknowledgement carries instead of "!C".
+constexpr std::uint8_t kWrongAckByte = 0x3F; // '?'
+
+} // namespace
+
+CProtocolEngine::CProtocolEngine(const CDeviceProfile& deviceProfile, CDeviceState& deviceState,
+                                 CFaultPlan& faultPlan, IDeviceLine& deviceLine)
+    : profile(deviceProfile), state(deviceState), faults(faultPlan), line(deviceLine) {}
+
+void CProtocolEngine::SetModeHandlers(CModeQueryHandler query, CModeSwitchHandler change) {
+    modeQuery = std::move(query);
+    modeSwitch = std::move(change);
+}
+
+void CProtocolEngine::Feed(const std::uint8_t* data, std::size_t len) {
+    if (cut) return;
+    input.insert(input.end(), data, data + len);
+    Process();
+}
+
+void CProtocolEngine::OnQuiet() {
+    // A lone '!' while an acknowledgement was due was a mode query after all.
+    if (wait == EWait::Ack && input.size() == 1 && input[0] == kModeQuery) {
+        wait = EWait::Command;
+        ackHandler = {};
+        Process();
+        return;
+    }
+    // Anything else still incomplete was given up by the program.
+    input.clear();
+    wait = EWait::Command;
+    blockHandler = {};
+    ackHandler = {};
+}
+
+void CProtocolEngine::OnNewLine() {
+    input.clear();
+    wait = EWait::Command;
+    cut = false;
+    blockHandler = {};
+    ackHandler = {};
+}
+
+void CProtocolEngine::Changed() {
+    if (changeListener) changeListener();
+}
+
+bool CProtocolEngine::Answer(CAnswer answer, bool awaitAck, CAckHandler onAck) {
+    CBytes bytes = answer.bytes;
+    bool intact = true;
+    if (answer.ackFirst && bytes.size() >= 2 && faults.TakeWrongAck()) {
+        bytes[0] = bytes[1] = kWrongAckByte;
+        intact = false;
+    }
+    if (answer.sumAt >= 0 && static_cast<std::size_t>(answer.sumAt) < bytes.size() && faults.TakeBadSum())
+        ++bytes[static_cast<std::size_t>(answer.sumAt)];
+    line.Send(bytes);
+    if (intact && awaitAck) {
+        wait = EWait::Ack;
+        ackHandler = std::move(onAck);
+        lastAnswer = std::move(answer);
+    }
+    return intact;
+}
+
+void CProtocolEngine::Refuse(const CFrame& request) {
+    const CFrame refusal =
+        MakeFrame(kKindRefusal, request[2], request[3], request[4], request[5], request[6]);
+    Answer({ToBytes(refusal), false, -1}, true);
+}
+
+void CProtocolEngine::ExpectBlock(std::size_t len, CBlockHandler onBlock) {
+    wait = EWait::Block;
+    blockLength = len;
+    blockHandler = std::move(onBlock);
+}
+
+void CProtocolEngine::Process() {
+    while (!input.empty() && !cut && Step()) {
+    }
+}
+
+bool CProtocolEngine::Step() {
+    switch (wait) {
+    case EWait::Block:
+        return StepBlock();
+    case EWait::Ack:
+        return StepAck();
+    case EWait::Command:
+        break;
+    }
+    return StepCommand();
+}
+
+bool CProtocolEngine::StepBlock() {
+    if (input.size() < blockLength) return false;
+    const CBytes block(input.begin(), input.begin() + static_cast<long>(blockLength));
+    Consume(blockLength);
+    wait = EWait::Command;
+    CBlockHandler handler = std::move(blockHandler);
+    blockHandler = {};
+    if (handler) handler(*this, block);
+    return true;
+}
+
+bool CProtocolEngine::StepAck() {
+    const std::uint8_t first = input[0];
+    if (first == kAck0 || first == kNak0) {
+        if (input.size() < 2) return false;
+        if (first == kAck0 && input[1] == kAck1) {
+            Consume(2);
+            wait = EWait::Command;
+            CAckHandler handler = std::move(ackHandler);
+            ackHandler = {};
+            if (handler) handler(*this);
+            return true;
+        }
+        if (first == kNak0 && input[1] == kNak1) {
+            Consume(2);
+            wait = EWait::Command;
+            CAnswer again = lastAnswer;
+            Answer(std::move(again), true, std::move(ackHandler));
+            return true;
+        }
+    }
+    // The program has moved on without acknowledging; take it as a command.
+    wait = EWait::Command;
+    ackHandler = {};
+    return true;
+}
+
+bool CProtocolEngine::StepCommand() {
+    const std::uint8_t first = input[0];
+    if (first == kKindRequest) {
+        if (input.size() >= 2 && input[1] != kFrameMark) {
+            Consume(1);
+            return true;
+        }
+        if (input.size() < kFrameSize) return false;
+        CFrame frame{};
+        std::copy(input.begin(), input.begin() + kFrameSize, frame.begin());
+        Consume(kFrameSize);
+        if (!FrameSumOk(frame)) {
+            SendNak();
+            return true;
+        }
+        if (!Admit()) return true;
+        const auto handler = frameHandlers.find(frame[2]);
+        if (handler == frameHandlers.end())
+            Refuse(frame);
+        else
+            handler->second(*this, frame);
+        return true;
+    }
+    if (first == kModeQuery) {
+        Consume(1);
+        if (Admit() && modeQuery) modeQuery(*this);
+        return true;
+    }
+    if (first == kModeSwitch) {
+        if (input.size() < 2) return false;
+        const std::uint8_t wanted = input[1];
+        Consume(2);
+        if (Admit() && modeSwitch) modeSwitch(*this, wanted);
+        return true;
+    }
+    Consume(1); // noise between requests
+    return true;
+}
+
+bool CProtocolEngine::Admit() {
+    if (faults.TakeDrop()) {
+        cut = true;
+        input.clear();
+        line.Cut();
+        return false;
+    }
+    return !faults.TakeSilence();
+}
+
+} // namespace qbx::sim

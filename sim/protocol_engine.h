@@ -1,0 +1,97 @@
+#pragma once
+#include <functional>
+#include <map>
+
+#include "sim/device_frame.h"
+#include "sim/device_profile.h"
+#include "sim/device_side.h"
+#include "sim/device_state.h"
+#include "sim/faults.h"
+
+// The bootloader's request loop: splits the byte stream into requests, runs
+// the command registered for each code, and keeps track of what the device
+// waits for next (a command, the program's "!C", or a block of data).
+namespace qbx::sim {
+
+// A reply as a command builds it, marked so that the fault plan can spoil
+// its acknowledgement or its checked sum.
+struct CAnswer {
+    CBytes bytes;
+    bool ackFirst = false; // begins with "!C"
+    int sumAt = -1;        // index of a sum the program verifies, or -1
+};
+
+class CProtocolEngine : public IDeviceSide {
+  public:
+    using CFrameHandler = std::function<void(CProtocolEngine&, const CFrame&)>;
+    using CBlockHandler = std::function<void(CProtocolEngine&, const CBytes&)>;
+    using CAckHandler = std::function<void(CProtocolEngine&)>;
+    using CModeQueryHandler = std::function<void(CProtocolEngine&)>;
+    using CModeSwitchHandler = std::function<void(CProtocolEngine&, std::uint8_t wanted)>;
+
+    CProtocolEngine(const CDeviceProfile& profile, CDeviceState& state, CFaultPlan& faults,
+                    IDeviceLine& line);
+
+    void Register(std::uint8_t code, CFrameHandler handler) { frameHandlers[code] = std::move(handler); }
+    void SetModeHandlers(CModeQueryHandler query, CModeSwitchHandler change);
+    // Told after every change of the state, so that it can be persisted.
+    void SetChangeListener(std::function<void()> listener) { changeListener = std::move(listener); }
+
+    void Feed(const std::uint8_t* data, std::size_t len) override;
+    bool WantsQuietCall() const override { return !input.empty(); }
+    void OnQuiet() override;
+    void OnNewLine() override;
+
+    // For the commands.
+    const CDeviceProfile& Profile() const { return profile; }
+    CDeviceState& State() { return state; }
+    CFaultPlan& Faults() { return faults; }
+    int SelectedSlot() const { return selectedSlot; }
+    void SelectSlot(int number) { selectedSlot = number; }
+    void Changed();
+
+    // Sends `answer` through the fault plan. With `awaitAck` the device then
+    // waits for the program's "!C" (and sends the answer again on 0x00 0xFF).
+    // False when an injected wrong acknowledgement spoiled it: the device
+    // then drops the exchange, as the program will.
+    bool Answer(CAnswer answer, bool awaitAck, CAckHandler onAck = {});
+    bool SendAck() { return Answer({{kAck0, kAck1}, true, -1}, false); }
+    void SendNak() { line.Send({kNak0, kNak1}); }
+    // Refusal frame for a request this device does not serve.
+    void Refuse(const CFrame& request);
+    // The next `len` bytes from the program go to `onBlock`.
+    void ExpectBlock(std::size_t len, CBlockHandler onBlock);
+
+  private:
+    enum class EWait { Command, Ack, Block };
+
+    void Process();
+    bool Step();
+    bool StepCommand();
+    bool StepAck();
+    bool StepBlock();
+    // Counts a complete request against the drop and silence faults; false
+    // when it must not be served.
+    bool Admit();
+    void Consume(std::size_t count) { input.erase(input.begin(), input.begin() + static_cast<long>(count)); }
+
+    const CDeviceProfile profile;
+    CDeviceState& state;
+    CFaultPlan& faults;
+    IDeviceLine& line;
+    std::map<std::uint8_t, CFrameHandler> frameHandlers;
+    CModeQueryHandler modeQuery;
+    CModeSwitchHandler modeSwitch;
+    std::function<void()> changeListener;
+
+    CBytes input;
+    EWait wait = EWait::Command;
+    bool cut = false;
+    std::size_t blockLength = 0;
+    CBlockHandler blockHandler;
+    CAckHandler ackHandler;
+    CAnswer lastAnswer; // sent again when the program asks for it
+    int selectedSlot = 1;
+};
+
+} // namespace qbx::sim

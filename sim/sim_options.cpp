@@ -1,0 +1,188 @@
+#include "sim/sim_options.h"
+
+#include <functional>
+#include <map>
+
+namespace qbx::sim {
+
+namespace {
+
+constexpr unsigned long kMaxCount = 1000000;
+constexpr unsigned long kMaxBaud = 10000000;
+constexpr unsigned long kMaxQuietMs = 60000;
+
+// Device bytes are written in hex as the protocol documents them ("A2", "0xC0").
+bool ParseHexByte(const std::string& text, std::uint8_t& out) {
+    const std::string digits = text.rfind("0x", 0) == 0 || text.rfind("0X", 0) == 0 ? text.substr(2) : text;
+    unsigned long value = 0;
+    if (digits.empty() || digits.size() > 2 || !ParseNumber("0x" + digits, 0xFF, value)) return false;
+    out = static_cast<std::uint8_t>(value);
+    return true;
+}
+
+bool ParseCount(const std::string& text, int& out) {
+    unsigned long value = 0;
+    if (!ParseNumber(text, kMaxCount, value)) return false;
+    out = static_cast<int>(value);
+    return true;
+}
+
+bool ParseIdentity(const std::string& text, CIdentity& out) {
+    const std::size_t colon = text.find(':');
+    unsigned long version = 0;
+    if (colon == std::string::npos || !ParseHexByte(text.substr(0, colon), out.type) ||
+        !ParseNumber(text.substr(colon + 1), 0xFF, version))
+        return false;
+    out.version = static_cast<std::uint8_t>(version);
+    return true;
+}
+
+using CValueParser = std::function<bool(CSimOptions&, const std::string&)>;
+
+const std::map<std::string, CValueParser>& ValueOptions() {
+    static const std::map<std::string, CValueParser> parsers = {
+        {"--kind",
+         [](CSimOptions& o, const std::string& v) {
+             return ParseHexByte(v, o.profile.kind) && CDeviceProfile::IsKnownKind(o.profile.kind);
+         }},
+        {"--version",
+         [](CSimOptions& o, const std::string& v) {
+             unsigned long version = 0;
+             if (!ParseNumber(v, 0xFF, version)) return false;
+             o.profile.version = static_cast<std::uint8_t>(version);
+             return true;
+         }},
+        {"--mode",
+         [](CSimOptions& o, const std::string& v) {
+             std::uint8_t mode = 0;
+             if (!ParseHexByte(v, mode)) return false;
+             o.mode = mode;
+             return true;
+         }},
+        {"--tcp",
+         [](CSimOptions& o, const std::string& v) {
+             unsigned long port = 0;
+             if (!ParseNumber(v, 0xFFFF, port)) return false;
+             o.tcp = true;
+             o.tcpPort = static_cast<std::uint16_t>(port);
+             return true;
+         }},
+        {"--link", [](CSimOptions& o, const std::string& v) { return !(o.linkPath = v).empty(); }},
+        {"--state", [](CSimOptions& o, const std::string& v) { return !(o.statePath = v).empty(); }},
+        {"--trace", [](CSimOptions& o, const std::string& v) { return !(o.tracePath = v).empty(); }},
+        {"--slot",
+         [](CSimOptions& o, const std::string& v) {
+             CSlotSeed seed;
+             if (!ParseSlotSeed(v, seed)) return false;
+             o.seeds.push_back(seed);
+             return true;
+         }},
+        {"--baud",
+         [](CSimOptions& o, const std::string& v) {
+             unsigned long baud = 0;
+             if (!ParseNumber(v, kMaxBaud, baud) || baud == 0) return false;
+             o.baud = static_cast<std::uint32_t>(baud);
+             return true;
+         }},
+        {"--quiet-ms",
+         [](CSimOptions& o, const std::string& v) {
+             unsigned long ms = 0;
+             if (!ParseNumber(v, kMaxQuietMs, ms) || ms == 0) return false;
+             o.quietMs = static_cast<int>(ms);
+             return true;
+         }},
+        {"--busy", [](CSimOptions& o, const std::string& v) { return ParseCount(v, o.faults.busyFrames); }},
+        {"--bad-sum", [](CSimOptions& o, const std::string& v) { return ParseCount(v, o.faults.badSums); }},
+        {"--silent",
+         [](CSimOptions& o, const std::string& v) { return ParseCount(v, o.faults.silentRequests); }},
+        {"--wrong-ack",
+         [](CSimOptions& o, const std::string& v) { return ParseCount(v, o.faults.wrongAcks); }},
+        {"--drop-after",
+         [](CSimOptions& o, const std::string& v) { return ParseCount(v, o.faults.dropAfter); }},
+        {"--ident",
+         [](CSimOptions& o, const std::string& v) {
+             CIdentity id;
+             if (!ParseIdentity(v, id)) return false;
+             o.faults.identity = id;
+             return true;
+         }},
+    };
+    return parsers;
+}
+
+} // namespace
+
+int ParseSimOptions(const std::vector<std::string>& args, CSimOptions& options, std::string& error) {
+    bool versionGiven = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        std::string name = args[i];
+        std::optional<std::string> value;
+        if (const std::size_t equals = name.find('=');
+            name.rfind("--", 0) == 0 && equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+        }
+        if (name == "--help" || name == "-h") return kOptionsHelp;
+        const bool isFlag = name == "--pty" || name == "--echo" || name == "--refuse-switch";
+        if (isFlag && !value) {
+            options.pty |= name == "--pty";
+            options.echo |= name == "--echo";
+            options.faults.refuseSwitch |= name == "--refuse-switch";
+            continue;
+        }
+        const auto parser = ValueOptions().find(name);
+        if (parser == ValueOptions().end() || isFlag) {
+            error = "unknown option " + args[i];
+            return kOptionsBad;
+        }
+        if (!value) {
+            if (i + 1 >= args.size()) {
+                error = name + " needs a value";
+                return kOptionsBad;
+            }
+            value = args[++i];
+        }
+        if (!parser->second(options, *value)) {
+            error = "bad value for " + name + ": " + *value;
+            return kOptionsBad;
+        }
+        versionGiven |= name == "--version";
+    }
+    if (options.tcp == options.pty) {
+        error = "choose one of --tcp PORT and --pty";
+        return kOptionsBad;
+    }
+    if (!options.linkPath.empty() && !options.pty) {
+        error = "--link needs --pty";
+        return kOptionsBad;
+    }
+    if (!versionGiven) options.profile.version = CDeviceProfile::DefaultVersion(options.profile.kind);
+    return kOptionsOk;
+}
+
+const char* SimUsage() {
+    return "usage: qbx-sim (--tcp PORT | --pty [--link PATH]) [options]\n"
+           "Emulates a bootloader over loopback TCP or a pseudo-terminal.\n"
+           "  --tcp PORT          listen on 127.0.0.1:PORT (0 = any free port)\n"
+           "  --pty               create a pseudo-terminal and serve its master side\n"
+           "  --link PATH         also make PATH a symbolic link to the pty (for QUILLBOX_COM<n>)\n"
+           "  --kind A2|A3|A8|D1  device kind (default A2)\n"
+           "  --version N         firmware version byte (default 30, for A3 130)\n"
+           "  --mode C0|80        operating mode at start (default: state file, else C0; A8/D1 80)\n"
+           "  --echo              loop-back plug: echo every byte\n"
+           "  --state FILE        device memory, loaded at start, saved after every change\n"
+           "  --slot N=TEXT[:SIZE] fill slot N (1..7) with description TEXT and SIZE bytes (default 0x8000)\n"
+           "  --baud N            pace outgoing bytes at N baud, 10 bits per byte\n"
+           "  --trace FILE        log every chunk in and out with a monotonic time stamp\n"
+           "  --quiet-ms N        give up half-received input after N ms of silence (default 200)\n"
+           "faults (counted over the whole run):\n"
+           "  --busy N            send N busy frames in the data phases\n"
+           "  --bad-sum N         the next N checked sums are wrong\n"
+           "  --silent N          ignore the next N requests\n"
+           "  --wrong-ack N       the next N acknowledgements are \"??\" instead of \"!C\"\n"
+           "  --ident TYPE:VER    identify as TYPE (hex) with version VER\n"
+           "  --refuse-switch     refuse every mode switch\n"
+           "  --drop-after N      serve N requests, then cut the line at the next one\n";
+}
+
+} // namespace qbx::sim

@@ -1,0 +1,41 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/device_profile.h"
+#include "sim/faults.h"
+#include "sim/line_loop.h"
+#include "sim/slot_seed.h"
+
+// The command line of qbx-sim.
+namespace qbx::sim {
+
+struct CSimOptions {
+    CDeviceProfile profile;
+    std::optional<std::uint8_t> mode; // overrides the state file and the kind's default
+    bool tcp = false;
+    std::uint16_t tcpPort = 0;
+    bool pty = false;
+    std::string linkPath;
+    bool echo = false;
+    std::string statePath;
+    std::string tracePath;
+    std::vector<CSlotSeed> seeds;
+    std::uint32_t baud = 0;
+    int quietMs = kDefaultQuietMs;
+    CFaultPlan faults;
+};
+
+enum : int {
+    kOptionsOk = 0,
+    kOptionsHelp = 1, // --help: print the usage and stop
+    kOptionsBad = 2,  // `error` says what is wrong
+};
+
+int ParseSimOptions(const std::vector<std::string>& args, CSimOptions& options, std::string& error);
+
+const char* SimUsage();
+
+} // namespace qbx::sim

@@ -1,0 +1,237 @@
+#include "sim/state_file.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include "sim/device_text.h"
+
+namespace qbx::sim {
+
+namespace {
+
+constexpr int kFormatVersion = 1;
+constexpr std::size_t kDataBytesPerLine = 32;
+constexpr std::uint32_t kMaxDataSize = 0x1000000; // 24-bit addresses
+
+// Pulls the fields of one line apart; every getter fails once one has failed.
+class CFields {
+  public:
+    explicit CFields(const std::string& text) : line(text) {}
+
+    bool Word(std::string& out) {
+        SkipBlanks();
+        const std::size_t start = pos;
+        while (pos < line.size() && line[pos] != ' ')
+            ++pos;
+        out = line.substr(start, pos - start);
+        return ok = ok && !out.empty();
+    }
+    bool Number(unsigned long& out, int base, unsigned long max) {
+        std::string word;
+        if (!Word(word)) return false;
+        char* end = nullptr;
+        errno = 0;
+        out = std::strtoul(word.c_str(), &end, base);
+        return ok = *end == '\0' && errno == 0 && out <= max && word[0] != '-' && word[0] != '+';
+    }
+    bool Byte(std::uint8_t& out, int base = 16) {
+        unsigned long value = 0;
+        if (!Number(value, base, 0xFF)) return false;
+        out = static_cast<std::uint8_t>(value);
+        return true;
+    }
+    bool Text(std::uint8_t* field, std::size_t width) {
+        return ok = ok && UnquoteDeviceText(line, pos, field, width);
+    }
+    bool Address(CAddress& out) {
+        std::string word;
+        if (!Word(word)) return false;
+        unsigned a = 0, b = 0, c = 0, d = 0;
+        char extra = 0;
+        if (std::sscanf(word.c_str(), "%u.%u.%u.%u%c", &a, &b, &c, &d, &extra) != 4 || a > 255 || b > 255 ||
+            c > 255 || d > 255)
+            return ok = false;
+        out = {static_cast<std::uint8_t>(a), static_cast<std::uint8_t>(b), static_cast<std::uint8_t>(c),
+               static_cast<std::uint8_t>(d)};
+        return true;
+    }
+    bool Hex(CBytes& out) {
+        std::string word;
+        if (!Word(word) || word.size() % 2 != 0) return ok = false;
+        for (std::size_t i = 0; i < word.size(); i += 2) {
+            unsigned value = 0;
+            if (std::sscanf(word.c_str() + i, "%2x", &value) != 1) return ok = false;
+            out.push_back(static_cast<std::uint8_t>(value));
+        }
+        return true;
+    }
+    // True when every field was read and nothing follows.
+    bool Done() {
+        SkipBlanks();
+        return ok && pos == line.size();
+    }
+
+  private:
+    void SkipBlanks() {
+        while (pos < line.size() && line[pos] == ' ')
+            ++pos;
+    }
+
+    const std::string& line;
+    std::size_t pos = 0;
+    bool ok = true;
+};
+
+bool ReadHeader(CFields& fields, CHeaderRecord& header, bool withDescription) {
+    unsigned long size = 0;
+    fields.Byte(header.status);
+    fields.Byte(header.kind);
+    fields.Text(header.textA.data(), header.textA.size());
+    fields.Text(header.textB.data(), header.textB.size());
+    fields.Number(size, 16, kMaxDataSize - 1);
+    header.size = static_cast<std::uint32_t>(size);
+    if (withDescription) fields.Text(header.description.data(), header.description.size());
+    return fields.Done();
+}
+
+// Data lines carry ascending offsets; a gap reads as erased memory (0xFF).
+bool ReadData(CFields& fields, CBytes& data) {
+    unsigned long offset = 0;
+    CBytes bytes;
+    if (!fields.Number(offset, 16, kMaxDataSize - 1) || !fields.Hex(bytes) || !fields.Done()) return false;
+    if (offset < data.size() || offset + bytes.size() > kMaxDataSize) return false;
+    data.resize(offset, 0xFF);
+    data.insert(data.end(), bytes.begin(), bytes.end());
+    return true;
+}
+
+bool ReadSlotNumber(CFields& fields, int& number) {
+    unsigned long value = 0;
+    if (!fields.Number(value, 10, kSlotCount) || !CDeviceState::IsSlotNumber(static_cast<int>(value)))
+        return false;
+    number = static_cast<int>(value);
+    return true;
+}
+
+bool ReadLine(const std::string& line, CDeviceState& state, bool& sawFormat) {
+    CFields fields(line);
+    std::string key;
+    fields.Word(key);
+    int slot = 0;
+    unsigned long number = 0;
+    if (key == "format")
+        return fields.Number(number, 10, 99) && fields.Done() && (sawFormat = number == kFormatVersion);
+    if (!sawFormat) return false;
+    if (key == "mode") return fields.Byte(state.mode) && fields.Done();
+    if (key == "config") return fields.Byte(state.configByte) && fields.Done();
+    if (key == "network") {
+        CNetworkRecord& net = state.network;
+        unsigned long word1 = 0, word2 = 0;
+        fields.Address(net.address1);
+        fields.Address(net.address2);
+        fields.Address(net.address3);
+        fields.Byte(net.parameterByte, 10);
+        fields.Number(word1, 10, 0xFFFF);
+        fields.Number(word2, 10, 0xFFFF);
+        net.parameterWord1 = static_cast<std::uint16_t>(word1);
+        net.parameterWord2 = static_cast<std::uint16_t>(word2);
+        return fields.Done();
+    }
+    if (key == "device") return ReadHeader(fields, state.deviceHeader, true);
+    if (key == "device-data") return ReadData(fields, state.deviceImage);
+    if (key == "short") return ReadHeader(fields, state.shortHeader, false);
+    if (key == "slot")
+        return ReadSlotNumber(fields, slot) && ReadHeader(fields, state.Slot(slot).header, true);
+    if (key == "slot-data") return ReadSlotNumber(fields, slot) && ReadData(fields, state.Slot(slot).data);
+    return false;
+}
+
+std::string HeaderText(const CHeaderRecord& header, bool withDescription) {
+    char numbers[32];
+    std::snprintf(numbers, sizeof numbers, "%02X %02X ", header.status, header.kind);
+    std::string text = numbers + QuoteDeviceText(header.textA.data(), header.textA.size()) + " " +
+                       QuoteDeviceText(header.textB.data(), header.textB.size());
+    std::snprintf(numbers, sizeof numbers, " %06X", static_cast<unsigned>(header.size));
+    text += numbers;
+    if (withDescription) text += " " + QuoteDeviceText(header.description.data(), header.description.size());
+    return text;
+}
+
+void WriteData(std::ostream& out, const std::string& prefix, const CBytes& data) {
+    for (std::size_t at = 0; at < data.size(); at += kDataBytesPerLine) {
+        char offset[16];
+        std::snprintf(offset, sizeof offset, "%04X ", static_cast<unsigned>(at));
+        out << prefix << offset;
+        for (std::size_t i = at; i < data.size() && i < at + kDataBytesPerLine; ++i) {
+            char hex[3];
+            std::snprintf(hex, sizeof hex, "%02X", data[i]);
+            out << hex;
+        }
+        out << '\n';
+    }
+}
+
+std::string AddressText(const CAddress& a) {
+    return std::to_string(a[0]) + "." + std::to_string(a[1]) + "." + std::to_string(a[2]) + "." +
+           std::to_string(a[3]);
+}
+
+} // namespace
+
+int LoadStateFile(const std::string& path, CDeviceState& state, int& badLine) {
+    badLine = 0;
+    std::ifstream in(path);
+    if (!in) return errno == ENOENT ? kStateMissing : kStateUnreadable;
+    std::string line;
+    bool sawFormat = false;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const std::size_t first = line.find_first_not_of(' ');
+        if (first == std::string::npos || line[first] == '#') continue;
+        if (!ReadLine(line, state, sawFormat)) {
+            badLine = number;
+            return kStateMalformed;
+        }
+    }
+    return in.bad() ? kStateUnreadable : kStateLoaded;
+}
+
+bool SaveStateFile(const std::string& path, const CDeviceState& state) {
+    const std::string temporary = path + ".tmp";
+    {
+        std::ofstream out(temporary, std::ios::trunc);
+        if (!out) return false;
+        char byte[8];
+        out << "# qbx-sim device state, rewritten after every change (format: sim/README.md)\n";
+        out << "format " << kFormatVersion << '\n';
+        std::snprintf(byte, sizeof byte, "%02X", state.mode);
+        out << "mode " << byte << '\n';
+        std::snprintf(byte, sizeof byte, "%02X", state.configByte);
+        out << "config " << byte << '\n';
+        const CNetworkRecord& net = state.network;
+        out << "network " << AddressText(net.address1) << ' ' << AddressText(net.address2) << ' '
+            << AddressText(net.address3) << ' ' << unsigned{net.parameterByte} << ' ' << net.parameterWord1
+            << ' ' << net.parameterWord2 << '\n';
+        out << "device " << HeaderText(state.deviceHeader, true) << '\n';
+        WriteData(out, "device-data ", state.deviceImage);
+        out << "short " << HeaderText(state.shortHeader, false) << '\n';
+        for (int n = 1; n <= kSlotCount; ++n) {
+            out << "slot " << n << ' ' << HeaderText(state.Slot(n).header, true) << '\n';
+            WriteData(out, "slot-data " + std::to_string(n) + " ", state.Slot(n).data);
+        }
+        out.flush();
+        if (!out) {
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace qbx::sim

@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+
+#include "sim/device_state.h"
+
+// The device's memory on disk: a line-oriented text file, described in
+// sim/README.md, so that a person can read and seed it by hand.
+namespace qbx::sim {
+
+enum : int {
+    kStateLoaded = 0,
+    kStateMissing = 1,    // no such file: the state keeps its defaults
+    kStateUnreadable = 2, // the file exists but cannot be read
+    kStateMalformed = 3,  // a line is not understood; `badLine` tells which
+};
+
+// Reads `path` into `state`. Lines not present leave their part of the state
+// as it was. On kStateMalformed the state may be partly filled.
+int LoadStateFile(const std::string& path, CDeviceState& state, int& badLine);
+
+// Writes the whole state to a temporary file beside `path` and renames it
+// over `path`, so a reader never sees half a state.
+bool SaveStateFile(const std::string& path, const CDeviceState& state);
+
+} // namespace qbx::sim

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include "sim/device_text.h"
+#include "sim/line_pacer.h"
+#include "sim/sim_options.h"
+#include "sim/slot_seed.h"
+
+namespace qbx::sim {
+namespace {
+
+TEST(SimLinePacer, ThousandBytesAt9600TakeOverASecond) {
+    CLinePacer pacer(9600);
+    const std::int64_t start = pacer.Reserve(1000, 5000);
+    EXPECT_EQ(start, 5000);
+    EXPECT_EQ(pacer.DoneAt(start, 999) - start, 1041667); // 10000 bits at 9600 baud, rounded up
+    EXPECT_EQ(pacer.DoneAt(start, 0) - start, 1042);
+    EXPECT_EQ(pacer.DoneBy(start, start + 1041, 1000), 0u);
+    EXPECT_EQ(pacer.DoneBy(start, pacer.DoneAt(start, 499), 1000), 500u);
+    EXPECT_EQ(pacer.DoneBy(start, start + 5000000, 1000), 1000u);
+    // A reply handed over while the line is busy waits for it.
+    EXPECT_EQ(pacer.Reserve(1, start + 10), start + 1041667);
+    EXPECT_EQ(pacer.Reserve(1, start + 9000000), start + 9000000);
+}
+
+TEST(SimLinePacer, NoBaudNoPacing) {
+    CLinePacer pacer;
+    EXPECT_EQ(pacer.Reserve(1000, 77), 77);
+    EXPECT_EQ(pacer.DoneAt(77, 999), 77);
+    EXPECT_EQ(pacer.DoneBy(77, 77, 1000), 1000u);
+}
+
+TEST(SimSlotSeed, ParsesNumberTextAndSize) {
+    struct {
+        const char* text;
+        bool ok;
+        int number;
+        const char* description;
+        std::uint32_t size;
+    } const cases[] = {
+        {"2=Boiler:100", true, 2, "Boiler", 100},
+        {"7=Time 12:30:64", true, 7, "Time 12:30", 64},
+        {"5=Pump: on", true, 5, "Pump: on", kDefaultSeedSize},
+        {"1=Hall:0x8400", true, 1, "Hall", 0x8400},
+        {"3=", true, 3, "", kDefaultSeedSize},
+        {"0=x", false, 0, "", 0},
+        {"8=x", false, 0, "", 0},
+        {"x", false, 0, "", 0},
+        {"1=x:16777216", true, 1, "x:16777216", kDefaultSeedSize}, // too big for a size: part of the text
+    };
+    for (const auto& c : cases) {
+        CSlotSeed seed;
+        ASSERT_EQ(ParseSlotSeed(c.text, seed), c.ok) << c.text;
+        if (!c.ok) continue;
+        EXPECT_EQ(seed.number, c.number) << c.text;
+        EXPECT_EQ(seed.description, c.description) << c.text;
+        EXPECT_EQ(seed.size, c.size) << c.text;
+    }
+}
+
+TEST(SimSlotSeed, DescriptionInTheDeviceCharacterSet) {
+    CDeviceState state;
+    SeedSlot(state, {3,
+                     "\xC3\x84u\xC3\x9F"
+                     "en 20\xC2\xB0 \xE2\x82\xAC"
+                     "0123456789012345678901234567890",
+                     4});
+    const CDescriptionField& d = state.Slot(3).header.description;
+    // Capital umlaut becomes small; sharp s and the euro sign have no device character.
+    const CBytes expected{128, 'u', ' ', 'e', 'n', ' ', '2', '0', 127, ' ', ' ', '0', '1'};
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), d.begin()));
+    EXPECT_EQ(d.back(), '0' + (31 - 11) % 10); // cut at 32 characters
+    EXPECT_EQ(state.Slot(3).header.status, 1);
+    EXPECT_EQ(state.Slot(3).data.size(), 4u);
+}
+
+TEST(SimOptions, DefaultsAndConflicts) {
+    CSimOptions options;
+    std::string error;
+    ASSERT_EQ(
+        ParseSimOptions({"--kind", "a3", "--tcp=0", "--ident", "17:0", "--bad-sum", "2"}, options, error),
+        kOptionsOk)
+        << error;
+    EXPECT_EQ(options.profile.kind, kDeviceLinkbox);
+    EXPECT_EQ(options.profile.version, 130);
+    EXPECT_EQ(options.faults.identity->type, 0x17);
+    EXPECT_EQ(options.faults.badSums, 2);
+
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"--tcp", "0", "--pty"},
+        {"--tcp", "0", "--link", "/tmp/x"},
+        {"--pty", "--kind", "A5"},
+        {"--tcp", "65536"},
+        {"--tcp"},
+        {"--pty", "--baud", "0"},
+        {"--pty", "--echo=1"},
+        {"--pty", "--frobnicate"},
+    };
+    for (const auto& args : bad) {
+        CSimOptions o;
+        EXPECT_EQ(ParseSimOptions(args, o, error), kOptionsBad) << (args.empty() ? "" : args.back());
+    }
+}
+
+} // namespace
+} // namespace qbx::sim

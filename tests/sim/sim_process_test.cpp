@@ -1,0 +1,183 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "tests/sim/raw_line.h"
+#include "tests/support/sim_process.h"
+
+namespace qbx::test {
+namespace {
+
+class SimProcessTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        for (const std::string& file : files)
+            std::remove(file.c_str());
+    }
+    std::string TempFile(const std::string& name) {
+        files.push_back(::testing::TempDir() + "sim_" + std::to_string(getpid()) + "_" + name);
+        std::remove(files.back().c_str());
+        return files.back();
+    }
+    static std::string Contents(const std::string& file) {
+        std::stringstream text;
+        text << std::ifstream(file).rdbuf();
+        return text.str();
+    }
+    // Starts qbx-sim on an ephemeral port with `args` and connects `line`.
+    void StartTcp(CSimProcess& sim, CRawLine& line, std::vector<std::string> args) {
+        args.insert(args.begin(), {"--tcp", "0"});
+        ASSERT_TRUE(sim.Start(args)) << sim.Error();
+        ASSERT_TRUE(line.ConnectTcp(sim.TcpPort()));
+    }
+    static CWire Concat(CWire a, const CWire& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    }
+
+    std::vector<std::string> files;
+};
+
+TEST_F(SimProcessTest, IdentifiesEachKindOverTcp) {
+    struct {
+        const char* kind;
+        std::uint8_t version;
+    } const kinds[] = {{"A2", 30}, {"A3", 130}, {"A8", 30}, {"D1", 30}};
+    for (const auto& k : kinds) {
+        CSimProcess sim;
+        CRawLine line;
+        StartTcp(sim, line, {"--kind", k.kind});
+        EXPECT_EQ(sim.ReadyLine(), "qbx-sim ready tcp 127.0.0.1:" + std::to_string(sim.TcpPort()));
+        const CWire answer = line.Exchange(kIdentify, 5);
+        ASSERT_EQ(answer.size(), 5u) << k.kind;
+        EXPECT_EQ(answer[2], std::stoul(k.kind, nullptr, 16)) << k.kind;
+        EXPECT_EQ(answer[3], k.version) << k.kind;
+        const int status = sim.Stop();
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    }
+}
+
+TEST_F(SimProcessTest, SwitchedModeSurvivesReconnectAndRestart) {
+    const std::string state = TempFile("mode.state");
+    {
+        CSimProcess sim;
+        CRawLine line;
+        StartTcp(sim, line, {"--kind", "A8", "--state", state});
+        EXPECT_EQ(line.Exchange(kIdentify, 5).at(2), 0xA8);
+        EXPECT_EQ(line.Exchange(Concat(kAck, {'!'}), 1), CWire{0x80});
+        EXPECT_EQ(line.Exchange({0x22, 0xC0}, 1), CWire{0xC0});
+        ASSERT_TRUE(line.ConnectTcp(sim.TcpPort())); // the next operation's connection
+        EXPECT_EQ(line.Exchange(kIdentify, 5).at(2), 0xA2);
+    }
+    CSimProcess sim;
+    CRawLine line;
+    StartTcp(sim, line, {"--kind", "A8", "--state", state});
+    EXPECT_EQ(line.Exchange(kIdentify, 5).at(2), 0xA2);
+    EXPECT_EQ(line.Exchange(Concat(kAck, {'!'}), 1), CWire{0xC0});
+}
+
+TEST_F(SimProcessTest, WrittenHeaderIsPersisted) {
+    const std::string state = TempFile("header.state");
+    CWire header(53, 0);
+    header[0] = 1, header[1] = 0x80, header[2] = 'V', header[18] = 0x40;
+    const std::string description = "Vorlauf 55";
+    std::copy(description.begin(), description.end(), header.begin() + 21);
+    header[31] = 127; // degree sign
+    {
+        CSimProcess sim;
+        CRawLine line;
+        StartTcp(sim, line, {"--state", state});
+        EXPECT_EQ(line.Exchange(RequestFrame(0x40, 6), 4), (CWire{0x21, 0x43, 6, 0}));
+        EXPECT_EQ(line.Exchange(Concat(kAck, RequestFrame(0x42)), 2), kAck);
+        EXPECT_EQ(line.Exchange(WithSum(header), 2), kAck);
+    }
+    EXPECT_NE(Contents(state).find("slot 6 01 80 \"V\" \"\" 000040 \"Vorlauf 55\xC2\xB0\""),
+              std::string::npos)
+        << Contents(state);
+    CSimProcess sim;
+    CRawLine line;
+    StartTcp(sim, line, {"--state", state});
+    line.Exchange(RequestFrame(0x40, 6), 4);
+    EXPECT_EQ(line.Exchange(Concat(kAck, RequestFrame(0x41)), 56), Concat(kAck, WithSum(header)));
+}
+
+TEST_F(SimProcessTest, FaultOptionsReachTheDevice) {
+    CSimProcess sim;
+    CRawLine line;
+    StartTcp(sim, line, {"--silent", "1", "--bad-sum", "1", "--drop-after", "3"});
+    ASSERT_TRUE(line.Write(RequestFrame(0x31)));                                         // 1: swallowed
+    EXPECT_EQ(line.Exchange(RequestFrame(0x31), 7), (CWire{0x21, 0x43, 1, 0, 0, 0, 2})); // 2: bad sum
+    EXPECT_EQ(line.Exchange(Concat(kAck, RequestFrame(0x31)), 7).back(), 1);             // 3: good again
+    ASSERT_TRUE(line.Write(Concat(kAck, kIdentify)));                                    // 4: cut instead
+    EXPECT_TRUE(line.ClosedByPeer());
+    ASSERT_TRUE(line.ConnectTcp(sim.TcpPort()));
+    EXPECT_EQ(line.Exchange(kIdentify, 5).size(), 5u);
+}
+
+TEST_F(SimProcessTest, PacedAnswerTakesItsWireTime) {
+    CSimProcess sim;
+    CRawLine line;
+    StartTcp(sim, line, {"--baud", "2400"});
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_EQ(line.Exchange(kIdentify, 5).size(), 5u);
+    // 5 bytes of 10 bits at 2400 baud: at least 20.8 ms.
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::microseconds(20800));
+}
+
+TEST_F(SimProcessTest, EchoOverTcp) {
+    CSimProcess sim;
+    CRawLine line;
+    StartTcp(sim, line, {"--echo"});
+    EXPECT_EQ(line.Exchange(kIdentify, 8), kIdentify);
+}
+
+TEST_F(SimProcessTest, PseudoTerminalWithLinkAndTrace) {
+    const std::string link = TempFile("COM3");
+    const std::string trace = TempFile("trace.txt");
+    {
+        CSimProcess sim;
+        ASSERT_TRUE(sim.Start({"--pty", "--kind", "A3", "--link", link, "--trace", trace})) << sim.Error();
+        EXPECT_EQ(sim.ReadyLine(), "qbx-sim ready pty " + sim.PtyPath());
+        char target[256] = {};
+        ASSERT_GT(readlink(link.c_str(), target, sizeof target - 1), 0);
+        EXPECT_EQ(sim.PtyPath(), target);
+        CRawLine line;
+        ASSERT_TRUE(line.OpenTerminal(link));
+        EXPECT_EQ(line.Exchange(kIdentify, 5), WithSum({0x40, 0x10, 0xA3, 130}));
+        EXPECT_EQ(line.Exchange(Concat(kAck, {'!'}), 1), CWire{0xC0});
+        // The port closed and opened again by the next operation still works.
+        ASSERT_TRUE(line.OpenTerminal(sim.PtyPath()));
+        EXPECT_EQ(line.Exchange(RequestFrame(0x31), 7).size(), 7u);
+    }
+    EXPECT_NE(access(link.c_str(), F_OK), 0) << "link left behind";
+    const std::string text = Contents(trace);
+    EXPECT_NE(text.find(" in 8: 20 10 18 00 00 00 00 48\n"), std::string::npos) << text;
+    EXPECT_NE(text.find(" out 5: 40 10 A3 82 75\n"), std::string::npos) << text;
+}
+
+TEST_F(SimProcessTest, EchoOverThePseudoTerminal) {
+    CSimProcess sim;
+    ASSERT_TRUE(sim.Start({"--pty", "--echo"})) << sim.Error();
+    CRawLine line;
+    ASSERT_TRUE(line.OpenTerminal(sim.PtyPath()));
+    const CWire bytes{0x00, 0x0A, 0x0D, 0x11, 0x13, 0x7F, 0xFF}; // raw: nothing translated
+    EXPECT_EQ(line.Exchange(bytes, bytes.size()), bytes);
+}
+
+TEST_F(SimProcessTest, StartFailuresAreReported) {
+    CSimProcess sim;
+    EXPECT_FALSE(sim.Start({"--no-such-option"}));
+    EXPECT_FALSE(sim.IsRunning());
+    EXPECT_NE(sim.Error().find("ended"), std::string::npos) << sim.Error();
+    EXPECT_FALSE(sim.Start("/bin/sleep", {"30"}, std::chrono::milliseconds(50))); // never ready
+    EXPECT_NE(sim.Error().find("no ready line"), std::string::npos) << sim.Error();
+    EXPECT_FALSE(sim.IsRunning());
+}
+
+} // namespace
+} // namespace qbx::test
