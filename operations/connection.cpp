@@ -50,7 +50,8 @@ ConnectResult Connect(COperationHost& host, const ConnectMessages& m, const Conn
     const CSettings& settings = options.settings ? *options.settings : loaded;
 
     int created = kTransportCreated;
-    transport = CreateTransport(settings, created, options.timing);
+    transport = options.createTransport ? options.createTransport(settings, created)
+                                        : CreateTransport(settings, created, options.timing);
     if (!transport) return Fail(host, m.invalidInterface, str::kInvalidInterface, transport);
     int error = 0;
     switch (transport->Open(error)) {

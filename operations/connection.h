@@ -5,6 +5,7 @@
 #include "link/transport.h"
 #include "operations/operation_host.h"
 
+#include <functional>
 #include <memory>
 
 namespace qbx {
@@ -42,6 +43,9 @@ struct ConnectOptions {
     bool check = true;     // CheckBootloader
     const CSettings* settings = nullptr; // use these instead of loading qbx_man.ini
     LinkTiming timing;
+    // Builds the transport from the settings; CreateTransport when empty.
+    // Tests wrap the real transports here.
+    std::function<std::unique_ptr<CTransport>(const CSettings&, int& result)> createTransport;
 };
 
 // Loads the settings, builds and opens the transport, identifies the

@@ -14,17 +14,15 @@ bool ReadSlotOverview(CTransport& transport, SlotOverview& overview) {
     return true;
 }
 
-bool ClearSlotOperation(COperationHost& host, const ClearSlotMessages& m, int slot, const LinkTiming& timing) {
+bool ClearSlotOperation(COperationHost& host, const ClearSlotMessages& m, int slot, ConnectOptions options) {
     ConnectMessages connect;
     connect.settingsUnreadable = m.settingsUnreadable;
     connect.invalidInterface = m.invalidInterface;
     connect.openNotFound = m.openNotFound;
     connect.openDenied = m.openDenied;
     connect.openFailed = m.openFailed;
-    ConnectOptions options;
     options.identify = false;
     options.check = false;
-    options.timing = timing;
     std::unique_ptr<CTransport> transport;
     BootloaderId id;
     if (Connect(host, connect, options, transport, id) != ConnectResult::Connected) return false;

@@ -30,6 +30,6 @@ struct ClearSlotMessages {
     int clearFailed = 0; // string 11052
 };
 bool ClearSlotOperation(COperationHost& host, const ClearSlotMessages& messages, int slot,
-                        const LinkTiming& timing = {});
+                        ConnectOptions options = {});
 
 } // namespace qbx

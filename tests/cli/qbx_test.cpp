@@ -1,0 +1,115 @@
+// qbx as a script would use it, against the simulator.
+#include "tests/app/temp_folder.h"
+#include "tests/support/sim_process.h"
+
+#include <array>
+#include <cstdio>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace {
+
+struct QbxRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs qbx with `arguments`, standard input from /dev/null.
+QbxRun RunQbx(const std::string& arguments, const std::string& environment = "") {
+    TempFolder capture;
+    std::string command = environment + " '" QBX_PROGRAM_DIR "/qbx' " + arguments + " </dev/null >" +
+                          capture.File("out") + " 2>" + capture.File("err");
+    int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, capture.Read("out"), capture.Read("err")};
+}
+
+class Qbx : public testing::Test {
+protected:
+    // A simulator and a program folder whose settings point at it.
+    void StartSim(bool serial, std::vector<std::string> arguments, int language = 1) {
+        arguments.insert(arguments.begin(), serial ? "--pty" : "--tcp");
+        if (!serial) arguments.insert(arguments.begin() + 1, "0");
+        ASSERT_TRUE(sim.Start(arguments)) << sim.Error();
+        std::string lang = std::to_string(language);
+        if (serial) {
+            folder.Write("qbx_man.ini", "0\n" + lang + "\n");
+            environment = "QUILLBOX_COM1='" + sim.PtyPath() + "'";
+        } else {
+            folder.Write("qbx_man.ini", "6\n" + lang + "\n127.0.0.1\n" + std::to_string(sim.TcpPort()) + "\n");
+        }
+    }
+    QbxRun Call(const std::string& arguments) { return RunQbx("--folder '" + folder.Path() + "' " + arguments, environment); }
+
+    qbx::test::CSimProcess sim;
+    TempFolder folder;
+    std::string environment;
+};
+
+TEST_F(Qbx, IdentifiesOverTcpAndSerial) {
+    StartSim(false, {"--kind", "A3"});
+    QbxRun tcp = Call("identify");
+    EXPECT_EQ(tcp.status, 0) << tcp.err;
+    EXPECT_EQ(tcp.out, "family 0xA3\nrawType 0xA3\nversion 130\n");
+    sim.Stop();
+
+    StartSim(true, {"--kind", "D1"});
+    QbxRun serial = Call("identify");
+    EXPECT_EQ(serial.status, 0) << serial.err;
+    EXPECT_EQ(serial.out, "family 0xA2\nrawType 0xD1\nversion 30\n");
+}
+
+TEST_F(Qbx, ListsAndClearsSlots) {
+    for (bool serial : {false, true}) {
+        StartSim(serial, {"--slot", "1=Kessel Süd:100", "--slot", "4=Halle 2"});
+        QbxRun slots = Call("slots");
+        EXPECT_EQ(slots.status, 0) << slots.err;
+        EXPECT_EQ(slots.out, "1: Kessel Süd (100 bytes)\n2: (empty)\n3: (empty)\n4: Halle 2 (32768 bytes)\n"
+                             "5: (empty)\n6: (empty)\n7: (empty)\n");
+        EXPECT_EQ(Call("clear 4").status, 0);
+        EXPECT_NE(Call("slots").out.find("4: (empty)"), std::string::npos);
+        sim.Stop();
+    }
+}
+
+TEST_F(Qbx, ModeSwitchNeedsConsent) {
+    StartSim(false, {"--kind", "A8"});
+    QbxRun declined = Call("slots"); // no terminal: the question is answered No
+    EXPECT_EQ(declined.status, 1);
+    EXPECT_NE(declined.err.find("Quillbox-Message 6.007: "), std::string::npos) << declined.err;
+    EXPECT_EQ(declined.out, "");
+    QbxRun agreed = Call("--yes slots");
+    EXPECT_EQ(agreed.status, 0) << agreed.err;
+    EXPECT_NE(agreed.out.find("7: "), std::string::npos);
+}
+
+TEST_F(Qbx, FailuresPrintTheirMessageAndExitOne) {
+    StartSim(false, {"--kind", "A2", "--version", "25"}, 0);
+    QbxRun old = Call("slots");
+    EXPECT_EQ(old.status, 1);
+    ASSERT_EQ(old.err.rfind("Quillbox-Message 6.015: ", 0), 0u) << old.err;
+    EXPECT_NE(old.err.find("2.5"), std::string::npos) << old.err;
+    sim.Stop();
+
+    folder.Write("qbx_man.ini", "0\n1\n");
+    environment = "QUILLBOX_COM1=/nonexistent/port";
+    QbxRun missing = Call("identify");
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err.rfind("Quillbox-Message 6.003: ", 0), 0u) << missing.err;
+
+    std::remove(folder.File("qbx_man.ini").c_str());
+    QbxRun noSettings = Call("clear 2");
+    EXPECT_EQ(noSettings.status, 1);
+    EXPECT_EQ(noSettings.err.rfind("Quillbox-Message 6.019: ", 0), 0u) << noSettings.err;
+}
+
+TEST(QbxUsage, BadCommandLinesExitTwo) {
+    for (const char* arguments : {"", "frobnicate", "clear", "clear 8", "clear 1 2", "--folder", "--bogus identify",
+                                  "identify extra"}) {
+        QbxRun run = RunQbx(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_NE(run.err.find("usage: qbx"), std::string::npos) << arguments;
+    }
+}
+
+} // namespace

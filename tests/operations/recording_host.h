@@ -1,0 +1,63 @@
+#pragma once
+#include "app/message_format.h"
+#include "operations/operation_host.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+// A host that records what an operation shows and answers questions from a
+// script (No when the script is empty). Texts are "[id]" plus the arguments,
+// so tests can see what was passed without a language module.
+class CRecordingHost : public qbx::COperationHost {
+public:
+    struct Shown {
+        int number;
+        int stringId; // 0 for a composed text
+        std::string text;
+        bool question;
+    };
+
+    void ShowMessage(int number, int stringId, const std::vector<qbx::MessageArg>& args = {}) override {
+        shown.push_back({number, stringId, Describe(stringId, args), false});
+    }
+    void ShowMessageText(int number, const std::string& text) override { shown.push_back({number, 0, text, false}); }
+    bool AskQuestion(int number, int stringId, const std::vector<qbx::MessageArg>& args = {}) override {
+        shown.push_back({number, stringId, Describe(stringId, args), true});
+        if (answers.empty()) return false;
+        bool yes = answers.front();
+        answers.pop_front();
+        return yes;
+    }
+    std::string String(int stringId) override {
+        if (stringId == 11013) return "type %d";
+        if (stringId == 11014) return "version %s";
+        return "[" + std::to_string(stringId) + "]";
+    }
+    void SetProgress(std::uint32_t position, std::uint32_t range) override { progress.emplace_back(position, range); }
+    void PumpEvents() override { ++pumps; }
+    void Beep() override { ++beeps; }
+
+    // "6 7 9": the message numbers in order.
+    std::string Numbers() const {
+        std::string out;
+        for (const Shown& s : shown) out += (out.empty() ? "" : " ") + std::to_string(s.number);
+        return out;
+    }
+
+    std::deque<bool> answers;
+    std::vector<Shown> shown;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> progress;
+    int pumps = 0;
+    int beeps = 0;
+
+private:
+    static std::string Describe(int stringId, const std::vector<qbx::MessageArg>& args) {
+        std::string text = "[" + std::to_string(stringId) + "]";
+        for (const auto& arg : args) {
+            text += " " + (std::holds_alternative<long long>(arg) ? std::to_string(std::get<long long>(arg))
+                                                                 : std::get<std::string>(arg));
+        }
+        return text;
+    }
+};
