@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <poll.h>
+#include <cstring>
+#include <algorithm>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
@@ -63,25 +65,6 @@ bool WaitFor(int fd, short wanted, int timeoutMs, short& events) {
     }
 }
 
-// Reads what the driver holds now, without waiting: the count (0 when
-// nothing is there), or -1 when the device failed.
-int ReadWaiting(int fd, std::uint8_t* data, int len) {
-    int got = 0;
-    while (got < len) {
-        ssize_t n = ::read(fd, data + got, static_cast<size_t>(len - got));
-        if (n > 0) {
-            got += static_cast<int>(n);
-        } else if (n < 0 && errno == EINTR) {
-            continue;
-        } else if (n == 0 || errno == EAGAIN) {
-            break; // raw mode without minimum count: 0 means "nothing yet"
-        } else {
-            return got > 0 ? got : -1;
-        }
-    }
-    return got;
-}
-
 } // namespace
 
 int CSerialDevice::Open(const std::string& path, int& error) {
@@ -97,6 +80,7 @@ int CSerialDevice::Open(const std::string& path, int& error) {
 }
 
 void CSerialDevice::Close() {
+    bufferedStart = bufferedEnd = 0;
     if (fd < 0) return;
     ::close(fd); // also releases the lock
     fd = -1;
@@ -125,28 +109,46 @@ void CSerialDevice::SetModemLines(bool dtr, bool rts) {
 }
 
 void CSerialDevice::DiscardInput() {
+    bufferedStart = bufferedEnd = 0;
     if (fd >= 0) (void)tcflush(fd, TCIFLUSH);
+}
+
+int CSerialDevice::TakeBuffered(std::uint8_t* data, int len) {
+    int n = std::min(len, bufferedEnd - bufferedStart);
+    std::memcpy(data, buffered + bufferedStart, static_cast<size_t>(n));
+    bufferedStart += n;
+    if (bufferedStart == bufferedEnd) bufferedStart = bufferedEnd = 0;
+    return n;
+}
+
+// One read of what the driver holds now, without waiting: the count (0 when
+// nothing is there), or -1 when the device failed.
+int CSerialDevice::FillBuffer() {
+    for (;;) {
+        ssize_t n = ::read(fd, buffered + bufferedEnd, sizeof buffered - static_cast<size_t>(bufferedEnd));
+        if (n > 0) {
+            bufferedEnd += static_cast<int>(n);
+            return static_cast<int>(n);
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n == 0 || errno == EAGAIN) return 0; // raw mode without minimum count: nothing yet
+        return -1;
+    }
 }
 
 int CSerialDevice::Read(std::uint8_t* data, int len, int timeoutMs) {
     if (fd < 0) return -1;
     CDeadline deadline(timeoutMs);
-    int got = 0;
-    for (;;) {
-        int n = ReadWaiting(fd, data + got, len - got);
-        if (n < 0) return got > 0 ? got : -1;
-        got += n;
-        if (got >= len) break;
-        int remaining = deadline.RemainingMilliseconds();
+    int got = TakeBuffered(data, len);
+    while (got < len) {
         short events = 0;
-        if (remaining == 0 || !WaitFor(fd, POLLIN, remaining, events)) break;
-        if (events & (POLLHUP | POLLERR | POLLNVAL)) {
-            // The line went away: take what it still holds, then stop
-            // instead of spinning on a descriptor that stays "ready".
-            n = ReadWaiting(fd, data + got, len - got);
-            if (n > 0) got += n;
-            break;
-        }
+        if (!WaitFor(fd, POLLIN, deadline.RemainingMilliseconds(), events)) break;
+        int n = FillBuffer();
+        if (n < 0) return got > 0 ? got : -1;
+        got += TakeBuffered(data + got, len - got);
+        // The line went away: what it still held is taken; stop instead of
+        // spinning on a descriptor that stays "ready".
+        if ((events & (POLLHUP | POLLERR | POLLNVAL)) && n == 0) break;
     }
     return got;
 }

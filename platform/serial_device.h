@@ -43,7 +43,16 @@ class CSerialDevice {
     int Write(const std::uint8_t* data, int len, int timeoutMs);
 
   private:
+    // Bytes the driver already handed over but nobody asked for yet: a read
+    // takes what the line holds in one call, so that a reply read in two
+    // pieces (header, then the rest) costs one system call, not two.
+    int TakeBuffered(std::uint8_t* data, int len);
+    int FillBuffer();
+
     int fd = -1;
+    std::uint8_t buffered[256];
+    int bufferedStart = 0;
+    int bufferedEnd = 0;
 };
 
 // Opens and locks `path` as CSerialDevice::Open does and lets it go again at

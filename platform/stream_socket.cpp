@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <netdb.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -86,6 +87,11 @@ int CStreamSocket::Connect(const std::string& host, std::uint16_t port, int& err
         }
         int result = ConnectBlocking(s, address);
         if (result == 0) {
+            // Requests and acknowledgements are a few bytes each, written
+            // back to back: without this, Nagle's rule holds each one back
+            // until the device's delayed acknowledgement, 40 ms a frame.
+            int on = 1;
+            setsockopt(s, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
             fd = s;
             error = 0;
             return kConnectOk;

@@ -1,14 +1,55 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and starts Quillbox. Without a display the
-# dialogs are rendered to PNG files instead.
+# Installs what is missing, builds, and runs Quillbox against the bundled
+# simulator: a LINKBOX on loopback TCP (the interface of the program folder's
+# qbx_man.ini) and a serial bootloader on a pseudo-terminal as COM1. With a
+# display the GUI opens; without one, qbx shows the same through the console.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+root=$(pwd)
 bash tools/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"
-program=build/program
+
+program=$root/build/program
+demo=$root/build/demo
+mkdir -p "$demo/serial"
+sims=()
+cleanup() { for pid in "${sims[@]}"; do kill "$pid" 2>/dev/null || true; done; wait 2>/dev/null || true; }
+trap cleanup EXIT
+
+# start_sim NAME ARGS...: starts a simulator, waits for its ready line.
+start_sim() {
+    local name=$1; shift
+    local state=$demo/$name.state seeds=()
+    [ -f "$state" ] || seeds=(--slot "1=Kessel Nord:1024" --slot "3=Halle Süd 21°C:2048")
+    "$program/qbx-sim" "$@" --state "$state" "${seeds[@]}" >"$demo/$name.out" 2>"$demo/$name.err" &
+    sims+=($!)
+    for _ in $(seq 100); do
+        grep -q "ready" "$demo/$name.out" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    echo "qbx-sim $name did not start:" >&2; cat "$demo/$name.err" >&2; exit 1
+}
+
+start_sim linkbox --tcp 0 --kind A3
+start_sim serial --pty --link "$demo/com1" --kind A2
+port=$(sed -n 's/.*ready tcp 127.0.0.1:\([0-9]*\).*/\1/p' "$demo/linkbox.out")
+export QUILLBOX_COM1=$demo/com1
+
+# The program folder talks to the LINKBOX; the language stays as chosen.
+language=1
+[ -f "$program/qbx_man.ini" ] && language=$(sed -n 2p "$program/qbx_man.ini")
+printf '6\n%s\n127.0.0.1\n%s\n' "${language:-1}" "$port" >"$program/qbx_man.ini"
+printf '0\n%s\n' "${language:-1}" >"$demo/serial/qbx_man.ini"
+echo "LINKBOX simulator on 127.0.0.1:$port, serial bootloader simulator as COM1 ($QUILLBOX_COM1)"
+
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-    exec "$program/Quillbox Suite.exe"
+    "$program/Quillbox Suite.exe"
+else
+    echo "No display: the same through qbx."
+    for folder in "$program" "$demo/serial"; do
+        echo "== qbx --folder $folder identify"; "$program/qbx" --folder "$folder" identify
+        echo "== qbx --folder $folder slots"; "$program/qbx" --folder "$folder" slots
+    done
+    build/bench/screenshots/qbx-screenshots build/screenshots
 fi
-echo "No display: rendering every dialog to build/screenshots instead."
-build/bench/screenshots/qbx-screenshots build/screenshots

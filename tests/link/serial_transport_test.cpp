@@ -92,6 +92,22 @@ TEST_F(SerialTransportTest, RawLineAndWriteDiscardsStaleInput) {
     EXPECT_EQ(buffer[0], 0x21);
 }
 
+TEST_F(SerialTransportTest, ReplyReadInPiecesAndLeftoversDroppedByTheNextWrite) {
+    CSerialTransport& link = OpenPort(50);
+    DeviceSends(std::string("\x21\x43\x01\x80\x55\x66", 6));
+    std::uint8_t buffer[6] = {};
+    ASSERT_EQ(link.Read(buffer, 3), 3); // the status first, the rest after it
+    ASSERT_EQ(link.Read(buffer + 3, 2), 2);
+    EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 5), std::string("\x21\x43\x01\x80\x55", 5));
+    // One byte of that reply was never asked for; a request throws it away.
+    const std::uint8_t ack[2] = {0x21, 0x43};
+    EXPECT_EQ(link.Write(ack, 2), 2);
+    EXPECT_EQ(link.Read(buffer, 1), 0);
+    DeviceSends("\x07");
+    EXPECT_EQ(link.Read(buffer, 1), 1);
+    EXPECT_EQ(buffer[0], 0x07);
+}
+
 TEST_F(SerialTransportTest, MissingPortIsNotFound) {
     setenv("QUILLBOX_COM1", "/nonexistent/qbx-port", 1);
     CSerialTransport missing(1, 115200, SerialTiming{0});
