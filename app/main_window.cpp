@@ -6,6 +6,7 @@
 #include "app/language_module.h"
 #include "app/settings_store.h"
 #include "platform/program_folder.h"
+#include "settings/settings_dialog.h"
 
 #include <QAction>
 #include <QIcon>
@@ -64,10 +65,18 @@ void CMainWindow::OnSysCommand(int command) {
     }
 }
 
-bool CMainWindow::HasFunction(int /*button*/) { return false; }
+namespace {
+constexpr int kSettingsButton = 1010;
+} // namespace
+
+bool CMainWindow::HasFunction(int button) { return button == kSettingsButton; }
 
 void CMainWindow::RunFunction(int button) {
     if (button >= 1003 && button <= 1006) mainWindowHandle = this;
+    if (button == kSettingsButton) {
+        CSettingsDialog settings(Context(), this);
+        settings.DoModal();
+    }
 }
 
 } // namespace qbx

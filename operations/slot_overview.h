@@ -1,12 +1,11 @@
 #pragma once
+#include "functiondata/slot_list.h"
 #include "link/slot_header.h"
 #include "operations/connection.h"
 
 #include <array>
 
 namespace qbx {
-
-constexpr int kSlotCount = 7;
 
 // What the bootloader's seven storage slots hold.
 struct SlotOverview {

@@ -26,6 +26,7 @@ inline constexpr int kDeviceError = 11022; // with the device's error code
 inline constexpr int kUnknownDeviceError = 11023;
 inline constexpr int kUnexpectedReply = 11024;
 inline constexpr int kCannotSave = 11025; // with the path
+inline constexpr int kFileNotUsable = 11044; // with the path
 inline constexpr int kNotFunctionData = 11027;
 inline constexpr int kCannotOpen = 11031;
 inline constexpr int kCannotWrite = 11032;

@@ -28,6 +28,8 @@ inline constexpr ConnectMessages kConnect = {
 inline constexpr int kSlotHeaderFailed = 16; // string 11012
 inline constexpr int kFileNotOpened = 17;    // 11031
 inline constexpr int kFileNotValid = 18;     // 11051
+// config_up.ini cannot be written on OK: the dialog stays open (11032).
+inline constexpr int kSlotListNotWritten = 25;
 
 inline constexpr ClearSlotMessages kClearSlot = {
     .settingsUnreadable = 19,

@@ -560,4 +560,277 @@ Internet: bravolt.test</translation>
         <translation>Abbrechen</translation>
     </message>
 </context>
+<context>
+    <name>Dialog132</name>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Serial interface</source>
+        <translation>Serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>TCP/IP (LINKBOX)</source>
+        <translation>TCP/IP (LINKBOX)</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP-Adresse:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Check TCP connection...</source>
+        <translation>TCP-Verbindung prüfen...</translation>
+    </message>
+    <message>
+        <source>Bootloader and program</source>
+        <translation>Bootloader und Programm</translation>
+    </message>
+    <message>
+        <source>Search serial ports...</source>
+        <translation>Serielle Schnittstellen durchsuchen...</translation>
+    </message>
+    <message>
+        <source>Switch bootloader mode...</source>
+        <translation>Bootloader-Modus umschalten...</translation>
+    </message>
+    <message>
+        <source>Bootloader settings...</source>
+        <translation>Bootloader-Einstellungen...</translation>
+    </message>
+    <message>
+        <source>Working folders...</source>
+        <translation>Arbeitsverzeichnisse...</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Sprache...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog156</name>
+    <message>
+        <source>Working folders</source>
+        <translation>Arbeitsverzeichnisse</translation>
+    </message>
+    <message>
+        <source>Function data to upload:</source>
+        <translation>Funktionsdaten zum Übertragen:</translation>
+    </message>
+    <message>
+        <source>Function data downloaded:</source>
+        <translation>Gelesene Funktionsdaten:</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware:</source>
+        <translation>Bootloader-Firmware:</translation>
+    </message>
+    <message>
+        <source>Welcome pages:</source>
+        <translation>Begrüßungsseiten:</translation>
+    </message>
+    <message>
+        <source>Own folder</source>
+        <translation>Eigener Ordner</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Durchsuchen...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog133</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation>Speicherplatz:</translation>
+    </message>
+    <message>
+        <source>Uploading function data</source>
+        <translation>Funktionsdaten werden übertragen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog134</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation>Speicherplatz:</translation>
+    </message>
+    <message>
+        <source>Downloading function data</source>
+        <translation>Funktionsdaten werden gelesen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog153</name>
+    <message>
+        <source>Bootloader holds</source>
+        <translation>Im Bootloader</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen...</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Alle abwählen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Speicherplatz</translation>
+    </message>
+    <message>
+        <source>Empty slot</source>
+        <translation>Platz leeren</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Upload function data: choose the files</source>
+        <translation>Funktionsdaten übertragen: Dateien auswählen</translation>
+    </message>
+    <message>
+        <source>Welcome page...</source>
+        <translation>Begrüßungsseite...</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog157</name>
+    <message>
+        <source>Bootloader holds</source>
+        <translation>Im Bootloader</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen...</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Alle abwählen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Speicherplatz</translation>
+    </message>
+    <message>
+        <source>Download function data: choose where to save</source>
+        <translation>Funktionsdaten lesen: Speicherort wählen</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Speichern als</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog253</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Display settings</source>
+        <translation>Anzeigeeinstellungen</translation>
+    </message>
+    <message>
+        <source>Line 1:</source>
+        <translation>Zeile 1:</translation>
+    </message>
+    <message>
+        <source>Line 2:</source>
+        <translation>Zeile 2:</translation>
+    </message>
+    <message>
+        <source>Line 3:</source>
+        <translation>Zeile 3:</translation>
+    </message>
+    <message>
+        <source>Line 4:</source>
+        <translation>Zeile 4:</translation>
+    </message>
+    <message>
+        <source>Load page file...</source>
+        <translation>Seitendatei laden...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Own welcome page</source>
+        <translation>Eigene Begrüßungsseite</translation>
+    </message>
+    <message>
+        <source>Save page file...</source>
+        <translation>Seitendatei speichern...</translation>
+    </message>
+    <message>
+        <source>Setting A:</source>
+        <translation>Einstellung A:</translation>
+    </message>
+    <message>
+        <source>Setting B:</source>
+        <translation>Einstellung B:</translation>
+    </message>
+    <message>
+        <source>Setting C:</source>
+        <translation>Einstellung C:</translation>
+    </message>
+    <message>
+        <source>Setting D:</source>
+        <translation>Einstellung D:</translation>
+    </message>
+    <message>
+        <source>Welcome page</source>
+        <translation>Begrüßungsseite</translation>
+    </message>
+</context>
 </TS>

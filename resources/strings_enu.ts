@@ -560,4 +560,277 @@ Internet: bravolt.test</translation>
         <translation>Cancel</translation>
     </message>
 </context>
+<context>
+    <name>Dialog132</name>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Serial interface</source>
+        <translation>Serial interface</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>TCP/IP (LINKBOX)</source>
+        <translation>TCP/IP (LINKBOX)</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP address:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Check TCP connection...</source>
+        <translation>Check TCP connection...</translation>
+    </message>
+    <message>
+        <source>Bootloader and program</source>
+        <translation>Bootloader and program</translation>
+    </message>
+    <message>
+        <source>Search serial ports...</source>
+        <translation>Search serial ports...</translation>
+    </message>
+    <message>
+        <source>Switch bootloader mode...</source>
+        <translation>Switch bootloader mode...</translation>
+    </message>
+    <message>
+        <source>Bootloader settings...</source>
+        <translation>Bootloader settings...</translation>
+    </message>
+    <message>
+        <source>Working folders...</source>
+        <translation>Working folders...</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Language...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog156</name>
+    <message>
+        <source>Working folders</source>
+        <translation>Working folders</translation>
+    </message>
+    <message>
+        <source>Function data to upload:</source>
+        <translation>Function data to upload:</translation>
+    </message>
+    <message>
+        <source>Function data downloaded:</source>
+        <translation>Function data downloaded:</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware:</source>
+        <translation>Bootloader firmware:</translation>
+    </message>
+    <message>
+        <source>Welcome pages:</source>
+        <translation>Welcome pages:</translation>
+    </message>
+    <message>
+        <source>Own folder</source>
+        <translation>Own folder</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog133</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation>Slot:</translation>
+    </message>
+    <message>
+        <source>Uploading function data</source>
+        <translation>Uploading function data</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog134</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation>Slot:</translation>
+    </message>
+    <message>
+        <source>Downloading function data</source>
+        <translation>Downloading function data</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog153</name>
+    <message>
+        <source>Bootloader holds</source>
+        <translation>Bootloader holds</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>Empty slot</source>
+        <translation>Empty slot</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Upload function data: choose the files</source>
+        <translation>Upload function data: choose the files</translation>
+    </message>
+    <message>
+        <source>Welcome page...</source>
+        <translation>Welcome page...</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog157</name>
+    <message>
+        <source>Bootloader holds</source>
+        <translation>Bootloader holds</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Clear all</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>Download function data: choose where to save</source>
+        <translation>Download function data: choose where to save</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Save as</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog253</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Display settings</source>
+        <translation>Display settings</translation>
+    </message>
+    <message>
+        <source>Line 1:</source>
+        <translation>Line 1:</translation>
+    </message>
+    <message>
+        <source>Line 2:</source>
+        <translation>Line 2:</translation>
+    </message>
+    <message>
+        <source>Line 3:</source>
+        <translation>Line 3:</translation>
+    </message>
+    <message>
+        <source>Line 4:</source>
+        <translation>Line 4:</translation>
+    </message>
+    <message>
+        <source>Load page file...</source>
+        <translation>Load page file...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Own welcome page</source>
+        <translation>Own welcome page</translation>
+    </message>
+    <message>
+        <source>Save page file...</source>
+        <translation>Save page file...</translation>
+    </message>
+    <message>
+        <source>Setting A:</source>
+        <translation>Setting A:</translation>
+    </message>
+    <message>
+        <source>Setting B:</source>
+        <translation>Setting B:</translation>
+    </message>
+    <message>
+        <source>Setting C:</source>
+        <translation>Setting C:</translation>
+    </message>
+    <message>
+        <source>Setting D:</source>
+        <translation>Setting D:</translation>
+    </message>
+    <message>
+        <source>Welcome page</source>
+        <translation>Welcome page</translation>
+    </message>
+</context>
 </TS>

@@ -560,4 +560,277 @@ Internet: bravolt.test</translation>
         <translation>Annulla</translation>
     </message>
 </context>
+<context>
+    <name>Dialog132</name>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>Serial interface</source>
+        <translation>Interfaccia seriale</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Rete</translation>
+    </message>
+    <message>
+        <source>TCP/IP (LINKBOX)</source>
+        <translation>TCP/IP (LINKBOX)</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Indirizzo IP:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>Check TCP connection...</source>
+        <translation>Verificare la connessione TCP...</translation>
+    </message>
+    <message>
+        <source>Bootloader and program</source>
+        <translation>Bootloader e programma</translation>
+    </message>
+    <message>
+        <source>Search serial ports...</source>
+        <translation>Cercare sulle porte seriali...</translation>
+    </message>
+    <message>
+        <source>Switch bootloader mode...</source>
+        <translation>Commutare il modo del bootloader...</translation>
+    </message>
+    <message>
+        <source>Bootloader settings...</source>
+        <translation>Impostazioni del bootloader...</translation>
+    </message>
+    <message>
+        <source>Working folders...</source>
+        <translation>Cartelle di lavoro...</translation>
+    </message>
+    <message>
+        <source>Language...</source>
+        <translation>Lingua...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog156</name>
+    <message>
+        <source>Working folders</source>
+        <translation>Cartelle di lavoro</translation>
+    </message>
+    <message>
+        <source>Function data to upload:</source>
+        <translation>Dati funzionali da trasferire:</translation>
+    </message>
+    <message>
+        <source>Function data downloaded:</source>
+        <translation>Dati funzionali letti:</translation>
+    </message>
+    <message>
+        <source>Bootloader firmware:</source>
+        <translation>Firmware del bootloader:</translation>
+    </message>
+    <message>
+        <source>Welcome pages:</source>
+        <translation>Pagine di benvenuto:</translation>
+    </message>
+    <message>
+        <source>Own folder</source>
+        <translation>Cartella propria</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Sfoglia...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog133</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation>Posizione:</translation>
+    </message>
+    <message>
+        <source>Uploading function data</source>
+        <translation>Trasferimento dei dati funzionali</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog134</name>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Slot:</source>
+        <translation>Posizione:</translation>
+    </message>
+    <message>
+        <source>Downloading function data</source>
+        <translation>Lettura dei dati funzionali</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog153</name>
+    <message>
+        <source>Bootloader holds</source>
+        <translation>Nel bootloader</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Scegliere...</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Deselezionare tutto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Empty slot</source>
+        <translation>Svuotare</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Upload function data: choose the files</source>
+        <translation>Trasferire dati funzionali: scegliere i file</translation>
+    </message>
+    <message>
+        <source>Welcome page...</source>
+        <translation>Pagina di benvenuto...</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog157</name>
+    <message>
+        <source>Bootloader holds</source>
+        <translation>Nel bootloader</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Scegliere...</translation>
+    </message>
+    <message>
+        <source>Clear all</source>
+        <translation>Deselezionare tutto</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Slot</source>
+        <translation>Posizione</translation>
+    </message>
+    <message>
+        <source>Download function data: choose where to save</source>
+        <translation>Leggere dati funzionali: scegliere dove salvare</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>Salvare come</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog253</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Display settings</source>
+        <translation>Impostazioni del display</translation>
+    </message>
+    <message>
+        <source>Line 1:</source>
+        <translation>Riga 1:</translation>
+    </message>
+    <message>
+        <source>Line 2:</source>
+        <translation>Riga 2:</translation>
+    </message>
+    <message>
+        <source>Line 3:</source>
+        <translation>Riga 3:</translation>
+    </message>
+    <message>
+        <source>Line 4:</source>
+        <translation>Riga 4:</translation>
+    </message>
+    <message>
+        <source>Load page file...</source>
+        <translation>Caricare file pagina...</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Own welcome page</source>
+        <translation>Pagina di benvenuto propria</translation>
+    </message>
+    <message>
+        <source>Save page file...</source>
+        <translation>Salvare file pagina...</translation>
+    </message>
+    <message>
+        <source>Setting A:</source>
+        <translation>Impostazione A:</translation>
+    </message>
+    <message>
+        <source>Setting B:</source>
+        <translation>Impostazione B:</translation>
+    </message>
+    <message>
+        <source>Setting C:</source>
+        <translation>Impostazione C:</translation>
+    </message>
+    <message>
+        <source>Setting D:</source>
+        <translation>Impostazione D:</translation>
+    </message>
+    <message>
+        <source>Welcome page</source>
+        <translation>Pagina di benvenuto</translation>
+    </message>
+</context>
 </TS>

@@ -56,7 +56,7 @@ bool CDialog::Build() {
     // OK and Cancel end the dialog unless a handler takes them over.
     for (int id : {kIdOk, kIdCancel}) {
         if (auto* button = ItemAs<QAbstractButton>(id)) {
-            connect(button, &QAbstractButton::clicked, this, [this, id] { Click(id); });
+            connect(button, &QAbstractButton::clicked, this, [this, id] { SendCommand(id); });
         }
     }
     return true;
@@ -70,7 +70,7 @@ void CDialog::OnCommand(int id, std::function<void()> handler) {
     QWidget* item = Item(id);
     if (known || !item || id == kIdOk || id == kIdCancel) return;
     if (auto* button = qobject_cast<QAbstractButton*>(item)) {
-        connect(button, &QAbstractButton::clicked, this, [this, id] { Click(id); });
+        connect(button, &QAbstractButton::clicked, this, [this, id] { SendCommand(id); });
     } else {
         item->installEventFilter(this);
         item->setCursor(Qt::PointingHandCursor);
@@ -80,6 +80,16 @@ void CDialog::OnCommand(int id, std::function<void()> handler) {
 bool CDialog::Click(int id) {
     QWidget* item = Item(id);
     if (item && !item->isEnabled()) return false;
+    // A button is pressed for real: check boxes and radio buttons change
+    // their state first, then the command arrives through the click signal.
+    if (auto* button = qobject_cast<QAbstractButton*>(item)) {
+        button->click();
+        return true;
+    }
+    return SendCommand(id);
+}
+
+bool CDialog::SendCommand(int id) {
     auto it = commands.find(id);
     if (it != commands.end()) {
         it->second();
@@ -97,7 +107,7 @@ bool CDialog::eventFilter(QObject* watched, QEvent* event) {
         bool ok = false;
         int id = watched->objectName().toInt(&ok);
         if (ok && mouse->button() == Qt::LeftButton && commands.count(id)) {
-            Click(id);
+            SendCommand(id);
             return true;
         }
     }

@@ -57,6 +57,8 @@ public:
     // that acts as a link. Click() sends the command as a person would.
     void OnCommand(int id, std::function<void()> handler);
     bool Click(int id);
+    // Runs the command of a control (its handler, or OK / Cancel).
+    bool SendCommand(int id);
 
     // Timers by identifier, as the transfer dialogs use them (timer 101).
     void StartTimer(int id, int milliseconds);

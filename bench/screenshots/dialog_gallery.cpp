@@ -4,6 +4,8 @@
 #include "app/information_box.h"
 #include "app/language_dialog.h"
 #include "app/main_window.h"
+#include "settings/folders_dialog.h"
+#include "settings/settings_dialog.h"
 
 namespace qbx {
 namespace {
@@ -18,6 +20,8 @@ const std::vector<GalleryEntry>& DialogGallery() {
         Entry<CAboutBox>("100-about"),
         Entry<CInformationBox>("148-information"),
         Entry<CLanguageDialog>("163-language"),
+        Entry<CSettingsDialog>("132-settings"),
+        Entry<CFoldersDialog>("156-folders"),
     };
     return gallery;
 }

@@ -37,7 +37,9 @@ TEST_P(ConnectSequence, AgainstTheSimulator) {
     EXPECT_EQ(Connect(host, kConnect, link.Options(), transport, id), c.result);
     EXPECT_EQ(host.Numbers(), c.messages);
     EXPECT_EQ(transport != nullptr, c.result == ConnectResult::Connected);
-    if (c.result == ConnectResult::Connected) EXPECT_EQ(id.family, c.family);
+    if (c.result == ConnectResult::Connected) {
+        EXPECT_EQ(id.family, c.family);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
