@@ -6,7 +6,7 @@
 namespace qbx {
 namespace {
 
-struct Spec {
+struct Placeholder {
     std::string flags;
     std::string width;
     std::string precision;
@@ -21,45 +21,45 @@ size_t SpanOf(const std::string& format, size_t from, const char* set) {
 }
 
 // Parses the placeholder that starts at format[start] == '%'.
-bool ParseSpec(const std::string& format, size_t start, Spec& spec) {
+bool ParsePlaceholder(const std::string& format, size_t start, Placeholder& placeholder) {
     const char* digits = "0123456789";
     size_t p = start + 1;
     size_t end = SpanOf(format, p, "-+ #0");
-    spec.flags = format.substr(p, end - p);
+    placeholder.flags = format.substr(p, end - p);
     p = end;
     end = SpanOf(format, p, digits);
-    spec.width = format.substr(p, end - p);
+    placeholder.width = format.substr(p, end - p);
     p = end;
     if (p < format.size() && format[p] == '.') {
         end = SpanOf(format, p + 1, digits);
-        spec.precision = format.substr(p, end - p);
+        placeholder.precision = format.substr(p, end - p);
         p = end;
     }
     p = SpanOf(format, p, "lh"); // length modifiers are irrelevant here
     if (p >= format.size()) return false;
-    spec.conversion = format[p];
-    spec.end = p + 1;
-    return std::string("diuxXcs%").find(spec.conversion) != std::string::npos;
+    placeholder.conversion = format[p];
+    placeholder.end = p + 1;
+    return std::string("diuxXcs%").find(placeholder.conversion) != std::string::npos;
 }
 
-std::string Convert(const Spec& spec, const MessageArg* arg) {
-    std::string pattern = "%" + spec.flags + spec.width + spec.precision;
+std::string Convert(const Placeholder& placeholder, const MessageArg* arg) {
+    std::string pattern = "%" + placeholder.flags + placeholder.width + placeholder.precision;
     char buffer[512];
-    if (spec.conversion == 's') {
+    if (placeholder.conversion == 's') {
         if (!arg || !std::holds_alternative<std::string>(*arg)) return "?";
         const std::string& text = std::get<std::string>(*arg);
-        if (spec.width.empty() && spec.precision.empty()) return text;
+        if (placeholder.width.empty() && placeholder.precision.empty()) return text;
         std::snprintf(buffer, sizeof buffer, (pattern + "s").c_str(), text.c_str());
         return buffer;
     }
     if (!arg || !std::holds_alternative<long long>(*arg)) return "?";
     long long value = std::get<long long>(*arg);
-    switch (spec.conversion) {
+    switch (placeholder.conversion) {
     case 'c': return std::string(1, static_cast<char>(value));
     case 'd':
     case 'i': std::snprintf(buffer, sizeof buffer, (pattern + "lld").c_str(), value); break;
     default: // u, x, X act on the 32-bit value as printf does for an int
-        std::snprintf(buffer, sizeof buffer, (pattern + "ll" + spec.conversion).c_str(),
+        std::snprintf(buffer, sizeof buffer, (pattern + "ll" + placeholder.conversion).c_str(),
                       static_cast<unsigned long long>(static_cast<unsigned int>(value)));
     }
     return buffer;
@@ -75,18 +75,18 @@ std::string FormatMessage(const std::string& format, const std::vector<MessageAr
             out += format[i++];
             continue;
         }
-        Spec spec;
-        if (!ParseSpec(format, i, spec)) {
+        Placeholder placeholder;
+        if (!ParsePlaceholder(format, i, placeholder)) {
             out += format[i++];
             continue;
         }
-        if (spec.conversion == '%') {
+        if (placeholder.conversion == '%') {
             out += '%';
         } else {
-            out += Convert(spec, next < args.size() ? &args[next] : nullptr);
+            out += Convert(placeholder, next < args.size() ? &args[next] : nullptr);
             ++next;
         }
-        i = spec.end;
+        i = placeholder.end;
     }
     return out;
 }
@@ -94,10 +94,10 @@ std::string FormatMessage(const std::string& format, const std::vector<MessageAr
 std::string PlaceholderSignature(const std::string& format) {
     std::string signature;
     for (size_t i = 0; i < format.size();) {
-        Spec spec;
-        if (format[i] == '%' && ParseSpec(format, i, spec)) {
-            if (spec.conversion != '%') signature += (spec.conversion == 'i' || spec.conversion == 'u') ? 'd' : spec.conversion;
-            i = spec.end;
+        Placeholder placeholder;
+        if (format[i] == '%' && ParsePlaceholder(format, i, placeholder)) {
+            if (placeholder.conversion != '%') signature += (placeholder.conversion == 'i' || placeholder.conversion == 'u') ? 'd' : placeholder.conversion;
+            i = placeholder.end;
         } else {
             ++i;
         }
