@@ -41,6 +41,11 @@ language=1
 [ -f "$program/qbx_man.ini" ] && language=$(sed -n 2p "$program/qbx_man.ini")
 printf '6\n%s\n127.0.0.1\n%s\n' "${language:-1}" "$port" >"$program/qbx_man.ini"
 printf '0\n%s\n' "${language:-1}" >"$demo/serial/qbx_man.ini"
+# Two function-data files to upload, in the default upload folder.
+samples=$program/Funktionsdaten
+mkdir -p "$samples"
+[ -f "$samples/Beispiel QRT5130.dat" ] || python3 tools/sample_function_data.py "$samples/Beispiel QRT5130.dat" 2
+[ -f "$samples/Beispiel BUS_GATE.dat" ] || python3 tools/sample_function_data.py "$samples/Beispiel BUS_GATE.dat" 3
 echo "LINKBOX simulator on 127.0.0.1:$port, serial bootloader simulator as COM1 ($QUILLBOX_COM1)"
 
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
