@@ -18,8 +18,8 @@ MessageAnswer CQtUserInterface::ShowMessage(QWidget* owner, const QString& capti
     QMessageBox box(owner);
     box.setWindowTitle(caption);
     box.setText(text);
-    if (kind == MessageKind::Question) {
-        box.setIcon(QMessageBox::Question);
+    if (kind != MessageKind::Notice) {
+        box.setIcon(kind == MessageKind::Caution ? QMessageBox::Warning : QMessageBox::Question);
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::No);
         return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;

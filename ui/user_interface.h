@@ -7,7 +7,9 @@ namespace qbx {
 
 class CDialog;
 
-enum class MessageKind { Notice, Question };
+// Notice: warning icon, OK. Question: question icon, Yes/No. Caution: a
+// Yes/No question with the exclamation icon (overwriting files).
+enum class MessageKind { Notice, Question, Caution };
 enum class MessageAnswer { Ok, Yes, No };
 
 // Everything that waits for a person goes through here, so that dialog tests
@@ -16,7 +18,7 @@ class CUserInterface {
 public:
     virtual ~CUserInterface() = default;
 
-    // Notice: warning icon and OK. Question: question icon, Yes and No, No the default.
+    // Questions offer Yes and No, with No the default.
     virtual MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
                                       MessageKind kind) = 0;
     // Return the chosen path, or an empty text when the person cancelled.

@@ -86,7 +86,7 @@ TEST_F(WelcomeEditor, ValueListsShareBytesThreeAndFour) {
         ASSERT_NE(list, nullptr);
         ASSERT_EQ(list->count(), 16);
         list->setCurrentIndex(values[i]);
-        emit list->activated(values[i]);
+        Q_EMIT list->activated(values[i]);
     }
     ASSERT_TRUE(dialog.Click(kIdOk));
     EXPECT_EQ(ByteOf(path, 3), 0x21);

@@ -1,0 +1,38 @@
+#pragma once
+#include "operations/connection.h"
+
+// Message numbers of the download preparation (group 7), shared by its
+// dialog and by qbx download.
+namespace qbx::download_preparation {
+
+inline constexpr int kGroup = 7;
+
+inline constexpr ConnectMessages kConnect = {
+    .settingsUnreadable = 1,
+    .invalidInterface = 2,
+    .openNotFound = 3,
+    .openDenied = 4,
+    .openFailed = 5,
+    .identifyFailed = 6,
+    .askSwitch = 7,
+    .switchNoAnswer = 8,
+    .switchRefused = 9,
+    .requeryNoAnswer = 10,
+    .stillOtherMode = 11,
+    .notTransferMode = 12,
+    .queryNoAnswer = 13,
+    .checkNoAnswer = 14,
+    .checkUnsupported = 15,
+};
+inline constexpr int kSlotHeaderFailed = 16; // string 11012
+// config_do.ini cannot be written on OK: the dialog stays open (11032).
+inline constexpr int kSlotListNotWritten = 59;
+
+// 7.017 to 7.030: slot 1 to 7, standard edition first, then the customer edition.
+constexpr int ExtensionMessage(int slot, int edition) { return 17 + 2 * (slot - 1) + (edition == 2 ? 1 : 0); }
+// 7.031 to 7.051: the pairs (2,1), (3,1), (3,2), (4,1) ... (7,6) in this order.
+constexpr int DuplicateMessage(int higher, int lower) { return 31 + (higher - 1) * (higher - 2) / 2 + (lower - 1); }
+// 7.052 to 7.058: the file of slot 1 to 7 exists.
+constexpr int OverwriteMessage(int slot) { return 51 + slot; }
+
+} // namespace qbx::download_preparation
