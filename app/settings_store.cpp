@@ -2,24 +2,13 @@
 
 #include "app/text_scanner.h"
 #include "platform/program_folder.h"
+#include "platform/replace_file.h"
 
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 
 namespace qbx {
 namespace {
 
 constexpr size_t kAddressWidth = 255; // the 256-byte buffer of the file reader
-
-bool ReadWholeFile(const std::string& path, std::string& text) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    text = buffer.str();
-    return true;
-}
 
 } // namespace
 
@@ -35,7 +24,7 @@ bool CSettings::Load() { return Load(ProgramFolder()); }
 bool CSettings::Load(const std::string& folder) {
     Reset();
     std::string text;
-    if (!ReadWholeFile(folder + "/" + kSettingsFileName, text)) return false;
+    if (!ReadFileContents(folder + "/" + kSettingsFileName, text)) return false;
     Parse(text);
     return true;
 }
@@ -61,19 +50,15 @@ std::string CSettings::Serialize() {
 bool CSettings::Save() { return Save(ProgramFolder()); }
 
 bool CSettings::Save(const std::string& folder) {
-    std::string text = Serialize();
-    std::FILE* file = std::fopen((folder + "/" + kSettingsFileName).c_str(), "wb");
-    if (!file) return false;
-    bool ok = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    ok = std::fclose(file) == 0 && ok;
-    return ok;
+    // Replaced as a whole: a failed save keeps the old settings.
+    return ReplaceFileContents(folder + "/" + kSettingsFileName, Serialize());
 }
 
 int ReadEdition() { return ReadEdition(ProgramFolder()); }
 
 int ReadEdition(const std::string& folder) {
     std::string text;
-    if (!ReadWholeFile(folder + "/" + kCustomerFileName, text)) return 1;
+    if (!ReadFileContents(folder + "/" + kCustomerFileName, text)) return 1;
     CTextScanner in(text);
     long long digit = 0;
     return in.ScanInt(digit, 1) && digit == 2 ? 2 : 1;

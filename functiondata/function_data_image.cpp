@@ -2,7 +2,7 @@
 
 #include "functiondata/function_data_reader.h"
 #include "functiondata/function_data_writer.h"
-#include "functiondata/replace_file.h"
+#include "platform/replace_file.h"
 
 #include <algorithm>
 #include <filesystem>

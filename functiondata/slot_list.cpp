@@ -1,6 +1,6 @@
 #include "functiondata/slot_list.h"
 
-#include "functiondata/replace_file.h"
+#include "platform/replace_file.h"
 
 #include <algorithm>
 #include <cctype>

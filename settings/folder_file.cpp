@@ -1,6 +1,6 @@
 #include "settings/folder_file.h"
 
-#include "functiondata/replace_file.h"
+#include "platform/replace_file.h"
 
 namespace qbx {
 namespace {

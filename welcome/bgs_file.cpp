@@ -1,6 +1,6 @@
 #include "welcome/bgs_file.h"
 
-#include "functiondata/replace_file.h"
+#include "platform/replace_file.h"
 
 #include <algorithm>
 

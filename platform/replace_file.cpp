@@ -1,11 +1,13 @@
-#include "functiondata/replace_file.h"
+#include "platform/replace_file.h"
 
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <random>
 #include <sstream>
+#include <unistd.h>
 
 namespace qbx {
 namespace fs = std::filesystem;
@@ -58,6 +60,14 @@ ScopedFile CreateTemporaryBeside(const fs::path& target, fs::path& created) {
     return nullptr;
 }
 
+// The rename itself lasts only once the folder is on the disk; best effort.
+void SyncFolder(const fs::path& folder) {
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
 } // namespace
 
 bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
@@ -68,6 +78,9 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
     CTemporaryFile temporary(temporaryPath);
     bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
     written = std::fflush(file.get()) == 0 && written;
+    // On the disk before it takes the old file's place, so that a power cut
+    // leaves the old content or the new one, never an empty file.
+    written = fsync(fileno(file.get())) == 0 && written;
     if (std::fclose(file.release()) != 0 || !written) return false;
 
     std::error_code error;
@@ -76,6 +89,7 @@ bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
     fs::rename(temporary.Path(), target, error);
     if (error) return false;
     temporary.Keep();
+    SyncFolder(target.parent_path().empty() ? fs::path(".") : target.parent_path());
     return true;
 }
 
