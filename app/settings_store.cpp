@@ -4,7 +4,6 @@
 #include "platform/program_folder.h"
 #include "platform/replace_file.h"
 
-
 namespace qbx {
 namespace {
 
