@@ -2,17 +2,23 @@
 #include "sim/protocol_engine.h"
 
 // The commands of the emulated bootloader, registered into an engine by
-// code. Later data phases add their start codes the same way.
+// code. Data phases register their start codes the same way.
 namespace qbx::sim {
 
 // Identification request, mode query and mode switch.
 void RegisterIdentityCommands(CProtocolEngine& engine);
 // Slots, headers, configuration byte, network settings.
 void RegisterRecordCommands(CProtocolEngine& engine);
+// Function data from the PC into the selected slot (the device drives).
+void RegisterSlotUpload(CProtocolEngine& engine);
+// Function data from the selected slot to the PC (the program drives).
+void RegisterSlotDownload(CProtocolEngine& engine);
 
 inline void RegisterBootloaderCommands(CProtocolEngine& engine) {
     RegisterIdentityCommands(engine);
     RegisterRecordCommands(engine);
+    RegisterSlotUpload(engine);
+    RegisterSlotDownload(engine);
 }
 
 } // namespace qbx::sim

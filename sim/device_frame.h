@@ -44,6 +44,14 @@ constexpr std::uint8_t kCmdWriteSlotHeader = 0x42;
 constexpr std::uint8_t kCmdReadDeviceHeader = 0x43;
 constexpr std::uint8_t kCmdWriteDeviceHeader = 0x44;
 constexpr std::uint8_t kCmdWriteShortHeader = 0x46;
+constexpr std::uint8_t kCmdSlotUpload = 0x2F;   // PC into the selected slot; the device asks for blocks
+constexpr std::uint8_t kCmdSlotDownload = 0xF2; // selected slot to the PC; the program asks for blocks
+
+// Data-phase frames: bytes 3 to 5 a 24-bit address (LSB first), byte 6 a count.
+constexpr std::size_t kFrameAddressAt = 3;
+constexpr std::size_t kFrameCountAt = 6;
+constexpr std::size_t kFrameSumAt = 7;
+constexpr std::uint8_t kMaxBlockCount = 255;
 
 // Device kinds (identification type byte).
 constexpr std::uint8_t kDeviceSerial = 0xA2;
@@ -57,12 +65,25 @@ using CFrame = std::array<std::uint8_t, kFrameSize>;
 inline CFrame MakeFrame(std::uint8_t kind, std::uint8_t code, std::uint8_t p3 = 0, std::uint8_t p4 = 0,
                         std::uint8_t p5 = 0, std::uint8_t p6 = 0) {
     CFrame frame{kind, kFrameMark, code, p3, p4, p5, p6, 0};
-    frame[7] = Sum8(frame.data(), 7);
+    frame[kFrameSumAt] = Sum8(frame.data(), kFrameSumAt);
     return frame;
 }
 
+// A data-phase frame for `count` bytes at `address`.
+inline CFrame MakeBlockFrame(std::uint8_t kind, std::uint8_t code, std::uint32_t address,
+                             std::uint8_t count) {
+    CFrame frame{kind, kFrameMark, code, 0, 0, 0, count, 0};
+    PutLe24(frame.data() + kFrameAddressAt, address);
+    frame[kFrameSumAt] = Sum8(frame.data(), kFrameSumAt);
+    return frame;
+}
+
+inline std::uint32_t FrameAddress(const CFrame& frame) {
+    return GetLe24(frame.data() + kFrameAddressAt);
+}
+
 inline bool FrameSumOk(const CFrame& frame) {
-    return Sum8(frame.data(), 7) == frame[7];
+    return Sum8(frame.data(), kFrameSumAt) == frame[kFrameSumAt];
 }
 
 inline CBytes ToBytes(const CFrame& frame) {

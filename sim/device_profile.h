@@ -7,9 +7,12 @@
 // Which bootloader the simulator plays: fixed for a run by the command line.
 namespace qbx::sim {
 
+constexpr std::uint8_t kDefaultUploadBlock = 64;
+
 struct CDeviceProfile {
     std::uint8_t kind = kDeviceSerial;
     std::uint8_t version = 30;
+    std::uint8_t uploadBlock = kDefaultUploadBlock; // bytes the device asks for per request in an upload
 
     static bool IsKnownKind(std::uint8_t kind) {
         return kind == kDeviceSerial || kind == kDeviceLinkbox || kind == kDeviceModalA8 ||

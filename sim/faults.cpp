@@ -8,6 +8,20 @@ bool CFaultPlan::Take(int& counter) {
     return true;
 }
 
+bool CFaultPlan::TakeBusy(int frameNumber) {
+    const auto due = busyBefore.find(frameNumber);
+    if (due == busyBefore.end() || !Take(due->second)) return false;
+    if (due->second == 0) busyBefore.erase(due);
+    return true;
+}
+
+std::optional<std::uint8_t> CFaultPlan::TakeDeviceError(int blockNumber) {
+    if (!deviceError || deviceError->block != blockNumber) return std::nullopt;
+    const std::uint8_t code = deviceError->code;
+    deviceError.reset();
+    return code;
+}
+
 bool CFaultPlan::TakeDrop() {
     if (dropAfter < 0) return false;
     if (served < dropAfter) {

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <map>
 #include <optional>
 
 // Faults the simulated device injects on demand. Counters run down as they
@@ -12,21 +13,35 @@ struct CIdentity {
     std::uint8_t version = 0;
 };
 
+// A device error frame sent in place of block `block` (1 = the first) of the
+// next data phase that gets that far.
+struct CDeviceError {
+    std::uint8_t code = 0;
+    int block = 1;
+};
+
 class CFaultPlan {
   public:
-    int busyFrames = 0;                // busy frames a data phase sends before its next requests
+    // Busy frames an upload sends before its device frame number K (the
+    // key; 1 = the first request, the end frame counts as the last).
+    std::map<int, int> busyBefore;
     int badSums = 0;                   // checksummed answers sent with a wrong sum
     int silentRequests = 0;            // requests swallowed without an answer
     int wrongAcks = 0;                 // acknowledgements replaced by other bytes
     int dropAfter = -1;                // requests served before the line is cut; -1 = never
     bool refuseSwitch = false;         // mode switch answered with a refusal
+    bool refuseData = false;           // data phases answered with a refusal
     std::optional<CIdentity> identity; // identification answered with these instead
+    std::optional<CDeviceError> deviceError;
 
     // Each Take* reports whether the fault strikes now and uses it up.
-    bool TakeBusy() { return Take(busyFrames); }
+    bool TakeBusy(int frameNumber);
     bool TakeBadSum() { return Take(badSums); }
     bool TakeSilence() { return Take(silentRequests); }
     bool TakeWrongAck() { return Take(wrongAcks); }
+    // The error code when the device error is due at block `blockNumber`
+    // of the current data phase. Strikes once.
+    std::optional<std::uint8_t> TakeDeviceError(int blockNumber);
     // Counts one arriving request; true when the line must be cut instead of
     // serving it. Strikes once.
     bool TakeDrop();

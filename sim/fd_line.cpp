@@ -1,5 +1,6 @@
 #include "sim/fd_line.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <ctime>
 #include <poll.h>
@@ -18,10 +19,18 @@ bool PollWithStop(int fd, short events, int stopFd, std::int64_t waitUs) {
     return !(result > 0 && (fds[0].revents & POLLIN) != 0);
 }
 
+// Wire time of one slice of a paced reply over the pty: short enough that a
+// reader sees long replies arrive as they go, long enough that a block costs
+// a write or two instead of one per byte.
+constexpr std::int64_t kSliceUs = 4000;
+// The last part of a paced wait, spent checking the clock instead of asleep.
+constexpr std::int64_t kSpinUs = 80;
+
 } // namespace
 
 CFdLine::CFdLine(const CStopSignal& stopSignal, CTrace& lineTrace, CLinePacer& linePacer, bool whole)
-    : stop(stopSignal), trace(lineTrace), pacer(linePacer), wholeReplies(whole) {}
+    : stop(stopSignal), trace(lineTrace), pacer(linePacer), incoming(linePacer.Baud()),
+      sliceBytes(linePacer.BytesIn(kSliceUs)), wholeReplies(whole) {}
 
 void CFdLine::Attach(int lineFd) {
     fd = lineFd;
@@ -29,31 +38,36 @@ void CFdLine::Attach(int lineFd) {
     failed = false;
 }
 
+void CFdLine::Received(std::size_t len) {
+    if (!incoming.Enabled() || len == 0) return;
+    heardUs = incoming.DoneAt(incoming.Reserve(len, NowMicroseconds()), len - 1);
+}
+
+// Each piece leaves when the line would have carried its last byte: never
+// early, and never later than the pacing asks for.
 void CFdLine::Send(const CBytes& bytes) {
     if (fd < 0 || cut || failed || bytes.empty()) return;
     if (!pacer.Enabled()) {
         WriteAll(bytes.data(), bytes.size());
         return;
     }
-    const std::int64_t start = pacer.Reserve(bytes.size(), NowMicroseconds());
-    if (wholeReplies) {
-        if (WaitUntil(pacer.DoneAt(start, bytes.size() - 1))) WriteAll(bytes.data(), bytes.size());
-        return;
-    }
-    std::size_t sent = 0;
-    while (sent < bytes.size()) {
-        if (!WaitUntil(pacer.DoneAt(start, sent))) return;
-        const std::size_t done = pacer.DoneBy(start, NowMicroseconds(), bytes.size());
-        if (!WriteAll(bytes.data() + sent, done - sent)) return;
-        sent = done;
+    const std::int64_t start = pacer.Reserve(bytes.size(), std::max(NowMicroseconds(), heardUs));
+    const std::size_t piece = wholeReplies ? bytes.size() : sliceBytes;
+    for (std::size_t sent = 0; sent < bytes.size();) {
+        const std::size_t end = std::min(bytes.size(), sent + piece);
+        if (!WaitUntil(pacer.DoneAt(start, end - 1)) || !WriteAll(bytes.data() + sent, end - sent)) return;
+        sent = end;
     }
 }
 
+// The timer wakes the process some tens of microseconds late, which over a
+// transfer of many blocks adds up to per cents of its time. So the sleep ends
+// a little early and the last stretch is spent watching the clock.
 bool CFdLine::WaitUntil(std::int64_t dueUs) {
     for (;;) {
         const std::int64_t now = NowMicroseconds();
         if (now >= dueUs) return true;
-        if (!PollWithStop(-1, 0, stop.Fd(), dueUs - now)) return false;
+        if (dueUs - now > kSpinUs && !PollWithStop(-1, 0, stop.Fd(), dueUs - now - kSpinUs)) return false;
     }
 }
 

@@ -12,11 +12,14 @@ class CFdLine : public IDeviceLine {
   public:
     // `wholeReplies`: a paced reply leaves in one write once the line would
     // have carried all of it (TCP, where the program reads a reply with one
-    // receive); otherwise bytes leave as their wire time passes (pty).
+    // receive); otherwise it leaves in slices as their wire time passes (pty).
     CFdLine(const CStopSignal& stop, CTrace& trace, CLinePacer& pacer, bool wholeReplies);
 
     // The descriptor replies go to from now on; clears a cut or a failure.
     void Attach(int fd);
+    // Books `len` bytes just read from the program on the incoming side of
+    // the line: a paced reply does not start before they are all in.
+    void Received(std::size_t len);
     void Send(const CBytes& bytes) override;
     void Cut() override { cut = true; }
     bool IsCut() const { return cut; }
@@ -29,7 +32,10 @@ class CFdLine : public IDeviceLine {
     const CStopSignal& stop;
     CTrace& trace;
     CLinePacer& pacer;
+    CLinePacer incoming;
+    const std::size_t sliceBytes;
     const bool wholeReplies;
+    std::int64_t heardUs = 0; // when the last byte from the program is in
     int fd = -1;
     bool cut = false;
     bool failed = false;

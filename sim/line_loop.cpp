@@ -12,7 +12,7 @@ constexpr std::size_t kReadChunk = 4096;
 
 } // namespace
 
-ELineEnd ServeLine(int fd, IDeviceSide& side, const CFdLine& line, const CLineSetup& setup) {
+ELineEnd ServeLine(int fd, IDeviceSide& side, CFdLine& line, const CLineSetup& setup) {
     std::uint8_t buffer[kReadChunk];
     for (;;) {
         if (line.IsCut()) return ELineEnd::Cut;
@@ -29,6 +29,7 @@ ELineEnd ServeLine(int fd, IDeviceSide& side, const CFdLine& line, const CLineSe
         const ssize_t got = read(fd, buffer, sizeof buffer);
         if (got > 0) {
             setup.trace.Chunk("in", buffer, static_cast<std::size_t>(got));
+            line.Received(static_cast<std::size_t>(got));
             side.Feed(buffer, static_cast<std::size_t>(got));
         } else if (got == 0) {
             return ELineEnd::Closed;

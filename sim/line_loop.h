@@ -19,6 +19,6 @@ struct CLineSetup {
 };
 
 // Serves `fd` until a stop, the peer's close, a cut or a failure.
-ELineEnd ServeLine(int fd, IDeviceSide& side, const CFdLine& line, const CLineSetup& setup);
+ELineEnd ServeLine(int fd, IDeviceSide& side, CFdLine& line, const CLineSetup& setup);
 
 } // namespace qbx::sim

@@ -25,6 +25,11 @@ std::int64_t CLinePacer::DoneAt(std::int64_t startUs, std::size_t index) const {
     return startUs + (bits + baud - 1) / baud;
 }
 
+std::size_t CLinePacer::BytesIn(std::int64_t us) const {
+    const std::int64_t bytes = us * baud / (kBitsPerByte * kMicrosPerSecond);
+    return static_cast<std::size_t>(std::max<std::int64_t>(bytes, 1));
+}
+
 std::size_t CLinePacer::DoneBy(std::int64_t startUs, std::int64_t nowUs, std::size_t length) const {
     if (!Enabled()) return length;
     if (nowUs <= startUs) return 0;

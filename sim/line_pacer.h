@@ -12,6 +12,9 @@ class CLinePacer {
 
     explicit CLinePacer(std::uint32_t baudRate = 0) : baud(baudRate) {}
     bool Enabled() const { return baud > 0; }
+    std::uint32_t Baud() const { return baud; }
+    // How many bytes the line carries in `us` microseconds (at least 1).
+    std::size_t BytesIn(std::int64_t us) const;
 
     // Books the line for `length` bytes handed over at `nowUs`; returns the
     // moment the first of them starts, after anything booked before.

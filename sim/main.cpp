@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <sys/prctl.h>
 #include <vector>
 
 #include "sim/bootloader_commands.h"
@@ -22,6 +23,7 @@ using namespace qbx::sim;
 constexpr int kExitStopped = 0;
 constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+constexpr unsigned long kTimerSlackNs = 1000;
 
 int Fail(const std::string& what, int error = 0) {
     std::fprintf(stderr, "qbx-sim: %s%s%s\n", what.c_str(), error ? ": " : "",
@@ -90,6 +92,9 @@ int main(int argc, char** argv) {
     CStateKeeper keeper(options.statePath, state);
     if (!keeper.Save()) return kExitFailed;
 
+    // Paced waits must end when they are due, not up to the default 50 us
+    // later: over a long transfer that slack adds up to several per cent.
+    prctl(PR_SET_TIMERSLACK, kTimerSlackNs);
     // A peer that goes away mid-reply must end its connection, not the simulator.
     std::signal(SIGPIPE, SIG_IGN);
     CStopSignal stop;

@@ -25,18 +25,18 @@ void CProtocolEngine::Feed(const std::uint8_t* data, std::size_t len) {
 }
 
 void CProtocolEngine::OnQuiet() {
-    // A lone '!' while an acknowledgement was due was a mode query after all.
-    if (wait == EWait::Ack && input.size() == 1 && input[0] == kModeQuery) {
-        wait = EWait::Command;
-        ackHandler = {};
-        Process();
-        return;
-    }
-    // Anything else still incomplete was given up by the program.
-    input.clear();
+    // Whatever the device waited for has been given up by the program. A lone
+    // '!' was a mode query after all, and a whole request in front of a
+    // half-received block is the program starting again.
+    const bool query = wait != EWait::Command && input.size() == 1 && input[0] == kModeQuery;
+    const bool request = wait == EWait::Block && StartsWithRequest();
     wait = EWait::Command;
     blockHandler = {};
     ackHandler = {};
+    if (query || request)
+        Process();
+    else
+        input.clear();
 }
 
 void CProtocolEngine::OnNewLine() {
@@ -79,6 +79,12 @@ void CProtocolEngine::ExpectBlock(std::size_t len, CBlockHandler onBlock) {
     wait = EWait::Block;
     blockLength = len;
     blockHandler = std::move(onBlock);
+}
+
+void CProtocolEngine::GiveBack(const CBytes& block) {
+    input.insert(input.begin(), block.begin(), block.end());
+    wait = EWait::Command;
+    blockHandler = {};
 }
 
 void CProtocolEngine::Process() {
@@ -137,27 +143,7 @@ bool CProtocolEngine::StepAck() {
 
 bool CProtocolEngine::StepCommand() {
     const std::uint8_t first = input[0];
-    if (first == kKindRequest) {
-        if (input.size() >= 2 && input[1] != kFrameMark) {
-            Consume(1);
-            return true;
-        }
-        if (input.size() < kFrameSize) return false;
-        CFrame frame{};
-        std::copy(input.begin(), input.begin() + kFrameSize, frame.begin());
-        Consume(kFrameSize);
-        if (!FrameSumOk(frame)) {
-            SendNak();
-            return true;
-        }
-        if (!Admit()) return true;
-        const auto handler = frameHandlers.find(frame[2]);
-        if (handler == frameHandlers.end())
-            Refuse(frame);
-        else
-            handler->second(*this, frame);
-        return true;
-    }
+    if (first == kKindRequest || first == kKindEnd) return StepFrame();
     if (first == kModeQuery) {
         Consume(1);
         if (Admit() && modeQuery) modeQuery(*this);
@@ -172,6 +158,39 @@ bool CProtocolEngine::StepCommand() {
     }
     Consume(1); // noise between requests
     return true;
+}
+
+bool CProtocolEngine::StepFrame() {
+    if (input.size() >= 2 && input[1] != kFrameMark) {
+        Consume(1);
+        return true;
+    }
+    if (input.size() < kFrameSize) return false;
+    CFrame frame{};
+    std::copy(input.begin(), input.begin() + kFrameSize, frame.begin());
+    Consume(kFrameSize);
+    if (!FrameSumOk(frame)) {
+        SendNak();
+        return true;
+    }
+    if (!Admit()) return true;
+    if (frame[0] == kKindEnd) {
+        // Nothing stays open on the device between the blocks the program
+        // asks for, so the end of such a phase only needs its acknowledgement.
+        SendAck();
+        return true;
+    }
+    const auto handler = frameHandlers.find(frame[2]);
+    if (handler == frameHandlers.end())
+        Refuse(frame);
+    else
+        handler->second(*this, frame);
+    return true;
+}
+
+bool CProtocolEngine::StartsWithRequest() const {
+    if (input.size() < kFrameSize || input[0] != kKindRequest || input[1] != kFrameMark) return false;
+    return Sum8(input.data(), kFrameSumAt) == input[kFrameSumAt];
 }
 
 bool CProtocolEngine::Admit() {

@@ -10,7 +10,9 @@
 
 // The bootloader's request loop: splits the byte stream into requests, runs
 // the command registered for each code, and keeps track of what the device
-// waits for next (a command, the program's "!C", or a block of data).
+// waits for next (a command, the program's "!C", or a block of data). End
+// frames from the program (kind 0x60) close the data phase it drove and are
+// acknowledged here.
 namespace qbx::sim {
 
 // A reply as a command builds it, marked so that the fault plan can spoil
@@ -61,6 +63,13 @@ class CProtocolEngine : public IDeviceSide {
     void Refuse(const CFrame& request);
     // The next `len` bytes from the program go to `onBlock`.
     void ExpectBlock(std::size_t len, CBlockHandler onBlock);
+    // Puts a block back in front of the input, to be read as a command: the
+    // program has given up the exchange and this is its next request.
+    void GiveBack(const CBytes& block);
+    // Counts something complete from the program that the device answers (a
+    // request, or a block of a data phase) against the drop and silence
+    // faults; false when it must not be served.
+    bool Admit();
 
   private:
     enum class EWait { Command, Ack, Block };
@@ -68,11 +77,10 @@ class CProtocolEngine : public IDeviceSide {
     void Process();
     bool Step();
     bool StepCommand();
+    bool StepFrame();
     bool StepAck();
     bool StepBlock();
-    // Counts a complete request against the drop and silence faults; false
-    // when it must not be served.
-    bool Admit();
+    bool StartsWithRequest() const;
     void Consume(std::size_t count) { input.erase(input.begin(), input.begin() + static_cast<long>(count)); }
 
     const CDeviceProfile profile;

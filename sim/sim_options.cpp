@@ -37,6 +37,19 @@ bool ParseIdentity(const std::string& text, CIdentity& out) {
     return true;
 }
 
+// "N" or "N@K": a number and the block (1 = the first) where it applies.
+bool ParseAtBlock(const std::string& text, unsigned long max, unsigned long& value, int& block) {
+    const std::size_t at = text.find('@');
+    block = 1;
+    if (at == std::string::npos) return ParseNumber(text, max, value);
+    unsigned long number = 0;
+    if (!ParseNumber(text.substr(0, at), max, value) ||
+        !ParseNumber(text.substr(at + 1), kMaxCount, number) || number == 0)
+        return false;
+    block = static_cast<int>(number);
+    return true;
+}
+
 using CValueParser = std::function<bool(CSimOptions&, const std::string&)>;
 
 const std::map<std::string, CValueParser>& ValueOptions() {
@@ -91,7 +104,30 @@ const std::map<std::string, CValueParser>& ValueOptions() {
              o.quietMs = static_cast<int>(ms);
              return true;
          }},
-        {"--busy", [](CSimOptions& o, const std::string& v) { return ParseCount(v, o.faults.busyFrames); }},
+        {"--block",
+         [](CSimOptions& o, const std::string& v) {
+             unsigned long size = 0;
+             if (!ParseNumber(v, kMaxBlockCount, size) || size == 0) return false;
+             o.profile.uploadBlock = static_cast<std::uint8_t>(size);
+             return true;
+         }},
+        {"--busy",
+         [](CSimOptions& o, const std::string& v) {
+             unsigned long count = 0;
+             int frame = 1;
+             if (!ParseAtBlock(v, kMaxCount, count, frame)) return false;
+             o.faults.busyBefore[frame] += static_cast<int>(count);
+             return true;
+         }},
+        {"--device-error",
+         [](CSimOptions& o, const std::string& v) {
+             unsigned long code = 0;
+             CDeviceError error;
+             if (!ParseAtBlock(v, 0xFF, code, error.block)) return false;
+             error.code = static_cast<std::uint8_t>(code);
+             o.faults.deviceError = error;
+             return true;
+         }},
         {"--bad-sum", [](CSimOptions& o, const std::string& v) { return ParseCount(v, o.faults.badSums); }},
         {"--silent",
          [](CSimOptions& o, const std::string& v) { return ParseCount(v, o.faults.silentRequests); }},
@@ -123,11 +159,13 @@ int ParseSimOptions(const std::vector<std::string>& args, CSimOptions& options, 
             name.resize(equals);
         }
         if (name == "--help" || name == "-h") return kOptionsHelp;
-        const bool isFlag = name == "--pty" || name == "--echo" || name == "--refuse-switch";
+        const bool isFlag =
+            name == "--pty" || name == "--echo" || name == "--refuse-switch" || name == "--refuse-data";
         if (isFlag && !value) {
             options.pty |= name == "--pty";
             options.echo |= name == "--echo";
             options.faults.refuseSwitch |= name == "--refuse-switch";
+            options.faults.refuseData |= name == "--refuse-data";
             continue;
         }
         const auto parser = ValueOptions().find(name);
@@ -172,11 +210,14 @@ const char* SimUsage() {
            "  --echo              loop-back plug: echo every byte\n"
            "  --state FILE        device memory, loaded at start, saved after every change\n"
            "  --slot N=TEXT[:SIZE] fill slot N (1..7) with description TEXT and SIZE bytes (default 0x8000)\n"
-           "  --baud N            pace outgoing bytes at N baud, 10 bits per byte\n"
+           "  --baud N            pace the line at N baud both ways, 10 bits per byte\n"
            "  --trace FILE        log every chunk in and out with a monotonic time stamp\n"
            "  --quiet-ms N        give up half-received input after N ms of silence (default 200)\n"
+           "  --block N           bytes asked for per request in an upload, 1..255 (default 64)\n"
            "faults (counted over the whole run):\n"
-           "  --busy N            send N busy frames in the data phases\n"
+           "  --busy N[@K]        N busy frames before frame K of an upload (default 1; repeatable)\n"
+           "  --device-error C[@K] error frame with code C instead of block K of a data phase (default 1)\n"
+           "  --refuse-data       refuse the data phases with a refusal frame\n"
            "  --bad-sum N         the next N checked sums are wrong\n"
            "  --silent N          ignore the next N requests\n"
            "  --wrong-ack N       the next N acknowledgements are \"??\" instead of \"!C\"\n"

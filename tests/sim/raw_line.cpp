@@ -24,6 +24,12 @@ CWire RequestFrame(std::uint8_t code, std::uint8_t p3) {
     return WithSum({0x20, 0x10, code, p3, 0, 0, 0});
 }
 
+CWire BlockFrame(std::uint8_t kind, std::uint8_t code, std::uint32_t address, std::uint8_t count) {
+    return WithSum({kind, 0x10, code, static_cast<std::uint8_t>(address),
+                    static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address >> 16),
+                    count});
+}
+
 CRawLine::~CRawLine() {
     Close();
 }

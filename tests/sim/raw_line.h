@@ -16,9 +16,12 @@ constexpr int kAnswerWaitMs = 3000;
 CWire RequestFrame(std::uint8_t code, std::uint8_t p3 = 0);
 // `bytes` followed by their 8-bit sum.
 CWire WithSum(CWire bytes);
+// A data-phase frame: kind 0x10 code, the 24-bit address LSB first, count, sum.
+CWire BlockFrame(std::uint8_t kind, std::uint8_t code, std::uint32_t address, std::uint8_t count);
 
 inline const CWire kIdentify{0x20, 0x10, 0x18, 0x00, 0x00, 0x00, 0x00, 0x48};
 inline const CWire kAck{0x21, 0x43};
+inline const CWire kNak{0x00, 0xFF};
 
 class CRawLine {
   public:

@@ -1,9 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <memory>
-
-#include "sim/bootloader_commands.h"
-#include "tests/sim/raw_line.h"
+#include "tests/sim/engine_fixture.h"
 
 namespace qbx::sim {
 namespace {
@@ -12,35 +7,9 @@ using test::kAck;
 using test::kIdentify;
 using test::RequestFrame;
 using test::WithSum;
-using CWire = test::CWire;
 
-class CRecordingLine : public IDeviceLine {
-  public:
-    void Send(const CBytes& bytes) override { out.insert(out.end(), bytes.begin(), bytes.end()); }
-    void Cut() override { ++cuts; }
-    CWire out;
-    int cuts = 0;
-};
-
-class SimEngineTest : public ::testing::Test {
+class SimEngineTest : public SimEngineFixture {
   protected:
-    void Make(std::uint8_t kind, std::uint8_t mode = kModeTransfer) {
-        state.mode = mode;
-        CDeviceProfile profile{kind, 30};
-        engine = std::make_unique<CProtocolEngine>(profile, state, faults, line);
-        RegisterBootloaderCommands(*engine);
-        engine->SetChangeListener([this] { ++changes; });
-    }
-    // What the device answers to `in`.
-    CWire Feed(const CWire& in) {
-        line.out.clear();
-        engine->Feed(in.data(), in.size());
-        return line.out;
-    }
-    static CWire Join(CWire a, const CWire& b) {
-        a.insert(a.end(), b.begin(), b.end());
-        return a;
-    }
     // A 53-byte header: status 1, kind 0x80, "FW12", "BS3", size 0x012345,
     // a description with the device's degree sign and a umlaut.
     static CWire SampleHeader() {
@@ -55,12 +24,6 @@ class SimEngineTest : public ::testing::Test {
         header[30] = 127, header[31] = 128;
         return header;
     }
-
-    CDeviceState state;
-    CFaultPlan faults;
-    CRecordingLine line;
-    std::unique_ptr<CProtocolEngine> engine;
-    int changes = 0;
 };
 
 TEST_F(SimEngineTest, IdentifiesByKindAndMode) {

@@ -102,5 +102,29 @@ TEST(SimOptions, DefaultsAndConflicts) {
     }
 }
 
+TEST(SimOptions, DataPhaseFaults) {
+    CSimOptions options;
+    std::string error;
+    ASSERT_EQ(ParseSimOptions({"--pty", "--busy", "3", "--busy", "2@4", "--busy=1@4", "--device-error",
+                               "0x14@3", "--refuse-data", "--block", "255"},
+                              options, error),
+              kOptionsOk)
+        << error;
+    EXPECT_EQ(options.faults.busyBefore, (std::map<int, int>{{1, 3}, {4, 3}}));
+    ASSERT_TRUE(options.faults.deviceError);
+    EXPECT_EQ(options.faults.deviceError->code, 20);
+    EXPECT_EQ(options.faults.deviceError->block, 3);
+    EXPECT_TRUE(options.faults.refuseData);
+    EXPECT_EQ(options.profile.uploadBlock, 255);
+    ASSERT_EQ(ParseSimOptions({"--pty", "--device-error", "51"}, options, error), kOptionsOk);
+    EXPECT_EQ(options.faults.deviceError->block, 1);
+
+    for (const char* bad : {"--block=0", "--block=256", "--busy=1@0", "--busy=x", "--device-error=256",
+                            "--device-error=1@", "--refuse-data=1"}) {
+        CSimOptions o;
+        EXPECT_EQ(ParseSimOptions({"--pty", bad}, o, error), kOptionsBad) << bad;
+    }
+}
+
 } // namespace
 } // namespace qbx::sim

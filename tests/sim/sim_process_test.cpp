@@ -129,6 +129,74 @@ TEST_F(SimProcessTest, PacedAnswerTakesItsWireTime) {
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::microseconds(20800));
 }
 
+TEST_F(SimProcessTest, UploadIsPersistedAndReadBackOverThePty) {
+    const std::string state = TempFile("upload.state");
+    CWire header(53, 0);
+    header[0] = 1, header[1] = 0x80, header[18] = 100; // 100 bytes
+    CWire image(100);
+    for (std::size_t i = 0; i < image.size(); ++i)
+        image[i] = static_cast<std::uint8_t>(i * 5 + 1);
+    auto slice = [&image](int at, int count) {
+        return WithSum(CWire(image.begin() + at, image.begin() + at + count));
+    };
+    {
+        CSimProcess sim;
+        CRawLine line;
+        StartTcp(sim, line, {"--state", state, "--block", "40"});
+        EXPECT_EQ(line.Exchange(RequestFrame(0x40, 3), 4), (CWire{0x21, 0x43, 3, 0}));
+        EXPECT_EQ(line.Exchange(Concat(kAck, RequestFrame(0x42)), 2), kAck);
+        EXPECT_EQ(line.Exchange(WithSum(header), 2), kAck);
+        CWire next = line.Exchange(RequestFrame(0x2F), 10);
+        for (const auto& [at, count] : {std::pair{0, 40}, {40, 40}, {80, 20}}) {
+            ASSERT_EQ(next, Concat(kAck, BlockFrame(0x20, 0x2F, at, count))) << at;
+            EXPECT_EQ(line.Exchange(Concat(kAck, BlockFrame(0x40, 0x2F, at, count)), 2), kAck);
+            next = line.Exchange(slice(at, count), 10);
+        }
+        EXPECT_EQ(next, Concat(kAck, {0x60, 0x10, 0x2F, 0, 0, 0, 0, 0x9F}));
+        EXPECT_EQ(line.Exchange(Concat(kAck, kIdentify), 5).size(), 5u); // the end is through
+    }
+    EXPECT_NE(Contents(state).find("\nslot-data 3 0000 01060B10151A1F24"), std::string::npos)
+        << Contents(state);
+    CSimProcess sim;
+    ASSERT_TRUE(sim.Start({"--pty", "--state", state})) << sim.Error();
+    CRawLine line;
+    ASSERT_TRUE(line.OpenTerminal(sim.PtyPath()));
+    EXPECT_EQ(line.Exchange(RequestFrame(0x40, 3), 4), (CWire{0x21, 0x43, 3, 1}));
+    ASSERT_TRUE(line.Write(kAck));
+    for (const auto& [at, count] : {std::pair{0, 64}, {64, 36}}) {
+        EXPECT_EQ(line.Exchange(BlockFrame(0x20, 0xF2, at, count), 10),
+                  Concat(kAck, BlockFrame(0x40, 0xF2, at, count)));
+        EXPECT_EQ(line.Exchange(kAck, count + 1), slice(at, count)) << at;
+        ASSERT_TRUE(line.Write(kAck));
+    }
+    EXPECT_EQ(line.Exchange(BlockFrame(0x60, 0xF2, 64, 36), 2), kAck);
+}
+
+// Both directions take their wire time, and a block leaves in a few writes
+// rather than byte by byte.
+TEST_F(SimProcessTest, PacedDownloadBlockOverThePty) {
+    const std::string trace = TempFile("paced.txt");
+    {
+        CSimProcess sim;
+        ASSERT_TRUE(sim.Start({"--pty", "--baud", "115200", "--slot", "1=x:64", "--trace", trace}))
+            << sim.Error();
+        CRawLine line;
+        ASSERT_TRUE(line.OpenTerminal(sim.PtyPath()));
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(line.Exchange(BlockFrame(0x20, 0xF2, 0, 64), 10).size(), 10u);
+        EXPECT_EQ(line.Exchange(kAck, 65).size(), 65u);
+        // 8 + 2 + 8 + 2 + 65 bytes of 10 bits at 115200 baud.
+        EXPECT_GE(std::chrono::steady_clock::now() - start,
+                  std::chrono::microseconds(85 * 10 * 1000000 / 115200));
+        EXPECT_EQ(line.Exchange(Concat(kAck, kIdentify), 5).size(), 5u);
+    }
+    std::istringstream lines(Contents(trace));
+    int writes = 0;
+    for (std::string text; std::getline(lines, text);)
+        writes += text.find(" out ") != std::string::npos;
+    EXPECT_LE(writes, 6) << Contents(trace);
+}
+
 TEST_F(SimProcessTest, EchoOverTcp) {
     CSimProcess sim;
     CRawLine line;

@@ -1,0 +1,33 @@
+#pragma once
+#include "sim/protocol_engine.h"
+
+// Pieces shared by the data phases of the slot transfers.
+namespace qbx::sim {
+
+// A frame whose sum the program checks (and may spoil with --bad-sum).
+inline CAnswer CheckedFrame(const CFrame& frame) {
+    return {ToBytes(frame), false, static_cast<int>(kFrameSumAt)};
+}
+
+// Bytes 2 to 6 of `frame` under another kind: answers, refusals and the
+// program's answer headers all repeat the frame they belong to.
+inline CFrame Reframed(std::uint8_t kind, const CFrame& frame) {
+    return MakeFrame(kind, frame[2], frame[3], frame[4], frame[5], frame[6]);
+}
+
+// The device's error report, sent where a block was due.
+inline CFrame ErrorFrame(std::uint8_t code) {
+    return MakeFrame(kKindError, code);
+}
+
+// `count` bytes of `data` from `address`, erased memory (0xFF) past its
+// end, followed by their sum.
+inline CAnswer CheckedData(const CBytes& data, std::uint32_t address, std::size_t count) {
+    CAnswer answer{CBytes(count + 1, 0xFF), false, static_cast<int>(count)};
+    for (std::size_t i = 0; i < count && address + i < data.size(); ++i)
+        answer.bytes[i] = data[address + i];
+    answer.bytes[count] = Sum8(answer.bytes.data(), count);
+    return answer;
+}
+
+} // namespace qbx::sim

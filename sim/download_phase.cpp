@@ -1,0 +1,59 @@
+#include <memory>
+
+#include "sim/bootloader_commands.h"
+#include "sim/data_phase.h"
+
+namespace qbx::sim {
+
+namespace {
+
+// Numbers the blocks of a download for the faults that name one. The
+// program starts at address 0 and asks for the same address again when it
+// repeats a request, so the address tells a new block from a repeat.
+class CBlockCounter {
+  public:
+    int Count(std::uint32_t address) {
+        if (address == 0)
+            number = 1;
+        else if (address != lastAddress)
+            ++number;
+        lastAddress = address;
+        return number;
+    }
+
+  private:
+    std::uint32_t lastAddress = 0;
+    int number = 0;
+};
+
+// "!C", then the reply body (the request as kind 0x40) and, once that is
+// acknowledged, the requested bytes of the selected slot with their sum.
+// Nothing is kept between the blocks: the program asks by address.
+void ServeBlock(CProtocolEngine& engine, const CFrame& request, CBlockCounter& counter) {
+    const int number = counter.Count(FrameAddress(request));
+    if (!engine.SendAck()) return;
+    CFaultPlan& faults = engine.Faults();
+    if (faults.refuseData) {
+        engine.Answer(CheckedFrame(Reframed(kKindRefusal, request)), true);
+        return;
+    }
+    if (const auto code = faults.TakeDeviceError(number)) {
+        engine.Answer(CheckedFrame(ErrorFrame(*code)), true);
+        return;
+    }
+    const CBytes& data = engine.State().Slot(engine.SelectedSlot()).data;
+    CAnswer block = CheckedData(data, FrameAddress(request), request[kFrameCountAt]);
+    engine.Answer(CheckedFrame(Reframed(kKindAnswer, request)), true,
+                  [block = std::move(block)](CProtocolEngine& e) { e.Answer(block, true); });
+}
+
+} // namespace
+
+void RegisterSlotDownload(CProtocolEngine& engine) {
+    auto counter = std::make_shared<CBlockCounter>();
+    engine.Register(kCmdSlotDownload, [counter](CProtocolEngine& e, const CFrame& request) {
+        ServeBlock(e, request, *counter);
+    });
+}
+
+} // namespace qbx::sim
