@@ -1,5 +1,7 @@
 #include "operations/download_preparation_checks.h"
 
+#include <filesystem>
+
 namespace qbx {
 namespace {
 
@@ -32,6 +34,16 @@ std::optional<std::pair<int, int>> FindSameFile(const SlotList& slots) {
         }
     }
     return std::nullopt;
+}
+
+bool ConfirmOverwrites(const SlotList& slots, const std::function<bool(int slot, const std::string& path)>& mayOverwrite) {
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const SlotListEntry& entry = slots[slot - 1];
+        std::error_code error;
+        if (entry.flag != 1 || !std::filesystem::exists(entry.path, error)) continue;
+        if (!mayOverwrite(slot, entry.path)) return false;
+    }
+    return true;
 }
 
 } // namespace qbx

@@ -1,6 +1,7 @@
 #pragma once
 #include "functiondata/slot_list.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
@@ -21,5 +22,10 @@ std::string DownloadPath(const std::string& path);
 // the same file, taking the pairs (2,1), (3,1), (3,2), (4,1) ... in order.
 // Paths are compared exactly, so names differing in case are different files.
 std::optional<std::pair<int, int>> FindSameFile(const SlotList& slots);
+
+// For each ticked slot in slot order whose file exists, asks `mayOverwrite`
+// (slot 1-based, path); false at the first No, true when every existing file
+// may be replaced (or none exists).
+bool ConfirmOverwrites(const SlotList& slots, const std::function<bool(int slot, const std::string& path)>& mayOverwrite);
 
 } // namespace qbx

@@ -28,6 +28,20 @@ public:
     // Called once per data block so that windows repaint.
     virtual void PumpEvents() {}
     virtual void Beep() {}
+
+    // The displays of a transfer dialog; a host shows those it has.
+    // The status line, by the language module's string.
+    virtual void SetStatusString(int /*stringId*/) {}
+    // The progress bar: its range, then positions within it.
+    virtual void SetProgressRange(std::uint32_t /*low*/, std::uint32_t /*high*/) {}
+    virtual void SetProgressPosition(std::uint32_t /*position*/) {}
+    // "0100 / 8400": the current offset and the data size.
+    virtual void SetProgressText(const std::string& /*text*/) {}
+    // "Source file: name" (or "Target file: name") of the slot being passed.
+    virtual void SetFileText(const std::string& /*text*/) {}
+    // The slot number, right-aligned in four characters.
+    virtual void SetSlotNumber(const std::string& /*text*/) {}
+    virtual void SetWaitCursor(bool /*on*/) {}
 };
 
 } // namespace qbx

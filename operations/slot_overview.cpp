@@ -14,6 +14,18 @@ bool ReadSlotOverview(CTransport& transport, SlotOverview& overview) {
     return true;
 }
 
+bool ConnectAndReadSlots(COperationHost& host, const ConnectMessages& messages, int slotHeaderFailed,
+                         SlotOverview& overview, const ConnectOptions& options) {
+    std::unique_ptr<CTransport> transport;
+    BootloaderId id;
+    if (Connect(host, messages, options, transport, id) != ConnectResult::Connected) return false;
+    if (!ReadSlotOverview(*transport, overview)) {
+        host.ShowMessage(slotHeaderFailed, str::kNoAnswer);
+        return false;
+    }
+    return true;
+}
+
 bool ClearSlotOperation(COperationHost& host, const ClearSlotMessages& m, int slot, ConnectOptions options) {
     ConnectMessages connect;
     connect.settingsUnreadable = m.settingsUnreadable;

@@ -18,6 +18,13 @@ struct SlotOverview {
 // ReadSlotHeader). False at the first slot that fails.
 bool ReadSlotOverview(CTransport& transport, SlotOverview& overview);
 
+// Connects and checks the bootloader as before an upload, then reads the
+// overview; the link is closed again. False after the failure's message
+// (`slotHeaderFailed` with string 11012 when a slot cannot be read), or
+// when the person declined the mode switch.
+bool ConnectAndReadSlots(COperationHost& host, const ConnectMessages& messages, int slotHeaderFailed,
+                         SlotOverview& overview, const ConnectOptions& options = {});
+
 // Empties bootloader slot `slot` (1..7) over a link of its own, without
 // identification: settings, link, ClearSlot. The messages are the caller's.
 struct ClearSlotMessages {

@@ -37,6 +37,13 @@ public:
     void SetProgress(std::uint32_t position, std::uint32_t range) override { progress.emplace_back(position, range); }
     void PumpEvents() override { ++pumps; }
     void Beep() override { ++beeps; }
+    void SetStatusString(int stringId) override { statuses.push_back(stringId); }
+    void SetProgressRange(std::uint32_t low, std::uint32_t high) override { ranges.emplace_back(low, high); }
+    void SetProgressPosition(std::uint32_t position) override { positions.push_back(position); }
+    void SetProgressText(const std::string& text) override { progressTexts.push_back(text); }
+    void SetFileText(const std::string& text) override { fileTexts.push_back(text); }
+    void SetSlotNumber(const std::string& text) override { slotNumbers.push_back(text); }
+    void SetWaitCursor(bool on) override { waitCursor = on; }
 
     // "6 7 9": the message numbers in order.
     std::string Numbers() const {
@@ -50,6 +57,13 @@ public:
     std::vector<std::pair<std::uint32_t, std::uint32_t>> progress;
     int pumps = 0;
     int beeps = 0;
+    std::vector<int> statuses;
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> ranges;
+    std::vector<std::uint32_t> positions;
+    std::vector<std::string> progressTexts;
+    std::vector<std::string> fileTexts;
+    std::vector<std::string> slotNumbers;
+    bool waitCursor = false;
 
 private:
     static std::string Describe(int stringId, const std::vector<qbx::MessageArg>& args) {

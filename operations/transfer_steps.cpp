@@ -1,0 +1,134 @@
+#include "operations/transfer_steps.h"
+
+#include "link/framing.h"
+#include "link/identification.h"
+#include "operations/string_ids.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace qbx::transfer {
+namespace {
+
+// Passes everything through to the dialog's host, and shows the status of
+// the mode switch right after the person said Yes to it, while Connect goes
+// on to send the switch.
+class CSwitchStatusHost : public COperationHost {
+  public:
+    CSwitchStatusHost(COperationHost& inner, int askNumber) : inner(inner), askNumber(askNumber) {}
+
+    void ShowMessage(int number, int stringId, const std::vector<MessageArg>& args = {}) override {
+        inner.ShowMessage(number, stringId, args);
+    }
+    void ShowMessageText(int number, const std::string& text) override {
+        inner.ShowMessageText(number, text);
+    }
+    bool AskQuestion(int number, int stringId, const std::vector<MessageArg>& args = {}) override {
+        bool yes = inner.AskQuestion(number, stringId, args);
+        if (yes && number == askNumber) inner.SetStatusString(kStatusSwitchingMode);
+        return yes;
+    }
+    std::string String(int stringId) override { return inner.String(stringId); }
+    void SetStatus(const std::string& text) override { inner.SetStatus(text); }
+    void SetProgress(std::uint32_t position, std::uint32_t range) override {
+        inner.SetProgress(position, range);
+    }
+    void PumpEvents() override { inner.PumpEvents(); }
+    void Beep() override { inner.Beep(); }
+    void SetStatusString(int stringId) override { inner.SetStatusString(stringId); }
+    void SetProgressRange(std::uint32_t low, std::uint32_t high) override {
+        inner.SetProgressRange(low, high);
+    }
+    void SetProgressPosition(std::uint32_t position) override { inner.SetProgressPosition(position); }
+    void SetProgressText(const std::string& text) override { inner.SetProgressText(text); }
+    void SetFileText(const std::string& text) override { inner.SetFileText(text); }
+    void SetSlotNumber(const std::string& text) override { inner.SetSlotNumber(text); }
+    void SetWaitCursor(bool on) override { inner.SetWaitCursor(on); }
+
+  private:
+    COperationHost& inner;
+    int askNumber;
+};
+
+} // namespace
+
+void ReportSendFailure(COperationHost& host, const SendMessages& m, int result) {
+    switch (result) {
+    case kSendIncomplete:
+        host.ShowMessage(m.incomplete, str::kSendIncomplete);
+        break;
+    case kSendNoAnswer:
+        host.ShowMessage(m.noAnswer, str::kSendNoAck);
+        break;
+    default:
+        host.ShowMessage(m.rejected, str::kRepeatedErrors);
+        break;
+    }
+}
+
+void ReportReceiveFailure(COperationHost& host, const ReceiveMessages& m, int result) {
+    switch (result) {
+    case kBlockShort:
+        host.ShowMessage(m.shortBlock, str::kSwitchNoAnswer);
+        break; // "does not answer"
+    case kBlockNoChecksum:
+        host.ShowMessage(m.noChecksum, str::kNoChecksum);
+        break;
+    case kBlockAckFailed:
+        host.ShowMessage(m.ackFailed, str::kAckNotSent);
+        break;
+    default:
+        host.ShowMessage(m.badChecksum, str::kRepeatedErrors);
+        break;
+    }
+}
+
+void ReportDeviceError(COperationHost& host, const DeviceErrorMessages& m, std::uint8_t code) {
+    auto known = std::find(kKnownDeviceErrors.begin(), kKnownDeviceErrors.end(), code);
+    if (known == kKnownDeviceErrors.end()) {
+        host.ShowMessage(m.other, str::kUnknownDeviceError);
+        return;
+    }
+    host.ShowMessage(m.first + static_cast<int>(known - kKnownDeviceErrors.begin()), str::kDeviceError,
+                     {static_cast<long long>(code)});
+}
+
+std::string ProgressText(std::uint32_t offset, std::uint32_t size) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%04X / %04X", offset, size);
+    return text;
+}
+
+std::string SlotNumberText(int slot) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%4d", slot);
+    return text;
+}
+
+std::string PathTitle(const std::string& path) {
+    std::size_t slash = path.rfind('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+ConnectResult ConnectForTransfer(COperationHost& host, const ConnectMessages& messages,
+                                 const ConnectOptions& options, std::unique_ptr<CTransport>& transport,
+                                 BootloaderId& id) {
+    CSwitchStatusHost switching(host, messages.askSwitch);
+    return Connect(switching, messages, options, transport, id);
+}
+
+bool CheckConnectedBootloader(COperationHost& host, const ConnectMessages& messages, CTransport& transport) {
+    BootloaderRefusal refusal;
+    int checked = CheckBootloader(transport, refusal);
+    if (checked == kCheckSupported) return true;
+    if (checked == kCheckNoAnswer) {
+        host.ShowMessage(messages.checkNoAnswer, str::kNoAnswer);
+    } else {
+        host.ShowMessageText(messages.checkUnsupported, RefusalText(refusal, host.String(refusal.stringId)));
+    }
+    return false;
+}
+
+} // namespace qbx::transfer

@@ -1,0 +1,39 @@
+#pragma once
+#include "operations/connection.h"
+#include "operations/transfer_messages.h"
+
+// Message numbers of the upload transfer (group 2), shared by its dialog and
+// by qbx upload.
+namespace qbx::upload_transfer {
+
+inline constexpr int kGroup = 2;
+
+inline constexpr ConnectMessages kConnect = {
+    .settingsUnreadable = 1,
+    .invalidInterface = 2,
+    .openNotFound = 3,
+    .openDenied = 4,
+    .openFailed = 5,
+    .identifyFailed = 6,
+    .askSwitch = 7,
+    .switchNoAnswer = 8,
+    .switchRefused = 9,
+    .requeryNoAnswer = 10,
+    .stillOtherMode = 11,
+    .notTransferMode = 12,
+    .queryNoAnswer = 13,
+    .checkNoAnswer = 14,
+    .checkUnsupported = 15,
+};
+inline constexpr int kFileNotLoaded = 16;    // string 11044 with the path
+inline constexpr int kSlotHeaderFailed = 17; // 11012: SelectSlot or WriteSlotHeader
+inline constexpr transfer::SendMessages kStartFrame = {.incomplete = 18, .noAnswer = 20, .rejected = 21};
+inline constexpr transfer::ReceiveMessages kDeviceFrame = {
+    .shortBlock = 22, .noChecksum = 23, .ackFailed = 24, .badChecksum = 25};
+inline constexpr transfer::DeviceErrorMessages kDeviceError = {.first = 26, .other = 36};
+// Also a data request that reaches beyond the image: it is not answered.
+inline constexpr int kUnexpectedReply = 37; // 11024
+inline constexpr transfer::SendMessages kAnswerHeader = {.incomplete = 38, .noAnswer = 40, .rejected = 41};
+inline constexpr transfer::SendMessages kAnswerData = {.incomplete = 42, .noAnswer = 44, .rejected = 45};
+
+} // namespace qbx::upload_transfer
