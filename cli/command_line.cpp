@@ -42,7 +42,12 @@ const char* UsageText() {
            "commands:\n"
            "  identify       which bootloader answers: family, raw type, version\n"
            "  slots          the bootloader's seven storage slots\n"
-           "  clear N        empty storage slot N (1 to 7)\n";
+           "  clear N        empty storage slot N (1 to 7)\n"
+           "  upload N=FILE...\n"
+           "                 send each function-data file FILE into storage slot N\n"
+           "  download N=FILE...\n"
+           "                 save storage slot N as FILE (\".dat\" added when it has no\n"
+           "                 extension); an existing FILE is replaced only after Yes\n";
 }
 
 } // namespace qbx

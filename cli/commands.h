@@ -14,10 +14,15 @@ constexpr int kExitUsage = 2;
 struct CommandContext {
     CConsoleHost& host;
     const std::vector<std::string>& arguments;
+    // The folder qbx was started in, before it changed to the program
+    // folder; relative file names on the command line are relative to it.
+    std::string startFolder = {};
 };
 
 int RunIdentify(CommandContext& context);
 int RunSlots(CommandContext& context);
 int RunClear(CommandContext& context);
+int RunUpload(CommandContext& context);
+int RunDownload(CommandContext& context);
 
 } // namespace qbx

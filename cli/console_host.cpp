@@ -39,6 +39,7 @@ void CConsoleHost::ShowMessageText(int number, const std::string& text) {
 bool CConsoleHost::AskQuestion(int number, int stringId, const std::vector<MessageArg>& args) {
     EndProgressLine();
     std::string question = MessageCaption(group, number) + ": " + Text(stringId, args);
+    std::replace(question.begin(), question.end(), '\n', ' '); // one line, like every message
     if (answerYes) {
         std::fprintf(stderr, "%s [y/N] y (--yes)\n", question.c_str());
         return true;
@@ -64,6 +65,15 @@ void CConsoleHost::SetProgress(std::uint32_t position, std::uint32_t range) {
     std::fprintf(stderr, "\r[%s] %04X / %04X", bar.c_str(), position, range);
     std::fflush(stderr);
     progressShown = true;
+}
+
+void CConsoleHost::SetProgressRange(std::uint32_t /*low*/, std::uint32_t high) {
+    progressRange = high;
+}
+
+void CConsoleHost::SetProgressPosition(std::uint32_t position) {
+    // Nothing has moved yet at 0; the bar appears with the first data.
+    if (position > 0) SetProgress(position, progressRange);
 }
 
 void CConsoleHost::EndProgressLine() {

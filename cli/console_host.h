@@ -17,18 +17,23 @@ public:
     bool AskQuestion(int number, int stringId, const std::vector<MessageArg>& args = {}) override;
     std::string String(int stringId) override;
     void SetProgress(std::uint32_t position, std::uint32_t range) override;
+    // The transfers' progress bar drives the same bar.
+    void SetProgressRange(std::uint32_t low, std::uint32_t high) override;
+    void SetProgressPosition(std::uint32_t position) override;
+    // Ends a progress bar that is still on its line.
+    void EndProgressLine();
 
     void SetGroup(int newGroup) { group = newGroup; }
     int MessagesShown() const { return shown; }
 
 private:
     std::string Text(int stringId, const std::vector<MessageArg>& args);
-    void EndProgressLine();
 
     const CLanguageModule& module;
     int group;
     bool answerYes;
     bool progressShown = false;
+    std::uint32_t progressRange = 0;
     int shown = 0;
 };
 

@@ -32,13 +32,9 @@ int RunIdentify(CommandContext& context) {
 int RunSlots(CommandContext& context) {
     if (!context.arguments.empty()) return kExitUsage;
     context.host.SetGroup(upload_preparation::kGroup);
-    std::unique_ptr<CTransport> transport;
-    BootloaderId id;
-    ConnectResult connected = Connect(context.host, upload_preparation::kConnect, {}, transport, id);
-    if (connected != ConnectResult::Connected) return kExitFailed;
     SlotOverview overview;
-    if (!ReadSlotOverview(*transport, overview)) {
-        context.host.ShowMessage(upload_preparation::kSlotHeaderFailed, str::kNoAnswer);
+    if (!ConnectAndReadSlots(context.host, upload_preparation::kConnect, upload_preparation::kSlotHeaderFailed,
+                             overview)) {
         return kExitFailed;
     }
     std::string empty = context.host.String(str::kEmptySlot);

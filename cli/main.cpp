@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <unistd.h>
 
@@ -19,6 +20,8 @@ const std::map<std::string, Command>& Commands() {
         {"identify", qbx::RunIdentify},
         {"slots", qbx::RunSlots},
         {"clear", qbx::RunClear},
+        {"upload", qbx::RunUpload},
+        {"download", qbx::RunDownload},
     };
     return commands;
 }
@@ -38,6 +41,8 @@ int main(int argc, char** argv) {
     auto command = Commands().find(line.command);
     if (command == Commands().end()) return Usage("unknown command " + line.command);
 
+    std::error_code noFolder;
+    std::string startFolder = std::filesystem::current_path(noFolder).string();
     std::string programFolder = qbx::FolderOf(qbx::ExecutablePath());
     std::string folder = line.folder.empty() ? programFolder : line.folder;
     if (chdir(folder.c_str()) != 0) return Usage("cannot use the folder " + folder);
@@ -51,7 +56,7 @@ int main(int argc, char** argv) {
     if (!module.Load(modulePath, false)) std::fprintf(stderr, "qbx: no language module %s\n", modulePath.c_str());
 
     qbx::CConsoleHost host(module, 0, line.yes);
-    qbx::CommandContext context{host, line.arguments};
+    qbx::CommandContext context{host, line.arguments, startFolder};
     int result = command->second(context);
     return result == qbx::kExitUsage ? Usage("wrong arguments for " + line.command) : result;
 }

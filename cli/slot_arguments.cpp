@@ -1,0 +1,37 @@
+#include "cli/slot_arguments.h"
+
+#include <filesystem>
+
+namespace qbx {
+
+bool ParseSlotArguments(const std::vector<std::string>& arguments, const std::string& startFolder,
+                        SlotList& slots, std::string& reason) {
+    slots = SlotList{};
+    if (arguments.empty()) {
+        reason = "no N=FILE given";
+        return false;
+    }
+    for (const std::string& argument : arguments) {
+        if (argument.size() < 3 || argument[1] != '=' || argument[0] < '1' ||
+            argument[0] > '0' + kSlotCount) {
+            reason = "expected N=FILE with N from 1 to 7, not " + argument;
+            return false;
+        }
+        SlotListEntry& entry = slots[argument[0] - '1'];
+        if (entry.flag == 1) {
+            reason = std::string("slot ") + argument[0] + " is given twice";
+            return false;
+        }
+        std::filesystem::path file = argument.substr(2);
+        if (file.is_relative() && !startFolder.empty()) file = std::filesystem::path(startFolder) / file;
+        entry = {1, file.lexically_normal().string()};
+        // The slot list keeps 256 characters of a path; a longer one would come back cut.
+        if (entry.path.size() > kSlotPathWidth) {
+            reason = "the path " + entry.path + " is longer than 256 characters";
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace qbx

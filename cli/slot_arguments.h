@@ -1,0 +1,17 @@
+#pragma once
+#include "functiondata/slot_list.h"
+
+#include <string>
+#include <vector>
+
+namespace qbx {
+
+// "N=FILE" arguments, N a storage slot 1 to 7, each slot at most once. The
+// entries of the given slots get flag 1 and the file, made absolute against
+// `startFolder`; the others stay unticked and empty. False, with the reason,
+// for anything else or no argument at all (a usage error), and for a path
+// that the slot list file could not give back whole.
+bool ParseSlotArguments(const std::vector<std::string>& arguments, const std::string& startFolder,
+                        SlotList& slots, std::string& reason);
+
+} // namespace qbx

@@ -1,0 +1,147 @@
+// upload, download: function data between files and the storage slots, with
+// the checks of the preparation dialogs and then the transfer itself.
+#include "app/settings_store.h"
+#include "cli/commands.h"
+#include "cli/slot_arguments.h"
+#include "functiondata/function_data_image.h"
+#include "operations/download_preparation_checks.h"
+#include "operations/download_preparation_messages.h"
+#include "operations/download_transfer.h"
+#include "operations/download_transfer_messages.h"
+#include "operations/slot_overview.h"
+#include "operations/string_ids.h"
+#include "operations/upload_preparation_messages.h"
+#include "operations/upload_transfer.h"
+#include "operations/upload_transfer_messages.h"
+
+#include <cstdio>
+
+namespace qbx {
+namespace {
+
+constexpr int kStringWrongExtension = 11026;
+constexpr int kStringSameFile = 11030;
+constexpr int kStringOverwrite = 11043;
+
+int UsageError(const std::string& reason) {
+    std::fprintf(stderr, "qbx: %s\n", reason.c_str());
+    return kExitUsage;
+}
+
+// The preparation messages do not name the file; with several files given, this says which.
+void NameFile(int slot, const std::string& path) {
+    std::fprintf(stderr, "qbx: slot %d: %s\n", slot, path.c_str());
+}
+
+int Finish(CConsoleHost& host, TransferRunResult result) {
+    host.EndProgressLine();
+    return result == TransferRunResult::Finished ? kExitOk : kExitFailed;
+}
+
+// The file check of the upload preparation, with its messages.
+bool FilesAreFunctionData(CConsoleHost& host, const SlotList& slots) {
+    bool all = true;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const SlotListEntry& entry = slots[slot - 1];
+        if (entry.flag != 1) continue;
+        FunctionDataImage image;
+        int loaded = image.Load(entry.path);
+        if (loaded == kDatLoaded) continue;
+        if (loaded == kDatCannotOpen) {
+            host.ShowMessage(upload_preparation::kFileNotOpened, str::kCannotOpen);
+        } else {
+            host.ShowMessage(upload_preparation::kFileNotValid, str::kNotValidForFunction);
+        }
+        NameFile(slot, entry.path);
+        all = false;
+    }
+    return all;
+}
+
+// The download preparation's rule for names: ".dat" or ".DAT", or none (".dat" is added).
+bool NamesAreDatFiles(CConsoleHost& host, SlotList& slots) {
+    const int edition = ReadEdition();
+    bool all = true;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        SlotListEntry& entry = slots[slot - 1];
+        if (entry.flag != 1) continue;
+        if (CheckDownloadName(entry.path) == DownloadName::Refused) {
+            host.ShowMessage(download_preparation::ExtensionMessage(slot, edition), kStringWrongExtension);
+            NameFile(slot, entry.path);
+            all = false;
+        }
+        entry.path = DownloadPath(entry.path);
+    }
+    return all;
+}
+
+// The download preparation reads what the slots hold and lets only those
+// with data be chosen.
+bool SlotsHoldData(CConsoleHost& host, const SlotList& slots) {
+    SlotOverview overview;
+    if (!ConnectAndReadSlots(host, download_preparation::kConnect, download_preparation::kSlotHeaderFailed,
+                             overview))
+        return false;
+    bool all = true;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        if (slots[slot - 1].flag == 1 && !overview.HoldsData(slot)) {
+            std::fprintf(stderr,
+                         "qbx: storage slot %d of the bootloader is empty; there is nothing to download\n",
+                         slot);
+            all = false;
+        }
+    }
+    return all;
+}
+
+} // namespace
+
+int RunUpload(CommandContext& context) {
+    CConsoleHost& host = context.host;
+    SlotList slots;
+    std::string reason;
+    if (!ParseSlotArguments(context.arguments, context.startFolder, slots, reason)) return UsageError(reason);
+
+    host.SetGroup(upload_preparation::kGroup);
+    if (!FilesAreFunctionData(host, slots)) return kExitFailed;
+    if (!WriteUploadSlotList(slots)) {
+        host.ShowMessage(upload_preparation::kSlotListNotWritten, str::kCannotWrite);
+        return kExitFailed;
+    }
+    host.SetGroup(upload_transfer::kGroup);
+    return Finish(host, RunUploadTransfer(host));
+}
+
+int RunDownload(CommandContext& context) {
+    CConsoleHost& host = context.host;
+    SlotList slots;
+    std::string reason;
+    if (!ParseSlotArguments(context.arguments, context.startFolder, slots, reason)) return UsageError(reason);
+
+    host.SetGroup(download_preparation::kGroup);
+    if (!NamesAreDatFiles(host, slots)) return kExitFailed;
+    for (const SlotListEntry& entry : slots) {
+        if (entry.path.size() > kSlotPathWidth) return UsageError("the path " + entry.path + " is too long");
+    }
+    if (auto same = FindSameFile(slots)) {
+        auto [higher, lower] = *same;
+        host.ShowMessage(
+            download_preparation::DuplicateMessage(higher, lower), kStringSameFile,
+            {slots[higher - 1].path, static_cast<long long>(higher), static_cast<long long>(lower)});
+        return kExitFailed;
+    }
+    if (!SlotsHoldData(host, slots)) return kExitFailed;
+    bool overwrite = ConfirmOverwrites(slots, [&](int slot, const std::string& path) {
+        return host.AskQuestion(download_preparation::OverwriteMessage(slot), kStringOverwrite,
+                                {path, static_cast<long long>(slot)});
+    });
+    if (!overwrite) return kExitFailed;
+    if (!WriteDownloadSlotList(slots)) {
+        host.ShowMessage(download_preparation::kSlotListNotWritten, str::kCannotWrite);
+        return kExitFailed;
+    }
+    host.SetGroup(download_transfer::kGroup);
+    return Finish(host, RunDownloadTransfer(host));
+}
+
+} // namespace qbx

@@ -1,0 +1,124 @@
+// qbx upload and qbx download as a script would use them, against the simulator.
+#include "functiondata/function_data_image.h"
+#include "tests/app/temp_folder.h"
+#include "tests/support/sim_process.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace {
+
+struct QbxRun {
+    int status = -1;
+    std::string err;
+};
+
+class QbxTransfer : public testing::Test {
+  protected:
+    void StartSim(bool serial, std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), serial ? "--pty" : "--tcp");
+        if (!serial) arguments.insert(arguments.begin() + 1, "0");
+        ASSERT_TRUE(sim.Start(arguments)) << sim.Error();
+        if (serial) {
+            folder.Write("qbx_man.ini", "0\n1\n");
+            environment = "QUILLBOX_COM1='" + sim.PtyPath() + "'";
+        } else {
+            folder.Write("qbx_man.ini", "6\n1\n127.0.0.1\n" + std::to_string(sim.TcpPort()) + "\n");
+        }
+    }
+    // Runs qbx in the program folder `folder`, from the working folder `files`.
+    QbxRun Call(const std::string& arguments) {
+        std::string command = "cd '" + files.Path() + "' && " + environment +
+                              " '" QBX_PROGRAM_DIR "/qbx' --folder '" + folder.Path() + "' " + arguments +
+                              " </dev/null >/dev/null 2>'" + files.File("err") + "'";
+        int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files.Read("err")};
+    }
+    // A valid format-3 file of `size` bytes in the working folder.
+    void WriteDat(const std::string& name, std::uint32_t size = 0x300) {
+        qbx::FunctionDataImage image;
+        image.Prepare({3, 0x84, "GW 1.0", "B 2", size});
+        for (std::uint32_t i = 0; i < size; ++i)
+            image.SetByte(i, static_cast<std::uint8_t>(i * 13));
+        ASSERT_TRUE(image.Save(files.File(name)));
+    }
+
+    qbx::test::CSimProcess sim;
+    TempFolder folder; // the program folder
+    TempFolder files;  // where the person works
+    std::string environment;
+};
+
+TEST_F(QbxTransfer, UploadThenDownloadGivesTheFilesBack) {
+    for (bool serial : {false, true}) {
+        StartSim(serial, {});
+        WriteDat("a.dat");
+        WriteDat("b.dat", 0x8400);
+        QbxRun up = Call("upload 2=a.dat 5=" + files.File("b.dat"));
+        EXPECT_EQ(up.status, 0) << up.err;
+        EXPECT_EQ(up.err, "");
+        // Relative names are the working folder's; a name without extension gets ".dat".
+        QbxRun down = Call("--yes download 2=back 5=back5.DAT"); // the second round replaces the files
+        EXPECT_EQ(down.status, 0) << down.err;
+        EXPECT_EQ(files.Read("back.dat"), files.Read("a.dat"));
+        EXPECT_EQ(files.Read("back5.DAT"), files.Read("b.dat"));
+        EXPECT_EQ(folder.Read("config_do.ini").substr(257, 2), "\r\n");
+        EXPECT_NE(folder.Read("config_do.ini").find(files.File("back5.DAT")), std::string::npos);
+        EXPECT_NE(folder.Read("config_up.ini").find(files.File("a.dat")), std::string::npos);
+        sim.Stop();
+    }
+}
+
+TEST_F(QbxTransfer, UploadChecksEachFileFirst) {
+    StartSim(false, {});
+    files.Write("text.dat", "just text\r\n");
+    WriteDat("good.dat");
+    QbxRun run = Call("upload 1=good.dat 3=missing.dat 4=text.dat");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Quillbox-Message 6.017: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Quillbox-Message 6.018: "), std::string::npos) << run.err;
+    EXPECT_FALSE(folder.Exists("config_up.ini"));
+}
+
+TEST_F(QbxTransfer, DownloadAppliesThePreparationChecks) {
+    StartSim(false,
+             {"--slot", "1=A:0x100", "--slot", "2=B:0x100", "--slot", "5=C:0x100", "--device-error", "22@2"});
+    QbxRun extension = Call("download 1=a.txt");
+    EXPECT_EQ(extension.status, 1);
+    EXPECT_EQ(extension.err.rfind("Quillbox-Message 7.017: ", 0), 0u) << extension.err;
+    folder.Write("customer.ini", "2\n");
+    EXPECT_EQ(Call("download 1=a.Dat").err.rfind("Quillbox-Message 7.018: ", 0), 0u);
+
+    QbxRun same = Call("download 1=x.dat 2=y.dat 5=y.dat");
+    EXPECT_EQ(same.status, 1);
+    EXPECT_EQ(same.err.rfind("Quillbox-Message 7.038: ", 0), 0u) << same.err;
+
+    QbxRun empty = Call("download 1=x.dat 3=z.dat");
+    EXPECT_EQ(empty.status, 1);
+    EXPECT_NE(empty.err.find("slot 3 of the bootloader is empty"), std::string::npos) << empty.err;
+    EXPECT_FALSE(files.Exists("x.dat"));
+
+    files.Write("old.dat", "keep me");
+    QbxRun declined = Call("download 2=old.dat");
+    EXPECT_EQ(declined.status, 1);
+    EXPECT_EQ(declined.err.rfind("Quillbox-Message 7.053: ", 0), 0u) << declined.err;
+    EXPECT_EQ(files.Read("old.dat"), "keep me");
+    // The first data phase meets the device error, which leaves the file as it was.
+    QbxRun failed = Call("--yes download 2=old.dat");
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("\nQuillbox-Message 1.035: "), std::string::npos) << failed.err;
+    EXPECT_EQ(files.Read("old.dat"), "keep me");
+    EXPECT_EQ(Call("--yes download 2=old.dat").status, 0);
+    EXPECT_NE(files.Read("old.dat"), "keep me");
+}
+
+TEST_F(QbxTransfer, BadSlotArgumentsAreUsageErrors) {
+    for (const char* arguments :
+         {"upload", "upload 8=a.dat", "upload 1a.dat", "upload 1=", "download 2=a 2=b", "download 0=a"}) {
+        QbxRun run = Call(arguments);
+        EXPECT_EQ(run.status, 2) << arguments;
+        EXPECT_NE(run.err.find("usage: qbx"), std::string::npos) << arguments;
+    }
+}
+
+} // namespace
