@@ -3,10 +3,10 @@
 // in pieces, checks and a purge per write; it should keep at least 0.8 of
 // the raw rate.
 #include "app/settings_store.h"
+#include "bench/support/raw_peer.h"
 #include "link/serial_transport.h"
 #include "link/slot_commands.h"
 #include "link/tcp_transport.h"
-#include "raw_peer.h"
 #include "tests/support/sim_process.h"
 
 #include <arpa/inet.h>

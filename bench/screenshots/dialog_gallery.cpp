@@ -4,7 +4,10 @@
 #include "app/information_box.h"
 #include "app/language_dialog.h"
 #include "app/main_window.h"
+#include "functiondata/download_preparation_dialog.h"
 #include "functiondata/function_data_image.h"
+#include "functiondata/transfer_dialog.h"
+#include "functiondata/upload_preparation_dialog.h"
 #include "settings/folders_dialog.h"
 #include "settings/settings_dialog.h"
 #include "welcome/welcome_editor_dialog.h"
@@ -17,10 +20,14 @@ template <class T> GalleryEntry Entry(const char* name) {
     return {name, [](CUiContext& context) { return std::unique_ptr<CDialog>(std::make_unique<T>(context)); }};
 }
 
-// Dialogs that talk to the device while they open are pictured as their
-// bare template.
-GalleryEntry Template(const char* name, int id) {
-    return {name, [id](CUiContext& context) { return std::make_unique<CDialog>(context, id); }};
+// A transfer dialog after its run.
+template <class T> GalleryEntry Transfer(const char* name) {
+    return {name, [](CUiContext& context) -> std::unique_ptr<CDialog> {
+                auto dialog = std::make_unique<T>(context);
+                dialog->Initialize();
+                dialog->FireTimer(kTransferTimer);
+                return dialog;
+            }};
 }
 
 // The welcome-page editor on a controller file with the default page ticked.
@@ -49,10 +56,10 @@ const std::vector<GalleryEntry>& DialogGallery() {
         Entry<CLanguageDialog>("163-language"),
         Entry<CSettingsDialog>("132-settings"),
         Entry<CFoldersDialog>("156-folders"),
-        Template("153-upload-preparation", 153),
-        Template("157-download-preparation", 157),
-        Template("133-upload-transfer", 133),
-        Template("134-download-transfer", 134),
+        Entry<CUploadPreparationDialog>("153-upload-preparation"),
+        Entry<CDownloadPreparationDialog>("157-download-preparation"),
+        Transfer<CUploadTransferDialog>("133-upload-transfer"),
+        Transfer<CDownloadTransferDialog>("134-download-transfer"),
         WelcomeEditor(),
     };
     return gallery;

@@ -3,7 +3,10 @@
 #include "app/app_state.h"
 #include "app/language_module.h"
 #include "dialog_gallery.h"
+#include "functiondata/function_data_image.h"
+#include "functiondata/slot_list.h"
 #include "platform/program_folder.h"
+#include "tests/support/sim_process.h"
 #include "ui/scripted_user_interface.h"
 
 #include <QApplication>
@@ -12,6 +15,40 @@
 #include <QPixmap>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+// A program folder with a LINKBOX simulator behind it, a few function-data
+// files and the slot lists of a previous session, so that the device
+// dialogs show what a service engineer would see.
+bool PrepareStage(const std::string& stage, qbx::test::CSimProcess& sim) {
+    std::filesystem::create_directories(stage + "/Funktionsdaten");
+    if (!sim.Start({"--tcp", "0", "--kind", "A3", "--slot", "1=Kessel Nord:1024", "--slot", "3=Halle Süd 21°C:2048",
+                    "--slot", "6=Schule Turnhalle:512"})) {
+        std::fprintf(stderr, "qbx-sim: %s\n", sim.Error().c_str());
+        return false;
+    }
+    std::ofstream(stage + "/qbx_man.ini") << "6\n0\n127.0.0.1\n" << sim.TcpPort() << "\n";
+    qbx::SetProgramFolder(stage);
+    auto dat = [&](const char* name, std::uint8_t format, std::uint8_t device, std::uint32_t size) {
+        qbx::FunctionDataImage image;
+        image.Prepare({format, device, "V2.10", format > 2 ? "B1.00" : "", size});
+        std::string path = stage + "/Funktionsdaten/" + name;
+        image.Save(path);
+        return path;
+    };
+    qbx::SlotList up, down;
+    up[1] = {1, dat("Wohnhaus Meier.dat", 2, 0x80, 0x8400)};
+    up[4] = {1, dat("Gateway Halle.dat", 3, 0x84, 0x400)};
+    down[0] = {1, stage + "/Funktionsdaten/Kessel Nord.dat"};
+    down[2] = {1, stage + "/Funktionsdaten/Halle Sued.dat"};
+    return qbx::WriteUploadSlotList(up) && qbx::WriteDownloadSlotList(down);
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -22,7 +59,9 @@ int main(int argc, char** argv) {
     }
     QDir out(QString::fromLocal8Bit(argv[1]));
     if (!out.mkpath(".")) return 1;
-    qbx::SetProgramFolder(QBX_PROGRAM_DIR);
+    std::string stage = (std::filesystem::temp_directory_path() / ("qbx-screenshots-" + std::to_string(getpid()))).string();
+    qbx::test::CSimProcess sim;
+    if (!PrepareStage(stage, sim)) return 1;
     int written = 0;
     for (const char* language : {"DEU", "ENU", "ITA"}) {
         qbx::CLanguageModule module;
@@ -48,6 +87,8 @@ int main(int argc, char** argv) {
             }
         }
     }
+    sim.Stop();
+    std::filesystem::remove_all(stage);
     std::printf("%d screenshots in %s\n", written, out.absolutePath().toUtf8().constData());
     return 0;
 }

@@ -1,13 +1,14 @@
-#include "raw_peer.h"
+#include "bench/support/raw_peer.h"
 
+#include <algorithm>
 #include <arpa/inet.h>
+#include <csignal>
 #include <fcntl.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
 #include <pty.h>
 #include <sys/socket.h>
-#include <csignal>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -43,25 +44,53 @@ CRawPeer::~CRawPeer() {
     if (master >= 0) close(master);
 }
 
+PeerCycle CycleOf(const ExchangeShape& shape) {
+    PeerCycle steps = {{false, shape.requestSize}, {true, shape.replySize}};
+    if (shape.ackSize) steps.push_back({false, shape.ackSize});
+    return steps;
+}
+
 void CRawPeer::Serve(int fd) {
-    std::vector<unsigned char> request(static_cast<size_t>(shape.requestSize)), reply(static_cast<size_t>(shape.replySize), 0x00),
-        ack(static_cast<size_t>(shape.ackSize));
-    // An answer the protocol accepts too: "!C", then zeros (an empty slot).
-    if (shape.replySize >= 2) reply[0] = 0x21, reply[1] = 0x43;
-    while (ReadExactly(fd, request.data(), shape.requestSize)) {
-        if (!WriteAll(fd, reply.data(), shape.replySize)) break;
-        if (shape.ackSize && !ReadExactly(fd, ack.data(), shape.ackSize)) break;
+    int largest = 0;
+    for (const PeerStep& step : cycle)
+        largest = std::max(largest, step.count);
+    std::vector<unsigned char> out(static_cast<size_t>(largest), 0x00), in(static_cast<size_t>(largest));
+    // What the peer writes is an answer the protocol accepts too: "!C",
+    // then zeros (an empty slot). What it reads is not looked at.
+    if (largest >= 2) out[0] = 0x21, out[1] = 0x43;
+    for (;;) {
+        for (const PeerStep& step : cycle) {
+            const unsigned char* bytes = step.bytes.empty() ? out.data() : step.bytes.data();
+            bool ok = step.write ? WriteAll(fd, bytes, step.count) : ReadExactly(fd, in.data(), step.count);
+            if (!ok) return;
+        }
     }
 }
 
-bool CRawPeer::StartTcp(const ExchangeShape& s) {
-    shape = s;
+int ConnectLoopback(int port) {
+    int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    if (fd < 0 || connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        if (fd >= 0) close(fd);
+        return -1;
+    }
+    int one = 1;
+    setsockopt(fd, IPPROTO_TCP, TCP_NODELAY, &one, sizeof one);
+    return fd;
+}
+
+bool CRawPeer::StartTcp(const PeerCycle& steps) {
+    cycle = steps;
     listener = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t size = sizeof address;
-    if (bind(listener, reinterpret_cast<sockaddr*>(&address), size) != 0 || listen(listener, 1) != 0) return false;
+    if (bind(listener, reinterpret_cast<sockaddr*>(&address), size) != 0 || listen(listener, 1) != 0)
+        return false;
     getsockname(listener, reinterpret_cast<sockaddr*>(&address), &size);
     port = ntohs(address.sin_port);
     // A process of its own, like the simulator, so both sides of the
@@ -79,8 +108,8 @@ bool CRawPeer::StartTcp(const ExchangeShape& s) {
     return child > 0;
 }
 
-bool CRawPeer::StartPty(const ExchangeShape& s) {
-    shape = s;
+bool CRawPeer::StartPty(const PeerCycle& steps) {
+    cycle = steps;
     int slave = -1;
     char name[256];
     if (openpty(&master, &slave, name, nullptr, nullptr) != 0) return false;

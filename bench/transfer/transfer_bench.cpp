@@ -1,0 +1,239 @@
+// The slot transfers against the simulator. Paced at 115200 baud over a
+// pseudo-terminal, a 0x8400-byte download and upload should take no more
+// than 1.05 of the wire time of their bytes plus the protocol's pauses.
+// Unpaced, over a pseudo-terminal and loopback TCP, they should keep at least
+// 0.8 of the blocks per second of a raw exchange of the same byte counts,
+// turn for turn, measured in the same run with the two sides placed alike.
+#include "bench/transfer/bench_devices.h"
+#include "bench/transfer/metered_link.h"
+#include "functiondata/function_data_image.h"
+#include "operations/download_transfer.h"
+#include "operations/upload_transfer.h"
+#include "tests/support/sim_process.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+using namespace bench;
+using Clock = std::chrono::steady_clock;
+constexpr double kPacedTarget = 1.05;
+constexpr double kRateTarget = 0.8;
+constexpr std::uint32_t kImageSize = 0x8400;
+constexpr int kBlocks = kImageSize / kBlockSize;
+constexpr double kLineBytesPerSecond = 11520; // 115200 baud, 10 bit times per byte
+constexpr int kSettleMs = 300;                // the serial transport's opening pause
+constexpr int kRounds = 5;
+
+double Seconds(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+struct Line {
+    const char* name;
+    bool serial;
+};
+
+qbx::CSettings SettingsFor(const Line& line, const std::string& ptyPath, int port) {
+    qbx::CSettings settings;
+    if (line.serial) {
+        settings.interfaceIndex = 0;
+        setenv("QUILLBOX_COM1", ptyPath.c_str(), 1);
+    } else {
+        settings.interfaceIndex = 6;
+        settings.ipAddress = "127.0.0.1";
+        settings.port = static_cast<std::uint16_t>(port);
+    }
+    return settings;
+}
+
+struct SimLine {
+    qbx::test::CSimProcess sim;
+    qbx::CSettings settings;
+
+    bool Start(const Line& line, std::vector<std::string> extra) {
+        std::vector<std::string> args =
+            line.serial ? std::vector<std::string>{"--pty"} : std::vector<std::string>{"--tcp", "0"};
+        args.insert(args.end(), {"--slot", "1=Bench:0x8400"});
+        args.insert(args.end(), extra.begin(), extra.end());
+        if (!sim.Start(args)) {
+            std::fprintf(stderr, "qbx-sim: %s\n", sim.Error().c_str());
+            return false;
+        }
+        settings = SettingsFor(line, sim.PtyPath(), sim.TcpPort());
+        return true;
+    }
+};
+
+// One slot transfer, timed and metered; negative seconds when it failed.
+struct Run {
+    double seconds = -1;
+    LineMeter meter;
+};
+
+Run Transfer(SimLine& line, bool download, bool paced, const std::string& path) {
+    Run run;
+    CBenchHost host;
+    auto options = MeteredOptions(line.settings, run.meter, paced);
+    auto start = Clock::now();
+    bool ok = download ? qbx::DownloadSlot(host, 1, path, options) : qbx::UploadSlot(host, 2, path, options);
+    if (ok) run.seconds = Seconds(start);
+    return run;
+}
+
+bool ReportPaced(const char* what, const Run& run) {
+    if (run.seconds < 0) {
+        std::printf("  %-8s failed\n", what);
+        return false;
+    }
+    double limit = run.meter.bytes / kLineBytesPerSecond + (run.meter.pauseMs + kSettleMs) / 1000.0;
+    double ratio = run.seconds / limit;
+    std::printf("  %-8s %6.3f s   wire-time limit %6.3f s (%lld bytes, %d ms pauses, %d ms settling)   "
+                "ratio %.3f (target <= %.2f)\n",
+                what, run.seconds, limit, run.meter.bytes, run.meter.pauseMs, kSettleMs, ratio, kPacedTarget);
+    return ratio <= kPacedTarget;
+}
+
+bool Paced(const std::string& folder) {
+    std::printf("paced pty, 115200 baud, 0x%X bytes, whole slot operation:\n", kImageSize);
+    SimLine line;
+    if (!line.Start({"pty", true}, {"--baud", "115200"})) return false;
+    std::string file = folder + "/paced.dat";
+    bool ok = ReportPaced("download", Transfer(line, true, true, file));
+    return ReportPaced("upload", Transfer(line, false, true, file)) && ok;
+}
+
+// The raw program side: its turns of every block, nothing else.
+double RawRate(int fd, const PeerCycle& device) {
+    unsigned char buffer[128] = {};
+    auto start = Clock::now();
+    for (int block = 0; block < kBlocks; ++block) {
+        for (const PeerStep& step : device) {
+            bool ok = step.write ? ReadExactly(fd, buffer, step.count) : WriteAll(fd, buffer, step.count);
+            if (!ok) return 0;
+        }
+    }
+    return kBlocks / Seconds(start);
+}
+
+struct RawLine {
+    CRawPeer peer;
+    int fd = -1;
+    ~RawLine() {
+        if (fd >= 0) close(fd);
+    }
+    bool Start(const Line& line, const PeerCycle& cycle) {
+        if (!(line.serial ? peer.StartPty(cycle) : peer.StartTcp(cycle))) return false;
+        fd = line.serial ? open(peer.PtyPath().c_str(), O_RDWR | O_NOCTTY) : ConnectLoopback(peer.TcpPort());
+        return fd >= 0;
+    }
+};
+
+// The program's data phase alone against the canned device, best of kRounds.
+double CannedRate(const Line& line, const Placement& placement, bool download) {
+    CRawPeer peer;
+    {
+        CDeviceCpu deviceCpu(placement);
+        PeerCycle canned = download ? CannedDownloadDevice(kBlocks) : CannedUploadDevice(kBlocks);
+        if (!(line.serial ? peer.StartPty(canned) : peer.StartTcp(canned))) return 0;
+    }
+    qbx::CSettings settings = SettingsFor(line, peer.PtyPath(), peer.TcpPort());
+    qbx::LinkTiming timing;
+    timing.serial.settleMs = 0;
+    int created = 0, error = 0;
+    auto transport = qbx::CreateTransport(settings, created, timing);
+    if (!transport || transport->Open(error) != qbx::kOpenOk) return 0;
+    qbx::FunctionDataImage image;
+    image.Prepare({2, 0x80, "", "", kImageSize});
+    CBenchHost host;
+    double best = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        auto start = Clock::now();
+        bool ok = download ? qbx::ReceiveDownloadData(*transport, host, image)
+                           : qbx::ServeUploadData(*transport, host, image);
+        if (!ok) return 0;
+        best = std::max(best, kBlocks / Seconds(start));
+    }
+    return best;
+}
+
+struct Rates {
+    double protocol = 0;
+    double raw = 0;
+};
+
+// Whole slot operations against the simulator and the raw exchange, best of
+// kRounds each, taken in turns so that both see the same machine.
+bool Unpaced(const Line& line, const Placement& placement, bool target, const std::string& folder) {
+    SimLine sim;
+    RawLine rawDownload, rawUpload;
+    {
+        CDeviceCpu deviceCpu(placement);
+        if (!sim.Start(line, {}) || !rawDownload.Start(line, kDownloadDevice) ||
+            !rawUpload.Start(line, kUploadDevice))
+            return false;
+    }
+    std::string file = folder + "/" + line.name + ".dat";
+    Rates rates[2]; // download, upload
+    for (int round = 0; round < kRounds; ++round) {
+        for (int up = 0; up < 2; ++up) {
+            Run run = Transfer(sim, !up, false, file);
+            double raw = RawRate(up ? rawUpload.fd : rawDownload.fd, up ? kUploadDevice : kDownloadDevice);
+            if (run.seconds < 0 || raw == 0) {
+                std::printf("    %-4s failed\n", line.name);
+                return false;
+            }
+            rates[up].protocol = std::max(rates[up].protocol, kBlocks / run.seconds);
+            rates[up].raw = std::max(rates[up].raw, raw);
+        }
+    }
+    bool ok = true;
+    for (int up = 0; up < 2; ++up) {
+        double ratio = rates[up].protocol / rates[up].raw;
+        double canned = CannedRate(line, placement, !up);
+        std::printf("    %-4s %-8s %7.0f blocks/s   raw %7.0f blocks/s   ratio %.2f%s   "
+                    "[data phase against a canned device: %.2f of raw]\n",
+                    line.name, up ? "upload" : "download", rates[up].protocol, rates[up].raw, ratio,
+                    target ? (ratio >= kRateTarget ? " (target >= 0.8)" : " (target >= 0.8 MISSED)") : "",
+                    canned / rates[up].raw);
+        ok = ok && ratio >= kRateTarget;
+    }
+    return ok || !target;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    bool pacedToo = !(argc > 1 && std::string(argv[1]) == "--unpaced");
+    std::string folder = (std::filesystem::temp_directory_path() / "qbx-bench-transfer-XXXXXX").string();
+    if (!mkdtemp(folder.data())) return 1;
+
+    bool ok = true;
+    if (pacedToo) ok = Paced(folder);
+    std::printf("unpaced, 0x%X bytes in %d blocks, whole slot operation (pauses not waited), best of %d:\n",
+                kImageSize, kBlocks, kRounds);
+    // The program and the device are two machines: each side on a CPU of
+    // its own is the measure. Both on one CPU shows what the two sides cost
+    // in processor time, for information.
+    const bool twoCpus = sysconf(_SC_NPROCESSORS_ONLN) >= 2;
+    const Placement apart = twoCpus ? Placement{"program and device on CPUs of their own", 0, 1}
+                                    : Placement{"one CPU only", -1, -1};
+    const Placement together{"program and device on one CPU (information)", 0, 0};
+    for (int pass = 0; pass < (twoCpus ? 2 : 1); ++pass) {
+        const Placement& placement = pass == 0 ? apart : together;
+        std::printf("  %s:\n", placement.name);
+        for (Line line : {Line{"pty", true}, Line{"tcp", false}})
+            ok = Unpaced(line, placement, pass == 0, folder) && ok;
+    }
+    bench::RunOn(-1);
+
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    return ok ? 0 : 1;
+}
