@@ -5,6 +5,9 @@
 #include "app/information_box.h"
 #include "app/language_module.h"
 #include "app/settings_store.h"
+#include "functiondata/download_preparation_dialog.h"
+#include "functiondata/transfer_dialog.h"
+#include "functiondata/upload_preparation_dialog.h"
 #include "platform/program_folder.h"
 #include "settings/settings_dialog.h"
 
@@ -66,16 +69,34 @@ void CMainWindow::OnSysCommand(int command) {
 }
 
 namespace {
+constexpr int kUploadButton = 1004;
+constexpr int kDownloadButton = 1005;
 constexpr int kSettingsButton = 1010;
+
+// A preparation dialog and, when it ends with OK, its transfer dialog. The
+// two share nothing but the slot list file the first one writes.
+template <class Preparation, class Transfer> void RunPair(CUiContext& context, QWidget* owner) {
+    Transfer transfer(context, owner);
+    Preparation preparation(context, owner);
+    if (preparation.DoModal() == kIdOk) transfer.DoModal();
+}
 } // namespace
 
-bool CMainWindow::HasFunction(int button) { return button == kSettingsButton; }
+bool CMainWindow::HasFunction(int button) {
+    return button == kUploadButton || button == kDownloadButton || button == kSettingsButton;
+}
 
 void CMainWindow::RunFunction(int button) {
     if (button >= 1003 && button <= 1006) mainWindowHandle = this;
-    if (button == kSettingsButton) {
+    switch (button) {
+    case kUploadButton: RunPair<CUploadPreparationDialog, CUploadTransferDialog>(Context(), this); break;
+    case kDownloadButton: RunPair<CDownloadPreparationDialog, CDownloadTransferDialog>(Context(), this); break;
+    case kSettingsButton: {
         CSettingsDialog settings(Context(), this);
         settings.DoModal();
+        break;
+    }
+    default: break;
     }
 }
 

@@ -58,23 +58,13 @@ bool CDownloadPreparationDialog::OnInitDialog() {
 
 bool CDownloadPreparationDialog::ReadBootloaderSlots() {
     CDialogHost host(*this, kGroup);
-    std::unique_ptr<CTransport> transport;
-    BootloaderId id;
-    if (Connect(host, kConnect, {}, transport, id) != ConnectResult::Connected) return false;
     SlotOverview overview;
-    if (!ReadSlotOverview(*transport, overview)) {
-        host.ShowMessage(kSlotHeaderFailed, str::kNoAnswer);
-        return false;
-    }
+    if (!ConnectAndReadSlots(host, kConnect, kSlotHeaderFailed, overview)) return false;
     for (int i = 0; i < kSlotCount; ++i) {
         bool holds = overview.HoldsData(i + 1);
         EnableItem(kEnableBox + i, holds);
-        if (holds) {
-            contents[i] = QString::fromStdString(Windows1252ToUtf8(overview.headers[i].description));
-        } else {
-            contents[i] = String(str::kEmptySlot);
-            ForgetSlot(i); // an empty slot has nothing to save, whatever the list said
-        }
+        contents[i] = SlotContent(overview, i, String(str::kEmptySlot));
+        if (!holds) ForgetSlot(i); // an empty slot has nothing to save, whatever the list said
     }
     return true;
 }

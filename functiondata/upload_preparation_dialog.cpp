@@ -31,6 +31,11 @@ constexpr std::uint8_t kControllerDevice = 0x80;
 
 QString FileTitle(const std::string& path) { return QFileInfo(QString::fromStdString(path)).completeBaseName(); }
 
+QString SlotContent(const SlotOverview& overview, int index, const QString& emptyText) {
+    if (!overview.HoldsData(index + 1)) return emptyText;
+    return QString::fromStdString(Windows1252ToUtf8(overview.headers[index].description));
+}
+
 CUploadPreparationDialog::CUploadPreparationDialog(CUiContext& context, QWidget* parent)
     : CDialog(context, kUploadPreparationTemplate, parent) {}
 
@@ -62,18 +67,11 @@ bool CUploadPreparationDialog::OnInitDialog() {
 
 bool CUploadPreparationDialog::ReadBootloaderSlots() {
     CDialogHost host(*this, kGroup);
-    std::unique_ptr<CTransport> transport;
-    BootloaderId id;
-    if (Connect(host, kConnect, {}, transport, id) != ConnectResult::Connected) return false;
     SlotOverview overview;
-    if (!ReadSlotOverview(*transport, overview)) {
-        host.ShowMessage(kSlotHeaderFailed, str::kNoAnswer);
-        return false;
-    }
+    if (!ConnectAndReadSlots(host, kConnect, kSlotHeaderFailed, overview)) return false;
     for (int i = 0; i < kSlotCount; ++i) {
         bool holds = overview.HoldsData(i + 1);
-        contents[i] = holds ? QString::fromStdString(Windows1252ToUtf8(overview.headers[i].description))
-                            : String(str::kEmptySlot);
+        contents[i] = SlotContent(overview, i, String(str::kEmptySlot));
         EnableItem(kEmptySlotButton + i, holds);
     }
     return true;

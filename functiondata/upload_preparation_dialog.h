@@ -42,4 +42,9 @@ private:
 // A file's title: its name without folder and extension.
 QString FileTitle(const std::string& path);
 
+struct SlotOverview;
+// What the preparation dialogs show for slot `index` (0-based): the
+// description the bootloader keeps, or `emptyText`.
+QString SlotContent(const SlotOverview& overview, int index, const QString& emptyText);
+
 } // namespace qbx

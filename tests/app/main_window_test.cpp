@@ -78,10 +78,23 @@ TEST_F(MainWindow, FunctionsWithoutTheirDialogsAreDisabled) {
     ASSERT_TRUE(window.Initialize());
     for (int button = 1003; button <= 1010; ++button) {
         ASSERT_NE(window.Item(button), nullptr) << button;
-        EXPECT_EQ(window.IsItemEnabled(button), button == 1010) << button;
+        EXPECT_EQ(window.IsItemEnabled(button), button == 1004 || button == 1005 || button == 1010) << button;
     }
     EXPECT_TRUE(window.Click(1010));
     EXPECT_EQ(ui.dialogsRun, std::vector<int>{132});
+}
+
+TEST_F(MainWindow, CancelledPreparationShowsNoTransfer) {
+    CMainWindow window(context);
+    ASSERT_TRUE(window.Initialize());
+    ui.dialogScripts[153] = [](CDialog&) { return kIdCancel; };
+    ui.dialogScripts[157] = [](CDialog&) { return kIdOk; }; // the transfer follows OK only
+    ui.dialogScripts[134] = [](CDialog&) { return kIdCancel; };
+    window.Click(1004);
+    window.Click(1005);
+    // Without settings both preparations end at once with their first message.
+    EXPECT_EQ(ui.dialogsRun, (std::vector<int>{153, 157}));
+    EXPECT_EQ(ui.MessageNumbers(), "6.001 7.001");
 }
 
 TEST_F(MainWindow, AboutBoxFollowsTheEdition) {

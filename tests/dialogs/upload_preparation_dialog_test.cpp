@@ -51,6 +51,9 @@ TEST_F(UploadPreparation, SlotListChoicesAreCheckedAgainWhenItOpens) {
         EXPECT_EQ(dialog.IsItemEnabled(kBrowse + i), expect[i].ticked) << i;
     }
     EXPECT_TRUE(ui.messages.empty()); // dropped silently
+    dialog.Click(kWelcome);      // the editor opens on the slot's file
+    dialog.Click(kWelcome + 4);  // disabled for a format-1 file
+    EXPECT_EQ(ui.dialogsRun, std::vector<int>{253});
     ASSERT_TRUE(dialog.Click(kIdOk));
     SlotList written;
     ASSERT_TRUE(ReadSlotList("config_up.ini", written));
