@@ -19,9 +19,6 @@
 namespace qbx {
 namespace {
 
-constexpr int kStringWrongExtension = 11026;
-constexpr int kStringSameFile = 11030;
-constexpr int kStringOverwrite = 11043;
 
 int UsageError(const std::string& reason) {
     std::fprintf(stderr, "qbx: %s\n", reason.c_str());
@@ -66,7 +63,7 @@ bool NamesAreDatFiles(CConsoleHost& host, SlotList& slots) {
         SlotListEntry& entry = slots[slot - 1];
         if (entry.flag != 1) continue;
         if (CheckDownloadName(entry.path) == DownloadName::Refused) {
-            host.ShowMessage(download_preparation::ExtensionMessage(slot, edition), kStringWrongExtension);
+            host.ShowMessage(download_preparation::ExtensionMessage(slot, edition), str::kWrongDownloadExtension);
             NameFile(slot, entry.path);
             all = false;
         }
@@ -126,13 +123,13 @@ int RunDownload(CommandContext& context) {
     if (auto same = FindSameFile(slots)) {
         auto [higher, lower] = *same;
         host.ShowMessage(
-            download_preparation::DuplicateMessage(higher, lower), kStringSameFile,
+            download_preparation::DuplicateMessage(higher, lower), str::kSameFileTwice,
             {slots[higher - 1].path, static_cast<long long>(higher), static_cast<long long>(lower)});
         return kExitFailed;
     }
     if (!SlotsHoldData(host, slots)) return kExitFailed;
     bool overwrite = ConfirmOverwrites(slots, [&](int slot, const std::string& path) {
-        return host.AskQuestion(download_preparation::OverwriteMessage(slot), kStringOverwrite,
+        return host.AskQuestion(download_preparation::OverwriteMessage(slot), str::kAskOverwrite,
                                 {path, static_cast<long long>(slot)});
     });
     if (!overwrite) return kExitFailed;

@@ -10,7 +10,6 @@
 #include "settings/folder_file.h"
 #include "ui/dialog_host.h"
 
-#include <filesystem>
 
 namespace qbx {
 namespace {
@@ -23,9 +22,6 @@ constexpr int kFileNameText = 1045;
 constexpr int kBrowseButton = 1054;
 constexpr int kClearAllButton = 1062;
 constexpr int kFileFilter = 11660;
-constexpr int kStringWrongExtension = 11026;
-constexpr int kStringSameFile = 11030;
-constexpr int kStringOverwrite = 11043;
 
 } // namespace
 
@@ -81,7 +77,7 @@ void CDownloadPreparationDialog::Browse(int i) {
     if (!chosen.isEmpty()) {
         std::string path = chosen.toStdString();
         if (CheckDownloadName(path) == DownloadName::Refused) {
-            Message(kGroup, ExtensionMessage(i + 1, AppState().edition), kStringWrongExtension);
+            Message(kGroup, ExtensionMessage(i + 1, AppState().edition), str::kWrongDownloadExtension);
             ForgetSlot(i);
         } else {
             choices[i].path = DownloadPath(path);
@@ -134,18 +130,15 @@ void CDownloadPreparationDialog::OnOK() {
     TakeValues();
     if (auto same = FindSameFile(choices)) {
         auto [higher, lower] = *same;
-        Message(kGroup, DuplicateMessage(higher, lower), kStringSameFile,
+        Message(kGroup, DuplicateMessage(higher, lower), str::kSameFileTwice,
                 {choices[higher - 1].path, static_cast<long long>(higher), static_cast<long long>(lower)});
         return;
     }
-    for (int n = 1; n <= kSlotCount; ++n) {
-        const SlotListEntry& slot = choices[n - 1];
-        if (slot.flag != 1 || !std::filesystem::exists(slot.path)) continue;
-        if (Message(kGroup, OverwriteMessage(n), kStringOverwrite, {slot.path, static_cast<long long>(n)},
-                    MessageKind::Caution) != MessageAnswer::Yes) {
-            return;
-        }
-    }
+    bool overwrite = ConfirmOverwrites(choices, [this](int slot, const std::string& path) {
+        return Message(kGroup, OverwriteMessage(slot), str::kAskOverwrite, {path, static_cast<long long>(slot)},
+                       MessageKind::Caution) == MessageAnswer::Yes;
+    });
+    if (!overwrite) return;
     if (!WriteDownloadSlotList(choices)) {
         Message(kGroup, kSlotListNotWritten, str::kCannotWrite);
         return;

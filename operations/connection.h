@@ -31,6 +31,26 @@ struct ConnectMessages {
     int checkUnsupported = 0;   // the refusal's own text
 };
 
+// Every device function numbers the connection failures alike within its
+// own group: 1 to 15 in the order above.
+inline constexpr ConnectMessages kConnectMessages = {
+    .settingsUnreadable = 1,
+    .invalidInterface = 2,
+    .openNotFound = 3,
+    .openDenied = 4,
+    .openFailed = 5,
+    .identifyFailed = 6,
+    .askSwitch = 7,
+    .switchNoAnswer = 8,
+    .switchRefused = 9,
+    .requeryNoAnswer = 10,
+    .stillOtherMode = 11,
+    .notTransferMode = 12,
+    .queryNoAnswer = 13,
+    .checkNoAnswer = 14,
+    .checkUnsupported = 15,
+};
+
 enum class ConnectResult {
     Connected,
     Failed,   // its message was shown

@@ -7,23 +7,7 @@ namespace qbx::download_preparation {
 
 inline constexpr int kGroup = 7;
 
-inline constexpr ConnectMessages kConnect = {
-    .settingsUnreadable = 1,
-    .invalidInterface = 2,
-    .openNotFound = 3,
-    .openDenied = 4,
-    .openFailed = 5,
-    .identifyFailed = 6,
-    .askSwitch = 7,
-    .switchNoAnswer = 8,
-    .switchRefused = 9,
-    .requeryNoAnswer = 10,
-    .stillOtherMode = 11,
-    .notTransferMode = 12,
-    .queryNoAnswer = 13,
-    .checkNoAnswer = 14,
-    .checkUnsupported = 15,
-};
+inline constexpr ConnectMessages kConnect = kConnectMessages;
 inline constexpr int kSlotHeaderFailed = 16; // string 11012
 // config_do.ini cannot be written on OK: the dialog stays open (11032).
 inline constexpr int kSlotListNotWritten = 59;

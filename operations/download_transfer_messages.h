@@ -8,23 +8,7 @@ namespace qbx::download_transfer {
 
 inline constexpr int kGroup = 1;
 
-inline constexpr ConnectMessages kConnect = {
-    .settingsUnreadable = 1,
-    .invalidInterface = 2,
-    .openNotFound = 3,
-    .openDenied = 4,
-    .openFailed = 5,
-    .identifyFailed = 6,
-    .askSwitch = 7,
-    .switchNoAnswer = 8,
-    .switchRefused = 9,
-    .requeryNoAnswer = 10,
-    .stillOtherMode = 11,
-    .notTransferMode = 12,
-    .queryNoAnswer = 13,
-    .checkNoAnswer = 14,
-    .checkUnsupported = 15,
-};
+inline constexpr ConnectMessages kConnect = kConnectMessages;
 inline constexpr int kSlotHeaderFailed = 16; // string 11012: SelectSlot or ReadSlotHeader
 // 11053: the slot holds no data, data of an unknown status, or more than a
 // file can carry.

@@ -8,23 +8,7 @@ namespace qbx::upload_preparation {
 
 inline constexpr int kGroup = 6;
 
-inline constexpr ConnectMessages kConnect = {
-    .settingsUnreadable = 1,
-    .invalidInterface = 2,
-    .openNotFound = 3,
-    .openDenied = 4,
-    .openFailed = 5,
-    .identifyFailed = 6,
-    .askSwitch = 7,
-    .switchNoAnswer = 8,
-    .switchRefused = 9,
-    .requeryNoAnswer = 10,
-    .stillOtherMode = 11,
-    .notTransferMode = 12,
-    .queryNoAnswer = 13,
-    .checkNoAnswer = 14,
-    .checkUnsupported = 15,
-};
+inline constexpr ConnectMessages kConnect = kConnectMessages;
 inline constexpr int kSlotHeaderFailed = 16; // string 11012
 inline constexpr int kFileNotOpened = 17;    // 11031
 inline constexpr int kFileNotValid = 18;     // 11051

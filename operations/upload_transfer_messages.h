@@ -8,23 +8,7 @@ namespace qbx::upload_transfer {
 
 inline constexpr int kGroup = 2;
 
-inline constexpr ConnectMessages kConnect = {
-    .settingsUnreadable = 1,
-    .invalidInterface = 2,
-    .openNotFound = 3,
-    .openDenied = 4,
-    .openFailed = 5,
-    .identifyFailed = 6,
-    .askSwitch = 7,
-    .switchNoAnswer = 8,
-    .switchRefused = 9,
-    .requeryNoAnswer = 10,
-    .stillOtherMode = 11,
-    .notTransferMode = 12,
-    .queryNoAnswer = 13,
-    .checkNoAnswer = 14,
-    .checkUnsupported = 15,
-};
+inline constexpr ConnectMessages kConnect = kConnectMessages;
 inline constexpr int kFileNotLoaded = 16;    // string 11044 with the path
 inline constexpr int kSlotHeaderFailed = 17; // 11012: SelectSlot or WriteSlotHeader
 inline constexpr transfer::SendMessages kStartFrame = {.incomplete = 18, .noAnswer = 20, .rejected = 21};
