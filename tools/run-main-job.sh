@@ -54,7 +54,12 @@ else
     echo "No display: the same through qbx."
     for folder in "$program" "$demo/serial"; do
         echo "== qbx --folder $folder identify"; "$program/qbx" --folder "$folder" identify
+        echo "== qbx --folder $folder upload 2=\"$samples/Beispiel QRT5130.dat\""
+        "$program/qbx" --folder "$folder" upload 2="$samples/Beispiel QRT5130.dat"
         echo "== qbx --folder $folder slots"; "$program/qbx" --folder "$folder" slots
+        echo "== qbx --folder $folder --yes download 2=$demo/slot2.dat"
+        "$program/qbx" --folder "$folder" --yes download 2="$demo/slot2.dat"
+        cmp "$samples/Beispiel QRT5130.dat" "$demo/slot2.dat" && echo "downloaded file is identical to the uploaded one"
     done
     build/bench/screenshots/qbx-screenshots build/screenshots
 fi
