@@ -1,7 +1,6 @@
 #include "functiondata/download_preparation_dialog.h"
 
 #include "app/app_state.h"
-#include "functiondata/upload_preparation_dialog.h"
 #include "functiondata/windows1252.h"
 #include "operations/download_preparation_checks.h"
 #include "operations/download_preparation_messages.h"
@@ -16,32 +15,25 @@ namespace {
 
 using namespace download_preparation;
 
-constexpr int kEnableBox = 1037; // + slot index
-constexpr int kContentText = 1028;
-constexpr int kFileNameText = 1045;
-constexpr int kBrowseButton = 1054;
-constexpr int kClearAllButton = 1062;
-constexpr int kFileFilter = 11660;
-
 } // namespace
 
 CDownloadPreparationDialog::CDownloadPreparationDialog(CUiContext& context, QWidget* parent)
-    : CDialog(context, kDownloadPreparationTemplate, parent) {}
+    : CSlotPreparationDialog(context, kDownloadPreparationTemplate, kGroup, kSlotHeaderFailed, parent) {}
 
 bool CDownloadPreparationDialog::OnInitDialog() {
     for (int i = 0; i < kSlotCount; ++i) {
-        OnCommand(kEnableBox + i, [this, i] { SlotTicked(i); });
-        OnCommand(kBrowseButton + i, [this, i] { Browse(i); });
+        OnCommand(kSlotEnableBox + i, [this, i] { SlotTicked(i); });
+        OnCommand(kSlotBrowseButton + i, [this, i] { Browse(i); });
     }
-    OnCommand(kClearAllButton, [this] { ClearAll(); });
+    OnCommand(kSlotClearAllButton, [this] { ClearAll(); });
 
     BeginWaitCursor();
     bool listed = ReadDownloadSlotList(choices);
     for (int i = 0; i < kSlotCount; ++i) {
         fileNames[i] = FileTitle(choices[i].path);
-        EnableItem(kBrowseButton + i, listed && !fileNames[i].isEmpty());
+        EnableItem(kSlotBrowseButton + i, listed && !fileNames[i].isEmpty());
     }
-    bool connected = ReadBootloaderSlots();
+    bool connected = LookAtBootloader();
     EndWaitCursor();
     if (!connected) {
         EndDialog(kIdCancel);
@@ -52,14 +44,12 @@ bool CDownloadPreparationDialog::OnInitDialog() {
     return true;
 }
 
-bool CDownloadPreparationDialog::ReadBootloaderSlots() {
-    CDialogHost host(*this, kGroup);
+bool CDownloadPreparationDialog::LookAtBootloader() {
     SlotOverview overview;
-    if (!ConnectAndReadSlots(host, kConnect, kSlotHeaderFailed, overview)) return false;
+    if (!ReadBootloaderSlots(overview)) return false;
     for (int i = 0; i < kSlotCount; ++i) {
         bool holds = overview.HoldsData(i + 1);
-        EnableItem(kEnableBox + i, holds);
-        contents[i] = SlotContent(overview, i, String(str::kEmptySlot));
+        EnableItem(kSlotEnableBox + i, holds);
         if (!holds) ForgetSlot(i); // an empty slot has nothing to save, whatever the list said
     }
     return true;
@@ -68,12 +58,12 @@ bool CDownloadPreparationDialog::ReadBootloaderSlots() {
 void CDownloadPreparationDialog::ForgetSlot(int i) {
     choices[i] = SlotListEntry{};
     fileNames[i].clear();
-    EnableItem(kBrowseButton + i, false);
+    EnableItem(kSlotBrowseButton + i, false);
 }
 
 void CDownloadPreparationDialog::Browse(int i) {
     QString folder = QString::fromStdString(ReadFolder(FolderLine::Download, AppState().edition));
-    QString chosen = Context().ui.ChooseSaveFile(this, folder, String(kFileFilter));
+    QString chosen = Context().ui.ChooseSaveFile(this, folder, String(kFunctionDataFilter));
     if (!chosen.isEmpty()) {
         std::string path = chosen.toStdString();
         if (CheckDownloadName(path) == DownloadName::Refused) {
@@ -93,7 +83,7 @@ void CDownloadPreparationDialog::Browse(int i) {
 void CDownloadPreparationDialog::SlotTicked(int i) {
     TakeValues();
     if (choices[i].flag == 1) {
-        EnableItem(kBrowseButton + i, true);
+        EnableItem(kSlotBrowseButton + i, true);
         Browse(i);
         return;
     }
@@ -108,23 +98,7 @@ void CDownloadPreparationDialog::ClearAll() {
     UpdateOk();
 }
 
-void CDownloadPreparationDialog::TakeValues() {
-    for (int i = 0; i < kSlotCount; ++i) choices[i].flag = IsChecked(kEnableBox + i) ? 1 : 0;
-}
-
-void CDownloadPreparationDialog::ShowValues() {
-    for (int i = 0; i < kSlotCount; ++i) {
-        SetCheck(kEnableBox + i, choices[i].flag == 1);
-        SetItemText(kContentText + i, contents[i]);
-        SetItemText(kFileNameText + i, fileNames[i]);
-    }
-}
-
-void CDownloadPreparationDialog::UpdateOk() {
-    bool any = false;
-    for (const SlotListEntry& slot : choices) any = any || !slot.path.empty();
-    EnableItem(kIdOk, any);
-}
+void CDownloadPreparationDialog::UpdateOk() { EnableItem(kIdOk, AnyPath()); }
 
 void CDownloadPreparationDialog::OnOK() {
     TakeValues();

@@ -17,36 +17,23 @@ namespace {
 
 using namespace upload_preparation;
 
-constexpr int kEnableBox = 1037;      // + slot index
-constexpr int kContentText = 1028;
-constexpr int kFileNameText = 1045;
-constexpr int kBrowseButton = 1054;
 constexpr int kWelcomeButton = 1125;
 constexpr int kEmptySlotButton = 1132;
-constexpr int kClearAllButton = 1062;
-constexpr int kFileFilter = 11660;
 constexpr std::uint8_t kControllerDevice = 0x80;
 
 } // namespace
 
-QString FileTitle(const std::string& path) { return QFileInfo(QString::fromStdString(path)).completeBaseName(); }
-
-QString SlotContent(const SlotOverview& overview, int index, const QString& emptyText) {
-    if (!overview.HoldsData(index + 1)) return emptyText;
-    return QString::fromStdString(Windows1252ToUtf8(overview.headers[index].description));
-}
-
 CUploadPreparationDialog::CUploadPreparationDialog(CUiContext& context, QWidget* parent)
-    : CDialog(context, kUploadPreparationTemplate, parent) {}
+    : CSlotPreparationDialog(context, kUploadPreparationTemplate, kGroup, kSlotHeaderFailed, parent) {}
 
 bool CUploadPreparationDialog::OnInitDialog() {
     for (int i = 0; i < kSlotCount; ++i) {
-        OnCommand(kEnableBox + i, [this, i] { SlotTicked(i); });
-        OnCommand(kBrowseButton + i, [this, i] { Browse(i); });
+        OnCommand(kSlotEnableBox + i, [this, i] { SlotTicked(i); });
+        OnCommand(kSlotBrowseButton + i, [this, i] { Browse(i); });
         OnCommand(kWelcomeButton + i, [this, i] { EditWelcomePage(i); });
         OnCommand(kEmptySlotButton + i, [this, i] { EmptySlot(i); });
     }
-    OnCommand(kClearAllButton, [this] { ClearAll(); });
+    OnCommand(kSlotClearAllButton, [this] { ClearAll(); });
 
     BeginWaitCursor();
     if (ReadUploadSlotList(choices)) {
@@ -54,7 +41,7 @@ bool CUploadPreparationDialog::OnInitDialog() {
     } else {
         for (int i = 0; i < kSlotCount; ++i) SetSlotButtons(i, false, false);
     }
-    bool connected = ReadBootloaderSlots();
+    bool connected = LookAtBootloader();
     EndWaitCursor();
     if (!connected) {
         EndDialog(kIdCancel);
@@ -65,20 +52,15 @@ bool CUploadPreparationDialog::OnInitDialog() {
     return true;
 }
 
-bool CUploadPreparationDialog::ReadBootloaderSlots() {
-    CDialogHost host(*this, kGroup);
+bool CUploadPreparationDialog::LookAtBootloader() {
     SlotOverview overview;
-    if (!ConnectAndReadSlots(host, kConnect, kSlotHeaderFailed, overview)) return false;
-    for (int i = 0; i < kSlotCount; ++i) {
-        bool holds = overview.HoldsData(i + 1);
-        contents[i] = SlotContent(overview, i, String(str::kEmptySlot));
-        EnableItem(kEmptySlotButton + i, holds);
-    }
+    if (!ReadBootloaderSlots(overview)) return false;
+    for (int i = 0; i < kSlotCount; ++i) EnableItem(kEmptySlotButton + i, overview.HoldsData(i + 1));
     return true;
 }
 
 void CUploadPreparationDialog::SetSlotButtons(int i, bool browse, bool welcome) {
-    EnableItem(kBrowseButton + i, browse);
+    EnableItem(kSlotBrowseButton + i, browse);
     EnableItem(kWelcomeButton + i, welcome);
 }
 
@@ -104,7 +86,7 @@ void CUploadPreparationDialog::CheckFile(int i, bool withMessages) {
 
 void CUploadPreparationDialog::Browse(int i) {
     QString folder = QString::fromStdString(ReadFolder(FolderLine::Upload, AppState().edition));
-    QString chosen = Context().ui.ChooseOpenFile(this, folder, String(kFileFilter));
+    QString chosen = Context().ui.ChooseOpenFile(this, folder, String(kFunctionDataFilter));
     if (!chosen.isEmpty()) {
         choices[i].path = chosen.toStdString();
         CheckFile(i, true);
@@ -156,23 +138,10 @@ void CUploadPreparationDialog::EditWelcomePage(int i) {
     editor.DoModal();
 }
 
-void CUploadPreparationDialog::TakeValues() {
-    for (int i = 0; i < kSlotCount; ++i) choices[i].flag = IsChecked(kEnableBox + i) ? 1 : 0;
-}
-
-void CUploadPreparationDialog::ShowValues() {
-    for (int i = 0; i < kSlotCount; ++i) {
-        SetCheck(kEnableBox + i, choices[i].flag == 1);
-        SetItemText(kContentText + i, contents[i]);
-        SetItemText(kFileNameText + i, fileNames[i]);
-    }
-}
-
 void CUploadPreparationDialog::UpdateOk() {
-    bool any = false;
-    for (const SlotListEntry& slot : choices) any = any || !slot.path.empty();
+    bool any = AnyPath();
     EnableItem(kIdOk, any);
-    EnableItem(kClearAllButton, any);
+    EnableItem(kSlotClearAllButton, any);
 }
 
 void CUploadPreparationDialog::OnOK() {
