@@ -1,7 +1,6 @@
 #include "functiondata/download_preparation_dialog.h"
 
 #include "app/app_state.h"
-#include "functiondata/windows1252.h"
 #include "operations/download_preparation_checks.h"
 #include "operations/download_preparation_messages.h"
 #include "operations/slot_overview.h"

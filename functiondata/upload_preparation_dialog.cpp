@@ -2,7 +2,6 @@
 
 #include "app/app_state.h"
 #include "functiondata/function_data_image.h"
-#include "functiondata/windows1252.h"
 #include "operations/slot_overview.h"
 #include "operations/string_ids.h"
 #include "operations/upload_preparation_messages.h"
@@ -10,7 +9,6 @@
 #include "ui/dialog_host.h"
 #include "welcome/welcome_editor_dialog.h"
 
-#include <QFileInfo>
 
 namespace qbx {
 namespace {
