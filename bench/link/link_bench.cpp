@@ -3,6 +3,7 @@
 // in pieces, checks and a purge per write; it should keep at least 0.8 of
 // the raw rate.
 #include "app/settings_store.h"
+#include "bench/support/cpu_placement.h"
 #include "bench/support/raw_peer.h"
 #include "link/serial_transport.h"
 #include "link/slot_commands.h"
@@ -45,9 +46,13 @@ bool RawExchange(int fd) {
            WriteAll(fd, ack, kShape.ackSize);
 }
 
+// Program and device side on CPUs of their own, for the baseline and the
+// measurement alike (see bench::Placement).
+const bench::Placement kApart{"apart", 0, 1};
+
 double RawTcp(double seconds) {
     CRawPeer peer;
-    if (!peer.StartTcp(kShape)) return 0;
+    if (bench::CDeviceCpu on(kApart); !peer.StartTcp(kShape)) return 0;
     int fd = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -63,7 +68,7 @@ double RawTcp(double seconds) {
 
 double RawPty(double seconds) {
     CRawPeer peer;
-    if (!peer.StartPty(kShape)) return 0;
+    if (bench::CDeviceCpu on(kApart); !peer.StartPty(kShape)) return 0;
     int fd = open(peer.PtyPath().c_str(), O_RDWR | O_NOCTTY);
     if (fd < 0) return 0;
     double rate = Rate([fd] { return RawExchange(fd); }, seconds);
@@ -80,14 +85,14 @@ double ProtocolRate(qbx::CTransport& transport, double seconds) {
 
 double SimTcp(double seconds) {
     qbx::test::CSimProcess sim;
-    if (!sim.Start({"--tcp", "0"})) return 0;
+    if (bench::CDeviceCpu on(kApart); !sim.Start({"--tcp", "0"})) return 0;
     qbx::CTcpTransport transport("127.0.0.1", sim.TcpPort());
     return ProtocolRate(transport, seconds);
 }
 
 double SimPty(double seconds) {
     qbx::test::CSimProcess sim;
-    if (!sim.Start({"--pty"})) return 0;
+    if (bench::CDeviceCpu on(kApart); !sim.Start({"--pty"})) return 0;
     setenv("QUILLBOX_COM1", sim.PtyPath().c_str(), 1);
     qbx::SerialTiming timing;
     timing.settleMs = 0; // the opening pause is not part of a round trip
@@ -98,7 +103,7 @@ double SimPty(double seconds) {
 // The protocol client against the raw peer: what the client alone costs.
 double ClientOnlyPty(double seconds) {
     CRawPeer peer;
-    if (!peer.StartPty(kShape)) return 0;
+    if (bench::CDeviceCpu on(kApart); !peer.StartPty(kShape)) return 0;
     setenv("QUILLBOX_COM1", peer.PtyPath().c_str(), 1);
     qbx::SerialTiming timing;
     timing.settleMs = 0;
