@@ -1,7 +1,7 @@
 #include "app/language_dialog.h"
 #include "module_fixture.h"
 #include "platform/program_folder.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <sys/stat.h>
 

@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "module_fixture.h"
 #include "platform/program_folder.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <QAction>
 #include <QFont>

@@ -1,5 +1,5 @@
 #pragma once
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <cstring>
 #include <filesystem>

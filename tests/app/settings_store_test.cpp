@@ -1,6 +1,6 @@
 #include "app/link_choice.h"
 #include "app/settings_store.h"
-#include "temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // qbx as a script would use it, against the simulator.
-#include "tests/app/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/sim_process.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 // qbx upload and qbx download as a script would use them, against the simulator.
 #include "functiondata/function_data_image.h"
-#include "tests/app/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/sim_process.h"
 
 #include <gtest/gtest.h>

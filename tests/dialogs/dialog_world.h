@@ -2,7 +2,7 @@
 #include "functiondata/function_data_image.h"
 #include "platform/program_folder.h"
 #include "tests/app/module_fixture.h"
-#include "tests/app/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/sim_process.h"
 
 #include <string>

@@ -2,7 +2,7 @@
 #include "platform/program_folder.h"
 #include "settings/settings_dialog.h"
 #include "tests/app/module_fixture.h"
-#include "tests/app/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <pty.h>
 #include <unistd.h>

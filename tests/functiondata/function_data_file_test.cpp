@@ -1,5 +1,5 @@
 #include "functiondata/function_data_image.h"
-#include "tests/app/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "functiondata/function_data_image.h"
 #include "functiondata/function_data_reader.h"
-#include "tests/app/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "operations/transfer_run.h"
 #include "operations/transfer_steps.h"
 #include "recording_host.h"
-#include "tests/app/temp_folder.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

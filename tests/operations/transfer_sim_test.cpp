@@ -6,7 +6,7 @@
 #include "operations/upload_transfer.h"
 #include "recording_host.h"
 #include "sim_link.h"
-#include "tests/app/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "transfer_script.h"
 
 #include <algorithm>

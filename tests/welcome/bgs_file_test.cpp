@@ -1,4 +1,4 @@
-#include "tests/app/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "welcome/bgs_file.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "tests/app/temp_folder.h"
+#include "tests/support/temp_folder.h"
 #include "welcome/welcome_editor_model.h"
 #include "welcome/welcome_page.h"
 
