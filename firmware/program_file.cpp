@@ -28,8 +28,17 @@ constexpr struct {
 };
 
 // The header lines in their order; lines 1, 2 and 8 are not used.
-enum HeaderLine { kMagicLine, kFileFormatLine, kDeviceLine, kProgramLine, kBootsectorLine,
-                  kDataSizeLine, kBsSizeLine, kDataFormatLine, kHeaderLines };
+enum HeaderLine {
+    kMagicLine,
+    kFileFormatLine,
+    kDeviceLine,
+    kProgramLine,
+    kBootsectorLine,
+    kDataSizeLine,
+    kBsSizeLine,
+    kDataFormatLine,
+    kHeaderLines
+};
 constexpr const char* kHeaderKeys[kHeaderLines] = {
     kTwoImageMagic,  "FILE_FORMAT: ", "     DEVICE: ", "    PROGRAM: ",
     " BOOTSECTOR: ", "  DATA_SIZE: ", "    BS_SIZE: ", "DATA_FORMAT: ",

@@ -50,11 +50,11 @@ std::uint32_t ReadProgressTotal(CTextStream& in);
 
 // The values of the two-image header.
 struct TwoImageHeader {
-    std::string device;         // line 3, as found
-    std::string program;        // line 4: the program's version text
-    std::string bootsector;     // line 5: the boot sector's version text
-    std::uint32_t dataSize = 0; // line 6: bytes of the program image
-    std::uint32_t bsSize = 0;   // line 7: bytes of the boot sector
+    std::string device;                       // line 3, as found
+    std::string program;                      // line 4: the program's version text
+    std::string bootsector;                   // line 5: the boot sector's version text
+    std::uint32_t dataSize = 0;               // line 6: bytes of the program image
+    std::uint32_t bsSize = 0;                 // line 7: bytes of the boot sector
     std::uint8_t deviceCode = kDeviceUnknown; // of the DEVICE value
 };
 

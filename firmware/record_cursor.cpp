@@ -110,7 +110,8 @@ bool CRecordCursor::PutBootSectorWindow(std::uint32_t address, std::uint32_t cou
     return any;
 }
 
-void CRecordCursor::KeepBootSectorBytes(std::uint32_t address, std::uint32_t count, const AnswerBlock& block) {
+void CRecordCursor::KeepBootSectorBytes(std::uint32_t address, std::uint32_t count,
+                                        const AnswerBlock& block) {
     for (std::uint32_t i = 0; i < count && std::uint64_t{address} + i < bootSectorSize; ++i)
         bootSector[address + i] = block[i];
 }

@@ -45,7 +45,7 @@ enum ServeResult : int {
 // (extended linear address) are used; all others are passed over. The base
 // address starts at 0 and is kept from one phase to the next.
 class CRecordCursor {
-public:
+  public:
     explicit CRecordCursor(CTextStream& file) : file(file) {}
 
     // Two-image files: keep the first `bsSize` bytes of the program image in
@@ -69,7 +69,7 @@ public:
     // the phase as failed.
     int Serve(std::uint32_t address, std::uint32_t count, AnswerBlock& block);
 
-private:
+  private:
     using Coverage = std::bitset<kMaxRequestBytes>;
 
     int ReadHeader();

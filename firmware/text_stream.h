@@ -11,7 +11,7 @@ namespace qbx {
 // read twice and only a small fixed buffer is held, so memory does not grow
 // with the file.
 class CTextStream {
-public:
+  public:
     static constexpr int kEnd = -1;
 
     CTextStream() = default;
@@ -33,7 +33,7 @@ public:
     // True when a read error, not the end of the file, ended the stream.
     bool Failed() const { return failed; }
 
-private:
+  private:
     // Tries to have `count` raw bytes buffered; false when fewer are left.
     bool Fill(std::size_t count);
 

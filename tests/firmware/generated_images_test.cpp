@@ -25,7 +25,8 @@ struct ImageCase {
     const char* name;
     std::uint32_t size, offset;
     std::vector<Hole> holes;
-    std::function<std::vector<std::string>(const std::string& bin, const std::string& hex, const ImageCase&)> tool;
+    std::function<std::vector<std::string>(const std::string& bin, const std::string& hex, const ImageCase&)>
+        tool;
     std::uint32_t requestSize = 64;
 };
 
@@ -57,7 +58,7 @@ SrecCat(std::vector<std::string> options) {
 
 // The device's view of an image: 0xFF until an answer brings bytes.
 class Device {
-public:
+  public:
     explicit Device(std::uint32_t size) : image(size, 0xFF), asked(size, false) {}
 
     // Asks for one block; false when the answer was not one of the three answers.
@@ -80,9 +81,11 @@ public:
             if (asked[a] && image[a] != expected[a]) ++wrong;
         return wrong;
     }
-    std::size_t Asked() const { return static_cast<std::size_t>(std::count(asked.begin(), asked.end(), true)); }
+    std::size_t Asked() const {
+        return static_cast<std::size_t>(std::count(asked.begin(), asked.end(), true));
+    }
 
-private:
+  private:
     Bytes image;
     std::vector<bool> asked;
 };
@@ -90,7 +93,7 @@ private:
 enum Order { kAscending, kSkipping, kAskingHolesAgain };
 
 class GeneratedImages : public testing::Test {
-protected:
+  protected:
     // Makes the hex file of `c`; empty when the tool is missing (the test is skipped).
     std::string MakeHex(const ImageCase& c, Bytes& expected) {
         const Bytes binary = hexfile::Pattern(c.size, c.size ^ c.offset);
@@ -124,7 +127,8 @@ protected:
                 continue;
             }
             int result = 0;
-            ASSERT_TRUE(device.Ask(cursor, a, c.requestSize, &result)) << "result " << result << " at " << Hex(a);
+            ASSERT_TRUE(device.Ask(cursor, a, c.requestSize, &result))
+                << "result " << result << " at " << Hex(a);
             if (order == kAskingHolesAgain && result != kServeData) {
                 ASSERT_TRUE(device.Ask(cursor, a, c.requestSize, &result)) << Hex(a);
                 EXPECT_EQ(result, kServeGap) << Hex(a);
@@ -145,14 +149,26 @@ TEST_F(GeneratedImages, EveryAddressServedAsTheToolsWroteIt) {
         // objcopy writes extended segment addresses (type 02) above 64 KiB.
         {"objcopy beyond 64 KiB", 0x11000, 0, {}, Objcopy},
         {"objcopy at 0x1F000", 0x3000, 0x1F000, {}, Objcopy},
-        {"srec_cat 32-byte records with holes above 64 KiB", 0x6000, 0x10000,
+        {"srec_cat 32-byte records with holes above 64 KiB",
+         0x6000,
+         0x10000,
          {{0x1000, 0x1400}, {0x2345, 0x2ABC}},
          SrecCat({"-Output_Block_Size", "32", "-Output_Block_Alignment"})},
-        {"srec_cat 8-byte records", 0x2000, 0, {{0x0, 0x105}, {0x801, 0x802}, {0x1234, 0x1800}},
+        {"srec_cat 8-byte records",
+         0x2000,
+         0,
+         {{0x0, 0x105}, {0x801, 0x802}, {0x1234, 0x1800}},
          SrecCat({"-Output_Block_Size", "8", "-Output_Block_Alignment"})},
-        {"srec_cat 44-character lines in 16-byte requests", 0x2000, 0, {{0x100, 0x213}},
-         SrecCat({"-Line_Length", "44", "-Output_Block_Alignment"}), 16},
-        {"srec_cat 64-byte records, hole across 64 KiB", 0x20000, 0, {{0xFF00, 0x10100}},
+        {"srec_cat 44-character lines in 16-byte requests",
+         0x2000,
+         0,
+         {{0x100, 0x213}},
+         SrecCat({"-Line_Length", "44", "-Output_Block_Alignment"}),
+         16},
+        {"srec_cat 64-byte records, hole across 64 KiB",
+         0x20000,
+         0,
+         {{0xFF00, 0x10100}},
          SrecCat({"-Output_Block_Size", "64"})},
     };
     for (const ImageCase& c : cases) {
@@ -202,12 +218,14 @@ TEST_F(GeneratedImages, TwoImageFileWithBootSectorAndWelcomePage) {
     if (programHex.empty() || updateHex.empty()) GTEST_SKIP() << "objcopy or srec_cat is not installed";
     ASSERT_EQ(updateHex.rfind(":020000040000FA", 0), 0u);
 
-    const std::string page = "  Service Engineering ---- QRT5130 welcome page, four lines of twenty-two characters.";
+    const std::string page =
+        "  Service Engineering ---- QRT5130 welcome page, four lines of twenty-two characters.";
     folder.Write("page.bgs", page + std::string(88 - page.size(), ' '));
-    folder.Write("update.prg", "BRAVOLT_PRG_FILE\r\nFILE_FORMAT: 2\r\n     DEVICE: QRT5130\r\n    PROGRAM: V3.02\r\n"
-                               " BOOTSECTOR: B1.10\r\n  DATA_SIZE: 12000\r\n    BS_SIZE: 2000\r\n"
-                               "DATA_FORMAT: INTEL_HEX\r\nDATA_PROGRAM_BEGIN\r\n" +
-                                   programHex + "DATA_BSUPD_PROGRAM_BEGIN\r\n" + updateHex);
+    folder.Write("update.prg",
+                 "BRAVOLT_PRG_FILE\r\nFILE_FORMAT: 2\r\n     DEVICE: QRT5130\r\n    PROGRAM: V3.02\r\n"
+                 " BOOTSECTOR: B1.10\r\n  DATA_SIZE: 12000\r\n    BS_SIZE: 2000\r\n"
+                 "DATA_FORMAT: INTEL_HEX\r\nDATA_PROGRAM_BEGIN\r\n" +
+                     programHex + "DATA_BSUPD_PROGRAM_BEGIN\r\n" + updateHex);
     CTextStream file, welcome;
     ASSERT_EQ(file.Open(folder.File("update.prg")), 0);
     ASSERT_EQ(ReadProgramFileKind(file), kTwoImageFile);

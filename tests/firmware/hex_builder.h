@@ -53,7 +53,8 @@ inline std::string DataRecords(const std::vector<std::uint8_t>& image, std::size
     std::string text;
     for (std::size_t a = from; a < to; a += recordSize) {
         std::size_t end = a + recordSize < to ? a + recordSize : to;
-        text += Data(static_cast<std::uint16_t>(a), std::vector<std::uint8_t>(image.begin() + a, image.begin() + end));
+        text += Data(static_cast<std::uint16_t>(a),
+                     std::vector<std::uint8_t>(image.begin() + a, image.begin() + end));
     }
     return text;
 }

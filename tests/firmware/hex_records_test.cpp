@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <vector>
 
 namespace qbx {
@@ -71,24 +70,6 @@ TEST(ReadRecordHeader, ReportsTheEndOfTheFileInsteadOfSearchingOn) {
     }
 }
 
-TEST(ReadRecordHeader, ReadsRecordAfterRecordIgnoringChecksums) {
-    // The second record's checksum is wrong; nothing looks at it.
-    TextSource source(":0400000001020304F2\n:02000800AABB00\n:00000001FF\n");
-    CTextStream& in = source.Stream();
-    std::array<std::uint8_t, 4> bytes{};
-    ASSERT_EQ(ReadHeader(in).result, 0);
-    EXPECT_TRUE(ReadRecordBytes(in, bytes));
-    EXPECT_EQ(bytes, (std::array<std::uint8_t, 4>{1, 2, 3, 4}));
-    Header h = ReadHeader(in);
-    ASSERT_EQ(h.result, 0);
-    EXPECT_EQ(h.address, 0x0008u);
-    std::array<std::uint8_t, 2> two{};
-    EXPECT_TRUE(ReadRecordBytes(in, two));
-    EXPECT_EQ(two, (std::array<std::uint8_t, 2>{0xAA, 0xBB}));
-    EXPECT_EQ(ReadHeader(in).result, 1);
-    EXPECT_EQ(ReadHeader(in).result, kRecordsEnded);
-}
-
 TEST(ReadRecordBytes, KeepsBytesWithoutDigitsAndReportsTheEnd) {
     struct {
         const char* text;
@@ -151,14 +132,6 @@ TEST(ReadRecordText, TheAddressDecidesWhichBytesAreReplaced) {
         EXPECT_EQ(std::string(record.begin(), record.end()), c.record);
         EXPECT_EQ(rest, c.rest);
     }
-}
-
-TEST(ReadRecordText, StoresTheDeviceCharacterSet) {
-    // Windows-1252: degree sign, the umlauts in both cases, others.
-    const std::string text = "\xB0\xC4\xE4\xD6\xF6\xDC\xFC\xE9\t~ \x7F\x80\xFF";
-    std::vector<std::uint8_t> record = PlaceText(text, 14, 0x10010);
-    const std::vector<std::uint8_t> expected = {127, 128, 128, 129, 129, 130, 130, 32, 32, '~', ' ', 32, 32, 32};
-    EXPECT_EQ(std::vector<std::uint8_t>(record.begin(), record.begin() + 14), expected);
 }
 
 TEST(ReadRecordText, AtTheEndOfTheTextTheImageByteIsConverted) {

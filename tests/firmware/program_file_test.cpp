@@ -41,7 +41,7 @@ TEST(ProgramFileKind, WhatEachKindAnnouncesAndWhereTheWelcomePageGoes) {
         std::uint8_t device;
         bool welcomeForQrt, welcomeForOther;
     } cases[] = {
-        {kQrtProgramFile, true, 0x80, true, true},     {kQrtBlupdFile, true, 0x80, false, false},
+        {kQrtProgramFile, true, 0x80, true, true},       {kQrtBlupdFile, true, 0x80, false, false},
         {kBusViewProgramFile, true, 0x81, false, false}, {kBusViewBlupdFile, true, 0x81, false, false},
         {kTwoImageFile, false, 0, true, false},          {kNotProgramFile, false, 0, false, false},
     };
@@ -119,9 +119,17 @@ TEST(DeviceTable, NamesAreComparedExactly) {
         const char* name;
         std::uint8_t code;
     } cases[] = {
-        {"QRT5130", 0x80},   {"BUS_VIEWER", 0x81}, {"BUS_PORTA", 0x82}, {"BUS_PORTB", 0x83},
-        {"BUS_GATE", 0x84},  {"BUS_METER", 0x85},  {"qrt5130", 0},      {"QRT5130 ", 0},
-        {" BUS_METER", 0},   {"BUS_PORTC", 0},     {"", 0},
+        {"QRT5130", 0x80},
+        {"BUS_VIEWER", 0x81},
+        {"BUS_PORTA", 0x82},
+        {"BUS_PORTB", 0x83},
+        {"BUS_GATE", 0x84},
+        {"BUS_METER", 0x85},
+        {"qrt5130", 0},
+        {"QRT5130 ", 0},
+        {" BUS_METER", 0},
+        {"BUS_PORTC", 0},
+        {"", 0},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DeviceCodeOf(c.name), c.code) << c.name;
@@ -131,9 +139,9 @@ TEST(DeviceTable, NamesAreComparedExactly) {
 std::string Header(const std::string& device = "QRT5130", const std::string& dataSize = "10000",
                    const std::string& bsSize = "2000", const std::string& end = "\n",
                    const std::string& first = "BRAVOLT_PRG_FILE") {
-    return first + end + "FILE_FORMAT: 1.0" + end + "     DEVICE: " + device + end +
-           "    PROGRAM: V2.41" + end + " BOOTSECTOR: B1.07  " + end + "  DATA_SIZE: " + dataSize + end +
-           "    BS_SIZE: " + bsSize + end + "DATA_FORMAT: INTEL HEX" + end;
+    return first + end + "FILE_FORMAT: 1.0" + end + "     DEVICE: " + device + end + "    PROGRAM: V2.41" +
+           end + " BOOTSECTOR: B1.07  " + end + "  DATA_SIZE: " + dataSize + end + "    BS_SIZE: " + bsSize +
+           end + "DATA_FORMAT: INTEL HEX" + end;
 }
 
 TEST(TwoImageHeader, ReadsTheValuesByPosition) {
@@ -234,8 +242,8 @@ TEST(TwoImageHeader, ALongLineIsReadInPiecesThatShiftTheLinesAfterIt) {
     // Line 2 of 250 characters is two reads: its last 51 characters are
     // taken as line 3, the DEVICE line as line 4, and so on.
     std::string text = Header();
-    text.replace(text.find("FILE_FORMAT: 1.0"), 16, "FILE_FORMAT: " + std::string(186, 'f') + "BUS_METER" +
-                                                             std::string(42, 'g'));
+    text.replace(text.find("FILE_FORMAT: 1.0"), 16,
+                 "FILE_FORMAT: " + std::string(186, 'f') + "BUS_METER" + std::string(42, 'g'));
     TextSource source(text);
     TwoImageHeader header;
     ASSERT_EQ(ReadTwoImageHeader(source.Stream(), header), kHeaderRead);

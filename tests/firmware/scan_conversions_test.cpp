@@ -29,10 +29,10 @@ struct CFile {
 };
 
 TEST(ScanHex, BehavesLikeFscanf) {
-    const char* inputs[] = {"12",    "  12", " \n\t1f", "-1",   "+1",   "-",    "+",   "0x12",   "0X1",
-                            "0x",    "0xg",  "0g",     "x1",   "g1",   "1g",   "-0x1", "+0x",    "-g",
-                            "123",   "",     "  ",     "0",    "00x1", "-12",  "0x1234", "f", ":",
-                            "FfAa9", "- 1",  "0x-1",   "\v\f7", "abcdef12", "+0X", "-0", "0000001"};
+    const char* inputs[] = {"12",    "  12", " \n\t1f", "-1",    "+1",       "-",   "+",      "0x12",   "0X1",
+                            "0x",    "0xg",  "0g",      "x1",    "g1",       "1g",  "-0x1",   "+0x",    "-g",
+                            "123",   "",     "  ",      "0",     "00x1",     "-12", "0x1234", "f",      ":",
+                            "FfAa9", "- 1",  "0x-1",    "\v\f7", "abcdef12", "+0X", "-0",     "0000001"};
     const int widths[] = {1, 2, 4, 6, 8};
     for (int width : widths) {
         const std::string format = "%" + std::to_string(width) + "x";
@@ -53,8 +53,14 @@ TEST(ScanHex, BehavesLikeFscanf) {
 
 TEST(ScanWord, BehavesLikeFscanfAndNeverOverruns) {
     const std::string longest(kWordBufferSize - 1, 'W');
-    const std::string inputs[] = {"BRAVOLT_PRG_FILE\n", "  \t\nBRAVOLT_PRG_FILE x", "BRAVOLT_PRG_FILE ",
-                                  "a\rb", "", " \n ", longest + " tail", longest};
+    const std::string inputs[] = {"BRAVOLT_PRG_FILE\n",
+                                  "  \t\nBRAVOLT_PRG_FILE x",
+                                  "BRAVOLT_PRG_FILE ",
+                                  "a\rb",
+                                  "",
+                                  " \n ",
+                                  longest + " tail",
+                                  longest};
     for (const std::string& input : inputs) {
         SCOPED_TRACE(input.substr(0, 40));
         CFile reference(input);
@@ -124,19 +130,10 @@ TEST(ReadLine, ReadsCrLfAsALineFeed) {
     EXPECT_FALSE(ReadLine(source.Stream(), line));
 }
 
-TEST(StripLineFeeds, RemovesOnlyTrailingLineFeeds) {
-    struct {
-        std::string line, stripped;
-    } cases[] = {{"a\n", "a"}, {"a \n", "a "}, {"a\r", "a\r"}, {"\n", ""}, {"a\nb", "a\nb"}, {"", ""}};
-    for (auto& c : cases) {
-        StripLineFeeds(c.line);
-        EXPECT_EQ(c.line, c.stripped);
-    }
-}
-
 TEST(ParseHex32, BehavesLikeStrtoulWithin32Bits) {
-    const char* inputs[] = {"10000", "  0x1F", "0X2000", "ff", "FFFFFFFF", "0x", "0xg", "zz", "", "  ",
-                            "12 34", "+7", "-1", "-0x10", "000000000000001", "\t\n 2000\r", "1g", "0x0x1"};
+    const char* inputs[] = {
+        "10000", "  0x1F", "0X2000", "ff",    "FFFFFFFF",        "0x",          "0xg", "zz",   "", "  ",
+        "12 34", "+7",     "-1",     "-0x10", "000000000000001", "\t\n 2000\r", "1g",  "0x0x1"};
     for (const char* input : inputs) {
         SCOPED_TRACE(input);
         EXPECT_EQ(ParseHex32(input), static_cast<std::uint32_t>(std::strtoul(input, nullptr, 16)));

@@ -7,7 +7,7 @@
 
 // A CTextStream over a text held in an anonymous in-memory file.
 class TextSource {
-public:
+  public:
     explicit TextSource(const std::string& text) : fd(memfd_create("qbx-text", MFD_CLOEXEC)) {
         std::size_t written = 0;
         while (fd >= 0 && written < text.size()) {
@@ -35,7 +35,7 @@ public:
         return rest;
     }
 
-private:
+  private:
     int fd;
     qbx::CTextStream stream;
 };
