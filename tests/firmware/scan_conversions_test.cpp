@@ -47,6 +47,10 @@ TEST(ScanHex, BehavesLikeFscanf) {
             EXPECT_EQ(ScanHex(source.Stream(), width, value), expectedResult);
             EXPECT_EQ(value, expected);
             EXPECT_EQ(source.Rest(), reference.Rest()); // the same characters are left
+            // A string reader agrees on the value.
+            unsigned fromString = 0xDEADBEEF;
+            EXPECT_EQ(std::sscanf(input, format.c_str(), &fromString), expectedResult);
+            EXPECT_EQ(fromString, expected);
         }
     }
 }
