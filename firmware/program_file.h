@@ -69,7 +69,7 @@ enum TwoImageHeaderResult : int {
 };
 
 // Reads the eight header lines from the start of `in`. The lines are taken by
-// position: each value is its line without the part it shares with its key
+// position: each value is its line without the characters it shares with its key
 // from the start (see HeaderValue). Returns a TwoImageHeaderResult; `header`
 // is complete only with kHeaderRead.
 int ReadTwoImageHeader(CTextStream& in, TwoImageHeader& header);
