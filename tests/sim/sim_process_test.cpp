@@ -237,6 +237,17 @@ TEST_F(SimProcessTest, EchoOverThePseudoTerminal) {
     EXPECT_EQ(line.Exchange(bytes, bytes.size()), bytes);
 }
 
+// Data far past what a slot holds: the start stops, and the file stays as
+// it was instead of growing to tens of megabytes.
+TEST_F(SimProcessTest, StateFileWithDataPastTheSlotIsRefused) {
+    const std::string state = TempFile("far.state");
+    const std::string text = "format 1\nslot-data 1 FFFFE0 00\n";
+    std::ofstream(state) << text;
+    CSimProcess sim;
+    EXPECT_FALSE(sim.Start({"--tcp", "0", "--state", state}));
+    EXPECT_EQ(Contents(state), text);
+}
+
 TEST_F(SimProcessTest, StartFailuresAreReported) {
     CSimProcess sim;
     EXPECT_FALSE(sim.Start({"--no-such-option"}));
