@@ -81,7 +81,8 @@ TEST_F(SimProcessTest, SwitchedModeSurvivesReconnectAndRestart) {
     EXPECT_EQ(line.Exchange(Concat(kAck, {'!'}), 1), CWire{0xC0});
 }
 
-TEST_F(SimProcessTest, WrittenHeaderIsPersisted) {
+// The header takes its place with the data of the upload it announces.
+TEST_F(SimProcessTest, WrittenHeaderIsPersistedWithItsUpload) {
     const std::string state = TempFile("header.state");
     CWire header(53, 0);
     header[0] = 1, header[1] = 0x80, header[2] = 'V', header[18] = 0x40;
@@ -95,6 +96,11 @@ TEST_F(SimProcessTest, WrittenHeaderIsPersisted) {
         EXPECT_EQ(line.Exchange(RequestFrame(0x40, 6), 4), (CWire{0x21, 0x43, 6, 0}));
         EXPECT_EQ(line.Exchange(Concat(kAck, RequestFrame(0x42)), 2), kAck);
         EXPECT_EQ(line.Exchange(WithSum(header), 2), kAck);
+        EXPECT_EQ(line.Exchange(RequestFrame(0x2F), 10), Concat(kAck, BlockFrame(0x20, 0x2F, 0, 0x40)));
+        EXPECT_EQ(line.Exchange(Concat(kAck, BlockFrame(0x40, 0x2F, 0, 0x40)), 2), kAck);
+        EXPECT_EQ(line.Exchange(WithSum(CWire(0x40, 0x11)), 10),
+                  Concat(kAck, {0x60, 0x10, 0x2F, 0, 0, 0, 0, 0x9F}));
+        EXPECT_EQ(line.Exchange(Concat(kAck, kIdentify), 5).size(), 5u); // the end is through
     }
     EXPECT_NE(Contents(state).find("slot 6 01 80 \"V\" \"\" 000040 \"Vorlauf 55\xC2\xB0\""),
               std::string::npos)
