@@ -9,6 +9,7 @@ namespace qbx {
 
 // The TCP connection to the network bootloader. Each Write is one send and
 // each Read one receive, so a reply split by the network reads as too short.
+// Like the serial line, every write first discards unread input.
 class CTcpTransport : public CTransport {
   public:
     // Stores the address; no network activity yet.
@@ -21,7 +22,8 @@ class CTcpTransport : public CTransport {
     // does not resolve). Opening again after Close connects anew.
     int Open(int& error) override;
     void Close() override;
-    // 0 when the socket did not become writable in time.
+    // Discards unread input first; 0 when the socket did not become
+    // writable in time.
     int Write(const std::uint8_t* data, int len) override;
     // 0 when nothing came in time or the peer has closed the connection.
     int Read(std::uint8_t* data, int len) override;

@@ -1,9 +1,13 @@
 #include "operations/connection.h"
 
+#include "app/link_choice.h"
 #include "link/mode_commands.h"
 #include "link/protocol_constants.h"
 #include "link/transport_factory.h"
 #include "operations/string_ids.h"
+#include "platform/serial_port_path.h"
+
+#include <cerrno>
 
 namespace qbx {
 namespace {
@@ -36,6 +40,18 @@ ConnectResult EnsureTransferMode(COperationHost& host, const ConnectMessages& m,
     return ConnectResult::Connected;
 }
 
+// Open result 3. A COM port that names something other than a terminal is
+// a set-up mistake the person can only mend when told which file it is.
+ConnectResult FailOpen(COperationHost& host, const ConnectMessages& m, const CSettings& settings, int error,
+                       std::unique_ptr<CTransport>& transport) {
+    LinkChoice link = ChooseLink(settings);
+    if (error != ENOTTY || link.kind != LinkKind::Serial)
+        return Fail(host, m.openFailed, str::kOpenFailed, transport, {static_cast<long long>(error)});
+    const long long port = link.portNumber;
+    return Fail(host, m.openFailed, str::kNotSerialPort, transport,
+                {static_cast<long long>(error), port, SerialPortPath(link.portNumber), port});
+}
+
 } // namespace
 
 bool NeedsModeCheck(const BootloaderId& id) {
@@ -58,7 +74,7 @@ ConnectResult Connect(COperationHost& host, const ConnectMessages& m, const Conn
     case kOpenOk: break;
     case kOpenNotFound: return Fail(host, m.openNotFound, str::kPortNotFound, transport);
     case kOpenDenied: return Fail(host, m.openDenied, str::kPortDenied, transport);
-    default: return Fail(host, m.openFailed, str::kOpenFailed, transport, {static_cast<long long>(error)});
+    default: return FailOpen(host, m, settings, error, transport);
     }
 
     if (options.identify) {

@@ -36,4 +36,5 @@ inline constexpr int kCannotWrite = 11032;
 inline constexpr int kSlotNotCleared = 11052;
 inline constexpr int kNotValidForFunction = 11051;
 inline constexpr int kEmptySlot = 11507;
+inline constexpr int kNotSerialPort = 11930; // error code, port, path, port
 } // namespace qbx::str

@@ -9,11 +9,15 @@
 #include <algorithm>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
 
 namespace qbx {
 namespace {
+
+// FillBuffer: woken, but the descriptor had nothing after all.
+constexpr int kNothingYet = -2;
 
 int ClassifyOpenError(int error) {
     if (error == ENOENT) return kSerialMissing;
@@ -38,13 +42,27 @@ speed_t SpeedFor(std::uint32_t baudRate) {
     }
 }
 
-// Opens and locks; returns the descriptor or -1 with errno set.
+// Opens and locks; returns the descriptor or -1 with errno set. Only a
+// terminal is taken: a file, a pipe or /dev/null named as a port would
+// take the requests and hand back nonsense or nothing. The kind is checked
+// before the open where it can be, so that such a path is never opened for
+// writing, and with isatty afterwards for other character devices.
 int OpenLocked(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return -1;
+    if (!S_ISCHR(info.st_mode)) {
+        errno = ENOTTY;
+        return -1;
+    }
     // Non-blocking, so that opening a line without carrier does not wait.
     int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return -1;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        int error = errno;
+    int error = 0;
+    if (!::isatty(fd))
+        error = ENOTTY;
+    else if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
+        error = errno;
+    if (error != 0) {
         ::close(fd);
         errno = error;
         return -1;
@@ -52,20 +70,27 @@ int OpenLocked(const std::string& path) {
     return fd;
 }
 
-// Waits at most `timeoutMs` for `wanted` on `fd`; true when the descriptor
-// became ready, with what happened in `events`.
-bool WaitFor(int fd, short wanted, int timeoutMs, short& events) {
+// Outcome of one wait for readiness.
+enum class EWait { Ready, TimedOut, Failed };
+
+// Waits until `deadline` at the latest for `wanted` on `fd`. A signal does
+// not stretch the wait: the time left is taken from the deadline again.
+EWait WaitFor(int fd, short wanted, const CDeadline& deadline) {
     pollfd entry{fd, wanted, 0};
     for (;;) {
-        int ready = ::poll(&entry, 1, timeoutMs);
-        events = entry.revents;
-        if (ready > 0) return true;
-        if (ready == 0) return false;
-        if (errno != EINTR) return false;
+        int ready = ::poll(&entry, 1, deadline.RemainingMilliseconds());
+        if (ready > 0) return EWait::Ready;
+        if (ready == 0) return EWait::TimedOut;
+        if (errno != EINTR) return EWait::Failed;
     }
 }
 
 } // namespace
+
+void CSerialDevice::Attach(int descriptor) {
+    Close();
+    fd = descriptor;
+}
 
 int CSerialDevice::Open(const std::string& path, int& error) {
     Close();
@@ -121,18 +146,19 @@ int CSerialDevice::TakeBuffered(std::uint8_t* data, int len) {
     return n;
 }
 
-// One read of what the driver holds now, without waiting: the count (0 when
-// nothing is there), or -1 when the device failed.
+// One read of what the driver holds now, without waiting: the count, 0 at
+// the end of input (a terminal in raw mode reads 0 only once it has hung
+// up, since the caller has seen it ready), kNothingYet when a wake-up
+// brought nothing, or -1 when the device failed.
 int CSerialDevice::FillBuffer() {
     for (;;) {
         ssize_t n = ::read(fd, buffered + bufferedEnd, sizeof buffered - static_cast<size_t>(bufferedEnd));
-        if (n > 0) {
+        if (n >= 0) {
             bufferedEnd += static_cast<int>(n);
             return static_cast<int>(n);
         }
-        if (n < 0 && errno == EINTR) continue;
-        if (n == 0 || errno == EAGAIN) return 0; // raw mode without minimum count: nothing yet
-        return -1;
+        if (errno == EINTR) continue;
+        return errno == EAGAIN ? kNothingYet : -1;
     }
 }
 
@@ -141,14 +167,15 @@ int CSerialDevice::Read(std::uint8_t* data, int len, int timeoutMs) {
     CDeadline deadline(timeoutMs);
     int got = TakeBuffered(data, len);
     while (got < len) {
-        short events = 0;
-        if (!WaitFor(fd, POLLIN, deadline.RemainingMilliseconds(), events)) break;
+        EWait waited = WaitFor(fd, POLLIN, deadline);
+        if (waited == EWait::TimedOut) break;
+        if (waited == EWait::Failed) return got > 0 ? got : -1;
         int n = FillBuffer();
-        if (n < 0) return got > 0 ? got : -1;
-        got += TakeBuffered(data + got, len - got);
-        // The line went away: what it still held is taken; stop instead of
-        // spinning on a descriptor that stays "ready".
-        if ((events & (POLLHUP | POLLERR | POLLNVAL)) && n == 0) break;
+        if (n == -1) return got > 0 ? got : -1;
+        if (n > 0) got += TakeBuffered(data + got, len - got);
+        // Ready but at the end of input (a hung-up line): nothing more will
+        // come, and asking again would only spin.
+        if (n == 0 || deadline.Expired()) break;
     }
     return got;
 }
@@ -165,9 +192,7 @@ int CSerialDevice::Write(const std::uint8_t* data, int len, int timeoutMs) {
         }
         if (n < 0 && errno == EINTR) continue;
         if (n < 0 && errno != EAGAIN) return put > 0 ? put : -1;
-        int remaining = deadline.RemainingMilliseconds();
-        short events = 0;
-        if (remaining == 0 || !WaitFor(fd, POLLOUT, remaining, events)) break;
+        if (deadline.Expired() || WaitFor(fd, POLLOUT, deadline) != EWait::Ready) break;
     }
     return put;
 }

@@ -22,7 +22,11 @@ class CSerialDevice {
     // Opens `path` for reading and writing and takes an exclusive advisory
     // lock on it. Returns one of the kSerial* codes; `error` gets the errno
     // (0 on success).
+    // Anything but a terminal (a file, a pipe, /dev/null) is refused with
+    // kSerialOtherError and ENOTTY before it is opened for writing.
     int Open(const std::string& path, int& error);
+    // Takes over an open descriptor as it is (no lock, no line set-up).
+    void Attach(int descriptor);
     bool IsOpen() const { return fd >= 0; }
     void Close();
 
@@ -36,7 +40,8 @@ class CSerialDevice {
     void DiscardInput();
 
     // Returns as soon as `len` bytes are in, or with what arrived within
-    // `timeoutMs`. -1 when the device failed before any byte came.
+    // `timeoutMs`, whatever the descriptor does (signals, end of input,
+    // hang-up). -1 when the device failed before any byte came.
     int Read(std::uint8_t* data, int len, int timeoutMs);
     // Writes all `len` bytes unless `timeoutMs` runs out first; returns the
     // count written, or -1 when the device failed before any byte went out.

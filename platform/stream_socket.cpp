@@ -1,5 +1,7 @@
 #include "platform/stream_socket.h"
 
+#include "platform/monotonic_clock.h"
+
 #include <arpa/inet.h>
 #include <cerrno>
 #include <netdb.h>
@@ -12,6 +14,9 @@
 
 namespace qbx {
 namespace {
+
+// What one DiscardInput throws away at most: far more than a reply.
+constexpr std::size_t kMaxDiscard = 64 * 1024;
 
 int ClassifyConnectError(int error) {
     if (error == ETIMEDOUT || error == EHOSTUNREACH || error == ENETUNREACH) return kConnectUnreachable;
@@ -45,12 +50,14 @@ std::vector<sockaddr_in> AddressesOf(const std::string& host, std::uint16_t port
     return addresses;
 }
 
-// Waits for `wanted` on `fd`; true when the socket became ready (or failed,
-// which the following call then reports).
+// Waits for `wanted` on `fd`, at most `timeoutMs` (negative: without
+// limit); true when the socket became ready (or failed, which the following
+// call then reports). A signal does not stretch the wait.
 bool WaitFor(int fd, short wanted, int timeoutMs) {
     pollfd entry{fd, wanted, 0};
+    CDeadline deadline(timeoutMs < 0 ? 0 : timeoutMs);
     for (;;) {
-        int ready = ::poll(&entry, 1, timeoutMs);
+        int ready = ::poll(&entry, 1, timeoutMs < 0 ? -1 : deadline.RemainingMilliseconds());
         if (ready > 0) return true;
         if (ready == 0) return false;
         if (errno != EINTR) return true; // let the call itself report the failure
@@ -116,6 +123,17 @@ int CStreamSocket::Send(const std::uint8_t* data, int len, int timeoutMs) {
         n = ::send(fd, data, static_cast<size_t>(len), MSG_NOSIGNAL);
     } while (n < 0 && errno == EINTR);
     return static_cast<int>(n);
+}
+
+void CStreamSocket::DiscardInput() {
+    if (fd < 0) return;
+    std::uint8_t sink[512];
+    for (std::size_t dropped = 0; dropped < kMaxDiscard;) {
+        ssize_t n = ::recv(fd, sink, sizeof sink, MSG_DONTWAIT);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return; // nothing (more) there, the peer has closed, or an error the next call reports
+        dropped += static_cast<std::size_t>(n);
+    }
 }
 
 int CStreamSocket::Receive(std::uint8_t* data, int len, int timeoutMs) {

@@ -30,6 +30,10 @@ class CStreamSocket {
     // can take data, then makes exactly one send call: its count, 0 when the
     // wait ran out, -1 on error.
     int Send(const std::uint8_t* data, int len, int timeoutMs);
+    // Throws away whatever has arrived and not been read yet, without
+    // waiting (at most a bounded amount, so a peer that keeps sending
+    // cannot hold the caller).
+    void DiscardInput();
     // Waits at most `timeoutMs` (negative: without limit) for data, then
     // makes exactly one receive call: what that call delivered, 0 when the
     // wait ran out or the peer has closed, -1 on error.

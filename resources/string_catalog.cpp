@@ -112,6 +112,8 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11670, "", "web page upload: dialog caption"},
         {11680, "", "bootloader data: window title in write mode"},
         {11681, "", "bootloader data: window title in read mode"},
+        // Serial link.
+        {11930, "ddsd", "link open result 3 with ENOTTY: the port names no terminal (error code, port, path, port)"},
     };
     return catalog;
 }

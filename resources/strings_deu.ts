@@ -447,6 +447,12 @@ Internet: bravolt.test</translation>
         <source>11681</source>
         <translation>Bootloader-Daten aus der LINKBOX lesen</translation>
     </message>
+    <message>
+        <source>11930</source>
+        <translation>Die Schnittstelle kann nicht geöffnet werden (Systemfehler %d).
+COM%d ist %s und damit keine serielle Schnittstelle.
+Bitte prüfen Sie, welches Gerät QUILLBOX_COM%d oder ports.ini für diesen Anschluss nennt.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>

@@ -447,6 +447,12 @@ Internet: bravolt.test</translation>
         <source>11681</source>
         <translation>Read bootloader data from the LINKBOX</translation>
     </message>
+    <message>
+        <source>11930</source>
+        <translation>The interface cannot be opened (system error %d).
+COM%d is %s, which is not a serial port.
+Please check which device QUILLBOX_COM%d or ports.ini names for this port.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>

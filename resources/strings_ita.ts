@@ -447,6 +447,12 @@ Internet: bravolt.test</translation>
         <source>11681</source>
         <translation>Lettura dei dati del bootloader dalla LINKBOX</translation>
     </message>
+    <message>
+        <source>11930</source>
+        <translation>Impossibile aprire l'interfaccia (errore di sistema %d).
+COM%d è %s, che non è una porta seriale.
+Verificare quale dispositivo QUILLBOX_COM%d o ports.ini indica per questa porta.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>

@@ -13,6 +13,12 @@ class IDeviceLine {
     virtual ~IDeviceLine() = default;
     // One reply, handed to the line in one piece (one write over TCP).
     virtual void Send(const CBytes& bytes) = 0;
+    // One reply in two pieces, the first `first` bytes and the rest, with a
+    // pause between them long enough for a reader to see the first alone.
+    virtual void SendInTwo(const CBytes& bytes, std::size_t first) {
+        Send(CBytes(bytes.begin(), bytes.begin() + static_cast<long>(first)));
+        Send(CBytes(bytes.begin() + static_cast<long>(first), bytes.end()));
+    }
     // Cuts the line: a hang-up over TCP, a pulled cable over the pty.
     virtual void Cut() = 0;
 };

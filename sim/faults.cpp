@@ -22,6 +22,22 @@ std::optional<std::uint8_t> CFaultPlan::TakeDeviceError(int blockNumber) {
     return code;
 }
 
+std::optional<CExtraRequest> CFaultPlan::TakeExtraRequest(int frameNumber) {
+    const auto due = extraRequests.find(frameNumber);
+    if (due == extraRequests.end()) return std::nullopt;
+    const CExtraRequest extra = due->second;
+    extraRequests.erase(due);
+    return extra;
+}
+
+std::optional<std::size_t> CFaultPlan::TakeShape(std::map<std::uint8_t, CReplyShape>& shapes, std::uint8_t code) {
+    const auto due = shapes.find(code);
+    if (due == shapes.end() || !Take(due->second.times)) return std::nullopt;
+    const std::size_t bytes = due->second.bytes;
+    if (due->second.times == 0) shapes.erase(due);
+    return bytes;
+}
+
 bool CFaultPlan::TakeDrop() {
     if (dropAfter < 0) return false;
     if (served < dropAfter) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -20,6 +21,19 @@ struct CDeviceError {
     int block = 1;
 };
 
+// An extra request of an upload: COUNT bytes at ADDRESS, asked for in front
+// of the request that was due.
+struct CExtraRequest {
+    std::uint32_t address = 0;
+    std::uint8_t count = 0; // 0 = the device's block size
+};
+
+// How the answer to one request code is spoilt, and how many more times.
+struct CReplyShape {
+    std::size_t bytes = 0; // short: bytes kept; split: bytes of the first piece; surplus: bytes added
+    int times = 1;
+};
+
 class CFaultPlan {
   public:
     // Busy frames an upload sends before its device frame number K (the
@@ -33,12 +47,27 @@ class CFaultPlan {
     bool refuseData = false;           // data phases answered with a refusal
     std::optional<CIdentity> identity; // identification answered with these instead
     std::optional<CDeviceError> deviceError;
+    // Extra requests of the next upload, by device frame number (1 = the first).
+    std::map<int, CExtraRequest> extraRequests;
+    bool descending = false;           // uploads ask for their blocks from the last to the first
+    int badEndSums = 0;                // upload end frames sent with a wrong sum
+    int nakEnds = 0;                   // end frames of the program answered 0x00 0xFF
+    int wrongConfigEchoes = 0;         // configuration writes echoed with another value, not stored
+    std::map<std::uint8_t, CReplyShape> shortReplies;   // by request code
+    std::map<std::uint8_t, CReplyShape> splitReplies;   // by request code
+    std::map<std::uint8_t, CReplyShape> surplusReplies; // by request code
 
     // Each Take* reports whether the fault strikes now and uses it up.
     bool TakeBusy(int frameNumber);
     bool TakeBadSum() { return Take(badSums); }
     bool TakeSilence() { return Take(silentRequests); }
     bool TakeWrongAck() { return Take(wrongAcks); }
+    bool TakeBadEndSum() { return Take(badEndSums); }
+    bool TakeNakEnd() { return Take(nakEnds); }
+    bool TakeWrongConfigEcho() { return Take(wrongConfigEchoes); }
+    std::optional<CExtraRequest> TakeExtraRequest(int frameNumber);
+    // The byte count of a shape due for the answer to `code`, used up.
+    static std::optional<std::size_t> TakeShape(std::map<std::uint8_t, CReplyShape>& shapes, std::uint8_t code);
     // The error code when the device error is due at block `blockNumber`
     // of the current data phase. Strikes once.
     std::optional<std::uint8_t> TakeDeviceError(int blockNumber);

@@ -25,6 +25,9 @@ bool PollWithStop(int fd, short events, int stopFd, std::int64_t waitUs) {
 constexpr std::int64_t kSliceUs = 4000;
 // The last part of a paced wait, spent checking the clock instead of asleep.
 constexpr std::int64_t kSpinUs = 80;
+// Between the two pieces of a split reply: far longer than a reader takes
+// to pick up the first piece, far shorter than its time-out.
+constexpr std::int64_t kSplitPauseUs = 100000;
 
 } // namespace
 
@@ -58,6 +61,12 @@ void CFdLine::Send(const CBytes& bytes) {
         if (!WaitUntil(pacer.DoneAt(start, end - 1)) || !WriteAll(bytes.data() + sent, end - sent)) return;
         sent = end;
     }
+}
+
+void CFdLine::SendInTwo(const CBytes& bytes, std::size_t first) {
+    Send(CBytes(bytes.begin(), bytes.begin() + static_cast<long>(first)));
+    if (!WaitUntil(NowMicroseconds() + kSplitPauseUs)) return;
+    Send(CBytes(bytes.begin() + static_cast<long>(first), bytes.end()));
 }
 
 // The timer wakes the process some tens of microseconds late, which over a

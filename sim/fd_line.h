@@ -21,6 +21,7 @@ class CFdLine : public IDeviceLine {
     // the line: a paced reply does not start before they are all in.
     void Received(std::size_t len);
     void Send(const CBytes& bytes) override;
+    void SendInTwo(const CBytes& bytes, std::size_t first) override;
     void Cut() override { cut = true; }
     bool IsCut() const { return cut; }
     bool Failed() const { return failed; }

@@ -55,11 +55,12 @@ bool LoadState(const CSimOptions& options, CDeviceState& state) {
     state.mode = CDeviceProfile::DefaultMode(options.profile.kind);
     if (!options.statePath.empty()) {
         int badLine = 0;
-        const int result = LoadStateFile(options.statePath, state, badLine);
+        std::string why;
+        const int result = LoadStateFile(options.statePath, state, badLine, &why);
         if (result == kStateUnreadable) return Fail("cannot read the state file " + options.statePath) == 0;
         if (result == kStateMalformed)
-            return Fail("state file " + options.statePath + ", line " + std::to_string(badLine) +
-                        ": not understood") == 0;
+            return Fail("state file " + options.statePath + ", line " + std::to_string(badLine) + ": " + why) ==
+                   0;
     }
     if (options.mode) state.mode = *options.mode;
     for (const CSlotSeed& seed : options.seeds)

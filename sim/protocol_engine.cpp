@@ -6,6 +6,9 @@ namespace {
 
 // What an injected wrong acknowledgement carries instead of "!C".
 constexpr std::uint8_t kWrongAckByte = 0x3F; // '?'
+// Surplus bytes after an answer: 'Z', a type no device has, so that a
+// program that reads them as its next answer shows it.
+constexpr std::uint8_t kSurplusByte = 0x5A;
 
 } // namespace
 
@@ -39,8 +42,14 @@ void CProtocolEngine::OnQuiet() {
         input.clear();
 }
 
+CHeaderRecord CProtocolEngine::HeaderForUpload(int slot) const {
+    const auto held = heldHeaders.find(slot);
+    return held != heldHeaders.end() ? held->second : state.Slot(slot).header;
+}
+
 void CProtocolEngine::OnNewLine() {
     input.clear();
+    heldHeaders.clear();
     wait = EWait::Command;
     cut = false;
     blockHandler = {};
@@ -58,9 +67,23 @@ bool CProtocolEngine::Answer(CAnswer answer, bool awaitAck, CAckHandler onAck) {
         bytes[0] = bytes[1] = kWrongAckByte;
         intact = false;
     }
-    if (answer.sumAt >= 0 && static_cast<std::size_t>(answer.sumAt) < bytes.size() && faults.TakeBadSum())
+    const bool hasSum = answer.sumAt >= 0 && static_cast<std::size_t>(answer.sumAt) < bytes.size();
+    if (hasSum && (faults.TakeBadSum() || (answer.uploadEnd && faults.TakeBadEndSum())))
         ++bytes[static_cast<std::size_t>(answer.sumAt)];
-    line.Send(bytes);
+    std::optional<std::size_t> split;
+    if (shapeFor) {
+        const std::uint8_t code = *shapeFor;
+        shapeFor.reset();
+        if (const auto keep = CFaultPlan::TakeShape(faults.shortReplies, code); keep && *keep < bytes.size())
+            bytes.resize(*keep);
+        if (const auto extra = CFaultPlan::TakeShape(faults.surplusReplies, code))
+            bytes.insert(bytes.end(), *extra, kSurplusByte);
+        split = CFaultPlan::TakeShape(faults.splitReplies, code);
+    }
+    if (split && *split > 0 && *split < bytes.size())
+        line.SendInTwo(bytes, *split);
+    else
+        line.Send(bytes);
     if (intact && awaitAck) {
         wait = EWait::Ack;
         ackHandler = std::move(onAck);
@@ -177,14 +200,19 @@ bool CProtocolEngine::StepFrame() {
     if (frame[0] == kKindEnd) {
         // Nothing stays open on the device between the blocks the program
         // asks for, so the end of such a phase only needs its acknowledgement.
-        SendAck();
+        if (faults.TakeNakEnd())
+            SendNak();
+        else
+            SendAck();
         return true;
     }
+    shapeFor = frame[2];
     const auto handler = frameHandlers.find(frame[2]);
     if (handler == frameHandlers.end())
         Refuse(frame);
     else
         handler->second(*this, frame);
+    shapeFor.reset();
     return true;
 }
 

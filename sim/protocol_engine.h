@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 #include <map>
+#include <optional>
 
 #include "sim/device_frame.h"
 #include "sim/device_profile.h"
@@ -21,6 +22,7 @@ struct CAnswer {
     CBytes bytes;
     bool ackFirst = false; // begins with "!C"
     int sumAt = -1;        // index of a sum the program verifies, or -1
+    bool uploadEnd = false; // the end frame of an upload (--bad-end-sum)
 };
 
 class CProtocolEngine : public IDeviceSide {
@@ -50,9 +52,17 @@ class CProtocolEngine : public IDeviceSide {
     CFaultPlan& Faults() { return faults; }
     int SelectedSlot() const { return selectedSlot; }
     void SelectSlot(int number) { selectedSlot = number; }
+    // A slot header the program has written for the upload that follows;
+    // the slot takes it together with the data. Forgotten with the line.
+    void HoldHeader(int slot, const CHeaderRecord& header) { heldHeaders[slot] = header; }
+    void DropHeldHeader(int slot) { heldHeaders.erase(slot); }
+    // The held header of `slot`, else the one it has.
+    CHeaderRecord HeaderForUpload(int slot) const;
     void Changed();
 
-    // Sends `answer` through the fault plan. With `awaitAck` the device then
+    // Sends `answer` through the fault plan. The first answer to a request
+    // may be cut short, split in two or followed by surplus bytes. With
+    // `awaitAck` the device then
     // waits for the program's "!C" (and sends the answer again on 0x00 0xFF).
     // False when an injected wrong acknowledgement spoiled it: the device
     // then drops the exchange, as the program will.
@@ -100,6 +110,9 @@ class CProtocolEngine : public IDeviceSide {
     CAckHandler ackHandler;
     CAnswer lastAnswer; // sent again when the program asks for it
     int selectedSlot = 1;
+    std::map<int, CHeaderRecord> heldHeaders;
+    // The code of the request being served, while its first answer is due.
+    std::optional<std::uint8_t> shapeFor;
 };
 
 } // namespace qbx::sim

@@ -27,16 +27,16 @@ CBytes EncodedHeader(const CHeaderRecord& header) {
 
 // "!C", then `len` bytes whose last one is the sum of the others; a good
 // block is stored and acknowledged, a bad one answered with 0x00 0xFF.
+// `store` tells whether the device's memory changed.
 void ReceiveChecked(CProtocolEngine& engine, std::size_t len,
-                    std::function<void(CProtocolEngine&, const std::uint8_t*)> store) {
+                    std::function<bool(CProtocolEngine&, const std::uint8_t*)> store) {
     if (!engine.SendAck()) return;
     engine.ExpectBlock(len + 1, [len, store](CProtocolEngine& e, const CBytes& block) {
         if (Sum8(block.data(), len) != block[len]) {
             e.SendNak();
             return;
         }
-        store(e, block.data());
-        e.Changed();
+        if (store(e, block.data())) e.Changed();
         e.SendAck();
     });
 }
@@ -51,6 +51,7 @@ void SlotCommand(CProtocolEngine& engine, const CFrame& request, bool clear) {
     CSlot& slot = engine.State().Slot(number);
     if (clear) {
         slot = CSlot{};
+        engine.DropHeldHeader(number);
         engine.Changed();
     } else {
         engine.SelectSlot(number);
@@ -71,18 +72,24 @@ void ReadDeviceHeader(CProtocolEngine& engine, const CFrame&) {
     engine.Answer(AckedAnswer(EncodedHeader(engine.State().deviceHeader), true), true);
 }
 
-void ConfigAnswer(CProtocolEngine& engine) {
+void ConfigAnswer(CProtocolEngine& engine, std::uint8_t value) {
     CBytes data(kConfigDataSize, 0);
-    data[0] = engine.State().configByte;
+    data[0] = value;
     engine.Answer(AckedAnswer(data, true), true);
 }
 
+// The answer echoes the byte now held. An injected wrong echo reports
+// another value, as a write that did not take would; nothing is stored.
 void WriteConfigByte(CProtocolEngine& engine, const CFrame& request) {
+    if (engine.Faults().TakeWrongConfigEcho()) {
+        ConfigAnswer(engine, static_cast<std::uint8_t>(request[3] + 1));
+        return;
+    }
     if (engine.State().configByte != request[3]) {
         engine.State().configByte = request[3];
         engine.Changed();
     }
-    ConfigAnswer(engine);
+    ConfigAnswer(engine, engine.State().configByte);
 }
 
 void ReadNetworkSettings(CProtocolEngine& engine, const CFrame& request) {
@@ -102,6 +109,7 @@ void WriteNetworkSettings(CProtocolEngine& engine, const CFrame& request) {
     }
     ReceiveChecked(engine, kNetworkSize, [](CProtocolEngine& e, const std::uint8_t* in) {
         e.State().network = CNetworkRecord::Decode(in);
+        return true;
     });
 }
 
@@ -111,23 +119,29 @@ void RegisterRecordCommands(CProtocolEngine& engine) {
     engine.Register(kCmdClearSlot, [](CProtocolEngine& e, const CFrame& f) { SlotCommand(e, f, true); });
     engine.Register(kCmdSelectSlot, [](CProtocolEngine& e, const CFrame& f) { SlotCommand(e, f, false); });
     engine.Register(kCmdReadSlotHeader, ReadSlotHeader);
+    // A slot header announces the upload that follows it: it is held until
+    // that upload completes, so that the slot never shows a new header over
+    // its old data.
     engine.Register(kCmdWriteSlotHeader, [](CProtocolEngine& e, const CFrame&) {
         ReceiveChecked(e, kHeaderSize, [](CProtocolEngine& en, const std::uint8_t* in) {
-            en.State().Slot(en.SelectedSlot()).header = CHeaderRecord::Decode(in);
+            en.HoldHeader(en.SelectedSlot(), CHeaderRecord::Decode(in));
+            return false;
         });
     });
     engine.Register(kCmdReadDeviceHeader, ReadDeviceHeader);
     engine.Register(kCmdWriteDeviceHeader, [](CProtocolEngine& e, const CFrame&) {
         ReceiveChecked(e, kHeaderSize, [](CProtocolEngine& en, const std::uint8_t* in) {
             en.State().deviceHeader = CHeaderRecord::Decode(in);
+            return true;
         });
     });
     engine.Register(kCmdWriteShortHeader, [](CProtocolEngine& e, const CFrame&) {
         ReceiveChecked(e, kShortHeaderSize, [](CProtocolEngine& en, const std::uint8_t* in) {
             en.State().shortHeader = CHeaderRecord::DecodeShort(in);
+            return true;
         });
     });
-    engine.Register(kCmdReadConfigByte, [](CProtocolEngine& e, const CFrame&) { ConfigAnswer(e); });
+    engine.Register(kCmdReadConfigByte, [](CProtocolEngine& e, const CFrame&) { ConfigAnswer(e, e.State().configByte); });
     engine.Register(kCmdWriteConfigByte, WriteConfigByte);
     engine.Register(kCmdReadNetworkSettings, ReadNetworkSettings);
     engine.Register(kCmdWriteNetworkSettings, WriteNetworkSettings);

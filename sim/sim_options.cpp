@@ -10,6 +10,7 @@ namespace {
 constexpr unsigned long kMaxCount = 1000000;
 constexpr unsigned long kMaxBaud = 10000000;
 constexpr unsigned long kMaxQuietMs = 60000;
+constexpr unsigned long kMaxReplyBytes = 1000; // longer than any answer
 
 // Device bytes are written in hex as the protocol documents them ("A2", "0xC0").
 bool ParseHexByte(const std::string& text, std::uint8_t& out) {
@@ -47,6 +48,37 @@ bool ParseAtBlock(const std::string& text, unsigned long max, unsigned long& val
         !ParseNumber(text.substr(at + 1), kMaxCount, number) || number == 0)
         return false;
     block = static_cast<int>(number);
+    return true;
+}
+
+// "K=ADDRESS[:COUNT]": an extra upload request as device frame K.
+bool ParseExtraRequest(const std::string& text, std::map<int, CExtraRequest>& out) {
+    const std::size_t equals = text.find('=');
+    const std::size_t colon = text.find(':', equals == std::string::npos ? 0 : equals);
+    unsigned long frame = 0, address = 0, count = 0;
+    if (equals == std::string::npos || !ParseNumber(text.substr(0, equals), kMaxCount, frame) || frame == 0 ||
+        !ParseNumber(text.substr(equals + 1, colon == std::string::npos ? std::string::npos : colon - equals - 1),
+                     0xFFFFFF, address))
+        return false;
+    if (colon != std::string::npos && (!ParseNumber(text.substr(colon + 1), kMaxBlockCount, count) || count == 0))
+        return false;
+    out[static_cast<int>(frame)] = {static_cast<std::uint32_t>(address), static_cast<std::uint8_t>(count)};
+    return true;
+}
+
+// "CODE:BYTES[:TIMES]": the answer to request CODE (hex) reshaped.
+bool ParseReplyShape(const std::string& text, std::map<std::uint8_t, CReplyShape>& out) {
+    const std::size_t first = text.find(':');
+    const std::size_t second = first == std::string::npos ? std::string::npos : text.find(':', first + 1);
+    std::uint8_t code = 0;
+    unsigned long bytes = 0, times = 1;
+    if (first == std::string::npos || !ParseHexByte(text.substr(0, first), code) ||
+        !ParseNumber(text.substr(first + 1, second == std::string::npos ? std::string::npos : second - first - 1),
+                     kMaxReplyBytes, bytes))
+        return false;
+    if (second != std::string::npos && (!ParseNumber(text.substr(second + 1), kMaxCount, times) || times == 0))
+        return false;
+    out[code] = {static_cast<std::size_t>(bytes), static_cast<int>(times)};
     return true;
 }
 
@@ -135,6 +167,18 @@ const std::map<std::string, CValueParser>& ValueOptions() {
          [](CSimOptions& o, const std::string& v) { return ParseCount(v, o.faults.wrongAcks); }},
         {"--drop-after",
          [](CSimOptions& o, const std::string& v) { return ParseCount(v, o.faults.dropAfter); }},
+        {"--extra-request",
+         [](CSimOptions& o, const std::string& v) { return ParseExtraRequest(v, o.faults.extraRequests); }},
+        {"--bad-end-sum", [](CSimOptions& o, const std::string& v) { return ParseCount(v, o.faults.badEndSums); }},
+        {"--nak-end", [](CSimOptions& o, const std::string& v) { return ParseCount(v, o.faults.nakEnds); }},
+        {"--wrong-config-echo",
+         [](CSimOptions& o, const std::string& v) { return ParseCount(v, o.faults.wrongConfigEchoes); }},
+        {"--short-reply",
+         [](CSimOptions& o, const std::string& v) { return ParseReplyShape(v, o.faults.shortReplies); }},
+        {"--split-reply",
+         [](CSimOptions& o, const std::string& v) { return ParseReplyShape(v, o.faults.splitReplies); }},
+        {"--surplus",
+         [](CSimOptions& o, const std::string& v) { return ParseReplyShape(v, o.faults.surplusReplies); }},
         {"--ident",
          [](CSimOptions& o, const std::string& v) {
              CIdentity id;
@@ -159,13 +203,14 @@ int ParseSimOptions(const std::vector<std::string>& args, CSimOptions& options, 
             name.resize(equals);
         }
         if (name == "--help" || name == "-h") return kOptionsHelp;
-        const bool isFlag =
-            name == "--pty" || name == "--echo" || name == "--refuse-switch" || name == "--refuse-data";
+        const bool isFlag = name == "--pty" || name == "--echo" || name == "--refuse-switch" ||
+                            name == "--refuse-data" || name == "--descending";
         if (isFlag && !value) {
             options.pty |= name == "--pty";
             options.echo |= name == "--echo";
             options.faults.refuseSwitch |= name == "--refuse-switch";
             options.faults.refuseData |= name == "--refuse-data";
+            options.faults.descending |= name == "--descending";
             continue;
         }
         const auto parser = ValueOptions().find(name);
@@ -223,7 +268,15 @@ const char* SimUsage() {
            "  --wrong-ack N       the next N acknowledgements are \"??\" instead of \"!C\"\n"
            "  --ident TYPE:VER    identify as TYPE (hex) with version VER\n"
            "  --refuse-switch     refuse every mode switch\n"
-           "  --drop-after N      serve N requests, then cut the line at the next one\n";
+           "  --drop-after N      serve N requests, then cut the line at the next one\n"
+           "  --extra-request K=ADDR[:COUNT] upload frame K asks for COUNT bytes at ADDR first\n"
+           "  --descending        uploads ask for their blocks from the last to the first\n"
+           "  --bad-end-sum N     the next N upload end frames carry a wrong sum\n"
+           "  --nak-end N         answer the program's next N end frames with 0x00 0xFF\n"
+           "  --short-reply C:N[:T] the next T answers to request C (hex) keep only N bytes\n"
+           "  --split-reply C:N[:T] the next T answers to request C leave in two pieces, N bytes first\n"
+           "  --surplus C:N[:T]   the next T answers to request C carry N bytes more\n"
+           "  --wrong-config-echo N the next N configuration writes echo another value\n";
 }
 
 } // namespace qbx::sim

@@ -1,5 +1,6 @@
 #include "sim/state_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +15,9 @@ namespace {
 constexpr int kFormatVersion = 1;
 constexpr std::size_t kDataBytesPerLine = 32;
 constexpr std::uint32_t kMaxDataSize = 0x1000000; // 24-bit addresses
+// What a slot or the device image holds without a header saying more: the
+// most a function-data file carries.
+constexpr std::uint32_t kDataCapacity = 0xFFFF;
 
 // Pulls the fields of one line apart; every getter fails once one has failed.
 class CFields {
@@ -97,11 +101,23 @@ bool ReadHeader(CFields& fields, CHeaderRecord& header, bool withDescription) {
 }
 
 // Data lines carry ascending offsets; a gap reads as erased memory (0xFF).
-bool ReadData(CFields& fields, CBytes& data) {
+// They end within what the memory holds: the size its header gives, or the
+// capacity of function data when that is more.
+bool ReadData(CFields& fields, CBytes& data, const CHeaderRecord& header, std::string& reason) {
     unsigned long offset = 0;
     CBytes bytes;
     if (!fields.Number(offset, 16, kMaxDataSize - 1) || !fields.Hex(bytes) || !fields.Done()) return false;
-    if (offset < data.size() || offset + bytes.size() > kMaxDataSize) return false;
+    if (offset < data.size()) {
+        reason = "data offsets must ascend";
+        return false;
+    }
+    const std::uint32_t holds = std::max(header.size, kDataCapacity);
+    if (offset + bytes.size() > holds) {
+        char text[96];
+        std::snprintf(text, sizeof text, "data reach past 0x%X, the size this memory holds", holds);
+        reason = text;
+        return false;
+    }
     data.resize(offset, 0xFF);
     data.insert(data.end(), bytes.begin(), bytes.end());
     return true;
@@ -115,7 +131,7 @@ bool ReadSlotNumber(CFields& fields, int& number) {
     return true;
 }
 
-bool ReadLine(const std::string& line, CDeviceState& state, bool& sawFormat) {
+bool ReadLine(const std::string& line, CDeviceState& state, bool& sawFormat, std::string& reason) {
     CFields fields(line);
     std::string key;
     fields.Word(key);
@@ -140,11 +156,13 @@ bool ReadLine(const std::string& line, CDeviceState& state, bool& sawFormat) {
         return fields.Done();
     }
     if (key == "device") return ReadHeader(fields, state.deviceHeader, true);
-    if (key == "device-data") return ReadData(fields, state.deviceImage);
+    if (key == "device-data") return ReadData(fields, state.deviceImage, state.deviceHeader, reason);
     if (key == "short") return ReadHeader(fields, state.shortHeader, false);
     if (key == "slot")
         return ReadSlotNumber(fields, slot) && ReadHeader(fields, state.Slot(slot).header, true);
-    if (key == "slot-data") return ReadSlotNumber(fields, slot) && ReadData(fields, state.Slot(slot).data);
+    if (key == "slot-data")
+        return ReadSlotNumber(fields, slot) &&
+               ReadData(fields, state.Slot(slot).data, state.Slot(slot).header, reason);
     return false;
 }
 
@@ -180,8 +198,9 @@ std::string AddressText(const CAddress& a) {
 
 } // namespace
 
-int LoadStateFile(const std::string& path, CDeviceState& state, int& badLine) {
+int LoadStateFile(const std::string& path, CDeviceState& state, int& badLine, std::string* why) {
     badLine = 0;
+    std::string reason;
     std::ifstream in(path);
     if (!in) return errno == ENOENT ? kStateMissing : kStateUnreadable;
     std::string line;
@@ -190,8 +209,9 @@ int LoadStateFile(const std::string& path, CDeviceState& state, int& badLine) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::size_t first = line.find_first_not_of(' ');
         if (first == std::string::npos || line[first] == '#') continue;
-        if (!ReadLine(line, state, sawFormat)) {
+        if (!ReadLine(line, state, sawFormat, reason)) {
             badLine = number;
+            if (why) *why = reason.empty() ? "not understood" : reason;
             return kStateMalformed;
         }
     }

@@ -15,8 +15,9 @@ enum : int {
 };
 
 // Reads `path` into `state`. Lines not present leave their part of the state
-// as it was. On kStateMalformed the state may be partly filled.
-int LoadStateFile(const std::string& path, CDeviceState& state, int& badLine);
+// as it was. On kStateMalformed the state may be partly filled, and `why`
+// (when given) says what is wrong with the line.
+int LoadStateFile(const std::string& path, CDeviceState& state, int& badLine, std::string* why = nullptr);
 
 // Writes the whole state to a temporary file beside `path` and renames it
 // over `path`, so a reader never sees half a state.

@@ -8,15 +8,23 @@ namespace qbx::sim {
 
 namespace {
 
-// One upload into the selected slot. The device asks for the slot's size
-// (from the header the program has just written) block by block, and keeps
-// what arrives apart until the program has acknowledged the end frame, so
-// that a transfer that breaks off leaves the slot's old data alone.
+// One block the device asks for.
+struct CRequestPlan {
+    std::uint32_t address = 0;
+    std::uint8_t count = 0;
+};
+
+// One upload into the selected slot. The device asks for the size of the
+// header the program has just written, block by block (ascending, or from
+// the last block to the first), and keeps header and data apart until the
+// program has acknowledged the end frame, so that a transfer that breaks
+// off leaves the slot as it was.
 class CUpload : public std::enable_shared_from_this<CUpload> {
   public:
-    CUpload(int slotNumber, std::uint32_t dataSize, std::uint8_t blockSize)
-        : slot(slotNumber), size(dataSize), block(std::max<std::uint8_t>(blockSize, 1)),
-          data(dataSize, 0xFF) {}
+    CUpload(int slotNumber, const CHeaderRecord& newHeader, std::uint8_t blockSize, bool backwards)
+        : slot(slotNumber), header(newHeader), size(header.status == kStatusHasData ? header.size : 0),
+          block(std::max<std::uint8_t>(blockSize, 1)), blocks((size + block - 1) / block),
+          descending(backwards), data(size, 0xFF) {}
 
     // The device's next frame: busy frames when they are due, then the next
     // request, or the end frame once the size is covered; a refusal or a
@@ -29,18 +37,28 @@ class CUpload : public std::enable_shared_from_this<CUpload> {
     void OnHeader(CProtocolEngine& engine, const CBytes& bytes);
     void OnData(CProtocolEngine& engine, const CBytes& bytes);
     void Commit(CProtocolEngine& engine);
-    std::uint8_t Count() const {
-        return static_cast<std::uint8_t>(std::min<std::uint32_t>(block, size - address));
-    }
+    // Block `index` of the order the device asks in.
+    CRequestPlan Planned(std::uint32_t index) const;
 
     const int slot;
+    const CHeaderRecord header;
     const std::uint32_t size;
     const std::uint8_t block;
+    const std::uint32_t blocks;
+    const bool descending;
     CBytes data;
-    std::uint32_t address = 0;
-    int frameNumber = 0; // frames of this phase sent so far, busy frames not counted
+    std::uint32_t done = 0; // planned blocks received
+    int frameNumber = 0;    // frames of this phase sent so far, busy frames not counted
+    CRequestPlan current;
+    bool extra = false; // the current request is an injected extra one
     CFrame request{};
 };
+
+CRequestPlan CUpload::Planned(std::uint32_t index) const {
+    const std::uint32_t position = descending ? blocks - 1 - index : index;
+    const std::uint32_t address = position * block;
+    return {address, static_cast<std::uint8_t>(std::min<std::uint32_t>(block, size - address))};
+}
 
 void CUpload::Next(CProtocolEngine& engine) {
     const auto self = shared_from_this(); // the engine may drop its handlers meanwhile
@@ -59,12 +77,16 @@ void CUpload::Next(CProtocolEngine& engine) {
         engine.Answer(CheckedFrame(ErrorFrame(*code)), true);
         return;
     }
-    if (address >= size) {
-        engine.Answer(CheckedFrame(MakeFrame(kKindEnd, kCmdSlotUpload)), true,
-                      [self](CProtocolEngine& e) { self->Commit(e); });
+    const auto injected = faults.TakeExtraRequest(frameNumber);
+    extra = injected.has_value();
+    if (!extra && done >= blocks) {
+        CAnswer end = CheckedFrame(MakeFrame(kKindEnd, kCmdSlotUpload));
+        end.uploadEnd = true;
+        engine.Answer(std::move(end), true, [self](CProtocolEngine& e) { self->Commit(e); });
         return;
     }
-    request = MakeBlockFrame(kKindRequest, kCmdSlotUpload, address, Count());
+    current = extra ? CRequestPlan{injected->address, injected->count ? injected->count : block} : Planned(done);
+    request = MakeBlockFrame(kKindRequest, kCmdSlotUpload, current.address, current.count);
     engine.Answer(CheckedFrame(request), true, [self](CProtocolEngine& e) { self->AwaitHeader(e); });
 }
 
@@ -75,7 +97,7 @@ void CUpload::AwaitHeader(CProtocolEngine& engine) {
 }
 
 void CUpload::AwaitData(CProtocolEngine& engine) {
-    engine.ExpectBlock(Count() + 1u, [self = shared_from_this()](CProtocolEngine& e, const CBytes& b) {
+    engine.ExpectBlock(current.count + 1u, [self = shared_from_this()](CProtocolEngine& e, const CBytes& b) {
         self->OnData(e, b);
     });
 }
@@ -84,10 +106,10 @@ void CUpload::AwaitData(CProtocolEngine& engine) {
 // like a damaged block, and the device waits for the same bytes again (as it
 // does when its own acknowledgement was spoilt, since the program repeats).
 void CUpload::OnHeader(CProtocolEngine& engine, const CBytes& bytes) {
-    CFrame header{};
-    std::copy(bytes.begin(), bytes.end(), header.begin());
-    const bool sumOk = FrameSumOk(header);
-    if (sumOk && header[0] == kKindRequest && header[1] == kFrameMark) {
+    CFrame answer{};
+    std::copy(bytes.begin(), bytes.end(), answer.begin());
+    const bool sumOk = FrameSumOk(answer);
+    if (sumOk && answer[0] == kKindRequest && answer[1] == kFrameMark) {
         engine.GiveBack(bytes); // the program has given up the upload
         return;
     }
@@ -95,7 +117,7 @@ void CUpload::OnHeader(CProtocolEngine& engine, const CBytes& bytes) {
         AwaitHeader(engine);
         return;
     }
-    if (!sumOk || header != Reframed(kKindAnswer, request)) {
+    if (!sumOk || answer != Reframed(kKindAnswer, request)) {
         engine.SendNak();
         AwaitHeader(engine);
         return;
@@ -106,6 +128,7 @@ void CUpload::OnHeader(CProtocolEngine& engine, const CBytes& bytes) {
         AwaitHeader(engine);
 }
 
+// Bytes of an extra request beyond the size have no place in the slot.
 void CUpload::OnData(CProtocolEngine& engine, const CBytes& bytes) {
     const std::size_t count = bytes.size() - 1;
     if (Sum8(bytes.data(), count) != bytes[count]) {
@@ -117,24 +140,29 @@ void CUpload::OnData(CProtocolEngine& engine, const CBytes& bytes) {
         AwaitData(engine);
         return;
     }
-    std::copy_n(bytes.begin(), count, data.begin() + address);
-    address += static_cast<std::uint32_t>(count);
+    for (std::size_t i = 0; i < count && current.address + i < data.size(); ++i)
+        data[current.address + i] = bytes[i];
+    if (!extra) ++done;
     Next(engine);
 }
 
 void CUpload::Commit(CProtocolEngine& engine) {
-    engine.State().Slot(slot).data = std::move(data);
+    CSlot& target = engine.State().Slot(slot);
+    target.header = header;
+    target.data = std::move(data);
+    engine.DropHeldHeader(slot);
     engine.Changed();
 }
 
-// "!C", then the device takes over. The size comes from the selected slot's
-// header; a slot without data gets the end frame at once.
+// "!C", then the device takes over. The size comes from the header written
+// for this upload (else the slot's own); a header without data gets the
+// end frame at once.
 void StartUpload(CProtocolEngine& engine, const CFrame&) {
     if (!engine.SendAck()) return;
     const int slot = engine.SelectedSlot();
-    const CHeaderRecord& header = engine.State().Slot(slot).header;
-    const std::uint32_t size = header.status == kStatusHasData ? header.size : 0;
-    std::make_shared<CUpload>(slot, size, engine.Profile().uploadBlock)->Next(engine);
+    std::make_shared<CUpload>(slot, engine.HeaderForUpload(slot), engine.Profile().uploadBlock,
+                              engine.Faults().descending)
+        ->Next(engine);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "tests/support/sim_process.h"
 
 #include <array>
+#include <chrono>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -101,6 +102,27 @@ TEST_F(Qbx, FailuresPrintTheirMessageAndExitOne) {
     QbxRun noSettings = Call("clear 2");
     EXPECT_EQ(noSettings.status, 1);
     EXPECT_EQ(noSettings.err.rfind("Quillbox-Message 6.019: ", 0), 0u) << noSettings.err;
+}
+
+// A COM port that names /dev/null or a plain file: refused before anything
+// is written, with the path in the message, and at once (the run is cut off
+// after five seconds, which fails).
+TEST_F(Qbx, PortThatIsNoTerminalIsRefusedAtOnce) {
+    folder.Write("qbx_man.ini", "0\n1\n");
+    folder.Write("com1.txt", "not a port\n");
+    for (std::string path : {std::string("/dev/null"), folder.File("com1.txt")}) {
+        environment = "QUILLBOX_COM1='" + path + "' timeout 5";
+        auto start = std::chrono::steady_clock::now();
+        QbxRun run = Call("identify");
+        auto elapsed = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(run.status, 1) << path;
+        EXPECT_LT(elapsed, std::chrono::seconds(3)) << path;
+        EXPECT_EQ(run.out, "") << path;
+        EXPECT_EQ(run.err.rfind("Quillbox-Message 6.005: ", 0), 0u) << run.err;
+        EXPECT_NE(run.err.find("(system error 25)"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("COM1 is " + path + ", which is not a serial port"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(folder.Read("com1.txt"), "not a port\n");
 }
 
 TEST(QbxUsage, BadCommandLinesExitTwo) {

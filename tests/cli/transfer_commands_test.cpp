@@ -3,6 +3,7 @@
 #include "tests/support/temp_folder.h"
 #include "tests/support/sim_process.h"
 
+#include <chrono>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -110,6 +111,37 @@ TEST_F(QbxTransfer, DownloadAppliesThePreparationChecks) {
     EXPECT_EQ(files.Read("old.dat"), "keep me");
     EXPECT_EQ(Call("--yes download 2=old.dat").status, 0);
     EXPECT_NE(files.Read("old.dat"), "keep me");
+}
+
+// With the production time-outs: a device asking outside the file, and a
+// reply split over two TCP segments, end the command at once with their
+// message; the device is left in order for the next run.
+TEST_F(QbxTransfer, MisbehavingDeviceEndsTheCommandAtOnce) {
+    struct {
+        bool serial;
+        std::vector<std::string> faults;
+        const char* command;
+        const char* message;
+    } const cases[] = {
+        {true, {"--extra-request", "4=0x300"}, "upload 2=a.dat", "Quillbox-Message 2.037: "},
+        {false, {"--extra-request", "1=0x2F0:32"}, "upload 2=a.dat", "Quillbox-Message 2.037: "},
+        {false, {"--split-reply", "41:23"}, "--yes download 2=back.dat", "Quillbox-Message 7.016: "},
+    };
+    WriteDat("a.dat");
+    for (const auto& c : cases) {
+        std::vector<std::string> faults = c.faults;
+        faults.insert(faults.end(), {"--slot", "1=Kessel:0x300", "--slot", "2=Halle:0x300"});
+        StartSim(c.serial, faults);
+        auto start = std::chrono::steady_clock::now();
+        QbxRun failed = Call(c.command);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(4)) << c.command;
+        EXPECT_EQ(failed.status, 1) << c.command;
+        EXPECT_NE(failed.err.find(c.message), std::string::npos) << failed.err;
+        EXPECT_FALSE(files.Exists("back.dat"));
+        QbxRun again = Call(c.command);
+        EXPECT_EQ(again.status, 0) << again.err;
+        sim.Stop();
+    }
 }
 
 TEST_F(QbxTransfer, BadSlotArgumentsAreUsageErrors) {

@@ -1,5 +1,6 @@
 #include "link/tcp_transport.h"
 #include "platform/monotonic_clock.h"
+#include "tests/support/bounded_child.h"
 
 #include <arpa/inet.h>
 #include <cerrno>
@@ -80,6 +81,42 @@ TEST_F(TcpTransportTest, PeerCloseReadsZeroAtOnce) {
     Connect(link);
     shutdown(peer, SHUT_WR);
     EXPECT_LT(TimedRead(link, 0), 1000);
+}
+
+// What a reply brought beyond what was read (the rest of an echo, a longer
+// answer) is gone once the next request is written, as on the serial line.
+TEST_F(TcpTransportTest, WriteDropsTheUnreadRestOfTheLastReply) {
+    CTcpTransport link("127.0.0.1", port, TcpTiming{200, 200});
+    Connect(link);
+    const std::uint8_t request[] = {0x20, 0x10, 0x18, 0, 0, 0, 0, 0x48};
+    ASSERT_EQ(send(peer, request, 8, 0), 8); // an echo
+    std::uint8_t got[5] = {};
+    ASSERT_EQ(link.Read(got, 5), 5);
+    EXPECT_EQ(link.Write(request, 8), 8);
+    std::uint8_t seen[8] = {};
+    ASSERT_EQ(recv(peer, seen, 8, MSG_WAITALL), 8);
+    ASSERT_EQ(send(peer, "\x40\x10\xA3\x82\x75", 5, 0), 5);
+    ASSERT_EQ(link.Read(got, 5), 5);
+    EXPECT_EQ(got[2], 0xA3); // not 0x48, the last byte of the old echo
+    EXPECT_EQ(got[3], 0x82);
+}
+
+// Signals arriving all the time neither stretch the wait nor end it early.
+TEST_F(TcpTransportTest, SignalsDoNotStretchTheReadTimeOut) {
+    CTcpTransport link("127.0.0.1", port, TcpTiming{200, 100});
+    Connect(link);
+    test::CBoundedRun run = test::RunBounded(
+        [&link] {
+            test::StartSignalStorm(2000);
+            std::uint8_t buffer[5];
+            std::int64_t start = MonotonicMilliseconds();
+            int got = link.Read(buffer, 5);
+            return got == 0 && MonotonicMilliseconds() - start >= 95 ? 0 : 1;
+        },
+        2000);
+    ASSERT_TRUE(run.finished) << "the read did not return";
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_LT(run.elapsedMs, 1000);
 }
 
 TEST_F(TcpTransportTest, WriteToResetConnectionFailsWithoutSignal) {

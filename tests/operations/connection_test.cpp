@@ -119,6 +119,25 @@ TEST(Connect, LinkFailuresBeforeAnyExchange) {
     EXPECT_EQ(transport, nullptr);
 }
 
+// Open result 3 for a port that names no terminal: the text says which file
+// the port is, so that the set-up can be mended; other errors keep 11004.
+TEST(Connect, PortThatIsNoTerminalNamesItsFile) {
+    CRecordingHost host;
+    std::unique_ptr<CTransport> transport;
+    BootloaderId id;
+    CSettings settings;
+    settings.interfaceIndex = 2; // COM3
+    ConnectOptions options;
+    options.settings = &settings;
+    options.timing.serial.settleMs = 0;
+    setenv("QUILLBOX_COM3", "/dev/null", 1);
+    EXPECT_EQ(Connect(host, kConnect, options, transport, id), ConnectResult::Failed);
+    unsetenv("QUILLBOX_COM3");
+    EXPECT_EQ(host.Numbers(), "5");
+    EXPECT_EQ(host.shown.back().text, "[11930] 25 3 /dev/null 3");
+    EXPECT_EQ(transport, nullptr);
+}
+
 TEST(SlotOverview, ReadsAllSevenAndClears) {
     for (Line line : {Line::Tcp, Line::Serial}) {
         SimLink link;

@@ -14,8 +14,13 @@ using CWire = test::CWire;
 class CRecordingLine : public IDeviceLine {
   public:
     void Send(const CBytes& bytes) override { out.insert(out.end(), bytes.begin(), bytes.end()); }
+    void SendInTwo(const CBytes& bytes, std::size_t first) override {
+        splits.push_back(out.size() + first);
+        Send(bytes);
+    }
     void Cut() override { ++cuts; }
     CWire out;
+    std::vector<std::size_t> splits; // where a reply was split, as offsets into `out`
     int cuts = 0;
 };
 
@@ -32,6 +37,7 @@ class SimEngineFixture : public ::testing::Test {
     // What the device answers to `in`.
     CWire Feed(const CWire& in) {
         line.out.clear();
+        line.splits.clear();
         engine->Feed(in.data(), in.size());
         return line.out;
     }

@@ -7,6 +7,7 @@ using test::BlockFrame;
 using test::kAck;
 using test::kIdentify;
 using test::kNak;
+using test::RequestFrame;
 using test::WithSum;
 
 constexpr std::uint8_t kUp = 0x2F;
@@ -69,7 +70,9 @@ class SimDataPhaseTest : public SimEngineFixture {
             const std::uint32_t at = frame[3] | frame[4] << 8 | frame[5] << 16;
             asked.emplace_back(at, frame[6]);
             EXPECT_EQ(Feed(Join(kAck, Up(0x40, at, frame[6]))), kAck);
-            out = Feed(Block(image, at, frame[6])); // "!C" and the next frame
+            CWire padded = image; // a request past the end gets bytes all the same
+            padded.resize(std::max<std::size_t>(image.size(), at + frame[6]), 0xEE);
+            out = Feed(Block(padded, at, frame[6])); // "!C" and the next frame
         }
         ADD_FAILURE() << "upload did not end, device sent " << out.size() << " bytes";
         return asked;
@@ -115,6 +118,83 @@ TEST_F(SimDataPhaseTest, UploadCoversTheSizeInBlocks) {
         }
         EXPECT_EQ(state.Slot(6).data, image) << c.size;
     }
+}
+
+// The order the device asks in: descending, and extra requests in front of
+// a frame, inside or past the image. Whatever the order, each block lands at
+// its address and nothing past the size is kept.
+TEST_F(SimDataPhaseTest, UploadOrderAndExtraRequests) {
+    using CAsked = std::vector<std::pair<std::uint32_t, int>>;
+    struct {
+        const char* name;
+        bool descending;
+        std::map<int, CExtraRequest> extra;
+        CAsked asked;
+    } const cases[] = {
+        {"ascending", false, {}, {{0, 64}, {64, 64}, {128, 22}}},
+        {"descending", true, {}, {{128, 22}, {64, 64}, {0, 64}}},
+        {"again", false, {{2, {0, 0}}}, {{0, 64}, {0, 64}, {64, 64}, {128, 22}}},
+        {"past the end", false, {{1, {150, 10}}}, {{150, 10}, {0, 64}, {64, 64}, {128, 22}}},
+        {"across the end", true, {{3, {140, 20}}}, {{128, 22}, {64, 64}, {140, 20}, {0, 64}}},
+    };
+    for (const auto& c : cases) {
+        Make(kDeviceSerial);
+        faults.descending = c.descending;
+        faults.extraRequests = c.extra;
+        Slot(6, 150, 3);
+        const CWire image = Image(150, 4);
+        EXPECT_EQ(Upload(image), c.asked) << c.name;
+        EXPECT_EQ(state.Slot(6).data, image) << c.name;
+        EXPECT_TRUE(faults.extraRequests.empty()) << c.name;
+    }
+}
+
+// Until the program acknowledges the end frame the slot keeps its header and
+// its data: a header written for an upload that breaks off is forgotten.
+TEST_F(SimDataPhaseTest, BrokenOffUploadLeavesTheSlotAsItWas) {
+    Make(kDeviceSerial);
+    Slot(3, 64, 64);
+    state.Slot(3).header.description[0] = 'o';
+    const CDeviceState before = state;
+    CWire header(kHeaderSize, 0);
+    header[0] = 1, header[1] = 0x85, header[18] = 8, header[21] = 'n';
+    const CWire image = Image(8, 9);
+    Run({
+        {RequestFrame(kCmdWriteSlotHeader), kAck},
+        {WithSum(header), kAck},
+        {kStartUpload, Join(kAck, Up(0x20, 0, 8))},
+        {Join(kAck, Up(0x40, 0, 8)), kAck},
+        {Block(image, 0, 8), Join(kAck, kUploadEnd)},
+        {kIdentify, WithSum({0x40, 0x10, 0xA2, 30})}, // no "!C" for the end: given up
+    });
+    EXPECT_EQ(state, before);
+    EXPECT_EQ(changes, 0);
+    engine->OnNewLine(); // the next connection uploads by the slot's own header
+    EXPECT_EQ(Feed(kStartUpload), Join(kAck, Up(0x20, 0, 64)));
+}
+
+// A spoilt end frame is sent again when the program answers 0x00 0xFF, and
+// each one sent counts; the program's own end frame can be refused too.
+TEST_F(SimDataPhaseTest, EndFramesWithWrongChecks) {
+    Make(kDeviceSerial);
+    Slot(2, 8, 8);
+    const CWire stored = state.Slot(2).data;
+    CWire spoilt = kUploadEnd;
+    ++spoilt.back();
+    faults.badEndSums = 2;
+    const CWire image = Image(8, 1);
+    Run({
+        {kStartUpload, Join(kAck, Up(0x20, 0, 8))},
+        {Join(kAck, Up(0x40, 0, 8)), kAck},
+        {Block(image, 0, 8), Join(kAck, spoilt)},
+        {kNak, spoilt},
+    });
+    EXPECT_EQ(state.Slot(2).data, stored);
+    Run({{kNak, kUploadEnd}, {kAck, {}}});
+    EXPECT_EQ(state.Slot(2).data, image);
+
+    faults.nakEnds = 2;
+    Run({{Down(0x60, 0, 8), kNak}, {Down(0x60, 0, 8), kNak}, {Down(0x60, 0, 8), kAck}});
 }
 
 TEST_F(SimDataPhaseTest, UploadNakAndResendBothWays) {

@@ -74,17 +74,27 @@ TEST_F(SimEngineTest, SlotCommandsAnswerFourBytes) {
     }
 }
 
+// A written header waits for its upload and then reads back byte for byte.
 TEST_F(SimEngineTest, SlotHeaderRoundTrip) {
     Make(kDeviceSerial);
     Feed(Join(RequestFrame(kCmdSelectSlot, 5), kAck));
-    EXPECT_EQ(Feed(RequestFrame(kCmdReadSlotHeader)),
-              (CWire{0x21, 0x43, 0, 0})); // empty: status and closing byte
+    const CWire empty{0x21, 0x43, 0, 0}; // status and closing byte
+    EXPECT_EQ(Feed(RequestFrame(kCmdReadSlotHeader)), empty);
     EXPECT_EQ(Feed(Join(kAck, RequestFrame(kCmdWriteSlotHeader))), kAck);
-    EXPECT_EQ(Feed(WithSum(SampleHeader())), kAck);
-    EXPECT_EQ(state.Slot(5).header.size, 0x012345u);
+    CWire header = SampleHeader();
+    header[18] = 4, header[19] = 0, header[20] = 0; // four bytes of data
+    EXPECT_EQ(Feed(WithSum(header)), kAck);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(Feed(RequestFrame(kCmdReadSlotHeader)), empty);
+    EXPECT_EQ(Feed(Join(kAck, RequestFrame(kCmdSlotUpload))), Join(kAck, test::BlockFrame(0x20, 0x2F, 0, 4)));
+    EXPECT_EQ(Feed(Join(kAck, test::BlockFrame(0x40, 0x2F, 0, 4))), kAck);
+    EXPECT_EQ(Feed(WithSum({1, 2, 3, 4})), Join(kAck, WithSum({0x60, 0x10, 0x2F, 0, 0, 0, 0})));
+    EXPECT_EQ(Feed(kAck), CWire{});
+    EXPECT_EQ(state.Slot(5).header.size, 4u);
     EXPECT_EQ(state.Slot(5).header.description[9], 127);
+    EXPECT_EQ(state.Slot(5).data, (CBytes{1, 2, 3, 4}));
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(Feed(RequestFrame(kCmdReadSlotHeader)), Join(kAck, WithSum(SampleHeader())));
+    EXPECT_EQ(Feed(RequestFrame(kCmdReadSlotHeader)), Join(kAck, WithSum(header)));
 }
 
 TEST_F(SimEngineTest, BlocksWithBadSumsAreRejected) {
@@ -119,6 +129,37 @@ TEST_F(SimEngineTest, DeviceAndShortHeaders) {
     EXPECT_EQ(state.shortHeader.size, 0x012345u);
     EXPECT_EQ(state.shortHeader.kind, 0x80);
     EXPECT_EQ(changes, 2);
+}
+
+// The first answer to a request of the named code is cut short, followed by
+// surplus bytes or split in two, as often as asked; its retries count on.
+TEST_F(SimEngineTest, ReplyShapesStrikeTheNamedRequestOnly) {
+    Make(kDeviceSerial);
+    faults.shortReplies[kCmdSelectSlot] = {3, 2};
+    faults.surplusReplies[kCmdIdentify] = {3, 1};
+    faults.splitReplies[kCmdReadSlotHeader] = {23, 1};
+    const CWire identity = WithSum({0x40, 0x10, 0xA2, 30});
+    EXPECT_EQ(Feed(Join(RequestFrame(kCmdSelectSlot, 2), kAck)), (CWire{0x21, 0x43, 2}));
+    EXPECT_EQ(Feed(Join(RequestFrame(kCmdSelectSlot, 2), kAck)), (CWire{0x21, 0x43, 2}));
+    EXPECT_EQ(Feed(Join(RequestFrame(kCmdSelectSlot, 2), kAck)), (CWire{0x21, 0x43, 2, 0}));
+    EXPECT_EQ(Feed(Join(kIdentify, kAck)), Join(identity, {0x5A, 0x5A, 0x5A}));
+    EXPECT_EQ(Feed(Join(kIdentify, kAck)), identity);
+    state.Slot(2).header = {1, 0x80, {}, {}, 64, {}};
+    EXPECT_EQ(Feed(RequestFrame(kCmdReadSlotHeader)).size(), 56u);
+    EXPECT_EQ(line.splits, std::vector<std::size_t>{23});
+    EXPECT_EQ(Feed(Join(kAck, RequestFrame(kCmdReadSlotHeader))).size(), 56u);
+    EXPECT_TRUE(line.splits.empty());
+    EXPECT_TRUE(faults.shortReplies.empty() && faults.surplusReplies.empty() && faults.splitReplies.empty());
+}
+
+TEST_F(SimEngineTest, WrongConfigurationEchoStoresNothing) {
+    Make(kDeviceSerial);
+    faults.wrongConfigEchoes = 1;
+    EXPECT_EQ(Feed(RequestFrame(kCmdWriteConfigByte, 3)), (CWire{0x21, 0x43, 4, 0, 0, 0, 4}));
+    EXPECT_EQ(state.configByte, 1);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(Feed(Join(kAck, RequestFrame(kCmdWriteConfigByte, 3))), (CWire{0x21, 0x43, 3, 0, 0, 0, 3}));
+    EXPECT_EQ(state.configByte, 3);
 }
 
 TEST_F(SimEngineTest, ConfigurationByte) {

@@ -126,5 +126,38 @@ TEST(SimOptions, DataPhaseFaults) {
     }
 }
 
+TEST(SimOptions, RequestAndReplyFaults) {
+    CSimOptions options;
+    std::string error;
+    ASSERT_EQ(ParseSimOptions({"--tcp", "0", "--extra-request", "2=0x8000", "--extra-request=5=16:3", "--descending",
+                               "--bad-end-sum", "2", "--nak-end=1", "--wrong-config-echo", "3", "--short-reply",
+                               "40:3:5", "--split-reply", "0x41:23", "--surplus", "18:3:2"},
+                              options, error),
+              kOptionsOk)
+        << error;
+    const CFaultPlan& f = options.faults;
+    ASSERT_EQ(f.extraRequests.size(), 2u);
+    EXPECT_EQ(f.extraRequests.at(2).address, 0x8000u);
+    EXPECT_EQ(f.extraRequests.at(2).count, 0); // the block size
+    EXPECT_EQ(f.extraRequests.at(5).address, 16u);
+    EXPECT_EQ(f.extraRequests.at(5).count, 3);
+    EXPECT_TRUE(f.descending);
+    EXPECT_EQ(f.badEndSums, 2);
+    EXPECT_EQ(f.nakEnds, 1);
+    EXPECT_EQ(f.wrongConfigEchoes, 3);
+    EXPECT_EQ(f.shortReplies.at(0x40).bytes, 3u);
+    EXPECT_EQ(f.shortReplies.at(0x40).times, 5);
+    EXPECT_EQ(f.splitReplies.at(0x41).bytes, 23u);
+    EXPECT_EQ(f.splitReplies.at(0x41).times, 1);
+    EXPECT_EQ(f.surplusReplies.at(0x18).times, 2);
+
+    for (const char* bad : {"--extra-request=0=16", "--extra-request=1", "--extra-request=1=0x1000000",
+                            "--extra-request=1=0:0", "--extra-request=1=0:256", "--short-reply=40", "--short-reply=4G:3",
+                            "--split-reply=41:3:0", "--surplus=18:1001", "--descending=1", "--nak-end=x"}) {
+        CSimOptions o;
+        EXPECT_EQ(ParseSimOptions({"--pty", bad}, o, error), kOptionsBad) << bad;
+    }
+}
+
 } // namespace
 } // namespace qbx::sim

@@ -81,7 +81,8 @@ TEST_F(SimProcessTest, SwitchedModeSurvivesReconnectAndRestart) {
     EXPECT_EQ(line.Exchange(Concat(kAck, {'!'}), 1), CWire{0xC0});
 }
 
-TEST_F(SimProcessTest, WrittenHeaderIsPersisted) {
+// The header takes its place with the data of the upload it announces.
+TEST_F(SimProcessTest, WrittenHeaderIsPersistedWithItsUpload) {
     const std::string state = TempFile("header.state");
     CWire header(53, 0);
     header[0] = 1, header[1] = 0x80, header[2] = 'V', header[18] = 0x40;
@@ -95,6 +96,11 @@ TEST_F(SimProcessTest, WrittenHeaderIsPersisted) {
         EXPECT_EQ(line.Exchange(RequestFrame(0x40, 6), 4), (CWire{0x21, 0x43, 6, 0}));
         EXPECT_EQ(line.Exchange(Concat(kAck, RequestFrame(0x42)), 2), kAck);
         EXPECT_EQ(line.Exchange(WithSum(header), 2), kAck);
+        EXPECT_EQ(line.Exchange(RequestFrame(0x2F), 10), Concat(kAck, BlockFrame(0x20, 0x2F, 0, 0x40)));
+        EXPECT_EQ(line.Exchange(Concat(kAck, BlockFrame(0x40, 0x2F, 0, 0x40)), 2), kAck);
+        EXPECT_EQ(line.Exchange(WithSum(CWire(0x40, 0x11)), 10),
+                  Concat(kAck, {0x60, 0x10, 0x2F, 0, 0, 0, 0, 0x9F}));
+        EXPECT_EQ(line.Exchange(Concat(kAck, kIdentify), 5).size(), 5u); // the end is through
     }
     EXPECT_NE(Contents(state).find("slot 6 01 80 \"V\" \"\" 000040 \"Vorlauf 55\xC2\xB0\""),
               std::string::npos)
@@ -235,6 +241,17 @@ TEST_F(SimProcessTest, EchoOverThePseudoTerminal) {
     ASSERT_TRUE(line.OpenTerminal(sim.PtyPath()));
     const CWire bytes{0x00, 0x0A, 0x0D, 0x11, 0x13, 0x7F, 0xFF}; // raw: nothing translated
     EXPECT_EQ(line.Exchange(bytes, bytes.size()), bytes);
+}
+
+// Data far past what a slot holds: the start stops, and the file stays as
+// it was instead of growing to tens of megabytes.
+TEST_F(SimProcessTest, StateFileWithDataPastTheSlotIsRefused) {
+    const std::string state = TempFile("far.state");
+    const std::string text = "format 1\nslot-data 1 FFFFE0 00\n";
+    std::ofstream(state) << text;
+    CSimProcess sim;
+    EXPECT_FALSE(sim.Start({"--tcp", "0", "--state", state}));
+    EXPECT_EQ(Contents(state), text);
 }
 
 TEST_F(SimProcessTest, StartFailuresAreReported) {

@@ -68,6 +68,40 @@ TEST_F(SimStateFileTest, HandWrittenDataWithGap) {
     EXPECT_EQ(state.mode, kModeTransfer); // lines not given keep their defaults
 }
 
+// Data end within what the memory holds: its header's size, or 0xFFFF (the
+// most function data can be) when that is more. A far offset used to blow a
+// two-line file up to tens of megabytes.
+TEST_F(SimStateFileTest, DataStayWithinTheMemory) {
+    struct {
+        const char* lines;
+        bool ok;
+    } const cases[] = {
+        {"slot-data 1 FFFE AA", true},
+        {"slot-data 1 FFFF AA", false},
+        {"slot-data 1 FFFFE0 00", false},
+        {"device-data FFF0 00112233445566778899AABBCCDDEEFF00", false},
+        {"slot 2 01 80 \"\" \"\" 020000 \"big\"\nslot-data 2 1FFFF AA", true},
+        {"slot 2 01 80 \"\" \"\" 020000 \"big\"\nslot-data 2 20000 AA", false},
+        {"slot-data 3 0010 AA\nslot 3 01 80 \"\" \"\" 020000 \"\"\nslot-data 3 10000 AA", true},
+    };
+    for (const auto& c : cases) {
+        WriteFile(std::string("format 1\n") + c.lines + "\n");
+        CDeviceState state;
+        int badLine = 0;
+        std::string why;
+        EXPECT_EQ(LoadStateFile(path, state, badLine, &why), c.ok ? kStateLoaded : kStateMalformed) << c.lines;
+        if (!c.ok) {
+            EXPECT_NE(why.find("data reach past 0x"), std::string::npos) << c.lines << ": " << why;
+        }
+    }
+    WriteFile("format 1\nslot-data 1 0010 AA\nslot-data 1 0000 BB\n");
+    CDeviceState state;
+    int badLine = 0;
+    std::string why;
+    EXPECT_EQ(LoadStateFile(path, state, badLine, &why), kStateMalformed);
+    EXPECT_EQ(why, "data offsets must ascend");
+}
+
 TEST_F(SimStateFileTest, MissingFileKeepsDefaults) {
     CDeviceState state;
     state.configByte = 9;

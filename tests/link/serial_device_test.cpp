@@ -1,0 +1,173 @@
+// The serial port against paths and descriptors that are no healthy line:
+// nothing but a terminal is taken, and no read outlives its deadline.
+#include "link/serial_transport.h"
+#include "platform/serial_device.h"
+#include "tests/support/bounded_child.h"
+#include "tests/support/temp_folder.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace qbx {
+namespace {
+
+using test::RunBounded;
+
+struct NotAPort {
+    const char* name;
+    // Makes the path in `folder` (or names a system one) and returns it.
+    std::function<std::string(const TempFolder&)> make;
+};
+
+void PrintTo(const NotAPort& c, std::ostream* out) { *out << c.name; }
+
+const NotAPort kNotAPort[] = {
+    {"DevNull", [](const TempFolder&) { return std::string("/dev/null"); }},
+    {"PlainFile",
+     [](const TempFolder& f) {
+         f.Write("com1", "left as it is\n");
+         return f.File("com1");
+     }},
+    {"ReadOnlyFile",
+     [](const TempFolder& f) {
+         f.Write("com1", "read only\n");
+         chmod(f.File("com1").c_str(), 0444);
+         return f.File("com1");
+     }},
+    {"Fifo",
+     [](const TempFolder& f) {
+         mkfifo(f.File("com1").c_str(), 0600);
+         return f.File("com1");
+     }},
+    {"Folder", [](const TempFolder& f) { return f.Path(); }},
+    {"LinkToFile",
+     [](const TempFolder& f) {
+         f.Write("target", "behind a link\n");
+         std::filesystem::create_symlink(f.File("target"), f.File("com1"));
+         return f.File("com1");
+     }},
+};
+
+class NotATerminal : public testing::TestWithParam<NotAPort> {
+  protected:
+    void TearDown() override { unsetenv("QUILLBOX_COM1"); }
+};
+
+// Open result 3 with ENOTTY, before anything is written; the enumeration
+// agrees, and the file keeps its bytes and its time stamp.
+TEST_P(NotATerminal, IsRefusedAtOpenAndInTheEnumeration) {
+    TempFolder folder;
+    const std::string path = GetParam().make(folder);
+    setenv("QUILLBOX_COM1", path.c_str(), 1);
+    struct stat before {};
+    ASSERT_EQ(stat(path.c_str(), &before), 0);
+    const std::string content = std::filesystem::is_regular_file(path) ? folder.Read("com1") : "";
+
+    CSerialTransport port(1, 115200, SerialTiming{0, 50});
+    int error = 0;
+    EXPECT_EQ(port.Open(error), kOpenFailed);
+    EXPECT_EQ(error, ENOTTY);
+    const std::uint8_t request[] = {0x20, 0x10, 0x18, 0, 0, 0, 0, 0x48};
+    EXPECT_EQ(port.Write(request, 8), -1);
+
+    int state[1] = {}, errors[1] = {};
+    EnumerateSerialPorts(state, errors, 1);
+    EXPECT_EQ(state[0], kPortOtherError);
+    EXPECT_EQ(errors[0], ENOTTY);
+
+    struct stat after {};
+    ASSERT_EQ(stat(path.c_str(), &after), 0);
+    EXPECT_EQ(after.st_size, before.st_size);
+    EXPECT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    if (!content.empty()) {
+        EXPECT_EQ(folder.Read("com1"), content);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, NotATerminal, testing::ValuesIn(kNotAPort),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct OddDescriptor {
+    const char* name;
+    // Runs in the child: the descriptor to read from (its other end, if any, stays as set up).
+    std::function<int()> open;
+    int expected; // what a read of 5 bytes returns
+};
+
+void PrintTo(const OddDescriptor& c, std::ostream* out) { *out << c.name; }
+
+int PipeWithoutWriter() {
+    int ends[2];
+    if (pipe2(ends, O_NONBLOCK) != 0) return -1;
+    close(ends[1]);
+    return ends[0];
+}
+
+int SocketOfClosedPeer() {
+    int pair[2];
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK, 0, pair) != 0) return -1;
+    close(pair[1]);
+    return pair[0];
+}
+
+// A line that stays silent while signals keep arriving.
+int SilentLineUnderSignals() {
+    int ends[2];
+    if (pipe2(ends, O_NONBLOCK) != 0) return -1;
+    test::StartSignalStorm(2000);
+    return ends[0]; // the write end stays open: no end of input, just nothing
+}
+
+int FileOfTwoBytes() {
+    char name[] = "/tmp/quillbox-serial-XXXXXX";
+    int fd = mkstemp(name);
+    unlink(name);
+    if (fd < 0 || write(fd, "\x40\x10", 2) != 2) return -1;
+    lseek(fd, 0, SEEK_SET);
+    return fd;
+}
+
+const OddDescriptor kOddDescriptors[] = {
+    {"DevNull", [] { return open("/dev/null", O_RDWR | O_NONBLOCK); }, 0},
+    {"FileAtItsEnd", FileOfTwoBytes, 2},
+    {"PipeWithoutWriter", PipeWithoutWriter, 0},
+    {"SocketOfClosedPeer", SocketOfClosedPeer, 0},
+    {"SilentLineUnderSignals", SilentLineUnderSignals, 0},
+};
+
+class ReadDeadline : public testing::TestWithParam<OddDescriptor> {};
+
+// Whatever the descriptor does, a read with a deadline of 100 ms is over
+// well within a second (the child is stopped after two, which fails).
+TEST_P(ReadDeadline, HoldsWhateverTheDescriptorDoes) {
+    constexpr int kDeadlineMs = 100;
+    const OddDescriptor& c = GetParam();
+    test::CBoundedRun run = RunBounded(
+        [&c] {
+            int fd = c.open();
+            if (fd < 0) return 200;
+            CSerialDevice device;
+            device.Attach(fd);
+            std::uint8_t buffer[5] = {};
+            int got = device.Read(buffer, 5, kDeadlineMs);
+            got = device.Read(buffer, 5, kDeadlineMs) + got; // and again: nothing left over
+            return 100 + got;
+        },
+        2000);
+    ASSERT_TRUE(run.finished) << "the read did not return";
+    EXPECT_EQ(run.exitCode, 100 + c.expected);
+    EXPECT_LT(run.elapsedMs, 1000);
+}
+
+INSTANTIATE_TEST_SUITE_P(Descriptors, ReadDeadline, testing::ValuesIn(kOddDescriptors),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace qbx
