@@ -1,8 +1,11 @@
-// Message boxes as a person meets them.
+// Message boxes and the texts of Qt's own boxes in each language.
+#include "app/language_module.h"
 #include "tests/support/qstring_printer.h"
+#include "tests/support/temp_folder.h"
 #include "tests/ui/modal_script.h"
 #include "ui/qt_user_interface.h"
 
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -67,6 +70,36 @@ TEST(QtMessage, ButtonsIconsAndAnswers) {
             else box.button(c.press)->click();
         });
         EXPECT_EQ(answer, c.answer) << static_cast<int>(c.kind) << " " << c.press;
+    }
+}
+
+TEST(QtTexts, QtsOwnBoxesSpeakTheModulesLanguage) {
+    struct {
+        const char* module;
+        QString yes, no, lookIn, save;
+    } cases[] = {{"QbxDEU.dll", "&Ja", "&Nein", "Suchen in:", "S&peichern"},
+                 {"QbxITA.dll", "&Sì", "&No", "Cerca in:", "&Salva"},
+                 // Last: a freed module takes Qt's texts with it.
+                 {"QbxENU.dll", "&Yes", "&No", "Look in:", "&Save"}};
+    TempFolder folder;
+    CQtUserInterface ui;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.module);
+        CLanguageModule module;
+        ASSERT_TRUE(module.Load(std::string(QBX_PROGRAM_DIR) + "/" + c.module));
+        Show(MessageKind::Question, "?", [&](QMessageBox& box) {
+            EXPECT_EQ(box.button(QMessageBox::Yes)->text(), c.yes);
+            EXPECT_EQ(box.button(QMessageBox::No)->text(), c.no);
+        });
+        ModalScript script({[&](QWidget* widget) {
+            auto* chooser = qobject_cast<QFileDialog*>(widget);
+            ASSERT_NE(chooser, nullptr);
+            EXPECT_EQ(chooser->labelText(QFileDialog::LookIn), c.lookIn);
+            EXPECT_EQ(chooser->labelText(QFileDialog::Accept), c.save);
+            chooser->reject();
+        }});
+        ui.ChooseSaveFile(nullptr, QString::fromStdString(folder.Path()), "Pages (*.bgs)");
+        EXPECT_TRUE(script.Finished());
     }
 }
 
