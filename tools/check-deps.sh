@@ -19,13 +19,13 @@
 # Usage: tools/check-deps.sh [BUILD_DIR]   (default: build, already configured)
 # Exit status 0 when complete, 1 naming what is missing, 2 on a usage error.
 set -euo pipefail
-cd "$(dirname "$0")/.."
-source_dir=$(pwd)
 build=$(realpath -m "${1:-build}")
+cd "$(dirname "$0")/.."
 if [ ! -f "$build/CMakeCache.txt" ]; then
     echo "check-deps: $build is not a configured build folder" >&2
     exit 2
 fi
+source_dir=$(sed -n 's/^CMAKE_HOME_DIRECTORY:INTERNAL=//p' "$build/CMakeCache.txt")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -51,7 +51,7 @@ fi
 query=$build/.cmake/api/v1/query
 mkdir -p "$query"
 touch "$query/cmakeFiles-v1"
-if ! cmake -S "$source_dir" -B "$build" >"$work/configure.log" 2>&1; then
+if ! cmake "$build" >"$work/configure.log" 2>&1; then
     echo "check-deps: configure failed:" >&2
     cat "$work/configure.log" >&2
     exit 1
