@@ -24,8 +24,9 @@ QString ChooserStartFolder(const QString& folder) {
 
 std::unique_ptr<QFileDialog> MakeFileChooser(QWidget* owner, ChooserKind kind, const QString& title,
                                              const QString& startFolder, const QString& filter) {
-    auto chooser = std::make_unique<QFileDialog>(owner, title, ChooserStartFolder(startFolder));
+    auto chooser = std::make_unique<QFileDialog>(owner, title);
     QFileDialog::Options options = QFileDialog::DontUseNativeDialog;
+    chooser->setOptions(options); // first: it decides which widgets the chooser has
     switch (kind) {
     case ChooserKind::Open:
         chooser->setFileMode(QFileDialog::ExistingFile);
@@ -41,14 +42,15 @@ std::unique_ptr<QFileDialog> MakeFileChooser(QWidget* owner, ChooserKind kind, c
         break;
     }
     chooser->setOptions(options);
+    if (!startFolder.isEmpty()) chooser->setDirectory(ChooserStartFolder(startFolder));
     // Qt's default column widths cut sizes, types and dates of the detail
     // view, the longer ones of German and Italian even more.
     chooser->resize(chooser->sizeHint().expandedTo(kChooserSize));
     if (auto* details = chooser->findChild<QTreeView*>("treeView")) {
         QHeaderView* header = details->header();
         header->setStretchLastSection(false);
-        for (int column = 0; column < header->count(); ++column)
-            header->setSectionResizeMode(column, column == 0 ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch); // the name
     }
     if (kind != ChooserKind::Folder && !filter.isEmpty()) chooser->setNameFilter(QtFileFilter(filter));
     return chooser;

@@ -71,7 +71,8 @@ bool SavePng(QWidget& widget, const std::filesystem::path& path) {
         written = false;
         error = errno;
     }
-    if (!written) std::fprintf(stderr, "qbx-screenshots: cannot write %s: %s\n", path.c_str(), std::strerror(error));
+    if (!written)
+        std::fprintf(stderr, "qbx-screenshots: cannot write %s: %s\n", path.c_str(), std::strerror(error));
     return written;
 }
 
@@ -115,8 +116,8 @@ int main(int argc, char** argv) {
                 }
                 dialog->layout()->activate();
                 dialog->adjustSize();
-                if (!SavePng(*dialog, out / (entry.name + "-" + language + "-edition" + std::to_string(edition) + ".png")))
-                    return 1;
+                std::string name = entry.name + "-" + language + "-edition" + std::to_string(edition) + ".png";
+                if (!SavePng(*dialog, out / name)) return 1;
                 ++written;
             }
         }

@@ -20,15 +20,17 @@ const std::vector<StandardBoxEntry>& StandardBoxes() {
     static const std::vector<StandardBoxEntry> boxes = {
         {"question-7052",
          [](const CLanguageModule& module, const std::string& stage) -> std::unique_ptr<QWidget> {
+             using namespace download_preparation;
              std::string text = FormatMessage(module.StringUtf8(str::kAskOverwrite),
                                               {stage + "/Funktionsdaten/Kessel Nord.dat", 1LL});
-             return MakeMessageBox(nullptr, QString::fromStdString(MessageCaption(download_preparation::kGroup, download_preparation::OverwriteMessage(1))),
+             return MakeMessageBox(nullptr, QString::fromStdString(MessageCaption(kGroup, OverwriteMessage(1))),
                                    QString::fromStdString(text), MessageKind::Caution);
          }},
         {"save-chooser",
          [](const CLanguageModule& module, const std::string& stage) -> std::unique_ptr<QWidget> {
-             return MakeFileChooser(nullptr, ChooserKind::Save, QString(),
-                                    QString::fromStdString(stage + "/Funktionsdaten"), module.String(kFunctionDataFilter));
+             QString folder = QString::fromStdString(stage + "/Funktionsdaten");
+             QString filter = module.String(kFunctionDataFilter);
+             return MakeFileChooser(nullptr, ChooserKind::Save, QString(), folder, filter);
          }},
     };
     return boxes;

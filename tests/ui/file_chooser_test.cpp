@@ -132,14 +132,5 @@ TEST_F(QtChooser, ChosenPathsComeBackWhole) {
     }
 }
 
-TEST(QtFileFilter, PipeListsBecomeQtFilters) {
-    struct {
-        QString given, expected;
-    } cases[] = {{"Function data (*.dat)|*.dat||", "Function data (*.dat)"},
-                 {"Pages|*.html;*.gif|All|*.*||", "Pages (*.html *.gif);;All (*.*)"},
-                 {"Pages (*.bgs);;All (*)", "Pages (*.bgs);;All (*)"}};
-    for (const auto& c : cases) EXPECT_EQ(QtFileFilter(c.given), c.expected) << c.given.toStdString();
-}
-
 } // namespace
 } // namespace qbx
