@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
 
 namespace qbx {
 
@@ -29,13 +31,35 @@ bool CLanguageModule::Load(const std::string& path, bool install, std::string* r
         Free();
         return false;
     }
-    if (install && QCoreApplication::instance()) installed = QCoreApplication::installTranslator(translator.get());
+    if (install && QCoreApplication::instance()) {
+        installed = QCoreApplication::installTranslator(translator.get());
+        InstallQtTranslations();
+    }
     return true;
 }
+
+void CLanguageModule::InstallQtTranslations() {
+    // Qt's own texts (the Yes and No of a question, the file chooser) in the
+    // module's language; without them they stay English, which is no failure.
+    QLocale locale(translator->language());
+    // Dates and sizes in the file chooser follow the language too.
+    previousLocale = std::make_unique<QLocale>();
+    QLocale::setDefault(locale);
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C) return;
+    auto qt = std::make_unique<QTranslator>();
+    if (!qt->load(locale, "qtbase", "_", QtTranslationsFolder())) return;
+    if (QCoreApplication::installTranslator(qt.get())) qtTranslator = std::move(qt);
+}
+
+QString QtTranslationsFolder() { return QLibraryInfo::path(QLibraryInfo::TranslationsPath); }
 
 void CLanguageModule::Free() {
     // The translator reads the module's memory: it goes before the module.
     if (translator && installed) QCoreApplication::removeTranslator(translator.get());
+    if (qtTranslator) QCoreApplication::removeTranslator(qtTranslator.get());
+    qtTranslator.reset();
+    if (previousLocale) QLocale::setDefault(*previousLocale);
+    previousLocale.reset();
     installed = false;
     translator.reset();
     module.Free();

@@ -1,12 +1,16 @@
 #pragma once
 #include "platform/module.h"
 
+#include <QLocale>
 #include <QString>
 #include <QTranslator>
 #include <memory>
 #include <string>
 
 namespace qbx {
+
+// Where Qt keeps its own translations (qtbase_de.qm, ...).
+QString QtTranslationsFolder();
 
 // File name of the language module for a settings language (0 German,
 // 1 English, 2 Italian; anything else German).
@@ -23,7 +27,8 @@ public:
     ~CLanguageModule();
 
     // Loads the module and its string table. `install` makes its texts the
-    // translations of the running application, which dialog templates use.
+    // translations of the running application, which dialog templates use,
+    // together with Qt's own translations and the locale of its language.
     bool Load(const std::string& path, bool install = true, std::string* reason = nullptr);
     void Free();
     bool IsLoaded() const { return module.IsLoaded(); }
@@ -39,8 +44,12 @@ public:
     const QString& ResourceRoot() const { return root; }
 
 private:
+    void InstallQtTranslations();
+
     CModule module;
     std::unique_ptr<QTranslator> translator;
+    std::unique_ptr<QTranslator> qtTranslator;
+    std::unique_ptr<QLocale> previousLocale; // set while the module's locale is the default
     bool installed = false;
     QString root;
 };

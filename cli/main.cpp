@@ -26,6 +26,16 @@ const std::map<std::string, Command>& Commands() {
     return commands;
 }
 
+// `folder` taken from `base` unless absolute, without a trailing "/" or "/.".
+std::string AbsoluteFolder(const std::string& folder, const std::string& base) {
+    std::string path = folder[0] == '/' ? folder : base + "/" + folder;
+    for (;;) {
+        if (path.size() > 1 && path.back() == '/') path.pop_back();
+        else if (path.size() > 2 && path.ends_with("/.")) path.resize(path.size() - 2);
+        else return path;
+    }
+}
+
 int Usage(const std::string& reason) {
     if (!reason.empty()) std::fprintf(stderr, "qbx: %s\n", reason.c_str());
     std::fputs(qbx::UsageText(), stderr);
@@ -44,8 +54,9 @@ int main(int argc, char** argv) {
     std::error_code noFolder;
     std::string startFolder = std::filesystem::current_path(noFolder).string();
     std::string programFolder = qbx::FolderOf(qbx::ExecutablePath());
-    std::string folder = line.folder.empty() ? programFolder : line.folder;
-    if (chdir(folder.c_str()) != 0) return Usage("cannot use the folder " + folder);
+    // Absolute before the chdir: the program folder names files after it.
+    std::string folder = line.folder.empty() ? programFolder : AbsoluteFolder(line.folder, startFolder);
+    if (chdir(folder.c_str()) != 0) return Usage("cannot use the folder " + line.folder);
     qbx::SetProgramFolder(folder);
 
     QCoreApplication application(argc, argv);

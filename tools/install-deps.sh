@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
-# Installs what building and testing Quillbox needs on Debian 12, as far as it
-# is missing.
+# Installs what building, testing and running Quillbox needs on Debian 12, as
+# far as it is missing. Recommends are left out, so every package the build
+# or the program uses must be named here or be pulled in by one named here;
+# tools/check-deps.sh proves that for a configured build.
+#   --list   print the packages and install nothing
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config googletest libgtest-dev
-          qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl1-mesa-dev
+          qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+          libqt6opengl6-dev libgl1-mesa-dev
+          qt6-translations-l10n
           fonts-dejavu-core xvfb xauth python3 srecord)
+if [ "${1:-}" = "--list" ]; then
+    printf '%s\n' "${packages[@]}"
+    exit 0
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

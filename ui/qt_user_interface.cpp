@@ -1,45 +1,43 @@
 #include "ui/qt_user_interface.h"
 
 #include "ui/dialog.h"
+#include "ui/file_chooser.h"
+#include "ui/message_box.h"
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QUrl>
 #include <cstdio>
 
 namespace qbx {
+namespace {
+QString RunChooser(QWidget* owner, ChooserKind kind, const QString& title, const QString& startFolder,
+                   const QString& filter) {
+    auto chooser = MakeFileChooser(owner, kind, title, startFolder, filter);
+    int result = chooser->exec();
+    return ChosenPath(*chooser, result);
+}
+} // namespace
 
 MessageAnswer CQtUserInterface::ShowMessage(QWidget* owner, const QString& caption, const QString& text,
                                             MessageKind kind) {
     std::fprintf(stderr, "%s: %s\n", caption.toUtf8().constData(), text.toUtf8().constData());
     std::fflush(stderr);
-    QMessageBox box(owner);
-    box.setWindowTitle(caption);
-    box.setText(text);
-    if (kind != MessageKind::Notice) {
-        box.setIcon(kind == MessageKind::Caution ? QMessageBox::Warning : QMessageBox::Question);
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
-    }
-    box.setIcon(QMessageBox::Warning);
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
-    return MessageAnswer::Ok;
+    auto box = MakeMessageBox(owner, caption, text, kind);
+    box->exec();
+    return AnswerOf(*box, kind);
 }
 
 QString CQtUserInterface::ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter) {
-    return QFileDialog::getOpenFileName(owner, QString(), startFolder, QtFileFilter(filter));
+    return RunChooser(owner, ChooserKind::Open, QString(), startFolder, filter);
 }
 
-QString CQtUserInterface::ChooseSaveFile(QWidget* owner, const QString& startPath, const QString& filter) {
-    return QFileDialog::getSaveFileName(owner, QString(), startPath, QtFileFilter(filter));
+QString CQtUserInterface::ChooseSaveFile(QWidget* owner, const QString& startFolder, const QString& filter) {
+    return RunChooser(owner, ChooserKind::Save, QString(), startFolder, filter);
 }
 
 QString CQtUserInterface::ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder) {
-    return QFileDialog::getExistingDirectory(owner, title, startFolder);
+    return RunChooser(owner, ChooserKind::Folder, title, startFolder, QString());
 }
 
 int CQtUserInterface::RunModal(CDialog& dialog) {
@@ -52,18 +50,5 @@ int CQtUserInterface::RunModal(CDialog& dialog) {
 void CQtUserInterface::Beep(int /*frequency*/, int /*durationMs*/) { QApplication::beep(); }
 
 bool CQtUserInterface::OpenUrl(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }
-
-QString QtFileFilter(const QString& filter) {
-    if (!filter.contains('|')) return filter;
-    QStringList parts = filter.split('|');
-    QStringList filters;
-    for (int i = 0; i + 1 < parts.size(); i += 2) {
-        if (parts[i].isEmpty()) break;
-        QString patterns = parts[i + 1];
-        patterns.replace(';', ' ');
-        filters << (parts[i].contains('(') ? parts[i] : parts[i] + " (" + patterns + ")");
-    }
-    return filters.join(";;");
-}
 
 } // namespace qbx

@@ -37,8 +37,8 @@ QString CScriptedUserInterface::ChooseOpenFile(QWidget*, const QString& startFol
     return TakeFront(openFiles);
 }
 
-QString CScriptedUserInterface::ChooseSaveFile(QWidget*, const QString& startPath, const QString& filter) {
-    chooserStarts.push_back(startPath);
+QString CScriptedUserInterface::ChooseSaveFile(QWidget*, const QString& startFolder, const QString& filter) {
+    chooserStarts.push_back(startFolder);
     chooserFilters.push_back(filter);
     return TakeFront(saveFiles);
 }

@@ -24,7 +24,7 @@ class CScriptedUserInterface : public CUserInterface {
 public:
     MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text, MessageKind kind) override;
     QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter) override;
-    QString ChooseSaveFile(QWidget* owner, const QString& startPath, const QString& filter) override;
+    QString ChooseSaveFile(QWidget* owner, const QString& startFolder, const QString& filter) override;
     QString ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder) override;
     int RunModal(CDialog& dialog) override;
     void Beep(int frequency, int durationMs) override;

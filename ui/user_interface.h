@@ -22,8 +22,10 @@ public:
     virtual MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
                                       MessageKind kind) = 0;
     // Return the chosen path, or an empty text when the person cancelled.
+    // A start folder that does not exist starts the chooser in its nearest
+    // existing ancestor, with no file name filled in.
     virtual QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter) = 0;
-    virtual QString ChooseSaveFile(QWidget* owner, const QString& startPath, const QString& filter) = 0;
+    virtual QString ChooseSaveFile(QWidget* owner, const QString& startFolder, const QString& filter) = 0;
     virtual QString ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder) = 0;
     // Runs a dialog modally; returns its result (1 OK, 2 Cancel).
     virtual int RunModal(CDialog& dialog) = 0;

@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "app/language_module.h"
 #include "dialog_gallery.h"
+#include "standard_boxes.h"
 #include "functiondata/function_data_image.h"
 #include "functiondata/slot_list.h"
 #include "platform/program_folder.h"
@@ -10,10 +11,12 @@
 #include "ui/scripted_user_interface.h"
 
 #include <QApplication>
-#include <QDir>
+#include <QBuffer>
 #include <QLayout>
 #include <QPixmap>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -45,7 +48,32 @@ bool PrepareStage(const std::string& stage, qbx::test::CSimProcess& sim) {
     up[4] = {1, dat("Gateway Halle.dat", 3, 0x84, 0x400)};
     down[0] = {1, stage + "/Funktionsdaten/Kessel Nord.dat"};
     down[2] = {1, stage + "/Funktionsdaten/Halle Sued.dat"};
-    return qbx::WriteUploadSlotList(up) && qbx::WriteDownloadSlotList(down);
+    if (!qbx::WriteUploadSlotList(up) || !qbx::WriteDownloadSlotList(down)) {
+        std::fprintf(stderr, "qbx-screenshots: cannot write the slot lists in %s\n", stage.c_str());
+        return false;
+    }
+    return true;
+}
+
+// Writes `widget` as PNG to `path`; says why on standard error when it cannot.
+bool SavePng(QWidget& widget, const std::filesystem::path& path) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!widget.grab().save(&buffer, "PNG")) {
+        std::fprintf(stderr, "qbx-screenshots: cannot render %s\n", path.c_str());
+        return false;
+    }
+    FILE* file = std::fopen(path.c_str(), "wb");
+    bool written = file && std::fwrite(png.constData(), 1, png.size(), file) == static_cast<size_t>(png.size());
+    int error = errno;
+    if (file && std::fclose(file) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (!written)
+        std::fprintf(stderr, "qbx-screenshots: cannot write %s: %s\n", path.c_str(), std::strerror(error));
+    return written;
 }
 
 } // namespace
@@ -57,8 +85,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: qbx-screenshots OUTDIR\n");
         return 2;
     }
-    QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.mkpath(".")) return 1;
+    // Taken from the caller's folder now: the main window changes into the
+    // program folder it shows.
+    std::error_code error;
+    std::filesystem::path out = std::filesystem::absolute(argv[1], error);
+    if (!error) std::filesystem::create_directories(out, error);
+    if (error) {
+        std::fprintf(stderr, "qbx-screenshots: cannot create %s: %s\n", argv[1], error.message().c_str());
+        return 1;
+    }
     std::string stage = (std::filesystem::temp_directory_path() / ("qbx-screenshots-" + std::to_string(getpid()))).string();
     qbx::test::CSimProcess sim;
     if (!PrepareStage(stage, sim)) return 1;
@@ -81,14 +116,20 @@ int main(int argc, char** argv) {
                 }
                 dialog->layout()->activate();
                 dialog->adjustSize();
-                QString file = out.filePath(QString("%1-%2-edition%3.png").arg(entry.name.c_str(), language).arg(edition));
-                if (!dialog->grab().save(file)) return 1;
+                std::string name = entry.name + "-" + language + "-edition" + std::to_string(edition) + ".png";
+                if (!SavePng(*dialog, out / name)) return 1;
                 ++written;
             }
+        }
+        for (const qbx::StandardBoxEntry& entry : qbx::StandardBoxes()) {
+            auto box = entry.create(module, stage);
+            qbx::SettleForGrab(*box);
+            if (!SavePng(*box, out / (entry.name + "-" + language + ".png"))) return 1;
+            ++written;
         }
     }
     sim.Stop();
     std::filesystem::remove_all(stage);
-    std::printf("%d screenshots in %s\n", written, out.absolutePath().toUtf8().constData());
+    std::printf("%d screenshots in %s\n", written, out.c_str());
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <array>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
@@ -123,6 +124,29 @@ TEST_F(Qbx, PortThatIsNoTerminalIsRefusedAtOnce) {
         EXPECT_NE(run.err.find("COM1 is " + path + ", which is not a serial port"), std::string::npos) << run.err;
     }
     EXPECT_EQ(folder.Read("com1.txt"), "not a port\n");
+}
+
+TEST_F(Qbx, RelativeFolderIsTakenFromTheCallersFolder) {
+    StartSim(false, {"--kind", "A3"});
+    std::filesystem::path program(folder.Path());
+    std::filesystem::create_directory(program / "sub");
+    std::string name = program.filename().string();
+    struct {
+        std::string from, folder;
+    } cases[] = {{program.parent_path(), name},
+                 {program.parent_path(), "./" + name + "/"},
+                 {program / "sub", ".."},
+                 {program / "sub", "../sub/../."},
+                 {program, "."}};
+    for (const auto& c : cases) {
+        // The settings name the simulator; without them qbx would try COM1.
+        QbxRun run = RunQbx("--folder '" + c.folder + "' identify", "cd '" + c.from + "' &&");
+        EXPECT_EQ(run.status, 0) << c.from << " " << c.folder << ": " << run.err;
+        EXPECT_EQ(run.out, "family 0xA3\nrawType 0xA3\nversion 130\n") << c.folder;
+    }
+    QbxRun missing = RunQbx("--folder no-such-folder identify", "cd '" + folder.Path() + "' &&");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("cannot use the folder no-such-folder"), std::string::npos) << missing.err;
 }
 
 TEST(QbxUsage, BadCommandLinesExitTwo) {
