@@ -112,6 +112,9 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11670, "", "web page upload: dialog caption"},
         {11680, "", "bootloader data: window title in write mode"},
         {11681, "", "bootloader data: window title in read mode"},
+        // Saving the settings file.
+        {11900, "s", "settings dialog: qbx_man.ini cannot be written (path)"},
+        {11901, "s", "language dialog: qbx_man.ini cannot be written, the language stays (path)"},
     };
     return catalog;
 }
