@@ -3,8 +3,16 @@
 #include "app/app_state.h"
 #include "app/settings_store.h"
 #include "app/startup_messages.h"
+#include "platform/program_folder.h"
 
 namespace qbx {
+namespace {
+
+constexpr int kLanguageChanged = 1;
+constexpr int kLanguageNotSaved = 2;
+constexpr int kLanguageNotSavedText = 11901; // with the settings file's path
+
+} // namespace
 
 CLanguageDialog::CLanguageDialog(CUiContext& context, QWidget* parent) : CDialog(context, kLanguageTemplate, parent) {}
 
@@ -20,13 +28,18 @@ void CLanguageDialog::OnOK() {
         EndDialog(kIdOk);
         return;
     }
-    state.selectedLanguage = chosen;
     CSettings settings;
     settings.Load();
     settings.language = static_cast<std::uint8_t>(chosen);
-    settings.Save();
+    if (!settings.Save()) {
+        // Nothing changes at the next start: say so in the language of now,
+        // and stay open for another try or Cancel.
+        Message(kLanguageGroupNumber, kLanguageNotSaved, kLanguageNotSavedText, {ProgramFile(kSettingsFileName)});
+        return;
+    }
+    state.selectedLanguage = chosen;
     // The running module speaks the old language; this one is built in.
-    MessageText(kLanguageGroupNumber, 1, QString::fromStdString(LanguageChangedText(chosen)));
+    MessageText(kLanguageGroupNumber, kLanguageChanged, QString::fromStdString(LanguageChangedText(chosen)));
     EndDialog(kIdOk);
 }
 

@@ -2,12 +2,19 @@
 
 #include "app/text_scanner.h"
 #include "platform/program_folder.h"
+#include "platform/regular_file.h"
 #include "platform/replace_file.h"
+
+#include <algorithm>
 
 namespace qbx {
 namespace {
 
 constexpr size_t kAddressWidth = 255; // the 256-byte buffer of the file reader
+// Both files are a few bytes long. The reader skips white space of any
+// length, but a file that needs more than this holds no settings: only its
+// beginning is read, so that a huge file costs no memory.
+constexpr size_t kReadLimit = 64 * 1024;
 
 } // namespace
 
@@ -23,7 +30,7 @@ bool CSettings::Load() { return Load(ProgramFolder()); }
 bool CSettings::Load(const std::string& folder) {
     Reset();
     std::string text;
-    if (!ReadFileContents(folder + "/" + kSettingsFileName, text)) return false;
+    if (!ReadFilePrefix(folder + "/" + kSettingsFileName, kReadLimit, text)) return false;
     Parse(text);
     return true;
 }
@@ -35,7 +42,10 @@ void CSettings::Parse(const std::string& text) {
     if (in.ScanInt(value)) interfaceIndex = static_cast<std::uint8_t>(value);
     if (in.ScanInt(value)) language = static_cast<std::uint8_t>(value);
     std::string word;
-    if (in.ScanWord(word, kAddressWidth) && !word.empty()) ipAddress = word;
+    // "%s" stores NUL bytes too, but the address is a C string: it ends at
+    // the first, and an empty one keeps the default.
+    if (in.ScanWord(word, kAddressWidth)) word.erase(std::min(word.find('\0'), word.size()));
+    if (!word.empty()) ipAddress = word;
     in.SkipSpace();
     if (in.ScanInt(value)) port = static_cast<std::uint16_t>(value);
 }
@@ -57,7 +67,7 @@ int ReadEdition() { return ReadEdition(ProgramFolder()); }
 
 int ReadEdition(const std::string& folder) {
     std::string text;
-    if (!ReadFileContents(folder + "/" + kCustomerFileName, text)) return 1;
+    if (!ReadFilePrefix(folder + "/" + kCustomerFileName, kReadLimit, text)) return 1;
     CTextScanner in(text);
     long long digit = 0;
     return in.ScanInt(digit, 1) && digit == 2 ? 2 : 1;

@@ -19,14 +19,17 @@ public:
     void Reset();
 
     // Reads "qbx_man.ini" of the program folder (or of `folder`). False when
-    // the file does not open; the record then holds the defaults. Lines that
-    // are missing or malformed keep their defaults.
+    // it does not open or is no regular file; the record then holds the
+    // defaults. Lines that are missing or malformed keep their defaults.
     bool Load();
     bool Load(const std::string& folder);
     // Parses the file's text the way Load does.
     void Parse(const std::string& text);
 
-    // Writes the four lines; an empty address is saved (and kept) as the default.
+    // Writes the four lines; an empty address is saved (and kept) as the
+    // default. False when the file could not be written (see
+    // ReplaceFileContents): a write-protected file, a folder that takes no
+    // new file, a full disk.
     bool Save();
     bool Save(const std::string& folder);
     std::string Serialize();

@@ -32,6 +32,10 @@ constexpr std::size_t kDatRecordBytes = 32;
 constexpr const char* kDatLineEnd = "\r\n";
 constexpr char kRecordMark = ':';
 constexpr std::size_t kRecordPrefixLength = 7; // ':' + count(2) + offset(4)
+// The longest line the reader takes, without its line end. A record needs at
+// most 7 + 2 * 255 characters and a header line its key and a short text; a
+// longer line is none of them, and the writer writes none.
+constexpr std::size_t kDatLongestLine = 4096;
 
 constexpr std::uint8_t kMaxFileFormat = 3;
 constexpr std::uint8_t kImpliedDeviceCode = 0x80;
@@ -57,5 +61,9 @@ enum FunctionDataLoadResult : int {
 // 0x80 and their fixed sizes, so an image of another size or device would not
 // load back as it was saved. Sizes above kMaxFunctionDataSize never fit.
 bool FunctionDataLayoutFits(const FunctionDataHeader& header);
+
+// True when the firmware and bootsector texts can be written and read back
+// unchanged: no line feed, and lines no longer than the reader takes.
+bool FunctionDataTextsFit(const FunctionDataHeader& header);
 
 } // namespace qbx

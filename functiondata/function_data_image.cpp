@@ -2,11 +2,11 @@
 
 #include "functiondata/function_data_reader.h"
 #include "functiondata/function_data_writer.h"
+#include "platform/regular_file.h"
 #include "platform/replace_file.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
+#include <istream>
 
 namespace qbx {
 
@@ -19,11 +19,9 @@ void FunctionDataImage::Reset() {
 
 int FunctionDataImage::Load(const std::string& path) {
     Reset();
-    // A folder opens for reading on Linux, but it is no file to load.
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return kDatCannotOpen;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return kDatCannotOpen;
+    CRegularFileBuffer file;
+    if (!file.Open(path)) return kDatCannotOpen;
+    std::istream in(&file);
     int result = ReadFunctionData(in, header, data);
     valid = result == kDatLoaded;
     return result;
@@ -31,7 +29,10 @@ int FunctionDataImage::Load(const std::string& path) {
 
 bool FunctionDataImage::Prepare(const FunctionDataHeader& given) {
     Reset();
-    if (given.fileFormat > kMaxFileFormat || given.dataSize > kMaxFunctionDataSize) return false;
+    // What could not be saved afterwards is refused before any byte arrives.
+    if (given.fileFormat > kMaxFileFormat || given.dataSize > kMaxFunctionDataSize ||
+        !FunctionDataTextsFit(given))
+        return false;
     header = given;
     data.assign(header.dataSize, kErasedByte);
     valid = true;

@@ -15,14 +15,15 @@ class FunctionDataImage {
   public:
     void Reset();
 
-    // A FunctionDataLoadResult (0 loaded, 1 cannot open, 2 no magic, 3 file
-    // format above 3, 4 bad header line, 5 short or malformed records). On 0
-    // the image is valid; otherwise it is reset.
+    // A FunctionDataLoadResult (0 loaded, 1 cannot open or no regular file,
+    // 2 no magic, 3 file format above 3, 4 bad header line, 5 short or
+    // malformed records). On 0 the image is valid; otherwise it is reset.
     int Load(const std::string& path);
 
     // Readies the image to receive `header.dataSize` bytes, all 0xFF. False
-    // (and the image reset) for a file format of 4 or more or a data size
-    // above kMaxFunctionDataSize.
+    // (and the image reset) for a file format of 4 or more, a data size
+    // above kMaxFunctionDataSize or texts that no file could hold
+    // (FunctionDataTextsFit), so that what is received can be saved.
     bool Prepare(const FunctionDataHeader& header);
 
     // Writes the file in the layout of the header's file format. The file is

@@ -10,17 +10,39 @@
 namespace qbx {
 namespace {
 
-bool ReadLine(std::istream& in, std::string& line) {
-    if (!std::getline(in, line)) return false;
-    while (!line.empty() && (line.back() == '\r' || line.back() == '\n'))
-        line.pop_back();
-    return true;
+using Traits = std::streambuf::traits_type;
+
+enum class Line { Read, Cut, End };
+
+// One line without its line end: the LF and the one CR in front of it, as a
+// text-mode read gives it, so that a CR inside a text comes back as it was
+// written. A line longer than any line of the format is Cut and left unread:
+// it costs neither memory nor time.
+Line ReadLine(std::istream& in, std::string& line) {
+    line.clear();
+    std::streambuf* buffer = in.rdbuf();
+    Traits::int_type c = buffer->sbumpc();
+    if (Traits::eq_int_type(c, Traits::eof())) return Line::End;
+    for (; !Traits::eq_int_type(c, Traits::eof()) && c != '\n'; c = buffer->sbumpc()) {
+        if (line.size() > kDatLongestLine) return Line::Cut; // room for the CR of the line end
+        line += Traits::to_char_type(c);
+    }
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line.size() > kDatLongestLine ? Line::Cut : Line::Read;
 }
 
+// A line the reader does not look at: read up to its end, however long.
 void SkipLines(std::istream& in, int count) {
-    std::string ignored;
-    for (int i = 0; i < count; ++i)
-        ReadLine(in, ignored);
+    std::streambuf* buffer = in.rdbuf();
+    for (int i = 0; i < count; ++i) {
+        Traits::int_type c = buffer->sbumpc();
+        while (!Traits::eq_int_type(c, Traits::eof()) && c != '\n')
+            c = buffer->sbumpc();
+    }
+}
+
+bool ReadWholeLine(std::istream& in, std::string& line) {
+    return ReadLine(in, line) == Line::Read;
 }
 
 // Removes `key` from the front of `line`; false when the line does not begin with it.
@@ -50,9 +72,9 @@ std::uint64_t LeadingDecimal(const std::string& text) {
     return negative ? 0 - value : value;
 }
 
-// The leading hexadecimal number of `text` in either case, as "%x" reads it
-// (spaces, an optional sign, an optional 0x). False without digits or when
-// the value does not fit in 32 bits.
+// The leading hexadecimal number of `text` in either case, as the C
+// library's strtoul reads it (spaces, an optional sign, an optional 0x; no
+// digits give 0). False when the value does not fit in 32 bits.
 bool LeadingHex(const std::string& text, std::uint32_t& value) {
     std::size_t p = 0;
     while (p < text.size() && IsSpace(text[p]))
@@ -68,21 +90,20 @@ bool LeadingHex(const std::string& text, std::uint32_t& value) {
         result = (result << 4) | static_cast<std::uint64_t>(HexDigitValue(text[p]));
         if (result > 0xFFFFFFFFu) return false;
     }
-    if (digits == 0) return false;
-    value = static_cast<std::uint32_t>(negative ? 0 - result : result);
+    value = digits == 0 ? 0 : static_cast<std::uint32_t>(negative ? 0 - result : result);
     return true;
 }
 
 int ReadFormat3Header(std::istream& in, FunctionDataHeader& header) {
     std::string line;
-    if (!ReadLine(in, line) || !TakeKey(line, kFileFormatKey)) return kDatBadHeader;
+    if (!ReadWholeLine(in, line) || !TakeKey(line, kFileFormatKey)) return kDatBadHeader;
     header.fileFormat = static_cast<std::uint8_t>(LeadingDecimal(line) & 0xFF);
     if (header.fileFormat > kMaxFileFormat) return kDatUnknownFormat;
 
     const char* keys[] = {kDeviceKey, kFirmwareKey, kBootsectorKey, kDataSizeKey};
     std::string values[4];
     for (int i = 0; i < 4; ++i)
-        if (!ReadLine(in, values[i]) || !TakeKey(values[i], keys[i])) return kDatBadHeader;
+        if (!ReadWholeLine(in, values[i]) || !TakeKey(values[i], keys[i])) return kDatBadHeader;
     std::uint32_t device = 0;
     if (!LeadingHex(values[0], device) || !LeadingHex(values[3], header.dataSize)) return kDatBadHeader;
     header.deviceCode = static_cast<std::uint8_t>(device & 0xFF);
@@ -94,7 +115,7 @@ int ReadFormat3Header(std::istream& in, FunctionDataHeader& header) {
 
 int ReadDataFileHeader(std::istream& in, FunctionDataHeader& header) {
     std::string line;
-    if (!ReadLine(in, line)) return kDatBadHeader;
+    if (!ReadWholeLine(in, line)) return kDatBadHeader;
     header.deviceCode = kImpliedDeviceCode;
     if (line == kFormat1SizeLine) {
         header.fileFormat = 1;
@@ -106,7 +127,9 @@ int ReadDataFileHeader(std::istream& in, FunctionDataHeader& header) {
     header.fileFormat = 2;
     header.dataSize = kFormat2DataSize;
     SkipLines(in, 1); // I_EEPROM_SIZE, not checked
-    if (ReadLine(in, line)) {
+    Line read = ReadLine(in, line);
+    if (read == Line::Cut) return kDatBadHeader;
+    if (read == Line::Read) {
         TakeKey(line, kControllerVersionKey); // a line without the key is taken whole
         line.erase(line.find_last_not_of(' ') + 1);
         header.firmware = line;
@@ -121,7 +144,7 @@ int ReadRecords(std::istream& in, std::vector<std::uint8_t>& data) {
     std::size_t p = 0;
     std::string line;
     while (p < size) {
-        if (!ReadLine(in, line)) return kDatBadData;
+        if (!ReadWholeLine(in, line)) return kDatBadData;
         std::uint32_t count = 0, offset = 0;
         if (line.size() < kRecordPrefixLength || line[0] != kRecordMark ||
             !ParseHexField(line, 1, 2, count) || !ParseHexField(line, 3, 4, offset))
@@ -142,7 +165,7 @@ int ReadRecords(std::istream& in, std::vector<std::uint8_t>& data) {
 
 int ReadAll(std::istream& in, FunctionDataHeader& header, std::vector<std::uint8_t>& data) {
     std::string magic;
-    ReadLine(in, magic);
+    if (ReadLine(in, magic) == Line::Cut) return kDatNoMagic;
     int result = kDatNoMagic;
     if (magic == kDatMagic)
         result = ReadFormat3Header(in, header);

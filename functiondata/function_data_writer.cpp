@@ -9,8 +9,10 @@
 namespace qbx {
 namespace {
 
-bool HasLineEnd(const std::string& text) {
-    return text.find_first_of("\r\n") != std::string::npos;
+// A text goes onto a line of its own as it is. A CR is written and read
+// back unchanged (only CR LF ends a line), but a LF would end the line.
+bool FitsOnALine(const std::string& text) {
+    return text.find('\n') == std::string::npos && std::strlen(kFirmwareKey) + text.size() <= kDatLongestLine;
 }
 
 void AppendLine(std::string& out, const std::string& line) {
@@ -84,7 +86,7 @@ void AppendRecords(std::string& out, const std::vector<std::uint8_t>& data) {
 bool FormatFunctionData(const FunctionDataHeader& header, const std::vector<std::uint8_t>& data,
                         std::string& text) {
     if (!FunctionDataLayoutFits(header) || data.size() != header.dataSize) return false;
-    if (HasLineEnd(header.firmware) || HasLineEnd(header.bootsector)) return false;
+    if (!FunctionDataTextsFit(header)) return false;
     std::string out;
     switch (header.fileFormat) {
     case 1:
@@ -102,6 +104,10 @@ bool FormatFunctionData(const FunctionDataHeader& header, const std::vector<std:
     AppendRecords(out, data);
     text = std::move(out);
     return true;
+}
+
+bool FunctionDataTextsFit(const FunctionDataHeader& header) {
+    return FitsOnALine(header.firmware) && FitsOnALine(header.bootsector);
 }
 
 bool FunctionDataLayoutFits(const FunctionDataHeader& header) {

@@ -12,7 +12,7 @@ namespace qbx {
 // `text` untouched, when the image cannot be written so that it loads back
 // the same: a file format other than 1 to 3, a layout that does not fit
 // (FunctionDataLayoutFits), a data array that does not match the header's
-// size, or a header text holding a line end.
+// size, or header texts that do not fit (FunctionDataTextsFit).
 bool FormatFunctionData(const FunctionDataHeader& header, const std::vector<std::uint8_t>& data,
                         std::string& text);
 

@@ -1,5 +1,6 @@
 #include "functiondata/slot_list.h"
 
+#include "platform/regular_file.h"
 #include "platform/replace_file.h"
 
 #include <algorithm>
@@ -9,6 +10,8 @@ namespace qbx {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
+// Seven lines of a flag, a path and a line end; a longer file is no slot list.
+constexpr std::size_t kReadLimit = kSlotCount * (1 + kLongestPath + 2);
 
 bool IsSpace(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
@@ -57,7 +60,9 @@ SlotList ParseSlotList(const std::string& text) {
 bool ReadSlotList(const std::string& name, SlotList& slots, const std::string& folder) {
     slots = SlotList();
     std::string text;
-    if (!ReadFileContents(folder + "/" + name, text)) return false;
+    bool more = false;
+    if (!ReadFilePrefix(folder + "/" + name, kReadLimit, text, &more)) return false;
+    if (more) DropCutLine(text); // a path cut short is no path
     slots = ParseSlotList(text);
     return true;
 }

@@ -30,7 +30,9 @@ bool FormatSlotList(const SlotList& slots, std::string& text);
 // lines give flag 0 and an empty path.
 SlotList ParseSlotList(const std::string& text);
 
-// Reads `name` in `folder`; false when it does not open (`slots` then empty).
+// Reads `name` in `folder`; false when it does not open or is no regular
+// file (`slots` then empty). Only the first lines that seven slots can fill
+// are read; a line cut there counts as missing.
 bool ReadSlotList(const std::string& name, SlotList& slots, const std::string& folder = ProgramFolder());
 // Replaces `name` in `folder` as a whole; false when it cannot be written.
 bool WriteSlotList(const std::string& name, const SlotList& slots,

@@ -1,106 +1,189 @@
 #include "platform/replace_file.h"
 
+#include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
-#include <memory>
 #include <random>
-#include <sstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace qbx {
-namespace fs = std::filesystem;
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using ScopedFile = std::unique_ptr<std::FILE, FileCloser>;
+constexpr int kMaxLinkHops = 40; // the kernel's own limit before ELOOP
+constexpr int kTemporaryAttempts = 16;
 
-// Removes the temporary file unless it was moved into place.
-class CTemporaryFile {
+class CScopedFd {
   public:
-    explicit CTemporaryFile(fs::path path) : path(std::move(path)) {}
-    ~CTemporaryFile() {
-        std::error_code ignored;
-        if (!kept) fs::remove(path, ignored);
+    explicit CScopedFd(int fd) : fd(fd) {}
+    ~CScopedFd() {
+        if (fd >= 0) close(fd);
     }
-    CTemporaryFile(const CTemporaryFile&) = delete;
-    CTemporaryFile& operator=(const CTemporaryFile&) = delete;
-    const fs::path& Path() const { return path; }
+    CScopedFd(const CScopedFd&) = delete;
+    CScopedFd& operator=(const CScopedFd&) = delete;
+    int Get() const { return fd; }
+    // Closes now; false when the close reports a failed write.
+    bool Close() {
+        int closing = fd;
+        fd = -1;
+        return close(closing) == 0;
+    }
+
+  private:
+    int fd;
+};
+
+// Removes the temporary file unless it took the target's place.
+class CTemporaryName {
+  public:
+    CTemporaryName(int folder, std::string leaf) : folder(folder), leaf(std::move(leaf)) {}
+    ~CTemporaryName() {
+        if (!kept) unlinkat(folder, leaf.c_str(), 0);
+    }
+    CTemporaryName(const CTemporaryName&) = delete;
+    CTemporaryName& operator=(const CTemporaryName&) = delete;
+    const std::string& Leaf() const { return leaf; }
     void Keep() { kept = true; }
 
   private:
-    fs::path path;
+    int folder;
+    std::string leaf;
     bool kept = false;
 };
 
-fs::path ReplacedPath(const fs::path& path) {
-    std::error_code error;
-    if (!fs::is_symlink(path, error)) return path;
-    fs::path target = fs::canonical(path, error);
-    return error ? path : target;
+struct SplitPath {
+    std::string folder;
+    std::string leaf;
+};
+
+SplitPath Split(const std::string& path) {
+    std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return {".", path};
+    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
 }
 
-// Creates a new file (never an existing one) beside `target`.
-ScopedFile CreateTemporaryBeside(const fs::path& target, fs::path& created) {
-    std::random_device seed;
-    std::mt19937_64 random(seed());
-    fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        char suffix[24];
-        std::snprintf(suffix, sizeof suffix, ".%016llx", static_cast<unsigned long long>(random()));
-        fs::path candidate = folder / ("." + target.filename().string() + suffix + ".tmp");
-        if (std::FILE* file = std::fopen(candidate.c_str(), "wbx")) {
-            created = candidate;
-            return ScopedFile(file);
-        }
+// The file a write through `path` reaches: symbolic links are followed to
+// their end (which need not exist yet). False for a loop or an unreadable link.
+bool FinalTarget(const std::string& path, std::string& target) {
+    target = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat status;
+        if (lstat(target.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return true;
+        std::string link(PATH_MAX, '\0');
+        ssize_t length = readlink(target.c_str(), link.data(), link.size());
+        if (length <= 0 || static_cast<std::size_t>(length) >= link.size()) return false;
+        link.resize(static_cast<std::size_t>(length));
+        target = link[0] == '/' ? link : Split(target).folder + "/" + link;
     }
-    return nullptr;
+    return false;
 }
 
-// The rename itself lasts only once the folder is on the disk; best effort.
-void SyncFolder(const fs::path& folder) {
-    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    fsync(fd);
-    close(fd);
+bool WriteAll(int fd, const std::string& bytes) {
+    const char* next = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        ssize_t written = write(fd, next, left);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        next += written;
+        left -= static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+// A new file in `folder` under a name of its own. Errno tells why not.
+int CreateTemporary(int folder, std::string& leaf) {
+    std::random_device seed;
+    std::mt19937_64 random((static_cast<std::uint64_t>(seed()) << 32) ^ seed() ^
+                           static_cast<std::uint64_t>(getpid()));
+    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, ".qbx%012llx.tmp",
+                      static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
+        int fd = openat(folder, name, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            leaf = name;
+            return fd;
+        }
+        if (errno != EEXIST) return -1;
+    }
+    return -1;
+}
+
+enum class Replaced { Done, NotPossible, Failed };
+
+// The new file takes the old one's permissions and owner; where the owner
+// cannot be kept (only root may give a file away), the caller writes in place.
+Replaced TakeOver(int fd, const struct stat& old) {
+    if ((old.st_uid != geteuid() || old.st_gid != getegid()) && fchown(fd, old.st_uid, old.st_gid) != 0)
+        return Replaced::NotPossible;
+    return fchmod(fd, old.st_mode & 07777) == 0 ? Replaced::Done : Replaced::Failed;
+}
+
+// Temporary file, flushed to the disk, then renamed over `target`. `old` is
+// the file it replaces, null for a new one. NotPossible means nothing was
+// written because the folder takes no new file or the owner cannot be kept.
+Replaced ReplaceByRename(const std::string& target, const struct stat* old, const std::string& bytes) {
+    SplitPath parts = Split(target);
+    CScopedFd folder(open(parts.folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Get() < 0) return Replaced::Failed;
+    std::string leaf;
+    CScopedFd file(CreateTemporary(folder.Get(), leaf));
+    if (file.Get() < 0) return errno == EACCES || errno == EPERM ? Replaced::NotPossible : Replaced::Failed;
+    CTemporaryName temporary(folder.Get(), leaf);
+    if (old) {
+        Replaced taken = TakeOver(file.Get(), *old);
+        if (taken != Replaced::Done) return taken;
+    }
+    // On the disk before it takes the old file's place, so that a power cut
+    // leaves the old content or the new one, never an empty file.
+    if (!WriteAll(file.Get(), bytes) || fsync(file.Get()) != 0 || !file.Close()) return Replaced::Failed;
+    if (renameat(folder.Get(), leaf.c_str(), folder.Get(), parts.leaf.c_str()) != 0) return Replaced::Failed;
+    temporary.Keep();
+    fsync(folder.Get()); // the rename lasts once the folder is on the disk; best effort
+    return Replaced::Done;
+}
+
+// Writes over the file itself. The old bytes are overwritten before the file
+// is cut to its new length, so a full disk rarely leaves less than before.
+bool WriteInPlace(const std::string& target, const std::string& bytes) {
+    CScopedFd file(open(target.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat status;
+    if (file.Get() < 0 || fstat(file.Get(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+    int flags = fcntl(file.Get(), F_GETFL);
+    if (flags < 0 || fcntl(file.Get(), F_SETFL, flags & ~O_NONBLOCK) != 0) return false;
+    return WriteAll(file.Get(), bytes) && ftruncate(file.Get(), static_cast<off_t>(bytes.size())) == 0 &&
+           fsync(file.Get()) == 0 && file.Close();
 }
 
 } // namespace
 
 bool ReplaceFileContents(const std::string& path, const std::string& bytes) {
-    fs::path target = ReplacedPath(path);
-    fs::path temporaryPath;
-    ScopedFile file = CreateTemporaryBeside(target, temporaryPath);
-    if (!file) return false;
-    CTemporaryFile temporary(temporaryPath);
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
-    written = std::fflush(file.get()) == 0 && written;
-    // On the disk before it takes the old file's place, so that a power cut
-    // leaves the old content or the new one, never an empty file.
-    written = fsync(fileno(file.get())) == 0 && written;
-    if (std::fclose(file.release()) != 0 || !written) return false;
-
-    std::error_code error;
-    fs::file_status old = fs::status(target, error);
-    if (!error && fs::exists(old)) fs::permissions(temporary.Path(), old.permissions(), error);
-    fs::rename(temporary.Path(), target, error);
-    if (error) return false;
-    temporary.Keep();
-    SyncFolder(target.parent_path().empty() ? fs::path(".") : target.parent_path());
-    return true;
-}
-
-bool ReadFileContents(const std::string& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    if (in.bad()) return false;
-    bytes = buffer.str();
-    return true;
+    std::string target;
+    if (!FinalTarget(path, target) || Split(target).leaf.empty()) return false;
+    struct stat old;
+    if (stat(target.c_str(), &old) != 0) {
+        // A new file appears complete or not at all.
+        return errno == ENOENT && ReplaceByRename(target, nullptr, bytes) == Replaced::Done;
+    }
+    // A folder, FIFO or device is nothing to replace or write into.
+    if (!S_ISREG(old.st_mode)) return false;
+    // A write-protected file stays as it is, even where its folder would let
+    // a new file take its place.
+    if (faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return false;
+    // A new file would split the hard links: the other names would keep the old content.
+    if (old.st_nlink > 1) return WriteInPlace(target, bytes);
+    switch (ReplaceByRename(target, &old, bytes)) {
+    case Replaced::Done:
+        return true;
+    case Replaced::NotPossible:
+        return WriteInPlace(target, bytes);
+    case Replaced::Failed:
+        break;
+    }
+    return false;
 }
 
 } // namespace qbx

@@ -1,9 +1,9 @@
 #include "platform/serial_port_path.h"
 
 #include "platform/program_folder.h"
+#include "platform/regular_file.h"
 
 #include <cstdlib>
-#include <fstream>
 
 namespace qbx {
 namespace {
@@ -16,11 +16,20 @@ std::string Trimmed(const std::string& line) {
     return line.substr(first, last - first + 1);
 }
 
+// Six lines of a device path; a longer file is no port list.
+constexpr std::size_t kPortsReadLimit = 6 * (kLongestPath + 2);
+
 std::string LineOfPortsFile(int portNumber, const std::string& programFolder) {
-    std::ifstream file(programFolder + "/ports.ini");
-    std::string line;
-    for (int n = 1; n <= portNumber && std::getline(file, line); ++n) {
-        if (n == portNumber) return Trimmed(line);
+    std::string text;
+    bool more = false;
+    if (!ReadFilePrefix(programFolder + "/ports.ini", kPortsReadLimit, text, &more)) return {};
+    if (more) DropCutLine(text);
+    std::size_t start = 0;
+    for (int n = 1; start < text.size(); ++n) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        if (n == portNumber) return Trimmed(text.substr(start, end - start));
+        start = end + 1;
     }
     return {};
 }

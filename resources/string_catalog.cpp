@@ -114,6 +114,9 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11681, "", "bootloader data: window title in read mode"},
         // Serial link.
         {11930, "ddsd", "link open result 3 with ENOTTY: the port names no terminal (error code, port, path, port)"},
+        // Saving the settings file.
+        {11900, "s", "settings dialog: qbx_man.ini cannot be written (path)"},
+        {11901, "s", "language dialog: qbx_man.ini cannot be written, the language stays (path)"},
     };
     return catalog;
 }

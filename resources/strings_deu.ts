@@ -131,7 +131,7 @@ Die Übertragung wurde abgebrochen.</translation>
     <message>
         <source>11025</source>
         <translation>Die Datei %s kann nicht gespeichert werden.
-Bitte prüfen Sie, ob der Ordner existiert und beschreibbar ist.</translation>
+Bitte prüfen Sie, ob der Ordner existiert und beschreibbar ist und ob die Datei schreibgeschützt ist.</translation>
     </message>
     <message>
         <source>11026</source>
@@ -155,7 +155,7 @@ Bitte prüfen Sie, ob sie existiert und lesbar ist.</translation>
     <message>
         <source>11032</source>
         <translation>Die Datei kann nicht geschrieben werden.
-Bitte prüfen Sie, ob der Ordner existiert und beschreibbar ist.</translation>
+Bitte prüfen Sie, ob der Ordner existiert und beschreibbar ist und ob die Datei schreibgeschützt ist.</translation>
     </message>
     <message>
         <source>11033</source>
@@ -452,6 +452,16 @@ Internet: bravolt.test</translation>
         <translation>Die Schnittstelle kann nicht geöffnet werden (Systemfehler %d).
 COM%d ist %s und damit keine serielle Schnittstelle.
 Bitte prüfen Sie, welches Gerät QUILLBOX_COM%d oder ports.ini für diesen Anschluss nennt.</translation>
+    </message>
+    <message>
+        <source>11900</source>
+        <translation>Die Einstellungen können nicht in %s gespeichert werden.
+Bitte prüfen Sie, ob die Datei schreibgeschützt ist und ob ihr Ordner beschreibbar ist.</translation>
+    </message>
+    <message>
+        <source>11901</source>
+        <translation>Die Sprache kann nicht in %s gespeichert werden; beim nächsten Start bleibt die bisherige Sprache.
+Bitte prüfen Sie, ob die Datei schreibgeschützt ist und ob ihr Ordner beschreibbar ist.</translation>
     </message>
 </context>
 <context>

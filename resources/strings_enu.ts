@@ -131,7 +131,7 @@ The transfer was stopped.</translation>
     <message>
         <source>11025</source>
         <translation>The file %s cannot be saved.
-Check that the folder exists and that you may write to it.</translation>
+Check that the folder exists, that you may write to it and that the file is not write-protected.</translation>
     </message>
     <message>
         <source>11026</source>
@@ -155,7 +155,7 @@ Check that it exists and that you may read it.</translation>
     <message>
         <source>11032</source>
         <translation>The file cannot be written.
-Check that the folder exists and that you may write to it.</translation>
+Check that the folder exists, that you may write to it and that the file is not write-protected.</translation>
     </message>
     <message>
         <source>11033</source>
@@ -452,6 +452,16 @@ Internet: bravolt.test</translation>
         <translation>The interface cannot be opened (system error %d).
 COM%d is %s, which is not a serial port.
 Please check which device QUILLBOX_COM%d or ports.ini names for this port.</translation>
+    </message>
+    <message>
+        <source>11900</source>
+        <translation>The settings cannot be saved in %s.
+Check that the file is not write-protected and that you may write to its folder.</translation>
+    </message>
+    <message>
+        <source>11901</source>
+        <translation>The language cannot be saved in %s; the next start keeps the current language.
+Check that the file is not write-protected and that you may write to its folder.</translation>
     </message>
 </context>
 <context>

@@ -131,7 +131,7 @@ Il trasferimento è stato interrotto.</translation>
     <message>
         <source>11025</source>
         <translation>Impossibile salvare il file %s.
-Verificare che la cartella esista e sia scrivibile.</translation>
+Verificare che la cartella esista e sia scrivibile e che il file non sia protetto da scrittura.</translation>
     </message>
     <message>
         <source>11026</source>
@@ -155,7 +155,7 @@ Verificare che esista e sia leggibile.</translation>
     <message>
         <source>11032</source>
         <translation>Impossibile scrivere il file.
-Verificare che la cartella esista e sia scrivibile.</translation>
+Verificare che la cartella esista e sia scrivibile e che il file non sia protetto da scrittura.</translation>
     </message>
     <message>
         <source>11033</source>
@@ -452,6 +452,16 @@ Internet: bravolt.test</translation>
         <translation>Impossibile aprire l'interfaccia (errore di sistema %d).
 COM%d è %s, che non è una porta seriale.
 Verificare quale dispositivo QUILLBOX_COM%d o ports.ini indica per questa porta.</translation>
+    </message>
+    <message>
+        <source>11900</source>
+        <translation>Impossibile salvare le impostazioni in %s.
+Verificare che il file non sia protetto da scrittura e che la sua cartella sia scrivibile.</translation>
+    </message>
+    <message>
+        <source>11901</source>
+        <translation>Impossibile salvare la lingua in %s; al prossimo avvio resta la lingua attuale.
+Verificare che il file non sia protetto da scrittura e che la sua cartella sia scrivibile.</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,14 @@
 #include "settings/folder_file.h"
 
+#include "platform/regular_file.h"
 #include "platform/replace_file.h"
 
 namespace qbx {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
+// Five lines of a path and a line end; a longer file is no folder file.
+constexpr std::size_t kReadLimit = kFolderLineCount * (kLongestPath + 2);
 
 std::size_t Index(FolderLine line) {
     return static_cast<std::size_t>(static_cast<int>(line) - 1);
@@ -68,7 +71,9 @@ FolderPaths ParseFolderFile(const std::string& text) {
 bool ReadFolderFile(FolderPaths& paths, const std::string& folder) {
     paths = FolderPaths();
     std::string text;
-    if (!ReadFileContents(folder + "/" + kFolderFileName, text)) return false;
+    bool more = false;
+    if (!ReadFilePrefix(folder + "/" + kFolderFileName, kReadLimit, text, &more)) return false;
+    if (more) DropCutLine(text); // a folder cut short is no folder
     paths = ParseFolderFile(text);
     return true;
 }

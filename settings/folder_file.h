@@ -43,7 +43,9 @@ bool FormatFolderFile(const FolderPaths& paths, std::string& text);
 // Missing lines are empty.
 FolderPaths ParseFolderFile(const std::string& text);
 
-// False when the file does not open (`paths` then all empty).
+// False when the file does not open or is no regular file (`paths` then all
+// empty). Only the first lines that five paths can fill are read; a line cut
+// there counts as missing.
 bool ReadFolderFile(FolderPaths& paths, const std::string& folder = ProgramFolder());
 // Replaces the file as a whole; false when it cannot be written.
 bool WriteFolderFile(const FolderPaths& paths, const std::string& folder = ProgramFolder());

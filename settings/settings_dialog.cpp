@@ -26,6 +26,9 @@ constexpr int kFoldersButton = 1063;
 constexpr int kLanguageButton = 1064;
 constexpr int kTcpSelection = 6;
 constexpr int kSerialPortCount = 6;
+constexpr int kSettingsGroup = 5;
+constexpr int kSettingsNotSaved = 36;
+constexpr int kSettingsNotSavedText = 11900; // with the settings file's path
 
 int RadioFor(int value) {
     return value == kTcpSelection ? kTcpButton : kComButtons[value];
@@ -123,7 +126,11 @@ void CSettingsDialog::OnOK() {
     settings.interfaceIndex = static_cast<std::uint8_t>(selection);
     settings.ipAddress = ipText.toStdString();
     settings.port = PortFromText(portText);
-    settings.Save();
+    if (!settings.Save()) {
+        // Stays open: the choice is not lost, and Cancel says it is given up.
+        Message(kSettingsGroup, kSettingsNotSaved, kSettingsNotSavedText, {ProgramFile(kSettingsFileName)});
+        return;
+    }
     EndDialog(kIdOk);
 }
 

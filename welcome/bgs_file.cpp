@@ -1,11 +1,16 @@
 #include "welcome/bgs_file.h"
 
+#include "platform/regular_file.h"
 #include "platform/replace_file.h"
 
 #include <algorithm>
 
 namespace qbx {
 namespace {
+
+// The four reads take at most 22 characters and a line end each; what lies
+// beyond is never read.
+constexpr std::size_t kReadLimit = 2 * kBgsFileSize;
 
 // What the lines look like after a text-mode read: CR LF becomes LF.
 std::string WithLineFeeds(const std::string& text) {
@@ -53,7 +58,7 @@ std::string FormatBgs(const WelcomeLines& lines) {
 
 bool LoadBgsFile(const std::string& path, WelcomeLines& lines) {
     std::string text;
-    if (!ReadFileContents(path, text)) return false;
+    if (!ReadFilePrefix(path, kReadLimit, text)) return false;
     ParseBgs(text, lines);
     return true;
 }

@@ -22,7 +22,7 @@ void ParseBgs(const std::string& text, WelcomeLines& lines);
 // The 88 bytes: each line cut or padded to 22 characters.
 std::string FormatBgs(const WelcomeLines& lines);
 
-// False when the file does not open; `lines` are then unchanged.
+// False when the file does not open or is no regular file; `lines` are then unchanged.
 bool LoadBgsFile(const std::string& path, WelcomeLines& lines);
 // Replaces the file as a whole; false when it cannot be written.
 bool SaveBgsFile(const std::string& path, const WelcomeLines& lines);

@@ -3,6 +3,7 @@
 #include "platform/program_folder.h"
 #include "tests/support/temp_folder.h"
 
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace qbx {
@@ -56,6 +57,25 @@ TEST_F(LanguageDialog, NewLanguageIsSavedAndAnnouncedInThatLanguage) {
         EXPECT_EQ(folder.Read("qbx_man.ini"), "6\n" + std::to_string(c.to) + "\nlinkbox.test\n4001\n");
         EXPECT_EQ(AppState().selectedLanguage, c.to);
     }
+}
+
+TEST_F(LanguageDialog, AFailedSaveClaimsNoChangeAndKeepsTheDialogOpen) {
+    // A folder in place of the file cannot be written, whoever runs the test.
+    std::filesystem::create_directory(folder.File("qbx_man.ini"));
+    AppState().selectedLanguage = 1;
+    CLanguageDialog dialog(context);
+    ASSERT_TRUE(dialog.Initialize());
+    dialog.SetRadioIndex(kLanguageGroup, 2);
+    ASSERT_TRUE(dialog.Click(kIdOk));
+    EXPECT_FALSE(dialog.HasEnded());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, "Quillbox-Message 9.002");
+    // In the language of the running module, which stays until the next start.
+    EXPECT_TRUE(ui.messages[0].text.startsWith("The language cannot be saved in " +
+                                                QString::fromStdString(folder.File("qbx_man.ini"))));
+    EXPECT_EQ(AppState().selectedLanguage, 1);
+    dialog.Click(kIdCancel);
+    EXPECT_EQ(AppState().selectedLanguage, 1);
 }
 
 TEST_F(LanguageDialog, CancelKeepsEverything) {

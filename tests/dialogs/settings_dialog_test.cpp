@@ -4,6 +4,7 @@
 #include "tests/app/module_fixture.h"
 #include "tests/support/temp_folder.h"
 
+#include <filesystem>
 #include <pty.h>
 #include <unistd.h>
 
@@ -85,6 +86,24 @@ TEST_F(SettingsDialog, OkSavesTheChoiceAndKeepsTheLanguage) {
         EXPECT_EQ(dialog.Result(), kIdOk);
         EXPECT_EQ(folder.Read("qbx_man.ini"), c.saved);
     }
+}
+
+TEST_F(SettingsDialog, AFailedSaveIsReportedAndTheDialogStaysOpen) {
+    // A folder in place of the file cannot be written, whoever runs the test.
+    std::filesystem::create_directory(folder.File("qbx_man.ini"));
+    CSettingsDialog dialog(context);
+    ASSERT_TRUE(dialog.Initialize());
+    dialog.Click(1113);
+    ASSERT_TRUE(dialog.Click(kIdOk));
+    EXPECT_FALSE(dialog.HasEnded());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].caption, "Quillbox-Message 5.036");
+    EXPECT_TRUE(ui.messages[0].text.contains(QString::fromStdString(folder.File("qbx_man.ini"))));
+
+    std::filesystem::remove(folder.File("qbx_man.ini"));
+    ASSERT_TRUE(dialog.Click(kIdOk)); // another try succeeds
+    EXPECT_EQ(dialog.Result(), kIdOk);
+    EXPECT_EQ(folder.Read("qbx_man.ini"), "6\n0\n192.168.0.1\n40000\n");
 }
 
 TEST_F(SettingsDialog, CancelSavesNothing) {

@@ -76,9 +76,17 @@ TEST(FunctionDataFile, LongHeaderTextsGetAnEmptyPaddingLineAndStillLoad) {
 }
 
 TEST(FunctionDataFile, LoadingAndSavingReproducesTheFileByteForByte) {
-    const FunctionDataHeader headers[] = {{1, 0x80, "", "", 0x8000},        {2, 0x80, "V3", "", 0x8400},
-                                          {2, 0x80, "AB   ", "", 0x8400},   {3, 0xA3, "", "", 0},
-                                          {3, 0x81, "fw 1.0 ", "bs", 0x1F}, {3, 0x80, "", "", 0xFFFF}};
+    const FunctionDataHeader headers[] = {{1, 0x80, "", "", 0x8000},
+                                          {2, 0x80, "V3", "", 0x8400},
+                                          {2, 0x80, "AB   ", "", 0x8400},
+                                          {3, 0xA3, "", "", 0},
+                                          {3, 0x81, "fw 1.0 ", "bs", 0x1F},
+                                          {3, 0x80, "", "", 0xFFFF},
+                                          // A CR is no line end on its own: it stays in the text.
+                                          {3, 0x81, "V1\r2", "\rB\r", 0x20},
+                                          {2, 0x80, "V\r1", "", 0x8400},
+                                          // The longest header line the reader takes.
+                                          {3, 0x80, std::string(4096 - 13, 'F'), "", 1}};
     TempFolder folder;
     for (const FunctionDataHeader& header : headers) {
         ASSERT_TRUE(MakeImage(header).Save(folder.File("first.dat")));
@@ -94,10 +102,15 @@ TEST(FunctionDataFile, LoadingAndSavingReproducesTheFileByteForByte) {
 TEST(FunctionDataFile, ImagesALayoutCannotCarryAreRefusedWithoutTouchingTheFile) {
     TempFolder folder;
     folder.Write("old.dat", "previous content");
-    const FunctionDataHeader refused[] = {{1, 0x80, "", "", 0x20},       {1, 0x81, "", "", 0x8000},
-                                          {2, 0x80, "", "", 0x8000},     {2, 0x81, "", "", 0x8400},
-                                          {0, 0x80, "", "", 0x20},       {4, 0x80, "", "", 0x20},
-                                          {3, 0x80, "a\r\nb", "", 0x20}, {3, 0x80, "", "b\n", 0x20}};
+    const FunctionDataHeader refused[] = {{1, 0x80, "", "", 0x20},
+                                          {1, 0x81, "", "", 0x8000},
+                                          {2, 0x80, "", "", 0x8000},
+                                          {2, 0x81, "", "", 0x8400},
+                                          {0, 0x80, "", "", 0x20},
+                                          {4, 0x80, "", "", 0x20},
+                                          {3, 0x80, "a\r\nb", "", 0x20},
+                                          {3, 0x80, "", "b\n", 0x20},
+                                          {3, 0x80, std::string(4096 - 12, 'F'), "", 0x20}};
     for (const FunctionDataHeader& header : refused) {
         FunctionDataImage image = MakeImage({3, 0x80, "", "", header.dataSize});
         image.Header() = header;
@@ -112,6 +125,10 @@ TEST(FunctionDataFile, ImagesALayoutCannotCarryAreRefusedWithoutTouchingTheFile)
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.Path()), {}), 1); // no temporary left
     EXPECT_FALSE(MakeImage({3, 0x80, "", "", 4}).Save(folder.File("missing/a.dat")));
 
+    // What the device sends could not be saved afterwards: refused before it arrives.
+    EXPECT_FALSE(image.Prepare({3, 0x80, "V1\n2", "", 0x10}));
+    EXPECT_FALSE(image.Prepare({3, 0x80, "", std::string(4096 - 12, 'B'), 0x10}));
+    EXPECT_TRUE(image.Prepare({3, 0x80, "V1\r2", "", 0x10}));
     EXPECT_FALSE(image.Prepare({3, 0x80, "", "", 0x10000}));
     EXPECT_FALSE(image.IsValid());
     EXPECT_EQ(image.Size(), 0u);

@@ -58,8 +58,8 @@ TEST(FunctionDataReader, ResultCodes) {
         {Format3("0040", "80", "FILE_FORMAT:3") + full, kDatBadHeader},
         {Format3("0040", "80", " FILE_FORMAT: 3") + full, kDatBadHeader},
         {"BRAVOLT_DAT_FILE\r\nFILE_FORMAT: 3\r\n   FIRMWARE: x\r\n", kDatBadHeader},
-        {Format3("0040", "zz") + full, kDatBadHeader},
-        {Format3("") + full, kDatBadHeader},
+        {Format3("0040", "zz") + full, kDatLoaded}, // no digits: device 0
+        {Format3("") + full, kDatLoaded},           // no digits: no data
         {Format3("10000") + full, kDatBadHeader},
         {Format3("FFFFFFFFFFFF") + full, kDatBadHeader},
         {"BRAVOLT_DATA_FILE\r\n7FFE\r\n\r\n", kDatBadHeader},
@@ -79,9 +79,64 @@ TEST(FunctionDataReader, ResultCodes) {
         {Format3("0040") + full + "anything after the image", kDatLoaded},
         {Format3("0x40") + full, kDatLoaded},
         {Format3("0000"), kDatLoaded},
+        // Lines longer than the format has: refused without reading them whole.
+        {"BRAVOLT_DAT_FILE" + std::string(5000, ' ') + "\r\n", kDatNoMagic},
+        {std::string(1 << 20, 'B'), kDatNoMagic},
+        {"BRAVOLT_DAT_FILE\r\nFILE_FORMAT: 3" + std::string(5000, '0') + "\r\n", kDatBadHeader},
+        {"BRAVOLT_DATA_FILE\r\n       EEPROM_SIZE: 7FFF\r\n\r\n" + std::string(5000, 'V') + "\r\n",
+         kDatBadHeader},
+        {Format3("0040") + Record("200000", 32) + ":200020" + std::string(5000, 'A') + "\r\n", kDatBadData},
+        {Format3("0040") + Record("200000", 32) + ":200020" + std::string(4089, 'A') + "\r\n", kDatLoaded},
+        // Lines the reader skips may be of any length.
+        {Format3("0040").replace(Format3("0040").find("\r\n   \r\n") + 2, 3, std::string(100000, ' ')) + full,
+         kDatLoaded},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Read(c.text), c.result) << c.text;
+}
+
+TEST(FunctionDataReader, NoHexadecimalDigitsReadAsZero) {
+    struct {
+        const char* device;
+        const char* size;
+        int result;
+        int deviceCode;
+        std::uint32_t dataSize;
+    } cases[] = {
+        {"", "0020", kDatLoaded, 0x00, 0x20},       {"zz", "0020", kDatLoaded, 0x00, 0x20},
+        {"  ", "0020", kDatLoaded, 0x00, 0x20},     {"0x", "0020", kDatLoaded, 0x00, 0x20},
+        {"-", "0020", kDatLoaded, 0x00, 0x20},      {"85", "", kDatLoaded, 0x85, 0},
+        {"85", "size", kDatLoaded, 0x85, 0},        {"85", " -", kDatLoaded, 0x85, 0},
+        {"-1", "0020", kDatLoaded, 0xFF, 0x20},     {"85", "-1", kDatBadHeader, 0, 0}, // too large
+        {"123456789", "0020", kDatBadHeader, 0, 0},                                    // beyond 32 bits
+    };
+    for (const auto& c : cases) {
+        FunctionDataHeader header;
+        std::vector<std::uint8_t> data;
+        ASSERT_EQ(Read(Format3(c.size, c.device) + Record("200000", 32), header, data), c.result)
+            << c.device << " / " << c.size;
+        EXPECT_EQ(header.deviceCode, c.deviceCode);
+        EXPECT_EQ(header.dataSize, c.dataSize);
+        EXPECT_EQ(data.size(), c.dataSize);
+    }
+}
+
+TEST(FunctionDataReader, AHeaderTextWithALoneCarriageReturnSavesAgain) {
+    TempFolder folder;
+    std::string text = Format3("0040") + Record("200000", 32) + Record("200020", 32);
+    text.replace(text.find("fw"), 2, "V1\r2");
+    text.replace(text.find("bs\r\n"), 2, "\rB\r");
+    folder.Write("in.dat", text);
+    FunctionDataImage image;
+    ASSERT_EQ(image.Load(folder.File("in.dat")), kDatLoaded);
+    EXPECT_EQ(image.Header().firmware, "V1\r2");
+    EXPECT_EQ(image.Header().bootsector, "\rB\r"); // only the CR of the line end goes
+    ASSERT_TRUE(image.Save(folder.File("out.dat")));
+    FunctionDataImage reloaded;
+    ASSERT_EQ(reloaded.Load(folder.File("out.dat")), kDatLoaded);
+    EXPECT_EQ(reloaded.Header().firmware, "V1\r2");
+    EXPECT_EQ(reloaded.Header().bootsector, "\rB\r");
+    EXPECT_EQ(reloaded.Data(), image.Data());
 }
 
 TEST(FunctionDataReader, GapsStayErasedAndBytesPastTheEndAreIgnored) {

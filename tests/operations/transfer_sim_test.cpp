@@ -81,6 +81,32 @@ TEST_P(TransferRoundTrip, DownloadGivesBackTheUploadedFilesInAllThreeFormats) {
 INSTANTIATE_TEST_SUITE_P(Lines, TransferRoundTrip, testing::Values(Line::Tcp, Line::Serial),
                          [](const auto& info) { return info.param == Line::Tcp ? "Tcp" : "Serial"; });
 
+TEST(TransferRoundTrip, HeaderTextsWithACarriageReturnComeBackUnchanged) {
+    SimLink link;
+    ASSERT_TRUE(link.Start(Line::Tcp, {}));
+    TempFolder folder;
+    // As a text editor leaves it: the CRs inside the texts are no line ends.
+    std::string text = "BRAVOLT_DAT_FILE\r\nFILE_FORMAT: 3\r\n     DEVICE: 85\r\n   FIRMWARE: V1\r2\r\n"
+                       " BOOTSECTOR: B\r\r\n  DATA_SIZE: 0021\r\n \r\nDATA\r\n:200000" +
+                       std::string(64, '5') + "\r\n:01002077";
+    folder.Write("cr.dat", text);
+    WriteList(folder, kUploadSlotListName, {{2, folder.File("cr.dat")}});
+    WriteList(folder, kDownloadSlotListName, {{2, folder.File("back.dat")}});
+    CRecordingHost host;
+    ASSERT_EQ(RunUploadTransfer(host, link.Options(), folder.Path()), TransferRunResult::Finished);
+    ASSERT_EQ(RunDownloadTransfer(host, link.Options(), folder.Path()), TransferRunResult::Finished);
+    EXPECT_EQ(host.Numbers(), "");
+    FunctionDataImage sent, back;
+    ASSERT_EQ(sent.Load(folder.File("cr.dat")), kDatLoaded);
+    ASSERT_EQ(back.Load(folder.File("back.dat")), kDatLoaded);
+    EXPECT_EQ(back.Header().firmware, "V1\r2");
+    EXPECT_EQ(back.Header().bootsector, "B\r");
+    EXPECT_EQ(back.Data(), sent.Data());
+    // Saved by the program, it comes back byte for byte.
+    ASSERT_TRUE(sent.Save(folder.File("saved.dat")));
+    EXPECT_EQ(folder.Read("back.dat"), folder.Read("saved.dat"));
+}
+
 TEST(TransferFaults, DeviceErrorDuringUploadAndDownload) {
     TempFolder folder;
     std::string file = WriteDat(folder, "meter.dat", 3);
@@ -133,8 +159,11 @@ TEST(TransferFaults, AFailingSlotStopsTheRunAndLeavesItsFileAsItWas) {
 
 TEST(TransferFaults, SlotsWithoutUsableDataAreRefused) {
     TempFolder folder;
-    folder.Write("state", "format 1\nslot 3 02 80 \"\" \"\" 000100 \"odd\"\n");
-    for (int slot : {3, 5}) { // status 2; empty
+    // Slot 4's firmware text holds a line feed, which no file line can hold:
+    // refused before the transfer, not after it.
+    folder.Write("state", "format 1\nslot 3 02 80 \"\" \"\" 000100 \"odd\"\n"
+                          "slot 4 01 85 \"V1\\x0A2\" \"\" 000100 \"lf\"\n");
+    for (int slot : {3, 4, 5}) { // status 2; a line feed; empty
         SimLink link;
         ASSERT_TRUE(link.Start(Line::Tcp, {"--state", folder.File("state")}));
         CRecordingHost host;

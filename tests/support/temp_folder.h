@@ -14,7 +14,14 @@ public:
     }
     ~TempFolder() {
         std::error_code ignored;
-        std::filesystem::remove_all(path, ignored);
+        // Tests make folders read-only; their contents must still go.
+        namespace fs = std::filesystem;
+        fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ignored);
+        for (auto it = fs::recursive_directory_iterator(path, ignored); it != fs::recursive_directory_iterator();
+             it.increment(ignored))
+            if (it->is_directory(ignored) && !it->is_symlink(ignored))
+                fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+        fs::remove_all(path, ignored);
     }
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
