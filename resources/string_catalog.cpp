@@ -112,6 +112,8 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11670, "", "web page upload: dialog caption"},
         {11680, "", "bootloader data: window title in write mode"},
         {11681, "", "bootloader data: window title in read mode"},
+        // Operating-system update.
+        {11940, "X", "OS update: BS_SIZE of a two-image program file too large to keep (BS_SIZE)"},
     };
     return catalog;
 }

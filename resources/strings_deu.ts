@@ -447,6 +447,11 @@ Internet: bravolt.test</translation>
         <source>11681</source>
         <translation>Bootloader-Daten aus der LINKBOX lesen</translation>
     </message>
+    <message>
+        <source>11940</source>
+        <translation>Der Bootsektor der Programmdatei ist zu groß (BS_SIZE = %X hexadezimal; höchstens 1000000 hexadezimal, 16 MiB).
+Die Datei ist beschädigt oder nicht für dieses Gerät bestimmt; das Update wurde nicht begonnen.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>

@@ -447,6 +447,11 @@ Internet: bravolt.test</translation>
         <source>11681</source>
         <translation>Read bootloader data from the LINKBOX</translation>
     </message>
+    <message>
+        <source>11940</source>
+        <translation>The boot sector of the program file is too large (BS_SIZE = %X hexadecimal; at most 1000000 hexadecimal, 16 MiB).
+The file is damaged or not meant for this device; the update was not started.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>

@@ -447,6 +447,11 @@ Internet: bravolt.test</translation>
         <source>11681</source>
         <translation>Lettura dei dati del bootloader dalla LINKBOX</translation>
     </message>
+    <message>
+        <source>11940</source>
+        <translation>Il settore di avvio del file di programma è troppo grande (BS_SIZE = %X esadecimale; al massimo 1000000 esadecimale, 16 MiB).
+Il file è danneggiato o non è destinato a questo dispositivo; l'aggiornamento non è stato avviato.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>
