@@ -145,6 +145,10 @@ bool ReadLine(const std::string& line, CDeviceState& state, bool& sawFormat) {
     if (key == "slot")
         return ReadSlotNumber(fields, slot) && ReadHeader(fields, state.Slot(slot).header, true);
     if (key == "slot-data") return ReadSlotNumber(fields, slot) && ReadData(fields, state.Slot(slot).data);
+    if (key == "image-data") {
+        std::uint8_t code = 0;
+        return fields.Byte(code) && ReadData(fields, state.images[code]);
+    }
     return false;
 }
 
@@ -220,6 +224,10 @@ bool SaveStateFile(const std::string& path, const CDeviceState& state) {
         for (int n = 1; n <= kSlotCount; ++n) {
             out << "slot " << n << ' ' << HeaderText(state.Slot(n).header, true) << '\n';
             WriteData(out, "slot-data " + std::to_string(n) + " ", state.Slot(n).data);
+        }
+        for (const auto& [code, image] : state.images) {
+            std::snprintf(byte, sizeof byte, "%02X", code);
+            WriteData(out, "image-data " + std::string(byte) + " ", image);
         }
         out.flush();
         if (!out) {
