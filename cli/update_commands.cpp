@@ -18,9 +18,9 @@ namespace {
 
 // Message numbers and strings of the OS update preparation (group 8).
 constexpr int kPreparationGroup = 8;
-constexpr int kWelcomeExtensionMessage = 3;    // string 11038
-constexpr int kProgramExtensionStandard = 6;   // string 11039
-constexpr int kProgramExtensionCustomer = 7;   // the same in the customer edition
+constexpr int kWelcomeExtensionMessage = 3;  // string 11038
+constexpr int kProgramExtensionStandard = 6; // string 11039
+constexpr int kProgramExtensionCustomer = 7; // the same in the customer edition
 constexpr int kStringWrongWelcomeExtension = 11038;
 constexpr int kStringWrongProgramExtension = 11039;
 constexpr int kStringWrongFirmwareExtension = 11040;
@@ -44,8 +44,8 @@ int Finish(CConsoleHost& host, bool done) {
 }
 
 // FILE.prg [--welcome FILE.bgs]; false with the reason otherwise.
-bool ParseOsUpdateArguments(const std::vector<std::string>& arguments, std::string& program, std::string& welcome,
-                            std::string& reason) {
+bool ParseOsUpdateArguments(const std::vector<std::string>& arguments, std::string& program,
+                            std::string& welcome, std::string& reason) {
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--welcome" || argument.rfind("--welcome=", 0) == 0) {
@@ -101,8 +101,7 @@ int RunOsUpdate(CommandContext& context) {
     // Kept for the preparation dialog's next start. The transfer takes the
     // paths from here, so that a file that could not be replaced never
     // hands over an earlier choice.
-    if (!WriteHandoverFile(paths))
-        std::fprintf(stderr, "qbx: %s could not be written\n", kHandoverFileName);
+    if (!WriteHandoverFile(paths)) std::fprintf(stderr, "qbx: %s could not be written\n", kHandoverFileName);
 
     host.SetGroup(os_update::kGroup);
     return Finish(host, RunOsUpdate(host, paths));

@@ -12,7 +12,8 @@ constexpr const char* kLineEnd = "\r\n";
 constexpr std::size_t kLineReadLimit = kHandoverPathWidth + 1;
 
 std::string RightAligned(const std::string& text) {
-    return text.size() >= kHandoverPathWidth ? text : std::string(kHandoverPathWidth - text.size(), ' ') + text;
+    return text.size() >= kHandoverPathWidth ? text
+                                             : std::string(kHandoverPathWidth - text.size(), ' ') + text;
 }
 
 // The next line of `text` from `p`, cut to the read limit; `p` moves past the line end.

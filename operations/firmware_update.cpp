@@ -47,7 +47,8 @@ bool Update(COperationHost& host, const std::string& path, const ConnectOptions&
     const std::uint32_t total = ReadProgressTotal(file);
     CRecordCursor cursor(file);
     cursor.BeginPhase(kSingleImagePhase);
-    if (!ServeImagePhase(*transport, host, cursor, command::kFirmwareUpdate, {0, total, kProgressDigits}, kPhase))
+    if (!ServeImagePhase(*transport, host, cursor, command::kFirmwareUpdate, {0, total, kProgressDigits},
+                         kPhase))
         return false;
     host.SetProgressPosition(100);
     host.SetStatusString(transfer::kStatusFinished);

@@ -16,20 +16,19 @@ inline constexpr ConnectMessages kConnect = {.settingsUnreadable = 2,
                                              .openDenied = 5,
                                              .openFailed = 6,
                                              .identifyFailed = 40};
-inline constexpr int kUnknownFile = 7;     // 11033
-inline constexpr int kFileNotOpened = 39;  // 11044 with the path
-inline constexpr int kWrongFamily = 41;    // 11047: checked before any data is sent
+inline constexpr int kUnknownFile = 7;    // 11033
+inline constexpr int kFileNotOpened = 39; // 11044 with the path
+inline constexpr int kWrongFamily = 41;   // 11047: checked before any data is sent
 
-inline constexpr ImagePhaseMessages kPhase = {
-    .startFrame = os_update::SendBlock(8),
-    .deviceFrame = os_update::ReceiveBlock(12),
-    .deviceError = {.first = 0, .other = 17},
-    .deviceError60 = 16,
-    .unexpectedReply = 18,
-    .gapHeader = os_update::SendBlock(19),
-    .gapData = os_update::SendBlock(23),
-    .answerHeader = os_update::SendBlock(27),
-    .answerData = os_update::SendBlock(31),
-    .noData = os_update::SendBlock(35)};
+inline constexpr ImagePhaseMessages kPhase = {.startFrame = os_update::SendBlock(8),
+                                              .deviceFrame = os_update::ReceiveBlock(12),
+                                              .deviceError = {.first = 0, .other = 17},
+                                              .deviceError60 = 16,
+                                              .unexpectedReply = 18,
+                                              .gapHeader = os_update::SendBlock(19),
+                                              .gapData = os_update::SendBlock(23),
+                                              .answerHeader = os_update::SendBlock(27),
+                                              .answerData = os_update::SendBlock(31),
+                                              .noData = os_update::SendBlock(35)};
 
 } // namespace qbx::firmware_update

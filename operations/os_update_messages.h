@@ -9,9 +9,9 @@ namespace qbx::os_update {
 
 inline constexpr int kGroup = 4;
 
-inline constexpr int kUnknownProgramFile = 1; // string 11041
-inline constexpr int kFileNotOpened = 2;     // 11044 with the path
-inline constexpr int kNoHandoverFile = 120;  // 11044 with the hand-over file's path
+inline constexpr int kUnknownProgramFile = 1;   // string 11041
+inline constexpr int kFileNotOpened = 2;        // 11044 with the path
+inline constexpr int kNoHandoverFile = 120;     // 11044 with the hand-over file's path
 inline constexpr int kBootSectorTooLarge = 121; // 11940 with BS_SIZE
 
 struct ProcedureMessages {

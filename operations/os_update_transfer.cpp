@@ -186,8 +186,8 @@ bool RunOsUpdate(COperationHost& host, const OsUpdateHandover& paths, const Conn
     if (kind == kNotProgramFile) return false;
     host.SetStatusString(transfer::kStatusConnecting);
     transfer::CWaitCursor wait(host);
-    const bool done = kind == kTwoImageFile ? RunTwoImage(host, paths, options)
-                                            : RunSingleImage(host, paths, options);
+    const bool done =
+        kind == kTwoImageFile ? RunTwoImage(host, paths, options) : RunSingleImage(host, paths, options);
     if (done) host.Beep();
     return done;
 }

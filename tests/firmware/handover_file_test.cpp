@@ -69,10 +69,12 @@ TEST(UpdateFileNames, OnlyAllLowerOrAllUpperCaseExtensions) {
         const char* path;
         bool program, firmware, welcome;
     } cases[] = {
-        {"/os/a.prg", true, false, false}, {"/os/a.PRG", true, false, false}, {"/os/a.Prg", false, false, false},
-        {"a.frm", false, true, false},     {"a.FRM", false, true, false},     {"a.fRm", false, false, false},
-        {"w.bgs", false, false, true},     {"w.BGS", false, false, true},     {"w.Bgs", false, false, false},
-        {"prg", false, false, false},      {"/x.prg/file", false, false, false}, {"a.prg.bak", false, false, false},
+        {"/os/a.prg", true, false, false},    {"/os/a.PRG", true, false, false},
+        {"/os/a.Prg", false, false, false},   {"a.frm", false, true, false},
+        {"a.FRM", false, true, false},        {"a.fRm", false, false, false},
+        {"w.bgs", false, false, true},        {"w.BGS", false, false, true},
+        {"w.Bgs", false, false, false},       {"prg", false, false, false},
+        {"/x.prg/file", false, false, false}, {"a.prg.bak", false, false, false},
         {".prg", true, false, false},
     };
     for (const auto& c : cases) {

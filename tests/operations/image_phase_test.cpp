@@ -24,8 +24,8 @@ const Bytes kAnswer100 = {0x40, 0x10, 0x1F, 0x00, 0x01, 0x00, 0x40};
 const std::vector<std::uint8_t> kImage = hexfile::Pattern(0x400, 7);
 std::string HoleFile() {
     return "BRAVOLT_PROGRAM_FILE 400\n" + hexfile::DataRecords(kImage, 0x100, 0x180) +
-           hexfile::DataRecords(kImage, 0x300, 0x340) +
-           hexfile::DataRecords(kImage, 0x3C0, 0x400) + hexfile::End();
+           hexfile::DataRecords(kImage, 0x300, 0x340) + hexfile::DataRecords(kImage, 0x3C0, 0x400) +
+           hexfile::End();
 }
 
 Bytes ImageAt(std::uint32_t address, std::uint32_t count) {
@@ -33,8 +33,13 @@ Bytes ImageAt(std::uint32_t address, std::uint32_t count) {
 }
 
 Bytes Req(std::uint8_t kind, std::uint8_t code, std::uint32_t address, std::uint8_t count) {
-    return {kind, 0x10, code, static_cast<std::uint8_t>(address), static_cast<std::uint8_t>(address >> 8),
-            static_cast<std::uint8_t>(address >> 16), count};
+    return {kind,
+            0x10,
+            code,
+            static_cast<std::uint8_t>(address),
+            static_cast<std::uint8_t>(address >> 8),
+            static_cast<std::uint8_t>(address >> 16),
+            count};
 }
 
 bool Serve(CScriptedTransport& link, CRecordingHost& host, const std::string& file,
@@ -119,7 +124,8 @@ std::vector<FailureCase> Failures() {
     for (int i = 0; i < 3; ++i) {
         auto [what, fail] = SendFailures()[static_cast<std::size_t>(i)];
         const int o = sendOffsets[i];
-        cases.push_back({"start " + what, [=](CScriptedTransport& l) { fail(l, kStart); }, 17 + o, 73 + o, 8 + o});
+        cases.push_back(
+            {"start " + what, [=](CScriptedTransport& l) { fail(l, kStart); }, 17 + o, 73 + o, 8 + o});
         cases.push_back({"gap header " + what,
                          [=](CScriptedTransport& l) {
                              afterNoData(l);
@@ -165,8 +171,8 @@ std::vector<FailureCase> Failures() {
     const std::uint8_t codes[] = {0, 1, 20, 21, 22, 30, 31, 32, 50, 51};
     for (int i = 0; i < 10; ++i) {
         const std::uint8_t code = codes[i];
-        cases.push_back({"device error " + std::to_string(code), asked({0xA0, 0x10, code, 0, 0, 0, 0}), 25 + i,
-                         81 + i, 17});
+        cases.push_back({"device error " + std::to_string(code), asked({0xA0, 0x10, code, 0, 0, 0, 0}),
+                         25 + i, 81 + i, 17});
     }
     cases.push_back({"device error 60", asked({0xA0, 0x10, 60, 0, 0, 0, 0}), 35, 91, 16});
     cases.push_back({"device error 255", asked({0xA0, 0x10, 255, 0, 0, 0, 0}), 35, 91, 17, "[11023]"});
@@ -208,7 +214,8 @@ TEST(ImagePhase, EachFailureShowsItsOwnMessageInEachTable) {
 }
 
 TEST(ImagePhase, FirmwareShowsTheCodeOnlyForCode60) {
-    for (auto [code, text] : {std::pair<std::uint8_t, std::string>{60, "[11022] 60"}, {0, "[11023]"}, {51, "[11023]"}}) {
+    for (auto [code, text] :
+         {std::pair<std::uint8_t, std::string>{60, "[11022] 60"}, {0, "[11023]"}, {51, "[11023]"}}) {
         CScriptedTransport link(true);
         Sent(link, kStart);
         Received(link, {0xA0, 0x10, code, 0, 0, 0, 0});

@@ -71,9 +71,11 @@ TEST_P(UpdateOverLine, SingleImageArrivesByteForByte) {
     const Image binary = hexfile::Pattern(0x20000, 11);
     // Records never straddle the device's 64-byte blocks: srec_cat starts
     // them where the data starts, so the holes end on a block boundary.
-    const std::vector<Hole> holes = {{0x0000, 0x0100}, {0x1010, 0x1400}, {0xFFE0, 0x10840}, {0x1FF00, 0x1FF80}};
-    const std::string program = run.Write(
-        "bus.prg", SingleImageFile("BRAVOLT_BUSVIEW_PROGRAM_FILE", 0x20000, MakeHex(run.folder, "bus", binary, holes)));
+    const std::vector<Hole> holes = {
+        {0x0000, 0x0100}, {0x1010, 0x1400}, {0xFFE0, 0x10840}, {0x1FF00, 0x1FF80}};
+    const std::string program =
+        run.Write("bus.prg", SingleImageFile("BRAVOLT_BUSVIEW_PROGRAM_FILE", 0x20000,
+                                             MakeHex(run.folder, "bus", binary, holes)));
     ASSERT_TRUE(run.Update(program)) << run.host.Numbers();
     EXPECT_EQ(run.host.beeps, 1);
     EXPECT_EQ(run.host.progressTexts.back(), "1FFFF / 1FFFF");
@@ -138,12 +140,14 @@ struct SmallCase {
     bool twoImage;
     std::vector<std::string> sim;
     std::vector<bool> answers;
-    std::string messages;   // numbers shown, questions included
-    bool overlay = false;   // the welcome page is in the received program image
-    Hole skipped = {0, 0};  // a block the device left out
+    std::string messages;  // numbers shown, questions included
+    bool overlay = false;  // the welcome page is in the received program image
+    Hole skipped = {0, 0}; // a block the device left out
 };
 
-void PrintTo(const SmallCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const SmallCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class SmallUpdate : public testing::TestWithParam<SmallCase> {};
 
@@ -188,11 +192,22 @@ INSTANTIATE_TEST_SUITE_P(
         SmallCase{"TwoImageQrtGetsThePage", "QRT5130", true, {}, {}, "", true},
         SmallCase{"TwoImageOtherDeviceDoesNot", "BUS_METER", true, {}, {}, ""},
         SmallCase{"TwoImageDeviceWithATrailingBlankDoesNot", "QRT5130 ", true, {}, {}, ""},
-        SmallCase{"BusyFramesAnyNumberOfTimes", "BRAVOLT_BLUPD_FILE", false, {"--busy", "40@1", "--busy", "7@9"},
-                  {}, ""},
+        SmallCase{"BusyFramesAnyNumberOfTimes",
+                  "BRAVOLT_BLUPD_FILE",
+                  false,
+                  {"--busy", "40@1", "--busy", "7@9"},
+                  {},
+                  ""},
         SmallCase{"HoleBlockAskedAgain", "BRAVOLT_BLUPD_FILE", false, {"--ask-again", "9"}, {}, ""},
-        SmallCase{"DataBlockAskedAgainIsNotGuessed", "BRAVOLT_BLUPD_FILE", false, {"--ask-again", "3"}, {}, "36"},
-        SmallCase{"SkippedBlock", "BRAVOLT_BLUPD_FILE", false, {"--skip-after", "4"}, {}, "", false,
+        SmallCase{
+            "DataBlockAskedAgainIsNotGuessed", "BRAVOLT_BLUPD_FILE", false, {"--ask-again", "3"}, {}, "36"},
+        SmallCase{"SkippedBlock",
+                  "BRAVOLT_BLUPD_FILE",
+                  false,
+                  {"--skip-after", "4"},
+                  {},
+                  "",
+                  false,
                   {0x100, 0x140}},
         SmallCase{"RequestAbove64Bytes", "BRAVOLT_BLUPD_FILE", false, {"--block", "65"}, {}, "36"},
         SmallCase{"DeviceErrorSingle", "BRAVOLT_BLUPD_FILE", false, {"--device-error", "30@3"}, {}, "30"},
@@ -267,7 +282,9 @@ TEST(FirmwareChecks, FamilyAndFileRefusedBeforeAnyDataIsSent) {
         ASSERT_TRUE(run.Start(Line::Tcp, {"--kind", c.kind}));
         std::string path = run.folder.File("none.frm");
         if (!c.magic.empty())
-            path = run.Write("fw.frm", SingleImageFile(c.magic, 0x40, hexfile::DataRecords(hexfile::Pattern(0x40, 1), 0, 0x40)));
+            path = run.Write(
+                "fw.frm",
+                SingleImageFile(c.magic, 0x40, hexfile::DataRecords(hexfile::Pattern(0x40, 1), 0, 0x40)));
         EXPECT_FALSE(RunFirmwareUpdate(run.host, path, run.link.Options()));
         EXPECT_EQ(run.host.Numbers(), c.messages);
         EXPECT_EQ(run.State().images.count(kFirmware), 0u);
