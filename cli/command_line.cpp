@@ -47,7 +47,12 @@ const char* UsageText() {
            "                 send each function-data file FILE into storage slot N\n"
            "  download N=FILE...\n"
            "                 save storage slot N as FILE (\".dat\" added when it has no\n"
-           "                 extension); an existing FILE is replaced only after Yes\n";
+           "                 extension); an existing FILE is replaced only after Yes\n"
+           "  os-update FILE.prg [--welcome FILE.bgs]\n"
+           "                 new operating system from a program file into the controller\n"
+           "                 or bus device; without --welcome the edition's standard page\n"
+           "  firmware FILE.frm\n"
+           "                 new firmware for the bootloader itself\n";
 }
 
 } // namespace qbx

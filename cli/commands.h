@@ -24,5 +24,7 @@ int RunSlots(CommandContext& context);
 int RunClear(CommandContext& context);
 int RunUpload(CommandContext& context);
 int RunDownload(CommandContext& context);
+int RunOsUpdate(CommandContext& context); // cli/update_commands.cpp
+int RunFirmware(CommandContext& context);
 
 } // namespace qbx

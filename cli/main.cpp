@@ -22,6 +22,8 @@ const std::map<std::string, Command>& Commands() {
         {"clear", qbx::RunClear},
         {"upload", qbx::RunUpload},
         {"download", qbx::RunDownload},
+        {"os-update", qbx::RunOsUpdate},
+        {"firmware", qbx::RunFirmware},
     };
     return commands;
 }

@@ -37,4 +37,8 @@ inline constexpr int kSlotNotCleared = 11052;
 inline constexpr int kNotValidForFunction = 11051;
 inline constexpr int kEmptySlot = 11507;
 inline constexpr int kNotSerialPort = 11930; // error code, port, path, port
+inline constexpr int kFirmwareFileUnknown = 11033;
+inline constexpr int kNotProgramFile = 11041; // unknown kind or bad header
+inline constexpr int kWrongFirmwareFamily = 11047;
+inline constexpr int kBootSectorTooLarge = 11940; // with BS_SIZE
 } // namespace qbx::str

@@ -117,6 +117,8 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         // Saving the settings file.
         {11900, "s", "settings dialog: qbx_man.ini cannot be written (path)"},
         {11901, "s", "language dialog: qbx_man.ini cannot be written, the language stays (path)"},
+        // Operating-system update.
+        {11940, "X", "OS update: BS_SIZE of a two-image program file too large to keep (BS_SIZE)"},
     };
     return catalog;
 }

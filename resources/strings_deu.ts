@@ -463,6 +463,11 @@ Bitte prüfen Sie, ob die Datei schreibgeschützt ist und ob ihr Ordner beschrei
         <translation>Die Sprache kann nicht in %s gespeichert werden; beim nächsten Start bleibt die bisherige Sprache.
 Bitte prüfen Sie, ob die Datei schreibgeschützt ist und ob ihr Ordner beschreibbar ist.</translation>
     </message>
+    <message>
+        <source>11940</source>
+        <translation>Der Bootsektor der Programmdatei ist zu groß (BS_SIZE = %X hexadezimal; höchstens 1000000 hexadezimal, 16 MiB).
+Die Datei ist beschädigt oder nicht für dieses Gerät bestimmt; das Update wurde nicht begonnen.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>

@@ -463,6 +463,11 @@ Check that the file is not write-protected and that you may write to its folder.
         <translation>The language cannot be saved in %s; the next start keeps the current language.
 Check that the file is not write-protected and that you may write to its folder.</translation>
     </message>
+    <message>
+        <source>11940</source>
+        <translation>The boot sector of the program file is too large (BS_SIZE = %X hexadecimal; at most 1000000 hexadecimal, 16 MiB).
+The file is damaged or not meant for this device; the update was not started.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>

@@ -463,6 +463,11 @@ Verificare che il file non sia protetto da scrittura e che la sua cartella sia s
         <translation>Impossibile salvare la lingua in %s; al prossimo avvio resta la lingua attuale.
 Verificare che il file non sia protetto da scrittura e che la sua cartella sia scrivibile.</translation>
     </message>
+    <message>
+        <source>11940</source>
+        <translation>Il settore di avvio del file di programma è troppo grande (BS_SIZE = %X esadecimale; al massimo 1000000 esadecimale, 16 MiB).
+Il file è danneggiato o non è destinato a questo dispositivo; l'aggiornamento non è stato avviato.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>

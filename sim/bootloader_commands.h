@@ -13,12 +13,15 @@ void RegisterRecordCommands(CProtocolEngine& engine);
 void RegisterSlotUpload(CProtocolEngine& engine);
 // Function data from the selected slot to the PC (the program drives).
 void RegisterSlotDownload(CProtocolEngine& engine);
+// OS images and the bootloader firmware from the PC (the device drives).
+void RegisterImagePhases(CProtocolEngine& engine);
 
 inline void RegisterBootloaderCommands(CProtocolEngine& engine) {
     RegisterIdentityCommands(engine);
     RegisterRecordCommands(engine);
     RegisterSlotUpload(engine);
     RegisterSlotDownload(engine);
+    RegisterImagePhases(engine);
 }
 
 } // namespace qbx::sim

@@ -8,11 +8,17 @@
 namespace qbx::sim {
 
 constexpr std::uint8_t kDefaultUploadBlock = 64;
+constexpr std::uint32_t kDefaultFirmwareSize = 0x10000;
 
 struct CDeviceProfile {
     std::uint8_t kind = kDeviceSerial;
     std::uint8_t version = 30;
     std::uint8_t uploadBlock = kDefaultUploadBlock; // bytes the device asks for per request in an upload
+    // The update data phases ask in blocks of uploadBlock bytes too.
+    std::uint32_t osImageSize = 0; // 0: the size of the last short header
+    std::uint32_t firmwareSize = kDefaultFirmwareSize;
+    int askAgainAfter = 0; // the block of this request (1 = the first) is asked once more; 0 = never
+    int skipAfter = 0;     // the block after this request is left out; 0 = never
 
     static bool IsKnownKind(std::uint8_t kind) {
         return kind == kDeviceSerial || kind == kDeviceLinkbox || kind == kDeviceModalA8 ||

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <map>
 
 #include "sim/device_frame.h"
 #include "sim/wire_bytes.h"
@@ -67,6 +68,8 @@ struct CDeviceState {
     CBytes deviceImage;
     CHeaderRecord shortHeader; // the last one announced; its description stays empty
     std::array<CSlot, kSlotCount> slots;
+    // The images the update data phases received, by phase code (0x1F, 0x1E, 0x3F).
+    std::map<std::uint8_t, CBytes> images;
 
     static bool IsSlotNumber(int number) { return number >= 1 && number <= kSlotCount; }
     CSlot& Slot(int number) { return slots[static_cast<std::size_t>(number - 1)]; }

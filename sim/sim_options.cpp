@@ -11,6 +11,8 @@ constexpr unsigned long kMaxCount = 1000000;
 constexpr unsigned long kMaxBaud = 10000000;
 constexpr unsigned long kMaxQuietMs = 60000;
 constexpr unsigned long kMaxReplyBytes = 1000; // longer than any answer
+// The state file keeps received images of up to a megabyte.
+constexpr unsigned long kMaxImageSize = 0x100000;
 
 // Device bytes are written in hex as the protocol documents them ("A2", "0xC0").
 bool ParseHexByte(const std::string& text, std::uint8_t& out) {
@@ -143,6 +145,24 @@ const std::map<std::string, CValueParser>& ValueOptions() {
              o.profile.uploadBlock = static_cast<std::uint8_t>(size);
              return true;
          }},
+        {"--os-size",
+         [](CSimOptions& o, const std::string& v) {
+             unsigned long size = 0;
+             if (!ParseNumber(v, kMaxImageSize, size) || size == 0) return false;
+             o.profile.osImageSize = static_cast<std::uint32_t>(size);
+             return true;
+         }},
+        {"--firmware-size",
+         [](CSimOptions& o, const std::string& v) {
+             unsigned long size = 0;
+             if (!ParseNumber(v, kMaxImageSize, size)) return false;
+             o.profile.firmwareSize = static_cast<std::uint32_t>(size);
+             return true;
+         }},
+        {"--ask-again",
+         [](CSimOptions& o, const std::string& v) { return ParseCount(v, o.profile.askAgainAfter); }},
+        {"--skip-after",
+         [](CSimOptions& o, const std::string& v) { return ParseCount(v, o.profile.skipAfter); }},
         {"--busy",
          [](CSimOptions& o, const std::string& v) {
              unsigned long count = 0;
@@ -258,9 +278,13 @@ const char* SimUsage() {
            "  --baud N            pace the line at N baud both ways, 10 bits per byte\n"
            "  --trace FILE        log every chunk in and out with a monotonic time stamp\n"
            "  --quiet-ms N        give up half-received input after N ms of silence (default 200)\n"
-           "  --block N           bytes asked for per request in an upload, 1..255 (default 64)\n"
+           "  --block N           bytes asked for per request in an upload or update, 1..255 (default 64)\n"
+           "  --os-size N         bytes of the OS update images 1F and 1E (default: the last short header's size)\n"
+           "  --firmware-size N   bytes of the firmware image 3F (default 0x10000)\n"
+           "  --ask-again K       update phases: ask the block of request K once more\n"
+           "  --skip-after K      update phases: leave out the block after request K\n"
            "faults (counted over the whole run):\n"
-           "  --busy N[@K]        N busy frames before frame K of an upload (default 1; repeatable)\n"
+           "  --busy N[@K]        N busy frames before frame K of an upload or update (default 1; repeatable)\n"
            "  --device-error C[@K] error frame with code C instead of block K of a data phase (default 1)\n"
            "  --refuse-data       refuse the data phases with a refusal frame\n"
            "  --bad-sum N         the next N checked sums are wrong\n"

@@ -18,6 +18,7 @@ constexpr std::uint32_t kMaxDataSize = 0x1000000; // 24-bit addresses
 // What a slot or the device image holds without a header saying more: the
 // most a function-data file carries.
 constexpr std::uint32_t kDataCapacity = 0xFFFF;
+constexpr std::uint32_t kImageCapacity = 0x100000;
 
 // Pulls the fields of one line apart; every getter fails once one has failed.
 class CFields {
@@ -123,6 +124,14 @@ bool ReadData(CFields& fields, CBytes& data, const CHeaderRecord& header, std::s
     return true;
 }
 
+// A received update image holds what its short header announced, or up to a
+// megabyte for phases whose size came from an option.
+bool ReadImageData(CFields& fields, CBytes& data, const CHeaderRecord& shortHeader, std::string& reason) {
+    CHeaderRecord bound = shortHeader;
+    bound.size = std::max(shortHeader.size, kImageCapacity);
+    return ReadData(fields, data, bound, reason);
+}
+
 bool ReadSlotNumber(CFields& fields, int& number) {
     unsigned long value = 0;
     if (!fields.Number(value, 10, kSlotCount) || !CDeviceState::IsSlotNumber(static_cast<int>(value)))
@@ -163,6 +172,10 @@ bool ReadLine(const std::string& line, CDeviceState& state, bool& sawFormat, std
     if (key == "slot-data")
         return ReadSlotNumber(fields, slot) &&
                ReadData(fields, state.Slot(slot).data, state.Slot(slot).header, reason);
+    if (key == "image-data") {
+        std::uint8_t code = 0;
+        return fields.Byte(code) && ReadImageData(fields, state.images[code], state.shortHeader, reason);
+    }
     return false;
 }
 
@@ -240,6 +253,10 @@ bool SaveStateFile(const std::string& path, const CDeviceState& state) {
         for (int n = 1; n <= kSlotCount; ++n) {
             out << "slot " << n << ' ' << HeaderText(state.Slot(n).header, true) << '\n';
             WriteData(out, "slot-data " + std::to_string(n) + " ", state.Slot(n).data);
+        }
+        for (const auto& [code, image] : state.images) {
+            std::snprintf(byte, sizeof byte, "%02X", code);
+            WriteData(out, "image-data " + std::string(byte) + " ", image);
         }
         out.flush();
         if (!out) {

@@ -61,5 +61,26 @@ else
         "$program/qbx" --folder "$folder" --yes download 2="$demo/slot2.dat"
         cmp "$samples/Beispiel QRT5130.dat" "$demo/slot2.dat" && echo "downloaded file is identical to the uploaded one"
     done
+    # An OS update into the controller behind the serial bootloader, checked
+    # against the image the simulated device received.
+    os=$program/Betriebssystem_QRT5130
+    mkdir -p "$os"
+    python3 -c 'import sys; sys.stdout.buffer.write(bytes((i * 7 + i // 251) & 255 for i in range(0x20000)))' >"$demo/os.bin"
+    objcopy -I binary -O ihex "$demo/os.bin" "$demo/os.hex"
+    { printf 'BRAVOLT_BUSVIEW_PROGRAM_FILE 20000\r\n'; cat "$demo/os.hex"; } >"$os/Beispiel BUS_VIEWER.prg"
+    echo "== qbx --folder $demo/serial os-update \"$os/Beispiel BUS_VIEWER.prg\""
+    "$program/qbx" --folder "$demo/serial" os-update "$os/Beispiel BUS_VIEWER.prg"
+    for _ in $(seq 50); do grep -q "^image-data 1F 1FFE0 " "$demo/serial.state" && break; sleep 0.1; done
+    python3 - "$demo/serial.state" "$demo/os.bin" <<'EOF'
+import sys
+got = bytearray()
+for line in open(sys.argv[1]):
+    words = line.split()
+    if words[:2] == ["image-data", "1F"]:
+        got[int(words[2], 16):] = bytes.fromhex(words[3])
+same = got == open(sys.argv[2], "rb").read()
+print("the device received the program image byte for byte" if same else "the received program image differs")
+sys.exit(0 if same else 1)
+EOF
     build/bench/screenshots/qbx-screenshots build/screenshots
 fi

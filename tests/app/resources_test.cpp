@@ -27,7 +27,7 @@ std::set<int> CatalogIds() {
 }
 
 TEST(Resources, CatalogCoversEveryIdentifierTheProgramNames) {
-    std::set<int> expected = {101, 102, 103, 11450, 11451, 11650, 11651, 11653, 11654, 11670, 11680, 11681, 11930};
+    std::set<int> expected = {101, 102, 103, 11450, 11451, 11650, 11651, 11653, 11654, 11670, 11680, 11681, 11930, 11940};
     auto range = [&](int from, int to) {
         for (int id = from; id <= to; ++id) expected.insert(id);
     };

@@ -1,0 +1,122 @@
+// os-update, firmware: the checks of the update dialogs on the command line's
+// files, then the transfer itself.
+#include "app/settings_store.h"
+#include "cli/commands.h"
+#include "firmware/handover_file.h"
+#include "firmware/update_file_names.h"
+#include "operations/firmware_update.h"
+#include "operations/firmware_update_messages.h"
+#include "operations/os_update_messages.h"
+#include "operations/os_update_transfer.h"
+#include "settings/folder_file.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace qbx {
+namespace {
+
+// Message numbers and strings of the OS update preparation (group 8).
+constexpr int kPreparationGroup = 8;
+constexpr int kWelcomeExtensionMessage = 3;  // string 11038
+constexpr int kProgramExtensionStandard = 6; // string 11039
+constexpr int kProgramExtensionCustomer = 7; // the same in the customer edition
+constexpr int kStringWrongWelcomeExtension = 11038;
+constexpr int kStringWrongProgramExtension = 11039;
+constexpr int kStringWrongFirmwareExtension = 11040;
+constexpr int kCustomerEdition = 2;
+constexpr const char* kCustomerWelcomePage = "ormand.bgs";
+
+int UsageError(const std::string& reason) {
+    std::fprintf(stderr, "qbx: %s\n", reason.c_str());
+    return kExitUsage;
+}
+
+std::string Absolute(const std::string& path, const std::string& startFolder) {
+    std::filesystem::path file = path;
+    if (file.is_relative() && !startFolder.empty()) file = std::filesystem::path(startFolder) / file;
+    return file.lexically_normal().string();
+}
+
+int Finish(CConsoleHost& host, bool done) {
+    host.EndProgressLine();
+    return done ? kExitOk : kExitFailed;
+}
+
+// FILE.prg [--welcome FILE.bgs]; false with the reason otherwise.
+bool ParseOsUpdateArguments(const std::vector<std::string>& arguments, std::string& program,
+                            std::string& welcome, std::string& reason) {
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--welcome" || argument.rfind("--welcome=", 0) == 0) {
+            if (!welcome.empty()) return reason = "--welcome is given twice", false;
+            if (argument == "--welcome" && i + 1 >= arguments.size())
+                return reason = "--welcome needs a welcome-page file", false;
+            welcome = argument == "--welcome" ? arguments[++i] : argument.substr(10);
+            if (welcome.empty()) return reason = "--welcome needs a welcome-page file", false;
+        } else if (program.empty() && !(argument.size() > 1 && argument[0] == '-')) {
+            program = argument;
+        } else {
+            return reason = "unexpected argument " + argument, false;
+        }
+    }
+    if (program.empty()) return reason = "no program file given", false;
+    return true;
+}
+
+} // namespace
+
+int RunOsUpdate(CommandContext& context) {
+    CConsoleHost& host = context.host;
+    std::string program, welcome, reason;
+    if (!ParseOsUpdateArguments(context.arguments, program, welcome, reason)) return UsageError(reason);
+    program = Absolute(program, context.startFolder);
+    const int edition = ReadEdition();
+
+    host.SetGroup(kPreparationGroup);
+    OsUpdateHandover paths;
+    if (!welcome.empty()) {
+        welcome = Absolute(welcome, context.startFolder);
+        if (!IsWelcomePageFileName(welcome)) {
+            host.ShowMessage(kWelcomeExtensionMessage, kStringWrongWelcomeExtension);
+            return kExitFailed;
+        }
+        // The dialog's chooser only offers files that exist.
+        if (!std::filesystem::is_regular_file(welcome)) return UsageError("no welcome-page file " + welcome);
+        paths.welcomePage = welcome;
+    } else {
+        // As with the standard-page box ticked.
+        paths.welcomePage = edition == kCustomerEdition
+                                ? ProgramFolder() + "/" + kWelcomePagesFolder + "/" + kCustomerWelcomePage
+                                : kNoWelcomePage;
+    }
+    if (!IsProgramFileName(program)) {
+        host.ShowMessage(edition == kCustomerEdition ? kProgramExtensionCustomer : kProgramExtensionStandard,
+                         kStringWrongProgramExtension);
+        return kExitFailed;
+    }
+    paths.programFile = program;
+    for (const std::string* path : {&paths.welcomePage, &paths.programFile})
+        if (path->size() > kHandoverPathWidth) return UsageError("the path " + *path + " is too long");
+    // Kept for the preparation dialog's next start. The transfer takes the
+    // paths from here, so that a file that could not be replaced never
+    // hands over an earlier choice.
+    if (!WriteHandoverFile(paths)) std::fprintf(stderr, "qbx: %s could not be written\n", kHandoverFileName);
+
+    host.SetGroup(os_update::kGroup);
+    return Finish(host, RunOsUpdate(host, paths));
+}
+
+int RunFirmware(CommandContext& context) {
+    CConsoleHost& host = context.host;
+    if (context.arguments.size() != 1) return UsageError("expected one firmware file");
+    const std::string path = Absolute(context.arguments[0], context.startFolder);
+    host.SetGroup(firmware_update::kGroup);
+    if (!IsFirmwareFileName(path)) {
+        host.ShowMessage(firmware_update::kWrongExtension, kStringWrongFirmwareExtension);
+        return kExitFailed;
+    }
+    return Finish(host, RunFirmwareUpdate(host, path));
+}
+
+} // namespace qbx

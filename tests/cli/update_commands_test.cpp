@@ -1,0 +1,166 @@
+// qbx os-update and qbx firmware as a script would use them, against the simulator.
+#include "sim/state_file.h"
+#include "tests/operations/update_files.h"
+#include "tests/support/sim_process.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <thread>
+
+namespace {
+
+using namespace qbx::test;
+
+struct QbxRun {
+    int status = -1;
+    std::string err;
+};
+
+class QbxUpdate : public testing::Test {
+  protected:
+    void StartSim(bool serial, std::vector<std::string> arguments) {
+        arguments.insert(arguments.begin(), serial ? "--pty" : "--tcp");
+        if (!serial) arguments.insert(arguments.begin() + 1, "0");
+        // Each device starts fresh, so that an image in its state is this run's.
+        std::filesystem::remove(files.File("state.txt"));
+        arguments.insert(arguments.end(), {"--state", files.File("state.txt")});
+        ASSERT_TRUE(sim.Start(arguments)) << sim.Error();
+        if (serial) {
+            folder.Write("qbx_man.ini", "0\n1\n");
+            environment = "QUILLBOX_COM1='" + sim.PtyPath() + "'";
+        } else {
+            folder.Write("qbx_man.ini", "6\n1\n127.0.0.1\n" + std::to_string(sim.TcpPort()) + "\n");
+        }
+    }
+    QbxRun Call(const std::string& arguments) {
+        std::string command = "cd '" + files.Path() + "' && " + environment +
+                              " '" QBX_PROGRAM_DIR "/qbx' --folder '" + folder.Path() + "' " + arguments +
+                              " </dev/null >/dev/null 2>'" + files.File("err") + "'";
+        int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files.Read("err")};
+    }
+    // The image the device kept for `phase`, once it has saved it.
+    Image Received(std::uint8_t phase) {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        for (;;) {
+            qbx::sim::CDeviceState state;
+            int badLine = 0;
+            qbx::sim::LoadStateFile(files.File("state.txt"), state, badLine);
+            if (state.images.count(phase) || std::chrono::steady_clock::now() > deadline)
+                return state.images[phase];
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+    // A single-image file covering 0x10400 bytes, with a hole (srec_cat) or
+    // without (objcopy, whose 16-byte records carry a welcome page exactly).
+    Image WriteProgram(const std::string& name, const std::string& magic = "BRAVOLT_PROGRAM_FILE",
+                       const std::vector<Hole>& holes = {{0x400, 0x800}}) {
+        const Image binary = hexfile::Pattern(0x10400, 51);
+        files.Write(name, SingleImageFile(magic, 0x10400, MakeHex(files, "img", binary, holes)));
+        return WithHoles(binary, holes);
+    }
+
+    qbx::test::CSimProcess sim;
+    TempFolder folder; // the program folder
+    TempFolder files;  // where the person works
+    std::string environment;
+};
+
+TEST_F(QbxUpdate, OsUpdateOverBothLinesWithTheEditionsStandardPage) {
+    for (bool serial : {false, true}) {
+        SCOPED_TRACE(serial ? "serial" : "tcp");
+        StartSim(serial, {"--os-size", "0x10400"});
+        const Image image = WriteProgram("new os.PRG");
+        QbxRun run = Call("os-update 'new os.PRG'");
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        EXPECT_TRUE(Received(0x1F) == image); // no page in the standard edition
+        const std::string handover = folder.Read("config_bs_5130.ini");
+        EXPECT_EQ(handover.substr(0, 258), std::string(255, ' ') + "0\r\n");
+        EXPECT_NE(handover.find(files.File("new os.PRG") + "\r\n"), std::string::npos);
+        sim.Stop();
+    }
+}
+
+TEST_F(QbxUpdate, WelcomePageGivenOrTheCustomersOwn) {
+    StartSim(false, {"--os-size", "0x10400"});
+    const Image image = WriteProgram("os.prg", "BRAVOLT_PROGRAM_FILE", {});
+    files.Write("page.BGS", WelcomePageText());
+    QbxRun run = Call("os-update os.prg --welcome page.BGS");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Received(0x1F) == WithWelcomePage(image));
+
+    // The customer edition writes the program folder's page when none is given.
+    folder.Write("customer.ini", "2\n");
+    std::filesystem::create_directory(folder.File("Begrüssungsseiten"));
+    std::string reversed = WelcomePageText();
+    std::reverse(reversed.begin(), reversed.end());
+    folder.Write("Begrüssungsseiten/ormand.bgs", reversed);
+    sim.Stop();
+    StartSim(false, {"--os-size", "0x10400"});
+    run = Call("os-update os.prg");
+    EXPECT_EQ(run.status, 0) << run.err;
+    Image expected = image;
+    std::copy(reversed.begin(), reversed.end(), expected.begin() + 0x10002);
+    EXPECT_TRUE(Received(0x1F) == expected);
+    EXPECT_NE(folder.Read("config_bs_5130.ini").find(folder.File("Begrüssungsseiten/ormand.bgs")),
+              std::string::npos);
+}
+
+TEST_F(QbxUpdate, PreparationChecksAndUsage) {
+    StartSim(false, {});
+    WriteProgram("os.prg");
+    files.Write("w.Bgs", WelcomePageText());
+    const struct {
+        std::string customer, arguments;
+        int status;
+        std::string message;
+    } cases[] = {
+        {"1", "os-update os.Prg", 1, "Quillbox-Message 8.006: "},
+        {"2", "os-update os.Prg", 1, "Quillbox-Message 8.007: "},
+        {"1", "os-update os.prg --welcome w.Bgs", 1, "Quillbox-Message 8.003: "},
+        {"1", "firmware boot.Frm", 1, "Quillbox-Message 3.001: "},
+        {"1", "firmware missing.frm", 1, "Quillbox-Message 3.039: "},
+        {"1", "os-update missing.prg", 1, "Quillbox-Message 4.002: "},
+        {"1", "os-update", 2, "qbx: no program file given"},
+        {"1", "os-update os.prg --welcome", 2, "qbx: --welcome needs"},
+        {"1", "os-update os.prg --welcome none.bgs", 2, "qbx: no welcome-page file"},
+        {"1", "firmware", 2, "qbx: expected one firmware file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        folder.Write("customer.ini", c.customer + "\n");
+        QbxRun run = Call(c.arguments);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.err.rfind(c.message, 0), 0u) << run.err;
+    }
+}
+
+TEST_F(QbxUpdate, ModeQuestionAnsweredByYesOnly) {
+    StartSim(false, {"--kind", "A8", "--os-size", "0x10400"});
+    const Image image = WriteProgram("os.prg", "BRAVOLT_BLUPD_FILE");
+    QbxRun no = Call("os-update os.prg");
+    EXPECT_EQ(no.status, 1);
+    EXPECT_EQ(no.err.rfind("Quillbox-Message 4.008: ", 0), 0u) << no.err;
+    QbxRun yes = Call("--yes os-update os.prg");
+    EXPECT_EQ(yes.status, 0) << yes.err;
+    EXPECT_TRUE(Received(0x1F) == image);
+}
+
+TEST_F(QbxUpdate, FirmwareForTheFamilyThatAnswers) {
+    const Image binary = hexfile::Pattern(0x3000, 61);
+    files.Write("box.frm",
+                SingleImageFile("BRAVOLT_LINKBOX_FIRMWARE_FILE", 0x3000, MakeHex(files, "fw", binary)));
+    StartSim(false, {"--kind", "A2"});
+    QbxRun wrong = Call("firmware box.frm");
+    EXPECT_EQ(wrong.status, 1);
+    EXPECT_EQ(wrong.err.rfind("Quillbox-Message 3.041: ", 0), 0u) << wrong.err;
+    sim.Stop();
+    StartSim(false, {"--kind", "A3", "--firmware-size", "0x3000"});
+    QbxRun run = Call("firmware box.frm");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(Received(0x3F) == binary);
+}
+
+} // namespace

@@ -1,0 +1,296 @@
+// OS and firmware updates against the simulator, over loopback TCP and a
+// pseudo-terminal: what the device receives must be the source binary at
+// every address, 0xFF where the file has no data.
+#include "firmware/handover_file.h"
+#include "operations/firmware_update.h"
+#include "operations/os_update_transfer.h"
+#include "recording_host.h"
+#include "sim/state_file.h"
+#include "sim_link.h"
+#include "update_files.h"
+
+#include <chrono>
+#include <thread>
+
+namespace qbx {
+namespace {
+
+using namespace test;
+using namespace std::string_literals;
+
+constexpr std::uint8_t kOsImage = 0x1F, kBootSectorImage = 0x1E, kFirmware = 0x3F;
+
+// A simulator with a state file, and the files of one update.
+struct UpdateRun {
+    TempFolder folder;
+    SimLink link;
+    CRecordingHost host;
+
+    bool Start(Line line, std::vector<std::string> args) {
+        args.insert(args.end(), {"--state", folder.File("state.txt")});
+        return link.Start(line, args);
+    }
+    std::string Write(const std::string& name, const std::string& text) {
+        folder.Write(name, text);
+        return folder.File(name);
+    }
+    bool Update(const std::string& program, const std::string& welcome = "0") {
+        return RunOsUpdate(host, {welcome, program}, link.Options());
+    }
+    // The device saves its state once it has the program's answer to the
+    // end frame, which can be a moment after the program is done.
+    sim::CDeviceState State(std::uint8_t phase = 0) {
+        sim::CDeviceState state;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        for (;;) {
+            state = {};
+            int badLine = 0;
+            bool loaded = sim::LoadStateFile(folder.File("state.txt"), state, badLine) == sim::kStateLoaded;
+            if ((loaded && (phase == 0 || state.images.count(phase))) ||
+                std::chrono::steady_clock::now() > deadline)
+                return state;
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+};
+
+// Counts the differing bytes, so that a failure does not print megabytes.
+std::size_t Differences(const Image& got, const Image& expected) {
+    if (got.size() != expected.size()) return std::max(got.size(), expected.size());
+    std::size_t differ = 0;
+    for (std::size_t i = 0; i < got.size(); ++i)
+        differ += got[i] != expected[i];
+    return differ;
+}
+
+class UpdateOverLine : public testing::TestWithParam<Line> {};
+
+TEST_P(UpdateOverLine, SingleImageArrivesByteForByte) {
+    UpdateRun run;
+    ASSERT_TRUE(run.Start(GetParam(), {})) << run.link.sim.Error();
+    const Image binary = hexfile::Pattern(0x20000, 11);
+    // Records never straddle the device's 64-byte blocks: srec_cat starts
+    // them where the data starts, so the holes end on a block boundary.
+    const std::vector<Hole> holes = {
+        {0x0000, 0x0100}, {0x1010, 0x1400}, {0xFFE0, 0x10840}, {0x1FF00, 0x1FF80}};
+    const std::string program =
+        run.Write("bus.prg", SingleImageFile("BRAVOLT_BUSVIEW_PROGRAM_FILE", 0x20000,
+                                             MakeHex(run.folder, "bus", binary, holes)));
+    ASSERT_TRUE(run.Update(program)) << run.host.Numbers();
+    EXPECT_EQ(run.host.beeps, 1);
+    EXPECT_EQ(run.host.progressTexts.back(), "1FFFF / 1FFFF");
+    EXPECT_EQ(run.host.statuses.front(), 11500);
+    EXPECT_EQ(run.host.fileTexts, (std::vector<std::string>{"bus"}));
+    EXPECT_EQ(run.host.pumps, 0x20000 / 64);
+    EXPECT_EQ(std::count(run.link.pauses.begin(), run.link.pauses.end(), 100), 1);
+
+    sim::CDeviceState state = run.State(kOsImage);
+    EXPECT_EQ(state.shortHeader.status, 1);
+    EXPECT_EQ(state.shortHeader.kind, 0x81);
+    EXPECT_EQ(state.shortHeader.size, 0x20000u);
+    EXPECT_EQ(Differences(state.images[kOsImage], WithHoles(binary, holes)), 0u);
+}
+
+TEST_P(UpdateOverLine, TwoImagesServeTheBootSectorAgainAndTheWelcomePageOnlyInTheProgram) {
+    UpdateRun run;
+    ASSERT_TRUE(run.Start(GetParam(), {})) << run.link.sim.Error();
+    const std::uint32_t dataSize = 0x12000, bsSize = 0x1000, window = dataSize / 2;
+    const Image program = hexfile::Pattern(dataSize, 21), bootSector = hexfile::Pattern(dataSize, 22);
+    const std::vector<Hole> bsHoles = {{window, window + bsSize}, {0x100, 0x180}};
+    const std::string file = run.Write(
+        "qrt.prg", TwoImageFile("QRT5130", dataSize, bsSize, MakeHex(run.folder, "program", program),
+                                MakeHex(run.folder, "bs", bootSector, bsHoles)));
+    const std::string welcome = run.Write("page.bgs", WelcomePageText());
+    ASSERT_TRUE(run.Update(file, welcome)) << run.host.Numbers();
+    EXPECT_EQ(run.host.progressTexts.back(), "24000 / 24000");
+    EXPECT_EQ(std::count(run.link.pauses.begin(), run.link.pauses.end(), 500), 1);
+
+    sim::CDeviceState state = run.State(kBootSectorImage);
+    EXPECT_EQ(state.shortHeader.kind, 0x80);
+    EXPECT_EQ(std::string(state.shortHeader.textA.begin(), state.shortHeader.textA.end()), "V 4.17 b");
+    EXPECT_EQ(std::string(state.shortHeader.textB.begin(), state.shortHeader.textB.end()), "BS 1.02\0"s);
+    EXPECT_EQ(state.shortHeader.size, dataSize);
+    EXPECT_EQ(Differences(state.images[kOsImage], WithWelcomePage(program)), 0u);
+    Image expected = WithHoles(bootSector, bsHoles);
+    std::copy(program.begin(), program.begin() + bsSize, expected.begin() + window);
+    EXPECT_EQ(Differences(state.images[kBootSectorImage], expected), 0u);
+}
+
+TEST_P(UpdateOverLine, FirmwareArrivesByteForByte) {
+    UpdateRun run;
+    ASSERT_TRUE(run.Start(GetParam(), {"--kind", "A3", "--firmware-size", "0x9000"})) << run.link.sim.Error();
+    const Image binary = hexfile::Pattern(0x9000, 31);
+    const std::vector<Hole> holes = {{0x2000, 0x2100}};
+    const std::string path = run.Write("box.frm", SingleImageFile("BRAVOLT_LINKBOX_FIRMWARE_FILE", 0x9000,
+                                                                  MakeHex(run.folder, "fw", binary, holes)));
+    ASSERT_TRUE(RunFirmwareUpdate(run.host, path, run.link.Options())) << run.host.Numbers();
+    EXPECT_EQ(run.host.beeps, 1);
+    EXPECT_EQ(run.host.progressTexts.back(), "9000 / 9000");
+    EXPECT_EQ(Differences(run.State(kFirmware).images[kFirmware], WithHoles(binary, holes)), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, UpdateOverLine, testing::Values(Line::Tcp, Line::Serial),
+                         [](const auto& info) { return info.param == Line::Tcp ? "Tcp" : "Serial"; });
+
+// Small updates over TCP: which files get the welcome page, the device's
+// request orders and faults, and the messages they lead to.
+struct SmallCase {
+    const char* name;
+    std::string magic; // single-image kind, or a DEVICE value for a two-image file
+    bool twoImage;
+    std::vector<std::string> sim;
+    std::vector<bool> answers;
+    std::string messages;  // numbers shown, questions included
+    bool overlay = false;  // the welcome page is in the received program image
+    Hole skipped = {0, 0}; // a block the device left out
+};
+
+void PrintTo(const SmallCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+class SmallUpdate : public testing::TestWithParam<SmallCase> {};
+
+TEST_P(SmallUpdate, AgainstTheSimulator) {
+    const SmallCase& c = GetParam();
+    UpdateRun run;
+    std::vector<std::string> args = c.sim;
+    args.insert(args.end(), {"--os-size", "0x10400"});
+    ASSERT_TRUE(run.Start(Line::Tcp, args)) << run.link.sim.Error();
+    run.host.answers.assign(c.answers.begin(), c.answers.end());
+    const Image binary = hexfile::Pattern(0x10400, 41);
+    // objcopy's 16-byte records carry the welcome page exactly; srec_cat's
+    // longer ones would also run image bytes through the text conversion.
+    const std::vector<Hole> holes = c.overlay ? std::vector<Hole>{} : std::vector<Hole>{{0x200, 0x300}};
+    const std::string hex = MakeHex(run.folder, "img", binary, holes);
+    // The upper address carries over into the second image, which therefore
+    // starts with its own extended address record.
+    const std::string file = c.twoImage ? TwoImageFile(c.magic, 0x10400, 0x40, hex, hexfile::Linear(0) + hex)
+                                        : SingleImageFile(c.magic, 0x10400, hex);
+    const bool done = run.Update(run.Write("os.prg", file), run.Write("page.bgs", WelcomePageText()));
+    EXPECT_EQ(run.host.Numbers(), c.messages);
+    EXPECT_EQ(done, c.messages.empty() || c.messages == "8");
+    EXPECT_EQ(run.host.beeps, done ? 1 : 0);
+    if (!done) return;
+    Image expected = WithHoles(binary, holes);
+    if (c.overlay) expected = WithWelcomePage(expected);
+    std::fill(expected.begin() + c.skipped.from, expected.begin() + c.skipped.to, 0xFF);
+    sim::CDeviceState state = run.State(c.twoImage ? kBootSectorImage : kOsImage);
+    EXPECT_EQ(Differences(state.images[kOsImage], expected), 0u);
+    // The boot-sector image never gets the page.
+    if (c.twoImage) {
+        EXPECT_EQ(Differences(state.images[kBootSectorImage], WithHoles(binary, holes)), 0u);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SmallUpdate,
+    testing::Values(
+        SmallCase{"QrtProgramGetsThePage", "BRAVOLT_PROGRAM_FILE", false, {}, {}, "", true},
+        SmallCase{"QrtBlupdDoesNot", "BRAVOLT_BLUPD_FILE", false, {}, {}, ""},
+        SmallCase{"BusViewerDoesNot", "BRAVOLT_BUSVIEW_BLUPD_FILE", false, {}, {}, ""},
+        SmallCase{"TwoImageQrtGetsThePage", "QRT5130", true, {}, {}, "", true},
+        SmallCase{"TwoImageOtherDeviceDoesNot", "BUS_METER", true, {}, {}, ""},
+        SmallCase{"TwoImageDeviceWithATrailingBlankDoesNot", "QRT5130 ", true, {}, {}, ""},
+        SmallCase{"BusyFramesAnyNumberOfTimes",
+                  "BRAVOLT_BLUPD_FILE",
+                  false,
+                  {"--busy", "40@1", "--busy", "7@9"},
+                  {},
+                  ""},
+        SmallCase{"HoleBlockAskedAgain", "BRAVOLT_BLUPD_FILE", false, {"--ask-again", "9"}, {}, ""},
+        SmallCase{
+            "DataBlockAskedAgainIsNotGuessed", "BRAVOLT_BLUPD_FILE", false, {"--ask-again", "3"}, {}, "36"},
+        SmallCase{"SkippedBlock",
+                  "BRAVOLT_BLUPD_FILE",
+                  false,
+                  {"--skip-after", "4"},
+                  {},
+                  "",
+                  false,
+                  {0x100, 0x140}},
+        SmallCase{"RequestAbove64Bytes", "BRAVOLT_BLUPD_FILE", false, {"--block", "65"}, {}, "36"},
+        SmallCase{"DeviceErrorSingle", "BRAVOLT_BLUPD_FILE", false, {"--device-error", "30@3"}, {}, "30"},
+        SmallCase{"DeviceErrorTwoImage", "BUS_GATE", true, {"--device-error", "77@2"}, {}, "91"},
+        SmallCase{"ModeSwitchAccepted", "BRAVOLT_BLUPD_FILE", false, {"--kind", "A8"}, {true}, "8"},
+        SmallCase{"ModeSwitchDeclined", "BUS_PORTA", true, {"--kind", "D1"}, {false}, "64"},
+        SmallCase{"OldBootloader", "BUS_PORTA", true, {"--version", "25"}, {}, "72"},
+        SmallCase{"RefusedPhase", "BRAVOLT_BLUPD_FILE", false, {"--refuse-data"}, {}, "36"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(OsUpdateChecks, FailBeforeTheLinkIsOpened) {
+    TempFolder folder;
+    const Image binary = hexfile::Pattern(0x100, 5);
+    const std::string hex = hexfile::DataRecords(binary, 0, 0x100);
+    folder.Write("big.prg", TwoImageFile("QRT5130", 0x20000, 0x1000001, hex, hex));
+    folder.Write("odd.prg", "BRAVOLT_PRG_FILEX\n" + hex);
+    folder.Write("long.prg", std::string(300, 'B') + "\n" + hex);
+    const struct {
+        std::string program, messages, text;
+    } cases[] = {{folder.File("big.prg"), "121", "[11940] 16777217"},
+                 {folder.File("odd.prg"), "1", "[11041]"},
+                 {folder.File("long.prg"), "1", "[11041]"},
+                 {folder.File("none.prg"), "2", "[11044] " + folder.File("none.prg")}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.program);
+        int links = 0;
+        ConnectOptions options;
+        CSettings settings;
+        options.settings = &settings;
+        options.createTransport = [&links](const CSettings&, int&) -> std::unique_ptr<CTransport> {
+            ++links;
+            return nullptr;
+        };
+        CRecordingHost host;
+        EXPECT_FALSE(RunOsUpdate(host, {"0", c.program}, options));
+        EXPECT_EQ(host.Numbers(), c.messages);
+        EXPECT_EQ(host.shown.at(0).text, c.text);
+        EXPECT_EQ(links, 0);
+    }
+}
+
+TEST(OsUpdateChecks, HandOverFileMissingOrRead) {
+    UpdateRun run;
+    EXPECT_FALSE(RunOsUpdateTransfer(run.host, {}, run.folder.Path()));
+    EXPECT_EQ(run.host.Numbers(), "120");
+    EXPECT_EQ(run.host.shown[0].text, "[11044] " + run.folder.File("config_bs_5130.ini"));
+
+    ASSERT_TRUE(run.Start(Line::Tcp, {"--os-size", "0x100"}));
+    const Image binary = hexfile::Pattern(0x100, 6);
+    const std::string program = run.Write(
+        "a b.prg", SingleImageFile("BRAVOLT_PROGRAM_FILE", 0x100, hexfile::DataRecords(binary, 0, 0x100)));
+    ASSERT_TRUE(WriteHandoverFile({"0", program}, run.folder.Path()));
+    CRecordingHost host;
+    EXPECT_TRUE(RunOsUpdateTransfer(host, run.link.Options(), run.folder.Path())) << host.Numbers();
+    EXPECT_EQ(host.fileTexts, (std::vector<std::string>{"a b"}));
+    EXPECT_EQ(run.State(kOsImage).images[kOsImage], binary);
+}
+
+TEST(FirmwareChecks, FamilyAndFileRefusedBeforeAnyDataIsSent) {
+    const struct {
+        const char* name;
+        std::string magic;
+        std::string kind;
+        std::string messages;
+    } cases[] = {{"LinkboxFileOnASerialBootloader", "BRAVOLT_LINKBOX_FIRMWARE_FILE", "A2", "41"},
+                 {"SerialFileOnALinkbox", "BRAVOLT_FIRMWARE_FILE", "A3", "41"},
+                 {"UnknownFile", "BRAVOLT_PROGRAM_FILE", "A2", "7"},
+                 {"NoFile", "", "A2", "39"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        UpdateRun run;
+        ASSERT_TRUE(run.Start(Line::Tcp, {"--kind", c.kind}));
+        std::string path = run.folder.File("none.frm");
+        if (!c.magic.empty())
+            path = run.Write(
+                "fw.frm",
+                SingleImageFile(c.magic, 0x40, hexfile::DataRecords(hexfile::Pattern(0x40, 1), 0, 0x40)));
+        EXPECT_FALSE(RunFirmwareUpdate(run.host, path, run.link.Options()));
+        EXPECT_EQ(run.host.Numbers(), c.messages);
+        EXPECT_EQ(run.State().images.count(kFirmware), 0u);
+        EXPECT_EQ(run.host.pumps, 0);
+    }
+}
+
+} // namespace
+} // namespace qbx
