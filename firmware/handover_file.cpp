@@ -1,5 +1,6 @@
 #include "firmware/handover_file.h"
 
+#include "platform/regular_file.h"
 #include "platform/replace_file.h"
 
 #include <algorithm>
@@ -10,6 +11,8 @@ namespace {
 constexpr const char* kLineEnd = "\r\n";
 // A line is read into a buffer of 258 characters: 257 of them and the end.
 constexpr std::size_t kLineReadLimit = kHandoverPathWidth + 1;
+// Two lines are all the file holds; a longer file is read that far.
+constexpr std::size_t kReadLimit = 2 * (kLongestPath + 2);
 
 std::string RightAligned(const std::string& text) {
     return text.size() >= kHandoverPathWidth ? text
@@ -54,7 +57,9 @@ OsUpdateHandover ParseHandover(const std::string& text) {
 bool ReadHandoverFile(OsUpdateHandover& handover, const std::string& folder) {
     handover = OsUpdateHandover();
     std::string text;
-    if (!ReadFileContents(folder + "/" + kHandoverFileName, text)) return false;
+    bool more = false;
+    if (!ReadFilePrefix(folder + "/" + kHandoverFileName, kReadLimit, text, &more)) return false;
+    if (more) DropCutLine(text); // a path cut short is no path
     handover = ParseHandover(text);
     return true;
 }
