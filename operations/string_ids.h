@@ -36,4 +36,5 @@ inline constexpr int kCannotWrite = 11032;
 inline constexpr int kSlotNotCleared = 11052;
 inline constexpr int kNotValidForFunction = 11051;
 inline constexpr int kEmptySlot = 11507;
+inline constexpr int kPathTooLong = 11910; // the path's length in bytes, the limit
 } // namespace qbx::str

@@ -447,6 +447,10 @@ Internet: bravolt.test</translation>
         <source>11681</source>
         <translation>Bootloader-Daten aus der LINKBOX lesen</translation>
     </message>
+    <message>
+        <source>11910</source>
+        <translation>Der Pfad ist zu lang: %d Byte. Das Programm kann Pfade mit höchstens %d Byte speichern (Buchstaben wie ä, é oder ß belegen zwei). Bitte einen kürzeren Pfad wählen.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>

@@ -447,6 +447,10 @@ Internet: bravolt.test</translation>
         <source>11681</source>
         <translation>Read bootloader data from the LINKBOX</translation>
     </message>
+    <message>
+        <source>11910</source>
+        <translation>The path is too long: %d bytes. The program can keep paths of at most %d bytes (letters such as ä, é or ß take two). Please choose a shorter path.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>

@@ -447,6 +447,10 @@ Internet: bravolt.test</translation>
         <source>11681</source>
         <translation>Lettura dei dati del bootloader dalla LINKBOX</translation>
     </message>
+    <message>
+        <source>11910</source>
+        <translation>Il percorso è troppo lungo: %d byte. Il programma può memorizzare percorsi di al massimo %d byte (lettere come ä, é o ß ne occupano due). Scegliere un percorso più corto.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>

@@ -92,5 +92,30 @@ TEST_F(FoldersDialog, TypedFolderIsTakenOnOk) {
     EXPECT_EQ(folder.Read("directory.ini"), Line("") + Line("") + Line("") + Line("/opt/firmware") + Line(""));
 }
 
+TEST_F(FoldersDialog, FoldersTooLongForTheFileAreRefused) {
+    const std::string fits = "/" + std::string(255, 'f'); // 256 bytes
+    std::string over = "/";                                // 129 letters, 257 bytes
+    for (int i = 0; i < 128; ++i) over += "\xC3\xBC";
+    CFoldersDialog dialog(context);
+    ASSERT_TRUE(dialog.Initialize());
+    dialog.Click(kBox + 1);
+    ui.folders = {QString::fromStdString(over)};
+    dialog.Click(kBrowse + 1); // the chosen folder is refused, the field keeps what it had
+    ASSERT_EQ(ui.MessageNumbers(), "5.036");
+    EXPECT_NE(ui.messages[0].text.indexOf("257"), -1) << ui.messages[0].text.toStdString();
+    EXPECT_EQ(dialog.ItemText(kEdit + 1), "");
+
+    dialog.SetItemText(kEdit + 1, QString::fromStdString(over));
+    dialog.Click(kIdOk); // typed: refused on OK, the dialog stays open
+    EXPECT_EQ(ui.MessageNumbers(), "5.036 5.036");
+    EXPECT_FALSE(dialog.HasEnded());
+    EXPECT_FALSE(folder.Exists("directory.ini"));
+
+    dialog.SetItemText(kEdit + 1, QString::fromStdString(fits));
+    ASSERT_TRUE(dialog.Click(kIdOk));
+    EXPECT_TRUE(dialog.HasEnded());
+    EXPECT_EQ(folder.Read("directory.ini"), Line("") + Line(fits) + Line("") + Line("") + Line(""));
+}
+
 } // namespace
 } // namespace qbx
