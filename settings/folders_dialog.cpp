@@ -54,6 +54,8 @@ void CFoldersDialog::ShowValues() {
     for (int i = 0; i < kFolderLineCount; ++i) {
         SetItemText(kPathEdit + i, QString::fromStdString(paths[i]));
         SetCheck(kOwnFolderBox + i, own[i]);
+        // A default folder is shown, not edited: only an own folder is typed.
+        EnableItem(kPathEdit + i, own[i]);
         EnableItem(kBrowseButton + i, own[i]);
     }
 }
