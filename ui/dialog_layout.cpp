@@ -25,7 +25,7 @@ void CDialog::ReserveTextWidth(int id, const std::vector<QString>& texts) {
 
 bool CDialog::FitItem(int id) {
     QWidget* item = Item(id);
-    if (!item) return false;
+    if (!item || !item->isVisible()) return false; // showing lays the dialog out anyway
     const QSize need = item->sizeHint();
     if (need.width() <= item->width() && item->minimumSizeHint().height() <= item->height()) return false;
     // A width reserved earlier is the label's minimum for the layout, whatever

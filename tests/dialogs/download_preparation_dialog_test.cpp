@@ -3,6 +3,9 @@
 #include "functiondata/slot_list.h"
 #include "operations/download_preparation_checks.h"
 #include "operations/download_preparation_messages.h"
+#include "tests/dialogs/label_fit.h"
+
+#include <QApplication>
 
 #include <filesystem>
 
@@ -93,6 +96,17 @@ TEST_F(DownloadPreparation, PathsTheSlotListCannotKeepAreRefused) {
         EXPECT_EQ(written[1].path, DownloadPath(folder.File(name)));
         EXPECT_EQ(written[1].path.size(), 256u);
     }
+}
+
+TEST_F(DownloadPreparation, ChosenFileNamesShowWhole) {
+    CDownloadPreparationDialog dialog(context);
+    ASSERT_TRUE(dialog.Initialize());
+    dialog.show();
+    QApplication::processEvents();
+    Choose(dialog, 5, "Schule Turnhalle, Lueftung und Warmwasser mit Nachtabsenkung");
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.ItemText(kName + 4), "Schule Turnhalle, Lueftung und Warmwasser mit Nachtabsenkung");
+    EXPECT_EQ(CutText(dialog, kName + 4), "");
 }
 
 TEST_F(DownloadPreparation, OneFileForTwoSlotsIsRefused) {

@@ -6,10 +6,10 @@
 #include "functiondata/transfer_dialog.h"
 #include "platform/program_folder.h"
 #include "tests/app/module_fixture.h"
+#include "tests/dialogs/label_fit.h"
 #include "tests/support/temp_folder.h"
 
 #include <QApplication>
-#include <QLabel>
 
 #include <functional>
 
@@ -17,28 +17,6 @@ namespace qbx {
 namespace {
 
 constexpr int kStatus = 1008, kProgress = 1009, kFile = 1023, kSlot = 1073;
-
-// Empty when the label shows its text whole: the text fits the label's
-// contents (wrapped where the label wraps) and the label lies inside the
-// window; else what is cut.
-std::string CutText(const CDialog& dialog, int id) {
-    auto* label = dialog.ItemAs<QLabel>(id);
-    if (!label) return "control " + std::to_string(id) + " is no label";
-    const QString text = label->text();
-    QRect room = label->contentsRect();
-    room.adjust(label->margin(), label->margin(), -label->margin(), -label->margin());
-    const QFontMetrics metrics = label->fontMetrics();
-    QSize need(metrics.horizontalAdvance(text), metrics.height());
-    if (label->wordWrap())
-        need = metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, text).size();
-    const QRect inWindow(label->mapTo(&dialog, room.topLeft()), room.size());
-    if (need.width() <= room.width() && need.height() <= room.height() && dialog.rect().contains(inWindow))
-        return "";
-    return "\"" + text.toStdString() + "\" needs " + std::to_string(need.width()) + "x" +
-           std::to_string(need.height()) + ", has " + std::to_string(room.width()) + "x" +
-           std::to_string(room.height()) + " at x " + std::to_string(inWindow.x()) + " in a window " +
-           std::to_string(dialog.width()) + " wide";
-}
 
 // One display change of a run: a status text by its string, or a text.
 struct Show {

@@ -1,6 +1,9 @@
 #include "dialog_world.h"
 #include "functiondata/slot_list.h"
 #include "functiondata/upload_preparation_dialog.h"
+#include "tests/dialogs/label_fit.h"
+
+#include <QApplication>
 
 namespace qbx {
 namespace {
@@ -173,6 +176,21 @@ TEST_F(UploadPreparation, PathsTheSlotListCannotKeepAreRefused) {
     EXPECT_EQ(written[0].path, fits); // read back whole
     EXPECT_EQ(written[1].path, "");
     EXPECT_EQ(written[2].path, "");
+}
+
+TEST_F(UploadPreparation, ChosenFileNamesShowWhole) {
+    StartLinkbox();
+    const std::string title = "Mehrfamilienhaus Bahnhofstrasse 12, Heizkreis Erdgeschoss links";
+    std::string file = WriteDat(title + ".dat", 3, 0x81, 0x100);
+    CUploadPreparationDialog dialog(context);
+    ASSERT_TRUE(dialog.Initialize());
+    dialog.show();
+    QApplication::processEvents();
+    ui.openFiles = {QString::fromStdString(file)};
+    dialog.Click(kBox + 3);
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.ItemText(kName + 3).toStdString(), title);
+    EXPECT_EQ(CutText(dialog, kName + 3), "");
 }
 
 TEST_F(UploadPreparation, ClearAllAndCancel) {
