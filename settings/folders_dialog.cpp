@@ -13,7 +13,7 @@ constexpr int kBrowseButton = 1054;
 constexpr int kOsFolderLabel = 1100;
 constexpr int kOsFolderNote = 1099;
 constexpr int kSettingsGroup = 5;
-constexpr int kFolderTooLong = 36; // string 11910
+constexpr int kFolderTooLong = 37; // string 11910
 
 static_assert(kFolderPathWidth == kMaxStoredPathBytes, "directory.ini keeps this many bytes of a folder");
 

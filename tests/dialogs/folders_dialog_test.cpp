@@ -121,13 +121,13 @@ TEST_F(FoldersDialog, FoldersTooLongForTheFileAreRefused) {
     dialog.Click(kBox + 1);
     ui.folders = {QString::fromStdString(over)};
     dialog.Click(kBrowse + 1); // the chosen folder is refused, the field keeps what it had
-    ASSERT_EQ(ui.MessageNumbers(), "5.036");
+    ASSERT_EQ(ui.MessageNumbers(), "5.037");
     EXPECT_NE(ui.messages[0].text.indexOf("257"), -1) << ui.messages[0].text.toStdString();
     EXPECT_EQ(dialog.ItemText(kEdit + 1), "");
 
     dialog.SetItemText(kEdit + 1, QString::fromStdString(over));
     dialog.Click(kIdOk); // typed: refused on OK, the dialog stays open
-    EXPECT_EQ(ui.MessageNumbers(), "5.036 5.036");
+    EXPECT_EQ(ui.MessageNumbers(), "5.037 5.037");
     EXPECT_FALSE(dialog.HasEnded());
     EXPECT_FALSE(folder.Exists("directory.ini"));
 
