@@ -25,11 +25,6 @@ bool ParseSlotArguments(const std::vector<std::string>& arguments, const std::st
         std::filesystem::path file = argument.substr(2);
         if (file.is_relative() && !startFolder.empty()) file = std::filesystem::path(startFolder) / file;
         entry = {1, file.lexically_normal().string()};
-        // The slot list keeps 256 characters of a path; a longer one would come back cut.
-        if (entry.path.size() > kSlotPathWidth) {
-            reason = "the path " + entry.path + " is longer than 256 characters";
-            return false;
-        }
     }
     return true;
 }

@@ -9,8 +9,8 @@ namespace qbx {
 // "N=FILE" arguments, N a storage slot 1 to 7, each slot at most once. The
 // entries of the given slots get flag 1 and the file, made absolute against
 // `startFolder`; the others stay unticked and empty. False, with the reason,
-// for anything else or no argument at all (a usage error), and for a path
-// that the slot list file could not give back whole.
+// for anything else or no argument at all (a usage error). A path too long
+// for the slot list is the preparation checks' to refuse.
 bool ParseSlotArguments(const std::vector<std::string>& arguments, const std::string& startFolder,
                         SlotList& slots, std::string& reason);
 

@@ -8,6 +8,7 @@
 #include "operations/download_preparation_messages.h"
 #include "operations/download_transfer.h"
 #include "operations/download_transfer_messages.h"
+#include "operations/path_length_check.h"
 #include "operations/slot_overview.h"
 #include "operations/string_ids.h"
 #include "operations/upload_preparation_messages.h"
@@ -33,6 +34,20 @@ void NameFile(int slot, const std::string& path) {
 int Finish(CConsoleHost& host, TransferRunResult result) {
     host.EndProgressLine();
     return result == TransferRunResult::Finished ? kExitOk : kExitFailed;
+}
+
+// The slot list keeps 256 bytes of a path; a longer one would come back cut.
+// The dialogs refuse it when it is chosen, with the same message.
+bool PathsFitTheSlotList(CConsoleHost& host, const SlotList& slots, int message) {
+    bool all = true;
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        const SlotListEntry& entry = slots[slot - 1];
+        if (entry.flag != 1 || PathFitsField(entry.path)) continue;
+        ReportOverlongPath(host, message, entry.path);
+        NameFile(slot, entry.path);
+        all = false;
+    }
+    return all;
 }
 
 // The file check of the upload preparation, with its messages.
@@ -100,6 +115,7 @@ int RunUpload(CommandContext& context) {
     if (!ParseSlotArguments(context.arguments, context.startFolder, slots, reason)) return UsageError(reason);
 
     host.SetGroup(upload_preparation::kGroup);
+    if (!PathsFitTheSlotList(host, slots, upload_preparation::kPathTooLong)) return kExitFailed;
     if (!FilesAreFunctionData(host, slots)) return kExitFailed;
     if (!WriteUploadSlotList(slots)) {
         host.ShowMessage(upload_preparation::kSlotListNotWritten, str::kCannotWrite);
@@ -117,9 +133,7 @@ int RunDownload(CommandContext& context) {
 
     host.SetGroup(download_preparation::kGroup);
     if (!NamesAreDatFiles(host, slots)) return kExitFailed;
-    for (const SlotListEntry& entry : slots) {
-        if (entry.path.size() > kSlotPathWidth) return UsageError("the path " + entry.path + " is too long");
-    }
+    if (!PathsFitTheSlotList(host, slots, download_preparation::kPathTooLong)) return kExitFailed;
     if (auto same = FindSameFile(slots)) {
         auto [higher, lower] = *same;
         host.ShowMessage(

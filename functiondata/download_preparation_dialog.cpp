@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "operations/download_preparation_checks.h"
 #include "operations/download_preparation_messages.h"
+#include "operations/path_length_check.h"
 #include "operations/slot_overview.h"
 #include "operations/string_ids.h"
 #include "settings/folder_file.h"
@@ -67,6 +68,10 @@ void CDownloadPreparationDialog::Browse(int i) {
         std::string path = chosen.toStdString();
         if (CheckDownloadName(path) == DownloadName::Refused) {
             Message(kGroup, ExtensionMessage(i + 1, AppState().edition), str::kWrongDownloadExtension);
+            ForgetSlot(i);
+        } else if (!PathFitsField(DownloadPath(path))) {
+            CDialogHost host(*this, kGroup);
+            ReportOverlongPath(host, kPathTooLong, DownloadPath(path));
             ForgetSlot(i);
         } else {
             choices[i].path = DownloadPath(path);

@@ -35,6 +35,9 @@ void CSlotPreparationDialog::ShowValues() {
         SetCheck(kSlotEnableBox + i, choices[i].flag == 1);
         SetItemText(kSlotContentText + i, contents[i]);
         SetItemText(kSlotFileNameText + i, fileNames[i]);
+        // Names change while the dialog is shown: a long one widens the window.
+        FitItem(kSlotContentText + i);
+        FitItem(kSlotFileNameText + i);
     }
 }
 

@@ -1,6 +1,8 @@
 #include "functiondata/transfer_dialog.h"
 
+#include "functiondata/slot_list.h"
 #include "operations/download_transfer.h"
+#include "operations/transfer_steps.h"
 #include "operations/upload_transfer.h"
 #include "ui/dialog_host.h"
 
@@ -17,8 +19,9 @@ constexpr int kTimerPeriod = 100;
 constexpr int kUploadGroup = 2;
 constexpr int kDownloadGroup = 1;
 
-// The transfer's displays are the dialog's controls. Each change is painted
-// at once: the interface thread is busy with the link between blocks.
+// The transfer's displays are the dialog's controls. Each change is laid out
+// and painted at once: the interface thread is busy with the link between
+// blocks.
 class CTransferHost : public CDialogHost {
 public:
     using CDialogHost::CDialogHost;
@@ -43,20 +46,47 @@ public:
 private:
     void Show(int id, const QString& text) {
         dialog.SetItemText(id, text);
-        if (QWidget* item = dialog.Item(id)) item->repaint();
+        if (dialog.FitItem(id)) dialog.repaint(); // the other controls moved too
+        else if (QWidget* item = dialog.Item(id)) item->repaint();
     }
     bool waiting = false;
 };
 
 } // namespace
 
-CTransferDialog::CTransferDialog(CUiContext& context, int templateId, int group, QWidget* parent)
-    : CDialog(context, templateId, parent), group(group) {}
+CTransferDialog::CTransferDialog(CUiContext& context, int templateId, int group, TransferTexts texts,
+                                 QWidget* parent)
+    : CDialog(context, templateId, parent), group(group), texts(std::move(texts)) {}
 
 bool CTransferDialog::OnInitDialog() {
     EnableItem(kCloseButton, false);
+    MakeRoomForTexts();
     StartTimer(kTransferTimer, kTimerPeriod);
     return true;
+}
+
+// The window takes its size when it opens, with its texts still empty; the
+// run's texts must fit into that.
+void CTransferDialog::MakeRoomForTexts() {
+    std::vector<QString> statuses;
+    for (int id : texts.statusIds) statuses.push_back(String(id));
+    ReserveTextWidth(kStatusText, statuses);
+
+    std::vector<QString> progress; // which hexadecimal digit is widest depends on the font
+    for (char digit : std::string("0123456789ABCDEF")) {
+        std::string digits(4, digit);
+        progress.push_back(QString::fromStdString(digits + " / " + digits));
+    }
+    ReserveTextWidth(kProgressText, progress);
+    ReserveTextWidth(kSlotNumber, {QString::fromStdString(transfer::SlotNumberText(kSlotCount))});
+
+    SlotList slots;
+    ReadSlotList(texts.slotListName, slots);
+    std::vector<QString> files;
+    const std::string label = String(texts.fileStringId).toStdString();
+    for (const SlotListEntry& slot : slots)
+        files.push_back(QString::fromStdString(SlotFileText(label, slot.path)));
+    ReserveTextWidth(kFileText, files);
 }
 
 void CTransferDialog::OnTimer(int id) {
@@ -83,12 +113,20 @@ void CTransferDialog::OnCancel() {
 }
 
 CUploadTransferDialog::CUploadTransferDialog(CUiContext& context, QWidget* parent)
-    : CTransferDialog(context, kUploadTransferTemplate, kUploadGroup, parent) {}
+    : CTransferDialog(context, kUploadTransferTemplate, kUploadGroup,
+                      {kUploadSlotListName, transfer::kSourceFile,
+                       {transfer::kStatusConnecting, transfer::kStatusSwitchingMode,
+                        transfer::kStatusStarting, transfer::kStatusSending, transfer::kStatusFinished}},
+                      parent) {}
 
 TransferRunResult CUploadTransferDialog::Run(COperationHost& host) { return RunUploadTransfer(host); }
 
 CDownloadTransferDialog::CDownloadTransferDialog(CUiContext& context, QWidget* parent)
-    : CTransferDialog(context, kDownloadTransferTemplate, kDownloadGroup, parent) {}
+    : CTransferDialog(context, kDownloadTransferTemplate, kDownloadGroup,
+                      {kDownloadSlotListName, transfer::kTargetFile,
+                       {transfer::kStatusConnecting, transfer::kStatusSwitchingMode,
+                        transfer::kStatusStarting, transfer::kStatusReceiving, transfer::kStatusAllReceived}},
+                      parent) {}
 
 TransferRunResult CDownloadTransferDialog::Run(COperationHost& host) { return RunDownloadTransfer(host); }
 

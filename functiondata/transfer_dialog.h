@@ -2,18 +2,29 @@
 #include "operations/transfer_run.h"
 #include "ui/dialog.h"
 
+#include <vector>
+
 namespace qbx {
 
 constexpr int kUploadTransferTemplate = 133;
 constexpr int kDownloadTransferTemplate = 134;
 constexpr int kTransferTimer = 101;
 
+// What a transfer dialog will show while it runs, so that it can make room
+// for every text before the link holds up the interface thread.
+struct TransferTexts {
+    const char* slotListName; // its entries give the file texts
+    int fileStringId;         // 11508 or 11509
+    std::vector<int> statusIds;
+};
+
 // A transfer dialog: opens, starts timer 101, and on its first tick runs the
 // whole transfer with progress; closes at once after a failure, else waits
 // with its close button enabled.
 class CTransferDialog : public CDialog {
 public:
-    CTransferDialog(CUiContext& context, int templateId, int group, QWidget* parent = nullptr);
+    CTransferDialog(CUiContext& context, int templateId, int group, TransferTexts texts,
+                    QWidget* parent = nullptr);
 
     bool IsRunning() const { return running; }
     TransferRunResult RunResult() const { return runResult; }
@@ -25,7 +36,10 @@ protected:
     virtual TransferRunResult Run(COperationHost& host) = 0;
 
 private:
+    void MakeRoomForTexts();
+
     int group;
+    TransferTexts texts;
     bool running = false;
     TransferRunResult runResult = TransferRunResult::NoSlotList;
 };

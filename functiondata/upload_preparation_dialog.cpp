@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "functiondata/function_data_image.h"
+#include "operations/path_length_check.h"
 #include "operations/slot_overview.h"
 #include "operations/string_ids.h"
 #include "operations/upload_preparation_messages.h"
@@ -85,7 +86,13 @@ void CUploadPreparationDialog::CheckFile(int i, bool withMessages) {
 void CUploadPreparationDialog::Browse(int i) {
     QString folder = QString::fromStdString(ReadFolder(FolderLine::Upload, AppState().edition));
     QString chosen = Context().ui.ChooseOpenFile(this, folder, String(kFunctionDataFilter));
-    if (!chosen.isEmpty()) {
+    if (!chosen.isEmpty() && !PathFitsField(chosen.toStdString())) {
+        CDialogHost host(*this, kGroup);
+        ReportOverlongPath(host, kPathTooLong, chosen.toStdString());
+        choices[i] = SlotListEntry{};
+        fileNames[i].clear();
+        SetSlotButtons(i, false, false);
+    } else if (!chosen.isEmpty()) {
         choices[i].path = chosen.toStdString();
         CheckFile(i, true);
     } else if (choices[i].path.empty()) {

@@ -11,6 +11,8 @@ inline constexpr ConnectMessages kConnect = kConnectMessages;
 inline constexpr int kSlotHeaderFailed = 16; // string 11012
 // config_do.ini cannot be written on OK: the dialog stays open (11032).
 inline constexpr int kSlotListNotWritten = 59;
+// The chosen path, ".dat" included, is longer than config_do.ini keeps (11910).
+inline constexpr int kPathTooLong = 60;
 
 // 7.017 to 7.030: slot 1 to 7, standard edition first, then the customer edition.
 constexpr int ExtensionMessage(int slot, int edition) { return 17 + 2 * (slot - 1) + (edition == 2 ? 1 : 0); }

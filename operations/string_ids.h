@@ -41,4 +41,5 @@ inline constexpr int kFirmwareFileUnknown = 11033;
 inline constexpr int kNotProgramFile = 11041; // unknown kind or bad header
 inline constexpr int kWrongFirmwareFamily = 11047;
 inline constexpr int kBootSectorTooLarge = 11940; // with BS_SIZE
+inline constexpr int kPathTooLong = 11910; // the path's length in bytes, the limit
 } // namespace qbx::str

@@ -21,6 +21,10 @@ inline bool ClosesAtOnce(TransferRunResult result) {
     return result != TransferRunResult::Finished;
 }
 
+// The file text a run shows for a slot: `label` (string 11508 or 11509),
+// ": ", and the title of the slot's file.
+std::string SlotFileText(const std::string& label, const std::string& path);
+
 // One slot's transfer: true when it went through; false after its message.
 using SlotTransfer = std::function<bool(int slot, const std::string& path)>;
 

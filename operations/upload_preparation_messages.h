@@ -14,6 +14,8 @@ inline constexpr int kFileNotOpened = 17;    // 11031
 inline constexpr int kFileNotValid = 18;     // 11051
 // config_up.ini cannot be written on OK: the dialog stays open (11032).
 inline constexpr int kSlotListNotWritten = 25;
+// The chosen path is longer than config_up.ini keeps (11910).
+inline constexpr int kPathTooLong = 26;
 
 inline constexpr ClearSlotMessages kClearSlot = {
     .settingsUnreadable = 19,

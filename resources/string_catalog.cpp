@@ -108,6 +108,8 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11663, "", "file filter: bootloader firmware files"},
         {11664, "", "file filter: welcome-page files"},
         {11665, "", "file filter: web pages and pictures"},
+        // Checks of chosen paths.
+        {11910, "dd", "path too long for the program's files (length in bytes, largest length)"},
         // Window titles.
         {11670, "", "web page upload: dialog caption"},
         {11680, "", "bootloader data: window title in write mode"},

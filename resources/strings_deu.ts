@@ -468,6 +468,10 @@ Bitte prüfen Sie, ob die Datei schreibgeschützt ist und ob ihr Ordner beschrei
         <translation>Der Bootsektor der Programmdatei ist zu groß (BS_SIZE = %X hexadezimal; höchstens 1000000 hexadezimal, 16 MiB).
 Die Datei ist beschädigt oder nicht für dieses Gerät bestimmt; das Update wurde nicht begonnen.</translation>
     </message>
+    <message>
+        <source>11910</source>
+        <translation>Der Pfad ist zu lang: %d Byte. Das Programm kann Pfade mit höchstens %d Byte speichern (Buchstaben wie ä, é oder ß belegen zwei). Bitte einen kürzeren Pfad wählen.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>

@@ -468,6 +468,10 @@ Check that the file is not write-protected and that you may write to its folder.
         <translation>The boot sector of the program file is too large (BS_SIZE = %X hexadecimal; at most 1000000 hexadecimal, 16 MiB).
 The file is damaged or not meant for this device; the update was not started.</translation>
     </message>
+    <message>
+        <source>11910</source>
+        <translation>The path is too long: %d bytes. The program can keep paths of at most %d bytes (letters such as ä, é or ß take two). Please choose a shorter path.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>

@@ -468,6 +468,10 @@ Verificare che il file non sia protetto da scrittura e che la sua cartella sia s
         <translation>Il settore di avvio del file di programma è troppo grande (BS_SIZE = %X esadecimale; al massimo 1000000 esadecimale, 16 MiB).
 Il file è danneggiato o non è destinato a questo dispositivo; l'aggiornamento non è stato avviato.</translation>
     </message>
+    <message>
+        <source>11910</source>
+        <translation>Il percorso è troppo lungo: %d byte. Il programma può memorizzare percorsi di al massimo %d byte (lettere come ä, é o ß ne occupano due). Scegliere un percorso più corto.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>

@@ -1,6 +1,8 @@
 #include "settings/folders_dialog.h"
 
 #include "app/app_state.h"
+#include "operations/path_length_check.h"
+#include "ui/dialog_host.h"
 
 namespace qbx {
 namespace {
@@ -10,6 +12,10 @@ constexpr int kOwnFolderBox = 1087;
 constexpr int kBrowseButton = 1054;
 constexpr int kOsFolderLabel = 1100;
 constexpr int kOsFolderNote = 1099;
+constexpr int kSettingsGroup = 5;
+constexpr int kFolderTooLong = 37; // string 11910
+
+static_assert(kFolderPathWidth == kMaxStoredPathBytes, "directory.ini keeps this many bytes of a folder");
 
 FolderLine LineOf(int index) {
     return static_cast<FolderLine>(index + 1);
@@ -48,6 +54,8 @@ void CFoldersDialog::ShowValues() {
     for (int i = 0; i < kFolderLineCount; ++i) {
         SetItemText(kPathEdit + i, QString::fromStdString(paths[i]));
         SetCheck(kOwnFolderBox + i, own[i]);
+        // A default folder is shown, not edited: only an own folder is typed.
+        EnableItem(kPathEdit + i, own[i]);
         EnableItem(kBrowseButton + i, own[i]);
     }
 }
@@ -67,12 +75,23 @@ void CFoldersDialog::Browse(int i) {
     // Starts from the path last shown; text typed since then is not taken over.
     std::string scratch = paths[i];
     QString chosen = Context().ui.ChooseFolder(this, kFolderChooserTitle, QString::fromStdString(scratch));
-    paths[i] = chosen.isEmpty() ? scratch : chosen.toStdString();
+    paths[i] = chosen.isEmpty() || !FolderFits(i, chosen.toStdString()) ? scratch : chosen.toStdString();
     ShowValues();
+}
+
+bool CFoldersDialog::FolderFits(int i, const std::string& path) {
+    if (PathFitsField(path)) return true;
+    CDialogHost host(*this, kSettingsGroup);
+    ReportOverlongPath(host, kFolderTooLong, path);
+    SetFocusTo(kPathEdit + i);
+    return false;
 }
 
 void CFoldersDialog::OnOK() {
     TakeValues();
+    for (int i = 0; i < kFolderLineCount; ++i) {
+        if (own[i] && !FolderFits(i, paths[i])) return; // the person shortens it or clears the box
+    }
     for (int i = 0; i < kFolderLineCount; ++i) {
         if (!own[i]) paths[i].clear();
     }

@@ -24,6 +24,8 @@ class CFoldersDialog : public CDialog {
     void ShowValues();
     void OwnFolderToggled(int line);
     void Browse(int line);
+    // False after the message when `path` is too long for directory.ini.
+    bool FolderFits(int line, const std::string& path);
 
     FolderPaths paths;
     FolderPaths saved; // an own folder, kept while its box is cleared

@@ -49,6 +49,14 @@ public:
     void SetProgressRange(int id, int low, int high);
     void SetProgressPos(int id, int position);
     int ProgressPos(int id) const;
+    // Room for the widest of `texts` in a label whose text changes while the
+    // dialog is open, so that the layout need not change then.
+    void ReserveTextWidth(int id, const std::vector<QString>& texts);
+    // Redoes the layout at once when the control's text has outgrown it,
+    // growing the window if need be: Qt keeps a shown window's size, and its
+    // layout waits for the event loop, which a blocking link holds up. True
+    // when it did.
+    bool FitItem(int id);
     // Radio groups: the buttons inside the control `groupId`, in order.
     int RadioIndex(int groupId) const;
     void SetRadioIndex(int groupId, int index);

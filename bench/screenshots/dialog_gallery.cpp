@@ -8,10 +8,13 @@
 #include "functiondata/function_data_image.h"
 #include "functiondata/transfer_dialog.h"
 #include "functiondata/upload_preparation_dialog.h"
+#include "operations/transfer_steps.h"
 #include "settings/folders_dialog.h"
 #include "settings/settings_dialog.h"
 #include "welcome/welcome_editor_dialog.h"
 
+#include <QApplication>
+#include <QLayout>
 #include <filesystem>
 
 namespace qbx {
@@ -26,6 +29,47 @@ template <class T> GalleryEntry Transfer(const char* name) {
                 auto dialog = std::make_unique<T>(context);
                 dialog->Initialize();
                 dialog->FireTimer(kTransferTimer);
+                return dialog;
+            }};
+}
+
+// A transfer dialog caught while it connects for its first ticked slot: the
+// run has shown that slot's texts and the link now holds the interface
+// thread, so no layout pass follows. The layout is switched off there to
+// keep the controls where the run left them for the picture.
+template <class T> class CConnecting : public T {
+public:
+    CConnecting(CUiContext& context, const char* slotList, int fileStringId)
+        : T(context), slotList(slotList), fileStringId(fileStringId) {}
+
+protected:
+    TransferRunResult Run(COperationHost& host) override {
+        SlotList slots;
+        ReadSlotList(slotList, slots);
+        for (int slot = 1; slot <= kSlotCount; ++slot) {
+            host.SetFileText(SlotFileText(host.String(fileStringId), slots[slot - 1].path));
+            if (slots[slot - 1].flag != 1) continue;
+            host.SetStatusString(transfer::kStatusConnecting);
+            host.SetSlotNumber(transfer::SlotNumberText(slot));
+            break;
+        }
+        this->layout()->setEnabled(false);
+        return TransferRunResult::Finished;
+    }
+
+private:
+    const char* slotList;
+    int fileStringId;
+};
+
+template <class T> GalleryEntry Connecting(const char* name, const char* slotList, int fileStringId) {
+    return {name, [=](CUiContext& context) -> std::unique_ptr<CDialog> {
+                auto dialog = std::make_unique<CConnecting<T>>(context, slotList, fileStringId);
+                dialog->Initialize();
+                dialog->show(); // laid out as on the screen, its texts still empty
+                QApplication::processEvents();
+                dialog->FireTimer(kTransferTimer);
+                dialog->EnableItem(kIdCancel, false); // still connecting
                 return dialog;
             }};
 }
@@ -60,6 +104,10 @@ const std::vector<GalleryEntry>& DialogGallery() {
         Entry<CDownloadPreparationDialog>("157-download-preparation"),
         Transfer<CUploadTransferDialog>("133-upload-transfer"),
         Transfer<CDownloadTransferDialog>("134-download-transfer"),
+        Connecting<CUploadTransferDialog>("133-upload-transfer-connecting", kUploadSlotListName,
+                                          transfer::kSourceFile),
+        Connecting<CDownloadTransferDialog>("134-download-transfer-connecting", kDownloadSlotListName,
+                                            transfer::kTargetFile),
         WelcomeEditor(),
     };
     return gallery;

@@ -144,6 +144,24 @@ TEST_F(QbxTransfer, MisbehavingDeviceEndsTheCommandAtOnce) {
     }
 }
 
+TEST_F(QbxTransfer, PathsTheSlotListCannotKeepAreRefused) {
+    // Refused with the preparation dialogs' messages, before any link opens.
+    folder.Write("qbx_man.ini", "6\n1\n127.0.0.1\n1\n");
+    const std::size_t inFolder = files.File("").size();
+    std::string longName = std::string(257 - inFolder - 4, 'u') + ".dat"; // 257 bytes in all
+    WriteDat(longName);
+    QbxRun up = Call("upload 3=" + longName);
+    EXPECT_EQ(up.status, 1);
+    EXPECT_EQ(up.err.rfind("Quillbox-Message 6.026: ", 0), 0u) << up.err;
+    EXPECT_NE(up.err.find("slot 3: " + files.File(longName)), std::string::npos) << up.err;
+    EXPECT_FALSE(folder.Exists("config_up.ini"));
+
+    QbxRun down = Call("download 1=" + std::string(253 - inFolder, 'd')); // 257 once ".dat" is added
+    EXPECT_EQ(down.status, 1);
+    EXPECT_EQ(down.err.rfind("Quillbox-Message 7.060: ", 0), 0u) << down.err;
+    EXPECT_FALSE(folder.Exists("config_do.ini"));
+}
+
 TEST_F(QbxTransfer, BadSlotArgumentsAreUsageErrors) {
     for (const char* arguments :
          {"upload", "upload 8=a.dat", "upload 1a.dat", "upload 1=", "download 2=a 2=b", "download 0=a"}) {

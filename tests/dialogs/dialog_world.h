@@ -40,6 +40,15 @@ protected:
         return path;
     }
 
+    // A file name whose full path in `folder` takes `bytes` bytes of UTF-8,
+    // made of letters ü (two bytes each) so that it has fewer characters.
+    std::string NameOfPathBytes(std::size_t bytes, const std::string& extension) const {
+        std::size_t stem = bytes - folder.File("").size() - extension.size();
+        std::string name = stem % 2 ? "x" : "";
+        while (name.size() < stem) name += "\xC3\xBC";
+        return name + extension;
+    }
+
     TempFolder folder;
     qbx::test::CSimProcess sim;
 };

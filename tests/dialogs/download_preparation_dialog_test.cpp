@@ -3,6 +3,11 @@
 #include "functiondata/slot_list.h"
 #include "operations/download_preparation_checks.h"
 #include "operations/download_preparation_messages.h"
+#include "tests/dialogs/label_fit.h"
+
+#include <QApplication>
+
+#include <filesystem>
 
 namespace qbx {
 namespace {
@@ -61,6 +66,47 @@ TEST_F(DownloadPreparation, NamesGetDatOrAreRefusedBySlotAndEdition) {
         EXPECT_EQ(dialog.IsChecked(kBox + c.slot - 1), c.stored != nullptr) << c.chosen;
         EXPECT_EQ(dialog.Choices()[c.slot - 1].path, c.stored ? folder.File(c.stored) : "") << c.chosen;
     }
+}
+
+TEST_F(DownloadPreparation, PathsTheSlotListCannotKeepAreRefused) {
+    struct Case {
+        std::size_t bytes; // of the chosen path
+        const char* extension;
+        bool kept;
+    } cases[] = {
+        {252, "", true},       // 256 with ".dat"
+        {253, "", false},      // 257 with ".dat"
+        {256, ".DAT", true},
+        {257, ".dat", false},  // fewer than 257 characters, but bytes count
+    };
+    for (const Case& c : cases) {
+        ui.Clear();
+        std::filesystem::remove(folder.File("config_do.ini")); // each case starts unticked
+        CDownloadPreparationDialog dialog(context);
+        ASSERT_TRUE(dialog.Initialize());
+        std::string name = NameOfPathBytes(c.bytes, c.extension);
+        Choose(dialog, 2, name);
+        SCOPED_TRACE(std::to_string(c.bytes) + c.extension);
+        EXPECT_EQ(ui.MessageNumbers(), c.kept ? "" : "7.060");
+        EXPECT_EQ(dialog.IsChecked(kBox + 1), c.kept);
+        if (!c.kept) continue;
+        ASSERT_TRUE(dialog.Click(kIdOk));
+        SlotList written;
+        ASSERT_TRUE(ReadDownloadSlotList(written));
+        EXPECT_EQ(written[1].path, DownloadPath(folder.File(name)));
+        EXPECT_EQ(written[1].path.size(), 256u);
+    }
+}
+
+TEST_F(DownloadPreparation, ChosenFileNamesShowWhole) {
+    CDownloadPreparationDialog dialog(context);
+    ASSERT_TRUE(dialog.Initialize());
+    dialog.show();
+    QApplication::processEvents();
+    Choose(dialog, 5, "Schule Turnhalle, Lueftung und Warmwasser mit Nachtabsenkung");
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.ItemText(kName + 4), "Schule Turnhalle, Lueftung und Warmwasser mit Nachtabsenkung");
+    EXPECT_EQ(CutText(dialog, kName + 4), "");
 }
 
 TEST_F(DownloadPreparation, OneFileForTwoSlotsIsRefused) {

@@ -92,5 +92,50 @@ TEST_F(FoldersDialog, TypedFolderIsTakenOnOk) {
     EXPECT_EQ(folder.Read("directory.ini"), Line("") + Line("") + Line("") + Line("/opt/firmware") + Line(""));
 }
 
+TEST_F(FoldersDialog, PathFieldsFollowTheirBoxes) {
+    folder.Write("directory.ini", Line("/own/up") + Line("") + Line("") + Line("") + Line(""));
+    CFoldersDialog dialog(context);
+    ASSERT_TRUE(dialog.Initialize());
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(dialog.IsItemEnabled(kEdit + i), i == 0) << i;
+
+    dialog.Click(kBox + 2);
+    EXPECT_TRUE(dialog.IsItemEnabled(kEdit + 2));
+    dialog.SetItemText(kEdit + 2, "/typed/os");
+    dialog.Click(kBox + 2); // cleared: the default is shown and cannot be edited
+    EXPECT_FALSE(dialog.IsItemEnabled(kEdit + 2));
+    EXPECT_EQ(dialog.ItemText(kEdit + 2).toStdString(), folder.Path() + "/Betriebssystem_QRT5130");
+    dialog.Click(kBox + 2); // ticked again: the typed folder comes back
+    EXPECT_EQ(dialog.ItemText(kEdit + 2), "/typed/os");
+    dialog.Click(kBox); // the stored folder leaves, its field locks
+    EXPECT_FALSE(dialog.IsItemEnabled(kEdit));
+    ASSERT_TRUE(dialog.Click(kIdOk));
+    EXPECT_EQ(folder.Read("directory.ini"), Line("") + Line("") + Line("/typed/os") + Line("") + Line(""));
+}
+
+TEST_F(FoldersDialog, FoldersTooLongForTheFileAreRefused) {
+    const std::string fits = "/" + std::string(255, 'f'); // 256 bytes
+    std::string over = "/";                                // 129 letters, 257 bytes
+    for (int i = 0; i < 128; ++i) over += "\xC3\xBC";
+    CFoldersDialog dialog(context);
+    ASSERT_TRUE(dialog.Initialize());
+    dialog.Click(kBox + 1);
+    ui.folders = {QString::fromStdString(over)};
+    dialog.Click(kBrowse + 1); // the chosen folder is refused, the field keeps what it had
+    ASSERT_EQ(ui.MessageNumbers(), "5.037");
+    EXPECT_NE(ui.messages[0].text.indexOf("257"), -1) << ui.messages[0].text.toStdString();
+    EXPECT_EQ(dialog.ItemText(kEdit + 1), "");
+
+    dialog.SetItemText(kEdit + 1, QString::fromStdString(over));
+    dialog.Click(kIdOk); // typed: refused on OK, the dialog stays open
+    EXPECT_EQ(ui.MessageNumbers(), "5.037 5.037");
+    EXPECT_FALSE(dialog.HasEnded());
+    EXPECT_FALSE(folder.Exists("directory.ini"));
+
+    dialog.SetItemText(kEdit + 1, QString::fromStdString(fits));
+    ASSERT_TRUE(dialog.Click(kIdOk));
+    EXPECT_TRUE(dialog.HasEnded());
+    EXPECT_EQ(folder.Read("directory.ini"), Line("") + Line(fits) + Line("") + Line("") + Line(""));
+}
+
 } // namespace
 } // namespace qbx

@@ -1,6 +1,9 @@
 #include "dialog_world.h"
 #include "functiondata/slot_list.h"
 #include "functiondata/upload_preparation_dialog.h"
+#include "tests/dialogs/label_fit.h"
+
+#include <QApplication>
 
 namespace qbx {
 namespace {
@@ -141,6 +144,53 @@ TEST_F(UploadPreparation, DeclinedModeSwitchEndsWithoutMessage) {
     EXPECT_TRUE(dialog.HasEnded());
     EXPECT_EQ(ui.MessageNumbers(), "6.007");
     EXPECT_EQ(ui.messages[0].kind, MessageKind::Question);
+}
+
+TEST_F(UploadPreparation, PathsTheSlotListCannotKeepAreRefused) {
+    StartLinkbox();
+    std::string fits = WriteDat(NameOfPathBytes(256, ".dat"), 3, 0x81, 0x100);
+    std::string over = WriteDat(NameOfPathBytes(257, ".dat"), 3, 0x81, 0x100);
+    ASSERT_EQ(fits.size(), 256u);
+    CUploadPreparationDialog dialog(context);
+    ASSERT_TRUE(dialog.Initialize());
+
+    ui.openFiles = {QString::fromStdString(over)};
+    dialog.Click(kBox + 2);
+    ASSERT_EQ(ui.MessageNumbers(), "6.026");
+    EXPECT_NE(ui.messages[0].text.indexOf("257"), -1) << ui.messages[0].text.toStdString();
+    EXPECT_FALSE(dialog.IsChecked(kBox + 2));
+    EXPECT_EQ(dialog.ItemText(kName + 2), "");
+    EXPECT_FALSE(dialog.IsItemEnabled(kIdOk));
+
+    ui.openFiles = {QString::fromStdString(fits), QString::fromStdString(fits),
+                    QString::fromStdString(over)};
+    dialog.Click(kBox);
+    dialog.Click(kBox + 1);
+    dialog.Click(kBrowse + 1); // refused like a wrong file: the slot's earlier file goes too
+    EXPECT_EQ(ui.MessageNumbers(), "6.026 6.026");
+    EXPECT_FALSE(dialog.IsChecked(kBox + 1));
+    ASSERT_TRUE(dialog.IsChecked(kBox));
+    ASSERT_TRUE(dialog.Click(kIdOk));
+    SlotList written;
+    ASSERT_TRUE(ReadUploadSlotList(written));
+    EXPECT_EQ(written[0].path, fits); // read back whole
+    EXPECT_EQ(written[1].path, "");
+    EXPECT_EQ(written[2].path, "");
+}
+
+TEST_F(UploadPreparation, ChosenFileNamesShowWhole) {
+    StartLinkbox();
+    const std::string title = "Mehrfamilienhaus Bahnhofstrasse 12, Heizkreis Erdgeschoss links";
+    std::string file = WriteDat(title + ".dat", 3, 0x81, 0x100);
+    CUploadPreparationDialog dialog(context);
+    ASSERT_TRUE(dialog.Initialize());
+    dialog.show();
+    QApplication::processEvents();
+    ui.openFiles = {QString::fromStdString(file)};
+    dialog.Click(kBox + 3);
+    QApplication::processEvents();
+    EXPECT_EQ(dialog.ItemText(kName + 3).toStdString(), title);
+    EXPECT_EQ(CutText(dialog, kName + 3), "");
 }
 
 TEST_F(UploadPreparation, ClearAllAndCancel) {

@@ -1,0 +1,36 @@
+#pragma once
+#include "ui/dialog.h"
+
+#include <QLabel>
+#include <string>
+
+namespace qbx {
+
+// Empty when the label shows its text whole: the text fits the label's
+// contents (wrapped where the label wraps) and the label lies inside the
+// window; else what is cut.
+inline std::string CutText(const CDialog& dialog, int id) {
+    auto* label = dialog.ItemAs<QLabel>(id);
+    if (!label) return "control " + std::to_string(id) + " is no label";
+    const QString text = label->text();
+    QRect room = label->contentsRect();
+    room.adjust(label->margin(), label->margin(), -label->margin(), -label->margin());
+    const QFontMetrics metrics = label->fontMetrics();
+    // A framed label indents its text by half an "x" unless told otherwise.
+    int indent = label->indent() >= 0      ? label->indent()
+                 : label->frameWidth() > 0 ? metrics.horizontalAdvance('x') / 2
+                                           : 0;
+    room.setWidth(room.width() - indent);
+    QSize need(metrics.horizontalAdvance(text), metrics.height());
+    if (label->wordWrap())
+        need = metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, text).size();
+    const QRect inWindow(label->mapTo(&dialog, room.topLeft()), room.size());
+    if (need.width() <= room.width() && need.height() <= room.height() && dialog.rect().contains(inWindow))
+        return "";
+    return "\"" + text.toStdString() + "\" needs " + std::to_string(need.width()) + "x" +
+           std::to_string(need.height()) + ", has " + std::to_string(room.width()) + "x" +
+           std::to_string(room.height()) + " at x " + std::to_string(inWindow.x()) + " in a window " +
+           std::to_string(dialog.width()) + " wide";
+}
+
+} // namespace qbx
