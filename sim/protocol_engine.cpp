@@ -71,11 +71,16 @@ bool CProtocolEngine::Answer(CAnswer answer, bool awaitAck, CAckHandler onAck) {
     if (hasSum && (faults.TakeBadSum() || (answer.uploadEnd && faults.TakeBadEndSum())))
         ++bytes[static_cast<std::size_t>(answer.sumAt)];
     std::optional<std::size_t> split;
+    bool cut = false;
     if (shapeFor) {
         const std::uint8_t code = *shapeFor;
         shapeFor.reset();
-        if (const auto keep = CFaultPlan::TakeShape(faults.shortReplies, code); keep && *keep < bytes.size())
+        // A reply cut short ends what the device says to this request, so
+        // the program meets the short reply alone, however fast it reads.
+        if (const auto keep = CFaultPlan::TakeShape(faults.shortReplies, code); keep && *keep < bytes.size()) {
             bytes.resize(*keep);
+            cut = true;
+        }
         if (const auto extra = CFaultPlan::TakeShape(faults.surplusReplies, code))
             bytes.insert(bytes.end(), *extra, kSurplusByte);
         split = CFaultPlan::TakeShape(faults.splitReplies, code);
@@ -89,7 +94,7 @@ bool CProtocolEngine::Answer(CAnswer answer, bool awaitAck, CAckHandler onAck) {
         ackHandler = std::move(onAck);
         lastAnswer = std::move(answer);
     }
-    return intact;
+    return intact && !cut;
 }
 
 void CProtocolEngine::Refuse(const CFrame& request) {

@@ -62,10 +62,10 @@ class CProtocolEngine : public IDeviceSide {
 
     // Sends `answer` through the fault plan. The first answer to a request
     // may be cut short, split in two or followed by surplus bytes. With
-    // `awaitAck` the device then
-    // waits for the program's "!C" (and sends the answer again on 0x00 0xFF).
-    // False when an injected wrong acknowledgement spoiled it: the device
-    // then drops the exchange, as the program will.
+    // `awaitAck` the device then waits for the program's "!C" (and sends the
+    // answer again on 0x00 0xFF). False when an injected wrong acknowledgement
+    // spoiled it, or an injected cut shortened it: the device then drops the
+    // rest of the exchange.
     bool Answer(CAnswer answer, bool awaitAck, CAckHandler onAck = {});
     bool SendAck() { return Answer({{kAck0, kAck1}, true, -1}, false); }
     void SendNak() { line.Send({kNak0, kNak1}); }
