@@ -167,18 +167,17 @@ struct RawLine {
 // frames and reads the answers unlooked-at: the program's side alone.
 PeerCycle CannedImageDevice() {
     const std::vector<unsigned char> ack = {0x21, 0x43};
-    const std::uint8_t code = qbx::command::kOsImage;
+    const unsigned char code = qbx::command::kOsImage;
     PeerCycle steps = {{false, 8}, {true, 2, ack}}; // the start frame
     for (std::uint32_t address = 0; address < kImageSize; address += kBlockSize) {
-        steps.insert(steps.end(),
-                     {{true, 8,
-                       WithSum({0x20, 0x10, code, static_cast<unsigned char>(address),
-                                static_cast<unsigned char>(address >> 8),
-                                static_cast<unsigned char>(address >> 16), kBlockSize})},
-                      {false, 10},
-                      {true, 2, ack},
-                      {false, kBlockSize + 1},
-                      {true, 2, ack}});
+        const auto a0 = static_cast<unsigned char>(address), a1 = static_cast<unsigned char>(address >> 8),
+                   a2 = static_cast<unsigned char>(address >> 16);
+        const PeerCycle block = {{true, 8, WithSum({0x20, 0x10, code, a0, a1, a2, kBlockSize})},
+                                 {false, 10},
+                                 {true, 2, ack},
+                                 {false, kBlockSize + 1},
+                                 {true, 2, ack}};
+        steps.insert(steps.end(), block.begin(), block.end());
     }
     steps.insert(steps.end(), {{true, 8, WithSum({0x60, 0x10, code, 0, 0, 0, 0})}, {false, 2}});
     return steps;
@@ -189,7 +188,8 @@ double CannedRate(const Line& line, const Placement& placement, const std::strin
     CRawPeer peer;
     {
         CDeviceCpu deviceCpu(placement);
-        if (!(line.serial ? peer.StartPty(CannedImageDevice()) : peer.StartTcp(CannedImageDevice()))) return 0;
+        const PeerCycle canned = CannedImageDevice();
+        if (!(line.serial ? peer.StartPty(canned) : peer.StartTcp(canned))) return 0;
     }
     qbx::CSettings settings = SettingsFor(line, peer.PtyPath(), peer.TcpPort());
     qbx::LinkTiming timing;
@@ -277,8 +277,9 @@ bool Memory(const std::string& folder) {
     const long large = QbxPeakKiB(folder, kLargeImage);
     if (small < 0 || large < 0) return false;
     const long growth = large - small;
-    std::printf("  64 KiB image %ld KiB   1 MiB image %ld KiB   growth %ld KiB (target <= %ld KiB%s)\n", small,
-                large, growth, kMemoryGrowthLimitKiB, growth <= kMemoryGrowthLimitKiB ? "" : " MISSED");
+    std::printf("  64 KiB image %ld KiB   1 MiB image %ld KiB   growth %ld KiB (target <= %ld KiB%s)\n",
+                small, large, growth, kMemoryGrowthLimitKiB,
+                growth <= kMemoryGrowthLimitKiB ? "" : " MISSED");
     return growth <= kMemoryGrowthLimitKiB;
 }
 

@@ -46,8 +46,9 @@ TEST(BenchProgramFile, SrecCatReadsTheImageBack) {
         std::snprintf(head, sizeof head, "BRAVOLT_PROGRAM_FILE %X\r\n", size);
         ASSERT_EQ(text.rfind(head, 0), 0u);
         folder.Write("os.hex", text.substr(text.find('\n') + 1));
-        ASSERT_EQ(RunTool({"srec_cat", folder.File("os.hex"), "-intel", "-o", folder.File("os.bin"), "-binary"}),
-                  0);
+        ASSERT_EQ(
+            RunTool({"srec_cat", folder.File("os.hex"), "-intel", "-o", folder.File("os.bin"), "-binary"}),
+            0);
         const std::string back = folder.Read("os.bin");
         EXPECT_TRUE(std::vector<std::uint8_t>(back.begin(), back.end()) == image);
     }

@@ -35,8 +35,8 @@ TEST(PeakMemory, ExitStatusAndErrorOutput) {
 TEST(PeakMemory, FollowsWhatTheChildTouches) {
     TempFolder folder;
     auto peakOfDd = [&](const std::string& blockSize) {
-        return bench::RunForPeakMemory({"/bin/dd", "if=/dev/zero", "of=/dev/null", "bs=" + blockSize, "count=1"},
-                                       folder.File("err"));
+        return bench::RunForPeakMemory(
+            {"/bin/dd", "if=/dev/zero", "of=/dev/null", "bs=" + blockSize, "count=1"}, folder.File("err"));
     };
     const bench::ChildRun small = peakOfDd("1K"), large = peakOfDd("32M");
     ASSERT_EQ(small.exitStatus, 0);
