@@ -9,7 +9,7 @@
 namespace qbx {
 
 CConsoleHost::CConsoleHost(const CLanguageModule& module, int group, bool answerYes)
-    : module(module), group(group), answerYes(answerYes) {}
+    : module(module), group(group), answerYes(answerYes), progressOnTerminal(isatty(STDERR_FILENO) != 0) {}
 
 std::string CConsoleHost::String(int stringId) {
     std::string text = module.StringUtf8(stringId);
@@ -57,7 +57,7 @@ bool CConsoleHost::AskQuestion(int number, int stringId, const std::vector<Messa
 }
 
 void CConsoleHost::SetProgress(std::uint32_t position, std::uint32_t range) {
-    if (!isatty(STDERR_FILENO) || range == 0) return;
+    if (!progressOnTerminal || range == 0) return;
     constexpr int kWidth = 40;
     int filled = static_cast<int>(static_cast<std::uint64_t>(position) * kWidth / range);
     std::string bar(static_cast<size_t>(std::min(filled, kWidth)), '#');

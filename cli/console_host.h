@@ -32,6 +32,8 @@ private:
     const CLanguageModule& module;
     int group;
     bool answerYes;
+    // Asked once: a transfer updates its progress at every request.
+    bool progressOnTerminal;
     bool progressShown = false;
     std::uint32_t progressRange = 0;
     int shown = 0;
