@@ -44,13 +44,6 @@ bool AnswerRequest(CTransport& transport, COperationHost& host, transfer::CWaitC
                    const std::uint8_t* request) {
     const std::uint32_t address = GetLe24(request + frame::kParameterAt);
     const std::uint32_t count = request[frame::kCountAt];
-    const std::uint32_t position = address + progress.offset;
-    host.SetProgressPosition(ProgressPercent(position, progress.total));
-    host.SetProgressText(ImageProgressText(position, progress.total, progress.digits));
-    host.SetStatusString(transfer::kStatusSending);
-    host.PumpEvents();
-    wait.Again();
-
     AnswerBlock block;
     const int served = cursor.Serve(address, count, block);
     if (served > kServeNoData) {
@@ -60,13 +53,26 @@ bool AnswerRequest(CTransport& transport, COperationHost& host, transfer::CWaitC
     std::uint8_t answer[frame::kBodySize];
     std::copy(request, request + frame::kBodySize, answer);
     answer[frame::kKindAt] = frame::kAnswer;
+    bool answered = false;
     if (served == kServeNoData) {
         answer[frame::kCodeAt] = command::kNoData;
-        return Send(transport, host, answer, frame::kBodySize, m.noData);
+        answered = Send(transport, host, answer, frame::kBodySize, m.noData);
+    } else {
+        const bool gap = served == kServeGap;
+        answered = Send(transport, host, answer, frame::kBodySize, gap ? m.gapHeader : m.answerHeader) &&
+                   Send(transport, host, block.data(), static_cast<int>(count), gap ? m.gapData : m.answerData);
     }
-    const bool gap = served == kServeGap;
-    return Send(transport, host, answer, frame::kBodySize, gap ? m.gapHeader : m.answerHeader) &&
-           Send(transport, host, block.data(), static_cast<int>(count), gap ? m.gapData : m.answerData);
+    if (!answered) return false;
+    // The window is brought up to date once the answer is out, while the
+    // device's next request is still on the line, so repainting never holds
+    // the device up.
+    const std::uint32_t position = address + progress.offset;
+    host.SetProgressPosition(ProgressPercent(position, progress.total));
+    host.SetProgressText(ImageProgressText(position, progress.total, progress.digits));
+    host.SetStatusString(transfer::kStatusSending);
+    host.PumpEvents();
+    wait.Again();
+    return true;
 }
 
 } // namespace
