@@ -158,7 +158,9 @@ void COsUpdatePreparationDialog::BeginEditing(bool forNewPage) {
     EnableItem(kSaveButton, true);
     EnableItem(kCancelEditButton, true);
     EnableItem(kIdOk, false);
-    EnableItem(forNewPage ? kEditButton : kNewButton, false);
+    // A second Edit or New would take the edited lines as the backup.
+    EnableItem(kEditButton, false);
+    EnableItem(kNewButton, false);
     EnableItem(kChoosePageButton, forNewPage); // it names the new file
     for (int id : kLineEdits)
         if (auto* edit = ItemAs<QLineEdit>(id)) edit->setReadOnly(false);
