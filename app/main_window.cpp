@@ -5,6 +5,8 @@
 #include "app/information_box.h"
 #include "app/language_module.h"
 #include "app/settings_store.h"
+#include "firmware/os_update_preparation_dialog.h"
+#include "firmware/update_transfer_dialogs.h"
 #include "functiondata/download_preparation_dialog.h"
 #include "functiondata/transfer_dialog.h"
 #include "functiondata/upload_preparation_dialog.h"
@@ -69,12 +71,15 @@ void CMainWindow::OnSysCommand(int command) {
 }
 
 namespace {
+constexpr int kOsUpdateButton = 1003;
 constexpr int kUploadButton = 1004;
 constexpr int kDownloadButton = 1005;
+constexpr int kFirmwareButton = 1006;
 constexpr int kSettingsButton = 1010;
 
 // A preparation dialog and, when it ends with OK, its transfer dialog. The
-// two share nothing but the slot list file the first one writes.
+// two share nothing but the file the first one writes (a slot list or the
+// OS update hand-over file).
 template <class Preparation, class Transfer> void RunPair(CUiContext& context, QWidget* owner) {
     Transfer transfer(context, owner);
     Preparation preparation(context, owner);
@@ -83,14 +88,21 @@ template <class Preparation, class Transfer> void RunPair(CUiContext& context, Q
 } // namespace
 
 bool CMainWindow::HasFunction(int button) {
-    return button == kUploadButton || button == kDownloadButton || button == kSettingsButton;
+    return button == kOsUpdateButton || button == kUploadButton || button == kDownloadButton ||
+           button == kFirmwareButton || button == kSettingsButton;
 }
 
 void CMainWindow::RunFunction(int button) {
     if (button >= 1003 && button <= 1006) mainWindowHandle = this;
     switch (button) {
+    case kOsUpdateButton: RunPair<COsUpdatePreparationDialog, COsUpdateTransferDialog>(Context(), this); break;
     case kUploadButton: RunPair<CUploadPreparationDialog, CUploadTransferDialog>(Context(), this); break;
     case kDownloadButton: RunPair<CDownloadPreparationDialog, CDownloadTransferDialog>(Context(), this); break;
+    case kFirmwareButton: {
+        CFirmwareUpdateDialog firmware(Context(), this);
+        firmware.DoModal();
+        break;
+    }
     case kSettingsButton: {
         CSettingsDialog settings(Context(), this);
         settings.DoModal();

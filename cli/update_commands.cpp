@@ -7,8 +7,8 @@
 #include "operations/firmware_update.h"
 #include "operations/firmware_update_messages.h"
 #include "operations/os_update_messages.h"
+#include "operations/os_update_preparation.h"
 #include "operations/os_update_transfer.h"
-#include "settings/folder_file.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -16,16 +16,7 @@
 namespace qbx {
 namespace {
 
-// Message numbers and strings of the OS update preparation (group 8).
-constexpr int kPreparationGroup = 8;
-constexpr int kWelcomeExtensionMessage = 3;  // string 11038
-constexpr int kProgramExtensionStandard = 6; // string 11039
-constexpr int kProgramExtensionCustomer = 7; // the same in the customer edition
-constexpr int kStringWrongWelcomeExtension = 11038;
-constexpr int kStringWrongProgramExtension = 11039;
 constexpr int kStringWrongFirmwareExtension = 11040;
-constexpr int kCustomerEdition = 2;
-constexpr const char* kCustomerWelcomePage = "ormand.bgs";
 
 int UsageError(const std::string& reason) {
     std::fprintf(stderr, "qbx: %s\n", reason.c_str());
@@ -73,31 +64,21 @@ int RunOsUpdate(CommandContext& context) {
     program = Absolute(program, context.startFolder);
     const int edition = ReadEdition();
 
-    host.SetGroup(kPreparationGroup);
+    host.SetGroup(os_preparation::kGroup);
     OsUpdateHandover paths;
     if (!welcome.empty()) {
         welcome = Absolute(welcome, context.startFolder);
-        if (!IsWelcomePageFileName(welcome)) {
-            host.ShowMessage(kWelcomeExtensionMessage, kStringWrongWelcomeExtension);
+        if (!os_preparation::CheckWelcomePageFile(host, welcome, os_preparation::kWrongWelcomeExtension))
             return kExitFailed;
-        }
         // The dialog's chooser only offers files that exist.
         if (!std::filesystem::is_regular_file(welcome)) return UsageError("no welcome-page file " + welcome);
         paths.welcomePage = welcome;
     } else {
-        // As with the standard-page box ticked.
-        paths.welcomePage = edition == kCustomerEdition
-                                ? ProgramFolder() + "/" + kWelcomePagesFolder + "/" + kCustomerWelcomePage
-                                : kNoWelcomePage;
+        paths.welcomePage = os_preparation::StandardPagePath(edition); // as with the standard-page box ticked
     }
-    if (!IsProgramFileName(program)) {
-        host.ShowMessage(edition == kCustomerEdition ? kProgramExtensionCustomer : kProgramExtensionStandard,
-                         kStringWrongProgramExtension);
-        return kExitFailed;
-    }
+    if (!os_preparation::CheckProgramFile(host, program, edition)) return kExitFailed;
     paths.programFile = program;
-    for (const std::string* path : {&paths.welcomePage, &paths.programFile})
-        if (path->size() > kHandoverPathWidth) return UsageError("the path " + *path + " is too long");
+    if (!os_preparation::CheckHandoverPaths(host, paths)) return kExitFailed;
     // Kept for the preparation dialog's next start. The transfer takes the
     // paths from here, so that a file that could not be replaced never
     // hands over an earlier choice.

@@ -74,19 +74,23 @@ void CTransferDialog::MakeRoomForTexts() {
 
     std::vector<QString> progress; // which hexadecimal digit is widest depends on the font
     for (char digit : std::string("0123456789ABCDEF")) {
-        std::string digits(4, digit);
+        std::string digits(static_cast<std::size_t>(texts.progressDigits), digit);
         progress.push_back(QString::fromStdString(digits + " / " + digits));
     }
     ReserveTextWidth(kProgressText, progress);
     ReserveTextWidth(kSlotNumber, {QString::fromStdString(transfer::SlotNumberText(kSlotCount))});
+    ReserveTextWidth(kFileText, FileTexts());
+}
 
-    SlotList slots;
-    ReadSlotList(texts.slotListName, slots);
+std::vector<QString> CTransferDialog::FileTexts() {
     std::vector<QString> files;
+    SlotList slots;
+    if (!texts.slotListName) return files;
+    ReadSlotList(texts.slotListName, slots);
     const std::string label = String(texts.fileStringId).toStdString();
     for (const SlotListEntry& slot : slots)
         files.push_back(QString::fromStdString(SlotFileText(label, slot.path)));
-    ReserveTextWidth(kFileText, files);
+    return files;
 }
 
 void CTransferDialog::OnTimer(int id) {
@@ -98,7 +102,7 @@ void CTransferDialog::OnTimer(int id) {
         runResult = Run(host);
     }
     running = false;
-    if (ClosesAtOnce(runResult)) {
+    if (ClosesAfter(runResult)) {
         EndDialog(kIdCancel);
         return;
     }

@@ -13,9 +13,10 @@ constexpr int kTransferTimer = 101;
 // What a transfer dialog will show while it runs, so that it can make room
 // for every text before the link holds up the interface thread.
 struct TransferTexts {
-    const char* slotListName; // its entries give the file texts
+    const char* slotListName; // its entries give the file texts; none when null
     int fileStringId;         // 11508 or 11509
     std::vector<int> statusIds;
+    int progressDigits = 4;   // of each number in the progress text
 };
 
 // A transfer dialog: opens, starts timer 101, and on its first tick runs the
@@ -34,6 +35,10 @@ protected:
     void OnTimer(int id) override;
     void OnCancel() override;
     virtual TransferRunResult Run(COperationHost& host) = 0;
+    // The file texts the run may show; by default those of the slot list.
+    virtual std::vector<QString> FileTexts();
+    // Whether the dialog ends by itself once the run is over.
+    virtual bool ClosesAfter(TransferRunResult result) const { return ClosesAtOnce(result); }
 
 private:
     void MakeRoomForTexts();

@@ -858,4 +858,69 @@ Die Datei ist beschädigt oder nicht für dieses Gerät bestimmt; das Update wur
         <translation>Begrüßungsseite</translation>
     </message>
 </context>
+<context>
+    <name>Dialog130</name>
+    <message>
+        <source>Operating system update</source>
+        <translation>Betriebssystem-Update</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog147</name>
+    <message>
+        <source>Bootloader firmware update</source>
+        <translation>Bootloader-Firmware-Update</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog160</name>
+    <message>
+        <source>Prepare the operating system update</source>
+        <translation>Betriebssystem-Update vorbereiten</translation>
+    </message>
+    <message>
+        <source>Welcome-page file:</source>
+        <translation>Datei der Begrüßungsseite:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen...</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel editing</source>
+        <translation>Bearbeitung abbrechen</translation>
+    </message>
+    <message>
+        <source>Program file</source>
+        <translation>Programmdatei</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
 </TS>

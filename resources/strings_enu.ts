@@ -858,4 +858,69 @@ The file is damaged or not meant for this device; the update was not started.</t
         <translation>Welcome page</translation>
     </message>
 </context>
+<context>
+    <name>Dialog130</name>
+    <message>
+        <source>Operating system update</source>
+        <translation>Operating system update</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog147</name>
+    <message>
+        <source>Bootloader firmware update</source>
+        <translation>Bootloader firmware update</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog160</name>
+    <message>
+        <source>Prepare the operating system update</source>
+        <translation>Prepare the operating system update</translation>
+    </message>
+    <message>
+        <source>Welcome-page file:</source>
+        <translation>Welcome-page file:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Cancel editing</source>
+        <translation>Cancel editing</translation>
+    </message>
+    <message>
+        <source>Program file</source>
+        <translation>Program file</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
 </TS>

@@ -858,4 +858,69 @@ Il file è danneggiato o non è destinato a questo dispositivo; l'aggiornamento 
         <translation>Pagina di benvenuto</translation>
     </message>
 </context>
+<context>
+    <name>Dialog130</name>
+    <message>
+        <source>Operating system update</source>
+        <translation>Aggiornamento del sistema operativo</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog147</name>
+    <message>
+        <source>Bootloader firmware update</source>
+        <translation>Aggiornamento del firmware del bootloader</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog160</name>
+    <message>
+        <source>Prepare the operating system update</source>
+        <translation>Preparazione dell'aggiornamento del sistema operativo</translation>
+    </message>
+    <message>
+        <source>Welcome-page file:</source>
+        <translation>File della pagina di benvenuto:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Scegli...</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Nuova</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Cancel editing</source>
+        <translation>Annulla modifica</translation>
+    </message>
+    <message>
+        <source>Program file</source>
+        <translation>File di programma</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
 </TS>

@@ -4,13 +4,19 @@
 #include "app/information_box.h"
 #include "app/language_dialog.h"
 #include "app/main_window.h"
+#include "firmware/os_update_preparation_dialog.h"
+#include "firmware/update_transfer_dialogs.h"
 #include "functiondata/download_preparation_dialog.h"
 #include "functiondata/function_data_image.h"
 #include "functiondata/transfer_dialog.h"
 #include "functiondata/upload_preparation_dialog.h"
+#include "operations/transfer_messages.h"
 #include "operations/transfer_steps.h"
+#include "platform/program_folder.h"
+#include "settings/folder_file.h"
 #include "settings/folders_dialog.h"
 #include "settings/settings_dialog.h"
+#include "ui/scripted_user_interface.h"
 #include "welcome/welcome_editor_dialog.h"
 
 #include <QApplication>
@@ -38,11 +44,11 @@ template <class T> GalleryEntry Transfer(const char* name) {
 // thread, so no layout pass follows. The layout is switched off there to
 // keep the controls where the run left them for the picture.
 template <class T> class CConnecting : public T {
-public:
+  public:
     CConnecting(CUiContext& context, const char* slotList, int fileStringId)
         : T(context), slotList(slotList), fileStringId(fileStringId) {}
 
-protected:
+  protected:
     TransferRunResult Run(COperationHost& host) override {
         SlotList slots;
         ReadSlotList(slotList, slots);
@@ -57,7 +63,7 @@ protected:
         return TransferRunResult::Finished;
     }
 
-private:
+  private:
     const char* slotList;
     int fileStringId;
 };
@@ -70,6 +76,74 @@ template <class T> GalleryEntry Connecting(const char* name, const char* slotLis
                 QApplication::processEvents();
                 dialog->FireTimer(kTransferTimer);
                 dialog->EnableItem(kIdCancel, false); // still connecting
+                return dialog;
+            }};
+}
+
+// The firmware dialog asks for its file as it opens: the stage's file.
+void ChooseStageFirmware(CUiContext& context) {
+    if (auto* ui = dynamic_cast<CScriptedUserInterface*>(&context.ui))
+        ui->openFiles = {
+            QString::fromStdString(ProgramFolder() + "/" + kBootloaderFolder + "/LINKBOX 2.8.frm")};
+}
+
+template <class T> std::unique_ptr<T> MakeUpdateDialog(CUiContext& context) {
+    if constexpr (std::is_same_v<T, CFirmwareUpdateDialog>) ChooseStageFirmware(context);
+    return std::make_unique<T>(context);
+}
+
+// An update dialog after its run against the simulator.
+template <class T> GalleryEntry Update(const char* name) {
+    return {name, [](CUiContext& context) -> std::unique_ptr<CDialog> {
+                auto dialog = MakeUpdateDialog<T>(context);
+                dialog->Initialize();
+                dialog->FireTimer(kTransferTimer);
+                return dialog;
+            }};
+}
+
+// An update dialog halfway through its data: the texts a run shows while a
+// block goes out, with no layout pass after them (see CConnecting).
+template <class T> class CSending : public T {
+  public:
+    CSending(CUiContext& context, std::string fileText, std::string progress)
+        : T(context), fileText(std::move(fileText)), progress(std::move(progress)) {}
+
+  protected:
+    TransferRunResult Run(COperationHost& host) override {
+        host.SetFileText(fileText.empty() ? host.String(transfer::kSourceFile) + ": LINKBOX 2.8" : fileText);
+        host.SetProgressRange(1, 100);
+        host.SetProgressPosition(51);
+        host.SetStatusString(transfer::kStatusSending);
+        host.SetProgressText(progress);
+        this->layout()->setEnabled(false);
+        return TransferRunResult::Finished;
+    }
+
+  private:
+    std::string fileText, progress;
+};
+
+template <class T> GalleryEntry Sending(const char* name, const char* fileText, const char* progress) {
+    return {name, [=](CUiContext& context) -> std::unique_ptr<CDialog> {
+                if constexpr (std::is_same_v<T, CFirmwareUpdateDialog>) ChooseStageFirmware(context);
+                auto dialog = std::make_unique<CSending<T>>(context, fileText, progress);
+                dialog->Initialize();
+                dialog->show();
+                QApplication::processEvents();
+                dialog->FireTimer(kTransferTimer);
+                dialog->EnableItem(kIdCancel, false); // still sending
+                return dialog;
+            }};
+}
+
+// The OS update preparation with the earlier run's page, with the page
+// being edited, and with the edition's standard page.
+GalleryEntry OsUpdatePreparation(const char* name, int click) {
+    return {name, [click](CUiContext& context) -> std::unique_ptr<CDialog> {
+                auto dialog = std::make_unique<COsUpdatePreparationDialog>(context);
+                dialog->Initialize();
+                if (click) dialog->Click(click);
                 return dialog;
             }};
 }
@@ -109,6 +183,14 @@ const std::vector<GalleryEntry>& DialogGallery() {
         Connecting<CDownloadTransferDialog>("134-download-transfer-connecting", kDownloadSlotListName,
                                             transfer::kTargetFile),
         WelcomeEditor(),
+        OsUpdatePreparation("160-os-update-preparation", 0),
+        OsUpdatePreparation("160-os-update-preparation-editing", 1081),
+        OsUpdatePreparation("160-os-update-preparation-standard-page", 1083),
+        Update<COsUpdateTransferDialog>("130-os-update-transfer"),
+        Sending<COsUpdateTransferDialog>("130-os-update-transfer-sending", "QRT5130 V4.17 Heizzentrale",
+                                         "0A400 / 20000"),
+        Update<CFirmwareUpdateDialog>("147-firmware-update"),
+        Sending<CFirmwareUpdateDialog>("147-firmware-update-sending", "", "0200 / 0400"),
     };
     return gallery;
 }

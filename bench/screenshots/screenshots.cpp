@@ -3,12 +3,15 @@
 #include "app/app_state.h"
 #include "app/language_module.h"
 #include "dialog_gallery.h"
-#include "standard_boxes.h"
+#include "firmware/handover_file.h"
 #include "functiondata/function_data_image.h"
 #include "functiondata/slot_list.h"
 #include "platform/program_folder.h"
+#include "standard_boxes.h"
+#include "tests/firmware/hex_builder.h"
 #include "tests/support/sim_process.h"
 #include "ui/scripted_user_interface.h"
+#include "welcome/bgs_file.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -16,21 +19,52 @@
 #include <QPixmap>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
 
 namespace {
 
+// A 0x400-byte image in 16-byte records after `head`.
+std::string UpdateFile(const std::string& head) {
+    const std::vector<std::uint8_t> image = hexfile::Pattern(0x400, 3);
+    std::string text = head + "\n" + hexfile::Linear(0);
+    for (std::uint16_t address = 0; address < image.size(); address += 16)
+        text += hexfile::Data(
+            address, std::vector<std::uint8_t>(image.begin() + address, image.begin() + address + 16));
+    return text + hexfile::Record(1, 0, {});
+}
+
+// A program file, a firmware file, a welcome page and the hand-over file of
+// an earlier OS update preparation.
+bool PrepareUpdateFiles(const std::string& stage) {
+    for (const char* sub : {"/Betriebssystem_QRT5130", "/Betriebssystem_BL", "/Begr\xC3\xBCssungsseiten"})
+        std::filesystem::create_directories(stage + sub);
+    const std::string program = stage + "/Betriebssystem_QRT5130/QRT5130 V4.17 Heizzentrale.prg";
+    const std::string page = stage + "/Begr\xC3\xBCssungsseiten/Heizzentrale Nord.bgs";
+    std::ofstream(program) << UpdateFile("BRAVOLT_PROGRAM_FILE 20000");
+    std::ofstream(stage + "/Betriebssystem_BL/LINKBOX 2.8.frm")
+        << UpdateFile("BRAVOLT_LINKBOX_FIRMWARE_FILE 400");
+    std::ofstream(page) << qbx::FormatBgs(
+        {"  Heizzentrale Nord", "Stadtwerke Musterheim", "Kesselhaus 2", "Service 0421 55 66"});
+    if (!qbx::WriteHandoverFile({page, program}, stage)) {
+        std::fprintf(stderr, "qbx-screenshots: cannot write the hand-over file in %s\n", stage.c_str());
+        return false;
+    }
+    return true;
+}
+
 // A program folder with a LINKBOX simulator behind it, a few function-data
 // files and the slot lists of a previous session, so that the device
 // dialogs show what a service engineer would see.
 bool PrepareStage(const std::string& stage, qbx::test::CSimProcess& sim) {
     std::filesystem::create_directories(stage + "/Funktionsdaten");
-    if (!sim.Start({"--tcp", "0", "--kind", "A3", "--slot", "1=Kessel Nord:1024", "--slot", "3=Halle Süd 21°C:2048",
-                    "--slot", "6=Schule Turnhalle:512"})) {
+    // Short update phases: the pictures show the end of a run, not its length.
+    if (!sim.Start({"--tcp", "0", "--kind", "A3", "--slot", "1=Kessel Nord:1024", "--slot",
+                    "3=Halle Süd 21°C:2048", "--slot", "6=Schule Turnhalle:512", "--os-size", "0x400",
+                    "--firmware-size", "0x400"})) {
         std::fprintf(stderr, "qbx-sim: %s\n", sim.Error().c_str());
         return false;
     }
@@ -52,7 +86,7 @@ bool PrepareStage(const std::string& stage, qbx::test::CSimProcess& sim) {
         std::fprintf(stderr, "qbx-screenshots: cannot write the slot lists in %s\n", stage.c_str());
         return false;
     }
-    return true;
+    return PrepareUpdateFiles(stage);
 }
 
 // Writes `widget` as PNG to `path`; says why on standard error when it cannot.
@@ -65,7 +99,8 @@ bool SavePng(QWidget& widget, const std::filesystem::path& path) {
         return false;
     }
     FILE* file = std::fopen(path.c_str(), "wb");
-    bool written = file && std::fwrite(png.constData(), 1, png.size(), file) == static_cast<size_t>(png.size());
+    bool written =
+        file && std::fwrite(png.constData(), 1, png.size(), file) == static_cast<size_t>(png.size());
     int error = errno;
     if (file && std::fclose(file) != 0 && written) {
         written = false;
@@ -94,7 +129,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "qbx-screenshots: cannot create %s: %s\n", argv[1], error.message().c_str());
         return 1;
     }
-    std::string stage = (std::filesystem::temp_directory_path() / ("qbx-screenshots-" + std::to_string(getpid()))).string();
+    std::string stage =
+        (std::filesystem::temp_directory_path() / ("qbx-screenshots-" + std::to_string(getpid()))).string();
     qbx::test::CSimProcess sim;
     if (!PrepareStage(stage, sim)) return 1;
     int written = 0;
@@ -116,7 +152,8 @@ int main(int argc, char** argv) {
                 }
                 dialog->layout()->activate();
                 dialog->adjustSize();
-                std::string name = entry.name + "-" + language + "-edition" + std::to_string(edition) + ".png";
+                std::string name =
+                    entry.name + "-" + language + "-edition" + std::to_string(edition) + ".png";
                 if (!SavePng(*dialog, out / name)) return 1;
                 ++written;
             }

@@ -78,7 +78,7 @@ TEST_F(MainWindow, FunctionsWithoutTheirDialogsAreDisabled) {
     ASSERT_TRUE(window.Initialize());
     for (int button = 1003; button <= 1010; ++button) {
         ASSERT_NE(window.Item(button), nullptr) << button;
-        EXPECT_EQ(window.IsItemEnabled(button), button == 1004 || button == 1005 || button == 1010) << button;
+        EXPECT_EQ(window.IsItemEnabled(button), button <= 1006 || button == 1010) << button;
     }
     EXPECT_TRUE(window.Click(1010));
     EXPECT_EQ(ui.dialogsRun, std::vector<int>{132});
@@ -95,6 +95,20 @@ TEST_F(MainWindow, CancelledPreparationShowsNoTransfer) {
     // Without settings both preparations end at once with their first message.
     EXPECT_EQ(ui.dialogsRun, (std::vector<int>{153, 157}));
     EXPECT_EQ(ui.MessageNumbers(), "6.001 7.001");
+}
+
+TEST_F(MainWindow, OsUpdateTransferFollowsOnlyAnAcceptedPreparation) {
+    CMainWindow window(context);
+    ASSERT_TRUE(window.Initialize());
+    int answer = kIdCancel;
+    ui.dialogScripts[160] = [&answer](CDialog&) { return answer; };
+    ui.dialogScripts[130] = [](CDialog&) { return kIdCancel; };
+    ui.dialogScripts[147] = [](CDialog&) { return kIdCancel; };
+    window.Click(1003);
+    answer = kIdOk;
+    window.Click(1003);
+    window.Click(1006);
+    EXPECT_EQ(ui.dialogsRun, (std::vector<int>{160, 160, 130, 147}));
 }
 
 TEST_F(MainWindow, AboutBoxFollowsTheEdition) {

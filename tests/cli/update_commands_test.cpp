@@ -120,6 +120,7 @@ TEST_F(QbxUpdate, PreparationChecksAndUsage) {
         {"1", "os-update os.Prg", 1, "Quillbox-Message 8.006: "},
         {"2", "os-update os.Prg", 1, "Quillbox-Message 8.007: "},
         {"1", "os-update os.prg --welcome w.Bgs", 1, "Quillbox-Message 8.003: "},
+        {"1", "os-update " + std::string(250, 'p') + ".prg", 1, "Quillbox-Message 8.008: "},
         {"1", "firmware boot.Frm", 1, "Quillbox-Message 3.001: "},
         {"1", "firmware missing.frm", 1, "Quillbox-Message 3.039: "},
         {"1", "os-update missing.prg", 1, "Quillbox-Message 4.002: "},

@@ -2,6 +2,8 @@
 // held by the link, so no layout pass runs between a text and the next
 // blocking call. These tests set each text the way a run does and measure
 // it at once, without letting an event through.
+#include "firmware/handover_file.h"
+#include "firmware/update_transfer_dialogs.h"
 #include "functiondata/slot_list.h"
 #include "functiondata/transfer_dialog.h"
 #include "platform/program_folder.h"
@@ -89,6 +91,22 @@ class TransferDialogTexts : public ModuleTest {
         return shows;
     }
 
+    // What an update run shows: its file text, then every status text with
+    // progress texts of `digits` hexadecimal digits in between.
+    static std::vector<Show> UpdateRun(const std::string& file, std::vector<int> statusIds, int digits) {
+        std::vector<Show> shows = {{kFile, 0, file}};
+        auto progress = [digits](char digit) {
+            std::string number(static_cast<std::size_t>(digits), digit);
+            return number + " / " + number;
+        };
+        for (int id : statusIds) {
+            shows.push_back({kStatus, id});
+            shows.push_back({kProgress, 0, progress('0')});
+        }
+        for (char widest : std::string("0123456789ABCDEF")) shows.push_back({kProgress, 0, progress(widest)});
+        return shows;
+    }
+
     TempFolder folder;
 };
 
@@ -111,6 +129,26 @@ TEST_F(TransferDialogTexts, EveryStatusTextShowsWholeInEveryLanguage) {
             EXPECT_EQ(Probe<CUploadTransferDialog>(SlotRun(11508, title, kUploadStatus), false),
                       std::vector<std::string>{});
             EXPECT_EQ(Probe<CDownloadTransferDialog>(SlotRun(11509, title, kDownloadStatus), false),
+                      std::vector<std::string>{});
+        }
+    }
+}
+
+TEST_F(TransferDialogTexts, UpdateDialogsShowEveryTextWholeInEveryLanguage) {
+    const std::string title = "QRT5130 Betriebssystem V4.17 build 9 Kundenversion Nord";
+    ASSERT_TRUE(WriteHandoverFile({kNoWelcomePage, folder.File(title + ".prg")}, folder.Path()));
+    folder.Write(title + ".frm", "");
+    for (const char* language : kLanguages) {
+        LoadModule(language);
+        for (int edition : {1, 2}) {
+            AppState().edition = edition;
+            SCOPED_TRACE(std::string(language) + " edition " + std::to_string(edition));
+            EXPECT_EQ(Probe<COsUpdateTransferDialog>(UpdateRun(title, kUploadStatus, 5), false),
+                      std::vector<std::string>{});
+            // The firmware dialog asks for its file as it opens.
+            ui.openFiles = {QString::fromStdString(folder.File(title + ".frm"))};
+            const std::string file = module.String(11508).toStdString() + ": " + title;
+            EXPECT_EQ(Probe<CFirmwareUpdateDialog>(UpdateRun(file, {11500, 11502, 11504, 11506}, 4), false),
                       std::vector<std::string>{});
         }
     }
