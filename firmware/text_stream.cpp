@@ -1,5 +1,7 @@
 #include "firmware/text_stream.h"
 
+#include "platform/regular_file.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -13,7 +15,7 @@ CTextStream::~CTextStream() {
 
 int CTextStream::Open(const std::string& path) {
     Close();
-    int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    int descriptor = OpenRegularFile(path);
     if (descriptor < 0) return errno != 0 ? errno : EIO;
     Attach(descriptor);
     owned = true;

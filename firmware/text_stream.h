@@ -19,7 +19,8 @@ class CTextStream {
     CTextStream(const CTextStream&) = delete;
     CTextStream& operator=(const CTextStream&) = delete;
 
-    // Opens `path` for reading. 0, or the errno of the failed open.
+    // Opens the regular file `path` for reading (never waiting on a FIFO).
+    // 0, or the errno of the failed open (EISDIR, EINVAL for no regular file).
     int Open(const std::string& path);
     // Reads from a descriptor that the caller keeps open and closes.
     void Attach(int descriptor);

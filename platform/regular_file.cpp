@@ -11,20 +11,26 @@ CRegularFileBuffer::~CRegularFileBuffer() {
     if (fd >= 0) close(fd);
 }
 
-bool CRegularFileBuffer::Open(const std::string& path) {
+int OpenRegularFile(const std::string& path) {
     // O_NONBLOCK: opening a FIFO without a writer would wait for one.
     int opened = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (opened < 0) return false;
+    if (opened < 0) return -1;
     struct stat status {};
     if (fstat(opened, &status) != 0 || !S_ISREG(status.st_mode)) {
         int error = errno;
         if (status.st_mode != 0) error = S_ISDIR(status.st_mode) ? EISDIR : EINVAL;
         close(opened);
         errno = error;
-        return false;
+        return -1;
     }
     int flags = fcntl(opened, F_GETFL);
     if (flags >= 0) fcntl(opened, F_SETFL, flags & ~O_NONBLOCK);
+    return opened;
+}
+
+bool CRegularFileBuffer::Open(const std::string& path) {
+    int opened = OpenRegularFile(path);
+    if (opened < 0) return false;
     if (fd >= 0) close(fd);
     fd = opened;
     failed = false;

@@ -9,6 +9,10 @@ namespace qbx {
 // more than that per line.
 constexpr std::size_t kLongestPath = 4096;
 
+// Opens a regular file for reading without ever waiting; -1 with errno set
+// (EISDIR for a folder, EINVAL for a FIFO or device) for anything else.
+int OpenRegularFile(const std::string& path);
+
 // Reads a regular file and nothing else: a FIFO would block in open (and
 // then in every read), a device never ends, a folder has no text. The open
 // itself never waits.

@@ -1,6 +1,9 @@
 // Every reader of the program's files takes regular files only, and only as
 // much of them as its format can hold.
 #include "app/settings_store.h"
+#include "firmware/handover_file.h"
+#include "firmware/program_file.h"
+#include "firmware/text_stream.h"
 #include "functiondata/function_data_image.h"
 #include "functiondata/slot_list.h"
 #include "platform/regular_file.h"
@@ -45,6 +48,16 @@ const Reader kReaders[] = {
      [](const std::string& folder) {
          WelcomeLines lines;
          return LoadBgsFile(folder + "/a.bgs", lines);
+     }},
+    {"ProgramFile", "a.prg",
+     [](const std::string& folder) {
+         CTextStream file;
+         return file.Open(folder + "/a.prg") == 0 && ReadProgramFileKind(file) != kNotProgramFile;
+     }},
+    {"HandoverFile", kHandoverFileName,
+     [](const std::string& folder) {
+         OsUpdateHandover handover;
+         return ReadHandoverFile(handover, folder);
      }},
     {"PortsFile", "ports.ini",
      [](const std::string& folder) { return SerialPortPath(1, folder) != "/dev/ttyS0"; }},
