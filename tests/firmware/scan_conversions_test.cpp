@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
 #include <vector>
 
 namespace qbx {
@@ -183,13 +186,18 @@ TEST(TextStream, OpenReportsTheErrorAndReadsFiles) {
     EXPECT_EQ(in.Get(), CTextStream::kEnd);
 }
 
-TEST(TextStream, AReadErrorEndsTheStreamAndIsReported) {
+TEST(TextStream, AFolderIsRefusedAndAReadErrorEndsTheStream) {
     TempFolder folder;
     CTextStream in;
-    // A folder opens for reading but every read fails.
-    ASSERT_EQ(in.Open(folder.Path()), 0);
+    EXPECT_EQ(in.Open(folder.Path()), EISDIR);
+    EXPECT_FALSE(in.IsOpen());
+    // A descriptor whose every read fails, given by a caller.
+    const int fd = open(folder.Path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    in.Attach(fd);
     EXPECT_EQ(in.Get(), CTextStream::kEnd);
     EXPECT_TRUE(in.Failed());
+    close(fd);
 }
 
 } // namespace
