@@ -8,6 +8,7 @@
 // a 64 KiB image: the file is read while the device asks, never held.
 #include "bench/osupdate/bench_program_file.h"
 #include "bench/osupdate/peak_memory.h"
+#include "bench/support/sim_line.h"
 #include "bench/transfer/bench_devices.h"
 #include "bench/transfer/metered_link.h"
 #include "firmware/record_cursor.h"
@@ -31,7 +32,6 @@
 namespace {
 
 using namespace bench;
-using Clock = std::chrono::steady_clock;
 constexpr double kPacedTarget = 1.03;
 constexpr double kRateTarget = 0.9;
 constexpr long kMemoryGrowthLimitKiB = 1024;
@@ -41,49 +41,6 @@ constexpr int kRequests = kImageSize / kBlockSize;
 constexpr double kLineBytesPerSecond = 11520; // 115200 baud, 10 bit times per byte
 constexpr int kSettleMs = 300;                // the serial transport's opening pause
 constexpr int kRounds = 5;
-
-double Seconds(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-struct Line {
-    const char* name;
-    bool serial;
-};
-
-qbx::CSettings SettingsFor(const Line& line, const std::string& ptyPath, int port) {
-    qbx::CSettings settings;
-    if (line.serial) {
-        settings.interfaceIndex = 0;
-        setenv("QUILLBOX_COM1", ptyPath.c_str(), 1);
-    } else {
-        settings.interfaceIndex = 6;
-        settings.ipAddress = "127.0.0.1";
-        settings.port = static_cast<std::uint16_t>(port);
-    }
-    return settings;
-}
-
-std::vector<std::string> SimArguments(const Line& line, std::vector<std::string> extra) {
-    std::vector<std::string> args =
-        line.serial ? std::vector<std::string>{"--pty"} : std::vector<std::string>{"--tcp", "0"};
-    args.insert(args.end(), extra.begin(), extra.end());
-    return args;
-}
-
-struct SimLine {
-    qbx::test::CSimProcess sim;
-    qbx::CSettings settings;
-
-    bool Start(const Line& line, std::vector<std::string> extra) {
-        if (!sim.Start(SimArguments(line, std::move(extra)))) {
-            std::fprintf(stderr, "qbx-sim: %s\n", sim.Error().c_str());
-            return false;
-        }
-        settings = SettingsFor(line, sim.PtyPath(), sim.TcpPort());
-        return true;
-    }
-};
 
 struct Run {
     double seconds = -1; // negative when the update failed

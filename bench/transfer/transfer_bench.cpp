@@ -4,6 +4,7 @@
 // Unpaced, over a pseudo-terminal and loopback TCP, they should keep at least
 // 0.8 of the blocks per second of a raw exchange of the same byte counts,
 // turn for turn, measured in the same run with the two sides placed alike.
+#include "bench/support/sim_line.h"
 #include "bench/transfer/bench_devices.h"
 #include "bench/transfer/metered_link.h"
 #include "functiondata/function_data_image.h"
@@ -22,7 +23,6 @@
 namespace {
 
 using namespace bench;
-using Clock = std::chrono::steady_clock;
 constexpr double kPacedTarget = 1.05;
 constexpr double kRateTarget = 0.8;
 constexpr std::uint32_t kImageSize = 0x8400;
@@ -30,46 +30,7 @@ constexpr int kBlocks = kImageSize / kBlockSize;
 constexpr double kLineBytesPerSecond = 11520; // 115200 baud, 10 bit times per byte
 constexpr int kSettleMs = 300;                // the serial transport's opening pause
 constexpr int kRounds = 5;
-
-double Seconds(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-struct Line {
-    const char* name;
-    bool serial;
-};
-
-qbx::CSettings SettingsFor(const Line& line, const std::string& ptyPath, int port) {
-    qbx::CSettings settings;
-    if (line.serial) {
-        settings.interfaceIndex = 0;
-        setenv("QUILLBOX_COM1", ptyPath.c_str(), 1);
-    } else {
-        settings.interfaceIndex = 6;
-        settings.ipAddress = "127.0.0.1";
-        settings.port = static_cast<std::uint16_t>(port);
-    }
-    return settings;
-}
-
-struct SimLine {
-    qbx::test::CSimProcess sim;
-    qbx::CSettings settings;
-
-    bool Start(const Line& line, std::vector<std::string> extra) {
-        std::vector<std::string> args =
-            line.serial ? std::vector<std::string>{"--pty"} : std::vector<std::string>{"--tcp", "0"};
-        args.insert(args.end(), {"--slot", "1=Bench:0x8400"});
-        args.insert(args.end(), extra.begin(), extra.end());
-        if (!sim.Start(args)) {
-            std::fprintf(stderr, "qbx-sim: %s\n", sim.Error().c_str());
-            return false;
-        }
-        settings = SettingsFor(line, sim.PtyPath(), sim.TcpPort());
-        return true;
-    }
-};
+constexpr const char* kBenchSlot = "1=Bench:0x8400";
 
 // One slot transfer, timed and metered; negative seconds when it failed.
 struct Run {
@@ -103,7 +64,7 @@ bool ReportPaced(const char* what, const Run& run) {
 bool Paced(const std::string& folder) {
     std::printf("paced pty, 115200 baud, 0x%X bytes, whole slot operation:\n", kImageSize);
     SimLine line;
-    if (!line.Start({"pty", true}, {"--baud", "115200"})) return false;
+    if (!line.Start({"pty", true}, {"--slot", kBenchSlot, "--baud", "115200"})) return false;
     std::string file = folder + "/paced.dat";
     bool ok = ReportPaced("download", Transfer(line, true, true, file));
     return ReportPaced("upload", Transfer(line, false, true, file)) && ok;
@@ -175,7 +136,7 @@ bool Unpaced(const Line& line, const Placement& placement, bool target, const st
     RawLine rawDownload, rawUpload;
     {
         CDeviceCpu deviceCpu(placement);
-        if (!sim.Start(line, {}) || !rawDownload.Start(line, kDownloadDevice) ||
+        if (!sim.Start(line, {"--slot", kBenchSlot}) || !rawDownload.Start(line, kDownloadDevice) ||
             !rawUpload.Start(line, kUploadDevice))
             return false;
     }
