@@ -20,6 +20,21 @@ inline CFrame ErrorFrame(std::uint8_t code) {
     return MakeFrame(kKindError, code);
 }
 
+// The refusal (--refuse-data) or the injected device error in place of
+// block `number`; true when one of them went out and the phase ends there.
+inline bool SentRefusalOrError(CProtocolEngine& engine, const CFrame& refusal, int number) {
+    CFaultPlan& faults = engine.Faults();
+    if (faults.refuseData) {
+        engine.Answer(CheckedFrame(refusal), true);
+        return true;
+    }
+    if (const auto code = faults.TakeDeviceError(number)) {
+        engine.Answer(CheckedFrame(ErrorFrame(*code)), true);
+        return true;
+    }
+    return false;
+}
+
 // `count` bytes of `data` from `address`, erased memory (0xFF) past its
 // end, followed by their sum.
 inline CAnswer CheckedData(const CBytes& data, std::uint32_t address, std::size_t count) {

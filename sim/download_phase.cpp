@@ -32,15 +32,7 @@ class CBlockCounter {
 void ServeBlock(CProtocolEngine& engine, const CFrame& request, CBlockCounter& counter) {
     const int number = counter.Count(FrameAddress(request));
     if (!engine.SendAck()) return;
-    CFaultPlan& faults = engine.Faults();
-    if (faults.refuseData) {
-        engine.Answer(CheckedFrame(Reframed(kKindRefusal, request)), true);
-        return;
-    }
-    if (const auto code = faults.TakeDeviceError(number)) {
-        engine.Answer(CheckedFrame(ErrorFrame(*code)), true);
-        return;
-    }
+    if (SentRefusalOrError(engine, Reframed(kKindRefusal, request), number)) return;
     const CBytes& data = engine.State().Slot(engine.SelectedSlot()).data;
     CAnswer block = CheckedData(data, FrameAddress(request), request[kFrameCountAt]);
     engine.Answer(CheckedFrame(Reframed(kKindAnswer, request)), true,
