@@ -94,32 +94,6 @@ bool Paced(const std::string& folder, const std::string& program, const std::vec
     return ratio <= kPacedTarget && same;
 }
 
-// The raw program side: its turns of every request, nothing else.
-double RawRate(int fd) {
-    unsigned char buffer[128] = {};
-    auto start = Clock::now();
-    for (int request = 0; request < kRequests; ++request) {
-        for (const PeerStep& step : kUploadDevice) {
-            bool ok = step.write ? ReadExactly(fd, buffer, step.count) : WriteAll(fd, buffer, step.count);
-            if (!ok) return 0;
-        }
-    }
-    return kRequests / Seconds(start);
-}
-
-struct RawLine {
-    CRawPeer peer;
-    int fd = -1;
-    ~RawLine() {
-        if (fd >= 0) close(fd);
-    }
-    bool Start(const Line& line, const PeerCycle& cycle) {
-        if (!(line.serial ? peer.StartPty(cycle) : peer.StartTcp(cycle))) return false;
-        fd = line.serial ? open(peer.PtyPath().c_str(), O_RDWR | O_NOCTTY) : ConnectLoopback(peer.TcpPort());
-        return fd >= 0;
-    }
-};
-
 // A device that asks for the whole image in ascending blocks with canned
 // frames and reads the answers unlooked-at: the program's side alone.
 PeerCycle CannedImageDevice() {
@@ -182,7 +156,7 @@ bool Unpaced(const Line& line, const Placement& placement, bool target, const st
     double protocolRate = 0, rawRate = 0;
     for (int round = 0; round < kRounds; ++round) {
         const Run run = Update(sim, false, program);
-        const double rate = RawRate(raw.fd);
+        const double rate = RawRate(raw.fd, kUploadDevice, kRequests);
         if (run.seconds < 0 || rate == 0) {
             std::printf("    %-4s failed\n", line.name);
             return false;

@@ -1,13 +1,17 @@
 #pragma once
 // What the benchmarks against qbx-sim share: the two lines, the settings
-// that reach the simulator over each, and a stopwatch.
+// that reach the simulator over each, the raw baseline's end of a line, and
+// a stopwatch.
 #include "app/settings_store.h"
+#include "bench/support/raw_peer.h"
 #include "tests/support/sim_process.h"
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace bench {
@@ -53,5 +57,33 @@ struct SimLine {
         return true;
     }
 };
+
+// The program's end of a raw exchange with a CRawPeer.
+struct RawLine {
+    CRawPeer peer;
+    int fd = -1;
+    ~RawLine() {
+        if (fd >= 0) close(fd);
+    }
+    bool Start(const Line& line, const PeerCycle& cycle) {
+        if (!(line.serial ? peer.StartPty(cycle) : peer.StartTcp(cycle))) return false;
+        fd = line.serial ? open(peer.PtyPath().c_str(), O_RDWR | O_NOCTTY) : ConnectLoopback(peer.TcpPort());
+        return fd >= 0;
+    }
+};
+
+// The raw program side: its turns of `cycles` exchanges, nothing else; the
+// cycles per second, 0 when the line failed.
+inline double RawRate(int fd, const PeerCycle& device, int cycles) {
+    unsigned char buffer[128] = {};
+    auto start = Clock::now();
+    for (int cycle = 0; cycle < cycles; ++cycle) {
+        for (const PeerStep& step : device) {
+            bool ok = step.write ? ReadExactly(fd, buffer, step.count) : WriteAll(fd, buffer, step.count);
+            if (!ok) return 0;
+        }
+    }
+    return cycles / Seconds(start);
+}
 
 } // namespace bench

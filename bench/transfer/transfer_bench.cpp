@@ -70,32 +70,6 @@ bool Paced(const std::string& folder) {
     return ReportPaced("upload", Transfer(line, false, true, file)) && ok;
 }
 
-// The raw program side: its turns of every block, nothing else.
-double RawRate(int fd, const PeerCycle& device) {
-    unsigned char buffer[128] = {};
-    auto start = Clock::now();
-    for (int block = 0; block < kBlocks; ++block) {
-        for (const PeerStep& step : device) {
-            bool ok = step.write ? ReadExactly(fd, buffer, step.count) : WriteAll(fd, buffer, step.count);
-            if (!ok) return 0;
-        }
-    }
-    return kBlocks / Seconds(start);
-}
-
-struct RawLine {
-    CRawPeer peer;
-    int fd = -1;
-    ~RawLine() {
-        if (fd >= 0) close(fd);
-    }
-    bool Start(const Line& line, const PeerCycle& cycle) {
-        if (!(line.serial ? peer.StartPty(cycle) : peer.StartTcp(cycle))) return false;
-        fd = line.serial ? open(peer.PtyPath().c_str(), O_RDWR | O_NOCTTY) : ConnectLoopback(peer.TcpPort());
-        return fd >= 0;
-    }
-};
-
 // The program's data phase alone against the canned device, best of kRounds.
 double CannedRate(const Line& line, const Placement& placement, bool download) {
     CRawPeer peer;
@@ -145,7 +119,7 @@ bool Unpaced(const Line& line, const Placement& placement, bool target, const st
     for (int round = 0; round < kRounds; ++round) {
         for (int up = 0; up < 2; ++up) {
             Run run = Transfer(sim, !up, false, file);
-            double raw = RawRate(up ? rawUpload.fd : rawDownload.fd, up ? kUploadDevice : kDownloadDevice);
+            double raw = RawRate(up ? rawUpload.fd : rawDownload.fd, up ? kUploadDevice : kDownloadDevice, kBlocks);
             if (run.seconds < 0 || raw == 0) {
                 std::printf("    %-4s failed\n", line.name);
                 return false;
