@@ -110,6 +110,14 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11665, "", "file filter: web pages and pictures"},
         // Checks of chosen paths.
         {11910, "dd", "path too long for the program's files (length in bytes, largest length)"},
+        // Why a port cannot be used (interface scan, qbx scan).
+        {11911, "sd", "scan: port held by a process (process name, PID)"},
+        {11912, "sds", "scan: port announced by a lock file of a running process (process name, PID, lock file)"},
+        {11913, "", "scan: port held by a program that cannot be identified"},
+        {11914, "s", "scan: no permission, the user must join the device's group (group name)"},
+        {11915, "s", "scan: no permission to open the device (device path)"},
+        {11916, "ssd", "scan: mapped device missing, other serial devices exist (path, devices, port number)"},
+        {11917, "s", "scan: the mapped path is no serial device (path)"},
         // Window titles.
         {11670, "", "web page upload: dialog caption"},
         {11680, "", "bootloader data: window title in write mode"},

@@ -464,6 +464,34 @@ Bitte prüfen Sie, ob die Datei schreibgeschützt ist und ob ihr Ordner beschrei
 Bitte prüfen Sie, ob die Datei schreibgeschützt ist und ob ihr Ordner beschreibbar ist.</translation>
     </message>
     <message>
+        <source>11911</source>
+        <translation>belegt von %s (PID %d)</translation>
+    </message>
+    <message>
+        <source>11912</source>
+        <translation>belegt von %s (PID %d, Sperrdatei %s)</translation>
+    </message>
+    <message>
+        <source>11913</source>
+        <translation>belegt von einem anderen Programm, das nicht ermittelt werden kann</translation>
+    </message>
+    <message>
+        <source>11914</source>
+        <translation>keine Berechtigung: der Benutzer muss Mitglied der Gruppe %s sein (danach neu anmelden)</translation>
+    </message>
+    <message>
+        <source>11915</source>
+        <translation>keine Berechtigung zum Öffnen von %s</translation>
+    </message>
+    <message>
+        <source>11916</source>
+        <translation>%s existiert nicht; vorhandene serielle Geräte: %s (eines in ports.ini COM%d zuordnen)</translation>
+    </message>
+    <message>
+        <source>11917</source>
+        <translation>%s ist keine serielle Schnittstelle</translation>
+    </message>
+    <message>
         <source>11940</source>
         <translation>Der Bootsektor der Programmdatei ist zu groß (BS_SIZE = %X hexadezimal; höchstens 1000000 hexadezimal, 16 MiB).
 Die Datei ist beschädigt oder nicht für dieses Gerät bestimmt; das Update wurde nicht begonnen.</translation>
@@ -921,6 +949,64 @@ Die Datei ist beschädigt oder nicht für dieses Gerät bestimmt; das Update wur
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog144</name>
+    <message>
+        <source>Search serial ports</source>
+        <translation>Serielle Schnittstellen durchsuchen</translation>
+    </message>
+    <message>
+        <source>Serial ports</source>
+        <translation>Serielle Schnittstellen</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog167</name>
+    <message>
+        <source>TCP/IP status</source>
+        <translation>TCP/IP-Status</translation>
+    </message>
+    <message>
+        <source>TCP/IP connection</source>
+        <translation>TCP/IP-Verbindung</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Typ:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 </TS>

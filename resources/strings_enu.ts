@@ -464,6 +464,34 @@ Check that the file is not write-protected and that you may write to its folder.
 Check that the file is not write-protected and that you may write to its folder.</translation>
     </message>
     <message>
+        <source>11911</source>
+        <translation>in use by %s (PID %d)</translation>
+    </message>
+    <message>
+        <source>11912</source>
+        <translation>in use by %s (PID %d, lock file %s)</translation>
+    </message>
+    <message>
+        <source>11913</source>
+        <translation>in use by another program that cannot be identified</translation>
+    </message>
+    <message>
+        <source>11914</source>
+        <translation>no permission: the user must be a member of the group %s (then log in again)</translation>
+    </message>
+    <message>
+        <source>11915</source>
+        <translation>no permission to open %s</translation>
+    </message>
+    <message>
+        <source>11916</source>
+        <translation>%s does not exist; serial devices present: %s (assign one to COM%d in ports.ini)</translation>
+    </message>
+    <message>
+        <source>11917</source>
+        <translation>%s is not a serial device</translation>
+    </message>
+    <message>
         <source>11940</source>
         <translation>The boot sector of the program file is too large (BS_SIZE = %X hexadecimal; at most 1000000 hexadecimal, 16 MiB).
 The file is damaged or not meant for this device; the update was not started.</translation>
@@ -921,6 +949,64 @@ The file is damaged or not meant for this device; the update was not started.</t
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog144</name>
+    <message>
+        <source>Search serial ports</source>
+        <translation>Search serial ports</translation>
+    </message>
+    <message>
+        <source>Serial ports</source>
+        <translation>Serial ports</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog167</name>
+    <message>
+        <source>TCP/IP status</source>
+        <translation>TCP/IP status</translation>
+    </message>
+    <message>
+        <source>TCP/IP connection</source>
+        <translation>TCP/IP connection</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Type:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 </TS>

@@ -464,6 +464,34 @@ Verificare che il file non sia protetto da scrittura e che la sua cartella sia s
 Verificare che il file non sia protetto da scrittura e che la sua cartella sia scrivibile.</translation>
     </message>
     <message>
+        <source>11911</source>
+        <translation>occupata da %s (PID %d)</translation>
+    </message>
+    <message>
+        <source>11912</source>
+        <translation>occupata da %s (PID %d, file di blocco %s)</translation>
+    </message>
+    <message>
+        <source>11913</source>
+        <translation>occupata da un altro programma che non è possibile identificare</translation>
+    </message>
+    <message>
+        <source>11914</source>
+        <translation>nessun permesso: l'utente deve far parte del gruppo %s (poi accedere di nuovo)</translation>
+    </message>
+    <message>
+        <source>11915</source>
+        <translation>nessun permesso per aprire %s</translation>
+    </message>
+    <message>
+        <source>11916</source>
+        <translation>%s non esiste; dispositivi seriali presenti: %s (assegnarne uno a COM%d in ports.ini)</translation>
+    </message>
+    <message>
+        <source>11917</source>
+        <translation>%s non è un dispositivo seriale</translation>
+    </message>
+    <message>
         <source>11940</source>
         <translation>Il settore di avvio del file di programma è troppo grande (BS_SIZE = %X esadecimale; al massimo 1000000 esadecimale, 16 MiB).
 Il file è danneggiato o non è destinato a questo dispositivo; l'aggiornamento non è stato avviato.</translation>
@@ -921,6 +949,64 @@ Il file è danneggiato o non è destinato a questo dispositivo; l'aggiornamento 
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog144</name>
+    <message>
+        <source>Search serial ports</source>
+        <translation>Ricerca porte seriali</translation>
+    </message>
+    <message>
+        <source>Serial ports</source>
+        <translation>Porte seriali</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Porta</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog167</name>
+    <message>
+        <source>TCP/IP status</source>
+        <translation>Stato TCP/IP</translation>
+    </message>
+    <message>
+        <source>TCP/IP connection</source>
+        <translation>Connessione TCP/IP</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>Tipo:</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Versione:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stato:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 </TS>
