@@ -52,7 +52,11 @@ const char* UsageText() {
            "                 new operating system from a program file into the controller\n"
            "                 or bus device; without --welcome the edition's standard page\n"
            "  firmware FILE.frm\n"
-           "                 new firmware for the bootloader itself\n";
+           "                 new firmware for the bootloader itself\n"
+           "  scan           which bootloader answers on COM1 to COM6 (exit 1: none)\n"
+           "  tcp-status [HOST PORT]\n"
+           "                 which bootloader answers at HOST:PORT, by default at the\n"
+           "                 address of qbx_man.ini (exit 1: none)\n";
 }
 
 } // namespace qbx

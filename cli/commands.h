@@ -26,5 +26,7 @@ int RunUpload(CommandContext& context);
 int RunDownload(CommandContext& context);
 int RunOsUpdate(CommandContext& context); // cli/update_commands.cpp
 int RunFirmware(CommandContext& context);
+int RunScan(CommandContext& context);      // cli/scan_commands.cpp
+int RunTcpStatus(CommandContext& context);
 
 } // namespace qbx

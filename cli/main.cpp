@@ -24,6 +24,8 @@ const std::map<std::string, Command>& Commands() {
         {"download", qbx::RunDownload},
         {"os-update", qbx::RunOsUpdate},
         {"firmware", qbx::RunFirmware},
+        {"scan", qbx::RunScan},
+        {"tcp-status", qbx::RunTcpStatus},
     };
     return commands;
 }

@@ -1,0 +1,62 @@
+// scan, tcp-status: where a bootloader answers.
+#include "app/settings_store.h"
+#include "cli/commands.h"
+#include "operations/port_scan.h"
+#include "operations/tcp_status.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace qbx {
+namespace {
+
+// Prints each port as soon as it is done, so that a slow scan shows progress.
+class CConsoleScanView : public CPortScanView {
+  public:
+    void PortFinished(int portNumber, const PortScanRow& row) override {
+        std::printf("COM%d: %s %s %s", portNumber, row.texts.status.c_str(), row.texts.type.c_str(),
+                    row.texts.version.c_str());
+        if (!row.diagnosis.empty()) std::printf(" (%s)", row.diagnosis.c_str());
+        std::printf("\n");
+        std::fflush(stdout);
+    }
+};
+
+// A TCP port from 1 to 65535 in decimal, nothing else.
+bool ParsePort(const std::string& text, unsigned& port) {
+    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+    port = static_cast<unsigned>(std::atoi(text.c_str()));
+    return port >= 1 && port <= 65535;
+}
+
+} // namespace
+
+int RunScan(CommandContext& context) {
+    if (!context.arguments.empty()) return kExitUsage;
+    CConsoleScanView view;
+    PortScanRows rows = ScanPorts(context.host, view);
+    int chosen = ChosenPort(rows);
+    if (chosen == 0) return kExitFailed;
+    std::printf("selected: COM%d\n", chosen);
+    return kExitOk;
+}
+
+int RunTcpStatus(CommandContext& context) {
+    CSettings settings;
+    std::string host;
+    unsigned port = 0;
+    if (context.arguments.empty()) {
+        settings.Load(); // a missing file gives the default address, as in the settings dialog
+        host = settings.ipAddress;
+        port = settings.port;
+    } else if (context.arguments.size() == 2 && ParsePort(context.arguments[1], port)) {
+        host = context.arguments[0];
+    } else {
+        return kExitUsage;
+    }
+    TcpStatus status = CheckTcpStatus(host, port);
+    std::printf("%s %s %s\n", status.texts.status.c_str(), status.texts.type.c_str(), status.texts.version.c_str());
+    return status.found ? kExitOk : kExitFailed;
+}
+
+} // namespace qbx

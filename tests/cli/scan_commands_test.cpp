@@ -1,0 +1,116 @@
+// qbx scan and qbx tcp-status against simulators.
+#include "tests/support/sim_process.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+struct QbxRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+QbxRun RunQbx(const std::string& arguments, const std::string& environment = "") {
+    TempFolder capture;
+    std::string command = environment + " '" QBX_PROGRAM_DIR "/qbx' " + arguments + " </dev/null >" +
+                          capture.File("out") + " 2>" + capture.File("err");
+    int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, capture.Read("out"), capture.Read("err")};
+}
+
+// Every port mapped into a temporary folder, missing unless a test maps it.
+class QbxScan : public testing::Test {
+  protected:
+    void SetUp() override {
+        folder.Write("qbx_man.ini", "0\n1\n");
+        for (int port = 1; port <= 6; ++port) ports[port - 1] = folder.File("absent" + std::to_string(port));
+    }
+    QbxRun Scan() {
+        std::string environment;
+        for (int port = 1; port <= 6; ++port)
+            environment += "QUILLBOX_COM" + std::to_string(port) + "='" + ports[port - 1] + "' ";
+        return RunQbx("--folder '" + folder.Path() + "' scan", environment);
+    }
+    // The line of one port, without its diagnosis when `plain`.
+    static std::string Line(const std::string& out, int port) {
+        std::string prefix = "COM" + std::to_string(port) + ": ";
+        std::size_t at = out.find(prefix);
+        if (at == std::string::npos) return {};
+        return out.substr(at, out.find('\n', at) - at);
+    }
+
+    TempFolder folder;
+    std::string ports[6];
+};
+
+TEST_F(QbxScan, ListsEveryPortAndSelectsTheHighestAnswer) {
+    qbx::test::CSimProcess bootloader, held;
+    ASSERT_TRUE(bootloader.Start({"--pty", "--kind", "A2", "--version", "27"})) << bootloader.Error();
+    ASSERT_TRUE(held.Start({"--pty", "--held"})) << held.Error();
+    ports[1] = bootloader.PtyPath();
+    ports[2] = held.PtyPath();
+    QbxRun run = Scan();
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Line(run.out, 2), "COM2: B.V. A2 2.7");
+    EXPECT_EQ(Line(run.out, 3),
+              "COM3: C.N.A. ---------- ---------- (in use by qbx-sim (PID " + std::to_string(held.Pid()) + "))");
+    for (int port : {1, 4, 5, 6}) // a diagnosis may name adapters the machine has
+        EXPECT_EQ(Line(run.out, port).rfind("COM" + std::to_string(port) + ": N.A. ---------- ----------", 0), 0u)
+            << run.out;
+    EXPECT_NE(run.out.find("\nselected: COM2\n"), std::string::npos) << run.out;
+    EXPECT_EQ(run.err, "");
+}
+
+TEST_F(QbxScan, NothingAnsweringExitsOne) {
+    qbx::test::CSimProcess held;
+    ASSERT_TRUE(held.Start({"--pty", "--held"})) << held.Error();
+    ports[0] = held.PtyPath();
+    QbxRun run = Scan();
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out.find("selected"), std::string::npos) << run.out;
+    EXPECT_EQ(Line(run.out, 1).rfind("COM1: C.N.A. ", 0), 0u) << run.out;
+}
+
+unsigned RefusingPort() {
+    int s = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
+    close(s);
+    return ntohs(address.sin_port);
+}
+
+TEST(QbxTcpStatus, ChecksTheGivenOrTheSavedAddress) {
+    qbx::test::CSimProcess sim;
+    ASSERT_TRUE(sim.Start({"--tcp", "0", "--kind", "A3", "--version", "149"})) << sim.Error();
+    std::string port = std::to_string(sim.TcpPort());
+    QbxRun given = RunQbx("tcp-status 127.0.0.1 " + port);
+    EXPECT_EQ(given.status, 0) << given.err;
+    EXPECT_EQ(given.out, "B.V. A3 1.49\n");
+
+    TempFolder folder;
+    folder.Write("qbx_man.ini", "6\n1\n127.0.0.1\n" + port + "\n");
+    QbxRun saved = RunQbx("--folder '" + folder.Path() + "' tcp-status");
+    EXPECT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(saved.out, "B.V. A3 1.49\n");
+
+    QbxRun refused = RunQbx("tcp-status 127.0.0.1 " + std::to_string(RefusingPort()));
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "C.N.A. ---------- ----------\n");
+
+    for (const char* arguments : {"tcp-status 127.0.0.1", "tcp-status 127.0.0.1 0", "tcp-status 127.0.0.1 70000",
+                                  "tcp-status 127.0.0.1 12x", "tcp-status a 1 b", "scan COM1"}) {
+        EXPECT_EQ(RunQbx(arguments).status, 2) << arguments;
+    }
+}
+
+} // namespace
