@@ -124,6 +124,7 @@ int main(int argc, char** argv) {
         if (!endpoint.Create(result)) return Fail("cannot create a pseudo-terminal", result);
         if (!options.linkPath.empty() && !endpoint.Link(options.linkPath, result))
             return Fail("cannot link " + options.linkPath, result);
+        if (options.held && !endpoint.Hold(result)) return Fail("cannot lock the pseudo-terminal", result);
         Ready("pty " + endpoint.SlavePath());
         if (!endpoint.Serve(side, line, setup)) return Fail("the pseudo-terminal failed", errno);
     }

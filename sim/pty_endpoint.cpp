@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -64,6 +66,17 @@ bool CPtyEndpoint::Link(const std::string& path, int& error) {
         }
     }
     linkPath = path;
+    return true;
+}
+
+bool CPtyEndpoint::Hold(int& error) {
+    // flock is what stops another Quillbox; TIOCEXCL is how modem managers
+    // hold a line, refusing further opens except to root.
+    error = 0;
+    if (flock(slaveFd, LOCK_EX | LOCK_NB) != 0 || ioctl(slaveFd, TIOCEXCL) != 0) {
+        error = errno;
+        return false;
+    }
     return true;
 }
 

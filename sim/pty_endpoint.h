@@ -23,6 +23,11 @@ class CPtyEndpoint {
     // replaced, anything else is left alone (EEXIST). Removed on destruction.
     bool Link(const std::string& path, int& error);
 
+    // Keeps the slave locked for the run (flock and TIOCEXCL), as another
+    // program that has the port open does: the program's port enumeration
+    // then sees it in use. False with `error` set to the errno.
+    bool Hold(int& error);
+
     // Serves until stopped. After a cut the line stays dead for the run.
     bool Serve(IDeviceSide& side, CFdLine& line, const CLineSetup& setup);
 

@@ -224,10 +224,11 @@ int ParseSimOptions(const std::vector<std::string>& args, CSimOptions& options, 
         }
         if (name == "--help" || name == "-h") return kOptionsHelp;
         const bool isFlag = name == "--pty" || name == "--echo" || name == "--refuse-switch" ||
-                            name == "--refuse-data" || name == "--descending";
+                            name == "--refuse-data" || name == "--descending" || name == "--held";
         if (isFlag && !value) {
             options.pty |= name == "--pty";
             options.echo |= name == "--echo";
+            options.held |= name == "--held";
             options.faults.refuseSwitch |= name == "--refuse-switch";
             options.faults.refuseData |= name == "--refuse-data";
             options.faults.descending |= name == "--descending";
@@ -255,6 +256,10 @@ int ParseSimOptions(const std::vector<std::string>& args, CSimOptions& options, 
         error = "choose one of --tcp PORT and --pty";
         return kOptionsBad;
     }
+    if (options.held && !options.pty) {
+        error = "--held needs --pty";
+        return kOptionsBad;
+    }
     if (!options.linkPath.empty() && !options.pty) {
         error = "--link needs --pty";
         return kOptionsBad;
@@ -273,6 +278,7 @@ const char* SimUsage() {
            "  --version N         firmware version byte (default 30, for A3 130)\n"
            "  --mode C0|80        operating mode at start (default: state file, else C0; A8/D1 80)\n"
            "  --echo              loop-back plug: echo every byte\n"
+           "  --held              with --pty: keep the port locked, as a program using it would\n"
            "  --state FILE        device memory, loaded at start, saved after every change\n"
            "  --slot N=TEXT[:SIZE] fill slot N (1..7) with description TEXT and SIZE bytes (default 0x8000)\n"
            "  --baud N            pace the line at N baud both ways, 10 bits per byte\n"

@@ -20,6 +20,7 @@ struct CSimOptions {
     bool pty = false;
     std::string linkPath;
     bool echo = false;
+    bool held = false; // the pty's slave locked, as another program holding the port would
     std::string statePath;
     std::string tracePath;
     std::vector<CSlotSeed> seeds;

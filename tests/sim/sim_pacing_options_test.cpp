@@ -84,6 +84,10 @@ TEST(SimOptions, DefaultsAndConflicts) {
     EXPECT_EQ(options.profile.version, 130);
     EXPECT_EQ(options.faults.identity->type, 0x17);
     EXPECT_EQ(options.faults.badSums, 2);
+    EXPECT_FALSE(options.held);
+    CSimOptions held;
+    ASSERT_EQ(ParseSimOptions({"--pty", "--held"}, held, error), kOptionsOk) << error;
+    EXPECT_TRUE(held.held);
 
     const std::vector<std::vector<std::string>> bad = {
         {},
@@ -94,6 +98,7 @@ TEST(SimOptions, DefaultsAndConflicts) {
         {"--tcp"},
         {"--pty", "--baud", "0"},
         {"--pty", "--echo=1"},
+        {"--tcp", "0", "--held"}, // only a port can be held
         {"--pty", "--frobnicate"},
     };
     for (const auto& args : bad) {
