@@ -5,6 +5,8 @@
 #include "link/serial_transport.h"
 #include "platform/program_folder.h"
 #include "settings/folders_dialog.h"
+#include "settings/port_scan_dialog.h"
+#include "settings/tcp_status_dialog.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -80,8 +82,22 @@ bool CSettingsDialog::OnInitDialog() {
         CLanguageDialog language(Context(), this);
         language.DoModal();
     });
+    OnCommand(kScanButton, [this] {
+        CPortScanDialog scan(Context(), this);
+        scan.DoModal();
+        if (scan.Port() < 1 || scan.Port() > kSerialPortCount) return;
+        TakeValues();
+        selection = scan.Port() - 1;
+        ShowValues();
+        ApplyEnablingRule();
+    });
+    // The address as typed, saved or not.
+    OnCommand(kTcpStatusButton, [this] {
+        CTcpStatusDialog status(Context(), ItemText(kIpEdit), PortFromText(ItemText(kPortEdit)), this);
+        status.DoModal();
+    });
     // The device functions of this dialog arrive with their own dialogs.
-    for (int id : {kTcpStatusButton, kScanButton, kModeSwitchButton, kBootloaderSettingsButton})
+    for (int id : {kModeSwitchButton, kBootloaderSettingsButton})
         EnableItem(id, false);
     ShowValues();
     ApplyEnablingRule();
@@ -114,7 +130,7 @@ void CSettingsDialog::ApplyEnablingRule() {
     bool tcp = selection == kTcpSelection;
     EnableItem(kIpEdit, tcp);
     EnableItem(kPortEdit, tcp);
-    EnableItem(kTcpStatusButton, false); // arrives with the TCP status check
+    EnableItem(kTcpStatusButton, tcp);
     EnableItem(kIdOk, selection >= 0 && selection <= kTcpSelection);
 }
 

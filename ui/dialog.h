@@ -40,6 +40,9 @@ public:
     template <class T> T* ItemAs(int id) const { return qobject_cast<T*>(Item(id)); }
     void SetItemText(int id, const QString& text);
     QString ItemText(int id) const;
+    // The hint shown while the pointer rests on a control; empty for none.
+    void SetItemToolTip(int id, const QString& text);
+    QString ItemToolTip(int id) const;
     void EnableItem(int id, bool enable);
     bool IsItemEnabled(int id) const;
     void ShowItem(int id, bool show);

@@ -37,6 +37,15 @@ QString CDialog::ItemText(int id) const {
     return {};
 }
 
+void CDialog::SetItemToolTip(int id, const QString& text) {
+    if (QWidget* item = Item(id)) item->setToolTip(text);
+}
+
+QString CDialog::ItemToolTip(int id) const {
+    QWidget* item = Item(id);
+    return item ? item->toolTip() : QString();
+}
+
 void CDialog::EnableItem(int id, bool enable) {
     if (QWidget* item = Item(id)) item->setEnabled(enable);
 }

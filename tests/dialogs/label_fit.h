@@ -2,6 +2,8 @@
 #include "ui/dialog.h"
 
 #include <QLabel>
+#include <QStringList>
+#include <algorithm>
 #include <string>
 
 namespace qbx {
@@ -21,7 +23,12 @@ inline std::string CutText(const CDialog& dialog, int id) {
                  : label->frameWidth() > 0 ? metrics.horizontalAdvance('x') / 2
                                            : 0;
     room.setWidth(room.width() - indent);
-    QSize need(metrics.horizontalAdvance(text), metrics.height());
+    // An unwrapped label breaks its text only at line breaks.
+    const QStringList lines = text.split('\n');
+    int widest = 0;
+    for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+    const int count = static_cast<int>(lines.size());
+    QSize need(widest, metrics.height() * count + metrics.leading() * (count - 1));
     if (label->wordWrap())
         need = metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, text).size();
     const QRect inWindow(label->mapTo(&dialog, room.topLeft()), room.size());
