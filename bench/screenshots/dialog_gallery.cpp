@@ -15,12 +15,17 @@
 #include "platform/program_folder.h"
 #include "settings/folder_file.h"
 #include "settings/folders_dialog.h"
+#include "link/serial_transport.h"
+#include "settings/port_scan_dialog.h"
 #include "settings/settings_dialog.h"
+#include "settings/tcp_status_dialog.h"
+#include "tests/support/sim_process.h"
 #include "ui/scripted_user_interface.h"
 #include "welcome/welcome_editor_dialog.h"
 
 #include <QApplication>
 #include <QLayout>
+#include <cerrno>
 #include <filesystem>
 
 namespace qbx {
@@ -164,6 +169,64 @@ GalleryEntry WelcomeEditor() {
                 return editor;
             }};
 }
+// A line where a device of `type` answers at once, or nobody (type 0).
+class CGalleryLine : public CTransport {
+  public:
+    CGalleryLine(std::uint8_t type, std::uint8_t version) : type(type), version(version) {}
+    bool IsNetwork() const override { return false; }
+    int Open(int& error) override { return error = 0; }
+    void Close() override {}
+    int Write(const std::uint8_t*, int len) override { return len; }
+    int Read(std::uint8_t* data, int len) override {
+        if (type == 0 || len < 5) return 0;
+        const std::uint8_t answer[5] = {0x40, 0x10, type, version, 0};
+        std::copy(answer, answer + 5, data);
+        return 5;
+    }
+    void Pause(int) override {}
+
+  private:
+    std::uint8_t type, version;
+};
+
+// The interface scan after a run over made-up ports: a bootloader on COM2
+// and COM5 (in its update state), COM3 busy, COM6 missing; or nothing.
+GalleryEntry PortScan(const char* name, bool found) {
+    return {name, [found](CUiContext& context) -> std::unique_ptr<CDialog> {
+                PortScanOptions options;
+                options.enumerate = [](int* state, int* error, int count) {
+                    const int states[] = {kPortPresent, kPortPresent, kPortInUse, kPortOtherError, kPortPresent,
+                                          kPortMissing};
+                    const int errors[] = {0, 0, EBUSY, EIO, 0, ENOENT};
+                    for (int i = 0; i < count; ++i) state[i] = states[i], error[i] = errors[i];
+                };
+                options.createTransport = [found](int port) -> std::unique_ptr<CTransport> {
+                    if (found && port == 2) return std::make_unique<CGalleryLine>(0xA2, 27);
+                    if (found && port == 5) return std::make_unique<CGalleryLine>(0x11, 0);
+                    return std::make_unique<CGalleryLine>(0, 0);
+                };
+                auto dialog = std::make_unique<CPortScanDialog>(context, nullptr, options);
+                dialog->Initialize();
+                dialog->show();
+                QApplication::processEvents();
+                dialog->FireTimer(kScanTimer);
+                return dialog;
+            }};
+}
+
+// The TCP status check against a simulated LINKBOX 1.49.
+GalleryEntry TcpStatusCheck() {
+    return {"167-tcp-status", [](CUiContext& context) -> std::unique_ptr<CDialog> {
+                static test::CSimProcess sim;
+                if (!sim.IsRunning()) sim.Start({"--tcp", "0", "--kind", "A3", "--version", "149"});
+                auto dialog = std::make_unique<CTcpStatusDialog>(context, "127.0.0.1", sim.TcpPort());
+                dialog->Initialize();
+                dialog->show();
+                QApplication::processEvents();
+                dialog->FireTimer(kScanTimer);
+                return dialog;
+            }};
+}
 } // namespace
 
 const std::vector<GalleryEntry>& DialogGallery() {
@@ -174,6 +237,9 @@ const std::vector<GalleryEntry>& DialogGallery() {
         Entry<CLanguageDialog>("163-language"),
         Entry<CSettingsDialog>("132-settings"),
         Entry<CFoldersDialog>("156-folders"),
+        PortScan("144-interface-scan", true),
+        PortScan("144-interface-scan-nothing-found", false),
+        TcpStatusCheck(),
         Entry<CUploadPreparationDialog>("153-upload-preparation"),
         Entry<CDownloadPreparationDialog>("157-download-preparation"),
         Transfer<CUploadTransferDialog>("133-upload-transfer"),
