@@ -24,7 +24,8 @@ class CConsoleScanView : public CPortScanView {
 
 // A TCP port from 1 to 65535 in decimal, nothing else.
 bool ParsePort(const std::string& text, unsigned& port) {
-    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos) return false;
+    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
     port = static_cast<unsigned>(std::atoi(text.c_str()));
     return port >= 1 && port <= 65535;
 }
@@ -55,7 +56,8 @@ int RunTcpStatus(CommandContext& context) {
         return kExitUsage;
     }
     TcpStatus status = CheckTcpStatus(host, port);
-    std::printf("%s %s %s\n", status.texts.status.c_str(), status.texts.type.c_str(), status.texts.version.c_str());
+    std::printf("%s %s %s\n", status.texts.status.c_str(), status.texts.type.c_str(),
+                status.texts.version.c_str());
     return status.found ? kExitOk : kExitFailed;
 }
 

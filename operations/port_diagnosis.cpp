@@ -15,7 +15,8 @@ std::string Text(COperationHost& host, int stringId, const std::vector<MessageAr
 
 std::string Joined(const std::vector<std::string>& items) {
     std::string text;
-    for (const std::string& item : items) text += (text.empty() ? "" : ", ") + item;
+    for (const std::string& item : items)
+        text += (text.empty() ? "" : ", ") + item;
     return text;
 }
 
@@ -28,7 +29,8 @@ std::string InUse(COperationHost& host, const std::string& path, int error) {
     CPortHolder holder;
     if (!FindPortHolder(path, holder)) return Text(host, str::kHeldUnseen, {});
     if (!holder.lockFile.empty())
-        return Text(host, str::kHeldByLockFile, {holder.name, static_cast<long long>(holder.pid), holder.lockFile});
+        return Text(host, str::kHeldByLockFile,
+                    {holder.name, static_cast<long long>(holder.pid), holder.lockFile});
     return Text(host, str::kHeldByProcess, {holder.name, static_cast<long long>(holder.pid)});
 }
 

@@ -13,7 +13,9 @@ namespace qbx {
 namespace {
 
 std::unique_ptr<CTransport> SerialTransportFor(int portNumber, const SerialTiming& timing) {
-    auto label = [portNumber] { return "COM" + std::to_string(portNumber) + " " + SerialPortPath(portNumber); };
+    auto label = [portNumber] {
+        return "COM" + std::to_string(portNumber) + " " + SerialPortPath(portNumber);
+    };
     auto port = static_cast<std::uint8_t>(portNumber);
     return TraceIfRequested(std::make_unique<CSerialTransport>(port, exchange::kBaudRate, timing), label);
 }
@@ -78,7 +80,8 @@ PortScanRows ScanPorts(COperationHost& host, CPortScanView& view, const PortScan
     else
         EnumerateSerialPorts(state, error, kScanPortCount);
     std::vector<std::string> paths;
-    for (int port = 1; port <= kScanPortCount; ++port) paths.push_back(SerialPortPath(port));
+    for (int port = 1; port <= kScanPortCount; ++port)
+        paths.push_back(SerialPortPath(port));
 
     PortScanRows rows;
     for (int i = 0; i < kScanPortCount; ++i) {

@@ -11,13 +11,13 @@
 
 namespace qbx {
 
-inline constexpr int kScanPortCount = 6;    // COM1 to COM6
+inline constexpr int kScanPortCount = 6;     // COM1 to COM6
 inline constexpr int kScanProbeAttempts = 6; // per free port, until one answers
 
 // What the scan found on one port.
 struct PortScanRow {
-    int state = 0;  // kPortMissing .. kPortOtherError, as the enumeration says
-    int error = 0;  // the system error code behind the state
+    int state = 0;      // kPortMissing .. kPortOtherError, as the enumeration says
+    int error = 0;      // the system error code behind the state
     bool found = false; // a known device answered; `texts` show it
     ProbeTexts texts;
     std::string diagnosis; // why the port cannot be used, when that is known

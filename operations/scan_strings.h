@@ -14,11 +14,11 @@ inline constexpr int kScanFound = 11415;
 inline constexpr int kScanNothingFound = 11416;
 
 // Why a port could not be used.
-inline constexpr int kHeldByProcess = 11911;   // process name, PID
-inline constexpr int kHeldByLockFile = 11912;  // process name, PID, lock file
+inline constexpr int kHeldByProcess = 11911;  // process name, PID
+inline constexpr int kHeldByLockFile = 11912; // process name, PID, lock file
 inline constexpr int kHeldUnseen = 11913;
-inline constexpr int kNeedsGroup = 11914;      // group name
-inline constexpr int kNoPermission = 11915;    // device path
-inline constexpr int kMissingOthers = 11916;   // device path, devices present, port number
-inline constexpr int kNotATerminal = 11917;    // device path
+inline constexpr int kNeedsGroup = 11914;    // group name
+inline constexpr int kNoPermission = 11915;  // device path
+inline constexpr int kMissingOthers = 11916; // device path, devices present, port number
+inline constexpr int kNotATerminal = 11917;  // device path
 } // namespace qbx::str

@@ -10,7 +10,8 @@ namespace qbx {
 
 TcpStatus CheckTcpStatus(const std::string& host, unsigned port, const TcpTiming& timing) {
     auto label = [&] { return "TCP " + host + ":" + std::to_string(port); };
-    std::unique_ptr<CTransport> transport = TraceIfRequested(std::make_unique<CTcpTransport>(host, port, timing), label);
+    std::unique_ptr<CTransport> transport =
+        TraceIfRequested(std::make_unique<CTcpTransport>(host, port, timing), label);
     TcpStatus status;
     status.openResult = transport->Open(status.error);
     if (status.openResult == kOpenOk) {

@@ -32,7 +32,8 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
 }
 
 bool IsNumber(const std::string& text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string ProcessName(const std::string& procRoot, pid_t pid) {
@@ -168,7 +169,8 @@ std::vector<std::string> SerialDevicesPresent(const std::vector<std::string>& ta
     for (const std::string& path : candidates) {
         struct stat device {};
         if (::stat(path.c_str(), &device) != 0 || !S_ISCHR(device.st_mode)) continue;
-        bool known = std::any_of(seen.begin(), seen.end(), [&](const struct stat& s) { return SameDevice(s, device); });
+        bool known = std::any_of(seen.begin(), seen.end(),
+                                 [&](const struct stat& s) { return SameDevice(s, device); });
         if (known) continue;
         // A by-id link and its ttyUSB target are one adapter: name it once.
         seen.push_back(device);

@@ -50,7 +50,8 @@ CPortScanDialog::CPortScanDialog(CUiContext& context, QWidget* parent, PortScanO
     : CDialog(context, kPortScanTemplate, parent), options(std::move(options)) {}
 
 bool CPortScanDialog::OnInitDialog() {
-    LoadEditionLabels(*this, {1092, 1095, 1096, 1093, 1094}, str::kScanLabelsEdition1, str::kScanLabelsEdition2);
+    LoadEditionLabels(*this, {1092, 1095, 1096, 1093, 1094}, str::kScanLabelsEdition1,
+                      str::kScanLabelsEdition2);
     // The window takes its size now; what the scan writes later must fit.
     ReserveCaptionWidth(*this, kIdOk, {String(str::kScanUsePort), String(str::kScanAgain)});
     ReserveTextRoom(*this, kProgressHint, {String(str::kScanRunning), String(str::kScanFinished)});
@@ -58,7 +59,8 @@ bool CPortScanDialog::OnInitDialog() {
     for (const RowControls& row : kRows) {
         ReserveTextWidth(row.version, {String(str::kScanTesting), QString(kNoDeviceText)});
         ReserveTextWidth(row.type, {QString(kNoDeviceText)});
-        ReserveTextWidth(row.status, {QString(kStatusUpdateState), QString(kStatusDenied), QString("E.N.: 99999")});
+        ReserveTextWidth(row.status,
+                         {QString(kStatusUpdateState), QString(kStatusDenied), QString("E.N.: 99999")});
     }
     StartTimer(kScanTimer, kTimerPeriod);
     return true;
@@ -87,7 +89,8 @@ void CPortScanDialog::StartScan() {
             EnableItem(id, true);
             SetItemToolTip(id, {});
         }
-        for (int id : {row.type, row.version, row.status}) SetItemText(id, {});
+        for (int id : {row.type, row.version, row.status})
+            SetItemText(id, {});
     }
     BeginWaitCursor();
 }

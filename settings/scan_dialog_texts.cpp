@@ -8,7 +8,8 @@
 
 namespace qbx {
 
-void LoadEditionLabels(CDialog& dialog, const std::vector<int>& controls, int edition1First, int edition2First) {
+void LoadEditionLabels(CDialog& dialog, const std::vector<int>& controls, int edition1First,
+                       int edition2First) {
     int first = AppState().edition == 2 ? edition2First : edition1First;
     for (std::size_t i = 0; i < controls.size(); ++i)
         dialog.SetItemText(controls[i], dialog.String(first + static_cast<int>(i)));

@@ -9,7 +9,8 @@ namespace qbx {
 
 // Loads the edition's explanation labels: string `edition1First` + i (or
 // `edition2First` + i in the customer edition) into `controls`[i].
-void LoadEditionLabels(CDialog& dialog, const std::vector<int>& controls, int edition1First, int edition2First);
+void LoadEditionLabels(CDialog& dialog, const std::vector<int>& controls, int edition1First,
+                       int edition2First);
 
 // Room in an unwrapped label for the widest and the tallest of `texts`
 // (a text may hold a line break), so that the window has it from the start:

@@ -23,12 +23,14 @@ CTcpStatusDialog::CTcpStatusDialog(CUiContext& context, QString ipText, unsigned
 
 bool CTcpStatusDialog::OnInitDialog() {
     // The first label of each edition's block belongs to the scan alone.
-    LoadEditionLabels(*this, {1095, 1096, 1093, 1094}, str::kScanLabelsEdition1 + 1, str::kScanLabelsEdition2 + 1);
+    LoadEditionLabels(*this, {1095, 1096, 1093, 1094}, str::kScanLabelsEdition1 + 1,
+                      str::kScanLabelsEdition2 + 1);
     ReserveTextRoom(*this, kProgressHint, {String(str::kScanRunning), String(str::kScanFinished)});
     ReserveTextRoom(*this, kResultHint, {String(str::kScanFound), String(str::kScanNothingFound)});
     ReserveTextWidth(kVersionField, {String(str::kScanTesting), QString(kNoDeviceText)});
     ReserveTextWidth(kTypeField, {QString(kNoDeviceText)});
-    ReserveTextWidth(kStatusField, {QString(kStatusUpdateState), QString(kStatusDenied), QString("E.N.: 99999")});
+    ReserveTextWidth(kStatusField,
+                     {QString(kStatusUpdateState), QString(kStatusDenied), QString("E.N.: 99999")});
     StartTimer(kScanTimer, kTimerPeriod);
     return true;
 }

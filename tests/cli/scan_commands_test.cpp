@@ -29,7 +29,8 @@ class QbxScan : public testing::Test {
   protected:
     void SetUp() override {
         folder.Write("qbx_man.ini", "0\n1\n");
-        for (int port = 1; port <= 6; ++port) ports[port - 1] = folder.File("absent" + std::to_string(port));
+        for (int port = 1; port <= 6; ++port)
+            ports[port - 1] = folder.File("absent" + std::to_string(port));
     }
     QbxRun Scan() {
         std::string environment;
@@ -58,10 +59,11 @@ TEST_F(QbxScan, ListsEveryPortAndSelectsTheHighestAnswer) {
     QbxRun run = Scan();
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Line(run.out, 2), "COM2: B.V. A2 2.7");
-    EXPECT_EQ(Line(run.out, 3),
-              "COM3: C.N.A. ---------- ---------- (in use by qbx-sim (PID " + std::to_string(held.Pid()) + "))");
+    EXPECT_EQ(Line(run.out, 3), "COM3: C.N.A. ---------- ---------- (in use by qbx-sim (PID " +
+                                    std::to_string(held.Pid()) + "))");
     for (int port : {1, 4, 5, 6}) // a diagnosis may name adapters the machine has
-        EXPECT_EQ(Line(run.out, port).rfind("COM" + std::to_string(port) + ": N.A. ---------- ----------", 0), 0u)
+        EXPECT_EQ(Line(run.out, port).rfind("COM" + std::to_string(port) + ": N.A. ---------- ----------", 0),
+                  0u)
             << run.out;
     EXPECT_NE(run.out.find("\nselected: COM2\n"), std::string::npos) << run.out;
     EXPECT_EQ(run.err, "");
@@ -107,8 +109,9 @@ TEST(QbxTcpStatus, ChecksTheGivenOrTheSavedAddress) {
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.out, "C.N.A. ---------- ----------\n");
 
-    for (const char* arguments : {"tcp-status 127.0.0.1", "tcp-status 127.0.0.1 0", "tcp-status 127.0.0.1 70000",
-                                  "tcp-status 127.0.0.1 12x", "tcp-status a 1 b", "scan COM1"}) {
+    for (const char* arguments :
+         {"tcp-status 127.0.0.1", "tcp-status 127.0.0.1 0", "tcp-status 127.0.0.1 70000",
+          "tcp-status 127.0.0.1 12x", "tcp-status a 1 b", "scan COM1"}) {
         EXPECT_EQ(RunQbx(arguments).status, 2) << arguments;
     }
 }

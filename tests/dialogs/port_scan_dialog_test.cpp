@@ -47,7 +47,8 @@ class CAnsweringLine : public CTransport {
 PortScanOptions Ports(std::vector<int> states, std::map<int, std::pair<int, int>> devices) {
     PortScanOptions options;
     options.enumerate = [states](int* state, int* error, int count) {
-        for (int i = 0; i < count; ++i) state[i] = states[i], error[i] = states[i] == kPortInUse ? EBUSY : 0;
+        for (int i = 0; i < count; ++i)
+            state[i] = states[i], error[i] = states[i] == kPortInUse ? EBUSY : 0;
     };
     options.createTransport = [devices](int port) -> std::unique_ptr<CTransport> {
         auto device = devices.find(port);
@@ -65,15 +66,17 @@ class PortScanDialog : public ModuleTest {
             setenv(("QUILLBOX_COM" + std::to_string(port)).c_str(), folder.File("none").c_str(), 1);
     }
     void TearDown() override {
-        for (int port = 1; port <= 6; ++port) unsetenv(("QUILLBOX_COM" + std::to_string(port)).c_str());
+        for (int port = 1; port <= 6; ++port)
+            unsetenv(("QUILLBOX_COM" + std::to_string(port)).c_str());
         SetProgramFolder(QBX_PROGRAM_DIR);
     }
     TempFolder folder;
 };
 
 TEST_F(PortScanDialog, NothingFoundTurnsOkIntoSearchAgain) {
-    CPortScanDialog dialog(context, nullptr,
-                           Ports({kPortPresent, kPortMissing, kPortInUse, kPortMissing, kPortMissing, kPortMissing}, {}));
+    CPortScanDialog dialog(
+        context, nullptr,
+        Ports({kPortPresent, kPortMissing, kPortInUse, kPortMissing, kPortMissing, kPortMissing}, {}));
     ASSERT_TRUE(dialog.Initialize());
     EXPECT_TRUE(dialog.IsTimerRunning(kScanTimer));
     dialog.FireTimer(kScanTimer);
@@ -105,9 +108,10 @@ TEST_F(PortScanDialog, NothingFoundTurnsOkIntoSearchAgain) {
 }
 
 TEST_F(PortScanDialog, OkTakesTheHighestPortWithADevice) {
-    CPortScanDialog dialog(context, nullptr,
-                           Ports({kPortPresent, kPortPresent, kPortPresent, kPortMissing, kPortPresent, kPortPresent},
-                                 {{1, {0xA2, 27}}, {3, {0x12, 0}}, {5, {0x17, 5}}}));
+    CPortScanDialog dialog(
+        context, nullptr,
+        Ports({kPortPresent, kPortPresent, kPortPresent, kPortMissing, kPortPresent, kPortPresent},
+              {{1, {0xA2, 27}}, {3, {0x12, 0}}, {5, {0x17, 5}}}));
     ASSERT_TRUE(dialog.Initialize());
     dialog.FireTimer(kScanTimer);
     const char* types[] = {"A2", "----------", "FU", "----------", "----------", "----------"};
@@ -180,10 +184,10 @@ TEST_F(PortScanDialog, TextsFitInEveryLanguageAndEdition) {
         for (int edition : {1, 2}) {
             AppState().edition = edition;
             std::string where = std::string(module) + " edition " + std::to_string(edition);
-            CPortScanDialog scan(context, nullptr,
-                                 Ports({kPortPresent, kPortInUse, kPortOtherError, kPortMissing, kPortPresent,
-                                        kPortPresent},
-                                       {{1, {0xA3, 0x95}}, {5, {0x11, 0}}}));
+            CPortScanDialog scan(
+                context, nullptr,
+                Ports({kPortPresent, kPortInUse, kPortOtherError, kPortMissing, kPortPresent, kPortPresent},
+                      {{1, {0xA3, 0x95}}, {5, {0x11, 0}}}));
             ASSERT_TRUE(scan.Initialize());
             scan.show();
             QApplication::processEvents();

@@ -99,7 +99,8 @@ TEST(PortHolder, FollowsALiveLockFileOnly) {
     std::snprintf(text, sizeof text, "%10d\n", static_cast<int>(pid));
     folder.Write("LCK..ttyQ7", text);
     CPortHolder holder;
-    ASSERT_TRUE(FindPortHolder(folder.File("ttyQ7"), "/proc", {folder.Path() + "/none", folder.Path()}, holder));
+    ASSERT_TRUE(
+        FindPortHolder(folder.File("ttyQ7"), "/proc", {folder.Path() + "/none", folder.Path()}, holder));
     EXPECT_EQ(holder.pid, pid);
     EXPECT_EQ(holder.name, "port-holder");
     EXPECT_EQ(holder.lockFile, folder.File("LCK..ttyQ7"));
@@ -137,7 +138,9 @@ TEST(PortHolder, OtherStatesSayWhatTheyCan) {
     std::string missing = PortDiagnosis(host, 4, "/nowhere", kPortMissing, ENOENT, present);
     EXPECT_EQ(missing, "");
     if (!present.empty()) {
-        EXPECT_EQ(PortDiagnosis(host, 4, "/nowhere", kPortMissing, ENOENT, {}).rfind("missing /nowhere; present /dev/", 0), 0u);
+        EXPECT_EQ(PortDiagnosis(host, 4, "/nowhere", kPortMissing, ENOENT, {})
+                      .rfind("missing /nowhere; present /dev/", 0),
+                  0u);
     }
 }
 

@@ -76,10 +76,12 @@ TEST(ScanTexts, TcpCheckKnowsFewerTypesAndShowsHundredths) {
 class ScanEnvironment : public testing::Test {
   protected:
     void SetUp() override {
-        for (int port = 1; port <= kScanPortCount; ++port) MapPort(port, folder.File("missing" + std::to_string(port)));
+        for (int port = 1; port <= kScanPortCount; ++port)
+            MapPort(port, folder.File("missing" + std::to_string(port)));
     }
     void TearDown() override {
-        for (int port = 1; port <= kScanPortCount; ++port) unsetenv(("QUILLBOX_COM" + std::to_string(port)).c_str());
+        for (int port = 1; port <= kScanPortCount; ++port)
+            unsetenv(("QUILLBOX_COM" + std::to_string(port)).c_str());
     }
     static void MapPort(int port, const std::string& path) {
         setenv(("QUILLBOX_COM" + std::to_string(port)).c_str(), path.c_str(), 1);
@@ -95,7 +97,9 @@ class CRecordingView : public CPortScanView {
     std::string events;
 };
 
-Bytes Identity(std::uint8_t type, std::uint8_t version) { return {0x40, 0x10, type, version, 0}; }
+Bytes Identity(std::uint8_t type, std::uint8_t version) {
+    return {0x40, 0x10, type, version, 0};
+}
 
 // A transport that failed to open: the port was taken after the enumeration.
 class CTakenTransport : public CScriptedTransport {
@@ -109,9 +113,11 @@ class CTakenTransport : public CScriptedTransport {
 TEST_F(ScanEnvironment, ProbesOnlyFreePortsUpToSixTimesAndOffersTheHighestAnswer) {
     PortScanOptions options;
     options.enumerate = [](int* state, int* error, int count) {
-        const int states[] = {kPortPresent, kPortMissing, kPortInUse, kPortOtherError, kPortPresent, kPortPresent};
+        const int states[] = {kPortPresent,    kPortMissing, kPortInUse,
+                              kPortOtherError, kPortPresent, kPortPresent};
         const int errors[] = {0, ENOENT, EBUSY, EIO, 0, 0};
-        for (int i = 0; i < count; ++i) state[i] = states[i], error[i] = errors[i];
+        for (int i = 0; i < count; ++i)
+            state[i] = states[i], error[i] = errors[i];
     };
     std::vector<int> asked;
     options.createTransport = [&asked](int port) -> std::unique_ptr<CTransport> {
@@ -121,7 +127,8 @@ TEST_F(ScanEnvironment, ProbesOnlyFreePortsUpToSixTimesAndOffersTheHighestAnswer
             transport->ExpectWrite(std::nullopt).Silence().ExpectWrite(std::nullopt).Silence();
             transport->ExpectWrite(std::nullopt).Answer(Identity(0xA2, 27)).ExpectWrite(test::Ack());
         } else if (port == 5) { // nobody there: six attempts
-            for (int i = 0; i < kScanProbeAttempts; ++i) transport->ExpectWrite(std::nullopt).Silence();
+            for (int i = 0; i < kScanProbeAttempts; ++i)
+                transport->ExpectWrite(std::nullopt).Silence();
         } else {
             return std::make_unique<CTakenTransport>();
         }
@@ -195,12 +202,10 @@ TEST_F(ScanEnvironment, SimulatorsOnEveryKindOfPort) {
     CRecordingView view;
     PortScanRows rows = ScanPorts(host, view, options);
 
-    const ProbeTexts expected[] = {{kNoDeviceText, kNoDeviceText, "N.A."},
-                                   {"A2", "2.7", "B.V."},
-                                   {kNoDeviceText, kNoDeviceText, "C.N.A."},
-                                   {kNoDeviceText, kNoDeviceText, "O.K."},
-                                   {kNoDeviceText, kNoDeviceText, "O.K."},
-                                   {"FU", "0.0", "B.V.U."}};
+    const ProbeTexts expected[] = {
+        {kNoDeviceText, kNoDeviceText, "N.A."},   {"A2", "2.7", "B.V."},
+        {kNoDeviceText, kNoDeviceText, "C.N.A."}, {kNoDeviceText, kNoDeviceText, "O.K."},
+        {kNoDeviceText, kNoDeviceText, "O.K."},   {"FU", "0.0", "B.V.U."}};
     for (int i = 0; i < kScanPortCount; ++i) {
         EXPECT_EQ(rows[i].texts.type, expected[i].type) << "COM" << i + 1;
         EXPECT_EQ(rows[i].texts.version, expected[i].version) << "COM" << i + 1;
