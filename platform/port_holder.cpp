@@ -1,6 +1,7 @@
 #include "platform/port_holder.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <dirent.h>
 #include <fstream>
 #include <grp.h>
+#include <iterator>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
