@@ -52,7 +52,10 @@ const char* UsageText() {
            "                 new operating system from a program file into the controller\n"
            "                 or bus device; without --welcome the edition's standard page\n"
            "  firmware FILE.frm\n"
-           "                 new firmware for the bootloader itself\n";
+           "                 new firmware for the bootloader itself\n"
+           "  bootdata read FILE | bootdata write FILE\n"
+           "                 the LINKBOX's own data image into FILE (\".dat\" added when it\n"
+           "                 has no extension) or from FILE into the LINKBOX\n";
 }
 
 } // namespace qbx

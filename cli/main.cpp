@@ -24,6 +24,7 @@ const std::map<std::string, Command>& Commands() {
         {"download", qbx::RunDownload},
         {"os-update", qbx::RunOsUpdate},
         {"firmware", qbx::RunFirmware},
+        {"bootdata", qbx::RunBootData},
     };
     return commands;
 }
