@@ -928,4 +928,15 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Abbrechen</translation>
     </message>
 </context>
+<context>
+    <name>Dialog255</name>
+    <message>
+        <source>Bootloader data</source>
+        <translation>Bootloader-Daten</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
 </TS>

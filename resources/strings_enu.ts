@@ -928,4 +928,15 @@ Do you want to overwrite it?</translation>
         <translation>Cancel</translation>
     </message>
 </context>
+<context>
+    <name>Dialog255</name>
+    <message>
+        <source>Bootloader data</source>
+        <translation>Bootloader data</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
 </TS>

@@ -928,4 +928,15 @@ Sovrascriverlo?</translation>
         <translation>Annulla</translation>
     </message>
 </context>
+<context>
+    <name>Dialog255</name>
+    <message>
+        <source>Bootloader data</source>
+        <translation>Dati del bootloader</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
 </TS>
