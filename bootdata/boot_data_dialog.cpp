@@ -44,8 +44,8 @@ bool CBootDataDialog::Prepare(COperationHost& host) {
         return !path.empty() && PrepareBootDataWrite(host, path, job);
     }
     const auto choose = [&](const std::string& offered, std::string& path) {
-        const QString chosen = Context().ui.ChooseSaveFileNamed(this, StartFolder(), filter,
-                                                                 QString::fromStdString(offered), kDefaultExtension);
+        const QString chosen = Context().ui.ChooseSaveFileNamed(
+            this, StartFolder(), filter, QString::fromStdString(offered), kDefaultExtension);
         if (chosen.isEmpty()) return false;
         path = ConfirmBootDataTarget(host, chosen.toStdString());
         return !path.empty();
@@ -54,8 +54,8 @@ bool CBootDataDialog::Prepare(COperationHost& host) {
 }
 
 bool CBootDataDialog::OnInitDialog() {
-    setWindowTitle(String(mode == kBootDataWriteMode ? boot_data::kStringWriteCaption
-                                                     : boot_data::kStringReadCaption));
+    setWindowTitle(
+        String(mode == kBootDataWriteMode ? boot_data::kStringWriteCaption : boot_data::kStringReadCaption));
     if (!RunStep([this](COperationHost& host) { return Prepare(host); })) {
         EndDialog(kIdCancel);
         return true;

@@ -38,8 +38,8 @@ inline constexpr ConnectMessages kWriteConnect = {.settingsUnreadable = 16,
                                                   .identifyFailed = 21,
                                                   .checkNoAnswer = 23,
                                                   .checkUnsupported = 24};
-inline constexpr int kWriteNotLinkbox = 22;     // 11054
-inline constexpr int kHeaderNotWritten = 25;    // 11012
+inline constexpr int kWriteNotLinkbox = 22;  // 11054
+inline constexpr int kHeaderNotWritten = 25; // 11012
 inline constexpr transfer::SendMessages kStartFrame = {.incomplete = 26, .noAnswer = 28, .rejected = 29};
 inline constexpr transfer::ReceiveMessages kDeviceFrame = {
     .shortBlock = 30, .noChecksum = 31, .ackFailed = 32, .badChecksum = 33};

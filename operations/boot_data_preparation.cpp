@@ -43,7 +43,8 @@ bool PrepareFor(const SlotHeader& header, FunctionDataImage& image) {
 bool ReadHeader(COperationHost& host, const ConnectOptions& options, std::unique_ptr<CTransport>& transport,
                 SlotHeader& header, FunctionDataImage& image) {
     transfer::CWaitCursor wait(host);
-    if (!ConnectToLinkbox(host, kReadPrepareConnect, kReadPrepareNotLinkbox, options, transport)) return false;
+    if (!ConnectToLinkbox(host, kReadPrepareConnect, kReadPrepareNotLinkbox, options, transport))
+        return false;
     if (!ReadDeviceHeader(*transport, header)) {
         host.ShowMessage(kHeaderNotRead, str::kNoAnswer);
         return false;

@@ -33,10 +33,10 @@ void ReportWrongReply(COperationHost& host, const Body& reply) {
 
 // One block: the request, the reply frame (kept in `reply` for the end
 // frame), then the bytes into the image.
-bool ReadBlock(CTransport& transport, COperationHost& host, transfer::CWaitCursor& wait, FunctionDataImage& image,
-               std::uint32_t address, int count, Body& reply) {
-    Body request = {frame::kRequest, frame::kMarker, command::kBootDataRead, 0, 0, 0,
-                    static_cast<std::uint8_t>(count)};
+bool ReadBlock(CTransport& transport, COperationHost& host, transfer::CWaitCursor& wait,
+               FunctionDataImage& image, std::uint32_t address, int count, Body& reply) {
+    Body request = {
+        frame::kRequest, frame::kMarker, command::kBootDataRead, 0, 0, 0, static_cast<std::uint8_t>(count)};
     PutLe24(request.data() + frame::kParameterAt, address);
     const int sent = SendFrame(transport, request.data(), frame::kBodySize);
     if (sent != kSendAcknowledged) {
@@ -66,12 +66,14 @@ bool ReadBlock(CTransport& transport, COperationHost& host, transfer::CWaitCurso
 }
 
 // Every block in ascending order, then the end frame.
-bool ReadImage(CTransport& transport, COperationHost& host, transfer::CWaitCursor& wait, FunctionDataImage& image) {
+bool ReadImage(CTransport& transport, COperationHost& host, transfer::CWaitCursor& wait,
+               FunctionDataImage& image) {
     const std::uint32_t size = static_cast<std::uint32_t>(image.Size());
     // The end frame repeats the last reply; without any block it names the phase itself.
     Body last = {frame::kAnswer, frame::kMarker, command::kBootDataRead, 0, 0, 0, 0};
     for (std::uint32_t address = 0; address < size;) {
-        const int count = static_cast<int>(std::min<std::uint32_t>(command::kMaxDownloadBlock, size - address));
+        const int count =
+            static_cast<int>(std::min<std::uint32_t>(command::kMaxDownloadBlock, size - address));
         if (!ReadBlock(transport, host, wait, image, address, count, last)) return false;
         address += static_cast<std::uint32_t>(count);
     }

@@ -42,7 +42,8 @@ void ShowPrepared(COperationHost& host, int labelString, const std::string& path
     host.SetProgressPosition(0);
     host.SetStatusString(transfer::kStatusConnecting);
     const std::size_t slash = path.rfind('/');
-    host.SetFileText(host.String(labelString) + ": " + (slash == std::string::npos ? path : path.substr(slash + 1)));
+    host.SetFileText(host.String(labelString) + ": " +
+                     (slash == std::string::npos ? path : path.substr(slash + 1)));
     host.SetProgressText(transfer::ProgressText(0, size));
 }
 

@@ -31,7 +31,8 @@ class CBootDataWrite : public CBlockIntake {
         extra = injected.has_value();
         if (extra) return current = CBlockPlan{injected->address, injected->count ? injected->count : block};
         if (address >= size) return std::nullopt;
-        return current = CBlockPlan{address, static_cast<std::uint8_t>(std::min<std::uint32_t>(block, size - address))};
+        return current = CBlockPlan{
+                   address, static_cast<std::uint8_t>(std::min<std::uint32_t>(block, size - address))};
     }
     // Bytes of an extra request beyond the size have no place in the image.
     void Received(std::span<const std::uint8_t> bytes) override {
@@ -61,7 +62,8 @@ void StartWrite(CProtocolEngine& engine, const CFrame& start) {
         return;
     }
     if (!engine.SendAck()) return;
-    std::make_shared<CBootDataWrite>(engine.DeviceHeaderForWrite(), engine.Profile().uploadBlock)->Next(engine);
+    std::make_shared<CBootDataWrite>(engine.DeviceHeaderForWrite(), engine.Profile().uploadBlock)
+        ->Next(engine);
 }
 
 // "!C", then the reply body and, once that is acknowledged, the bytes with

@@ -29,16 +29,17 @@ class QbxBootData : public testing::TestWithParam<bool> {
         }
     }
     QbxRun Call(const std::string& arguments) {
-        std::string command = "cd '" + files.Path() + "' && " + environment + " '" QBX_PROGRAM_DIR
-                              "/qbx' --folder '" + folder.Path() + "' " + arguments + " </dev/null >/dev/null 2>'" +
-                              files.File("err") + "'";
+        std::string command = "cd '" + files.Path() + "' && " + environment +
+                              " '" QBX_PROGRAM_DIR "/qbx' --folder '" + folder.Path() + "' " + arguments +
+                              " </dev/null >/dev/null 2>'" + files.File("err") + "'";
         int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files.Read("err")};
     }
     void SaveImage(const std::string& name, std::uint8_t kind, std::uint32_t size) {
         qbx::FunctionDataImage image;
         ASSERT_TRUE(image.Prepare({3, kind, "LB 1.4", "BS 2", size}));
-        for (std::uint32_t i = 0; i < size; ++i) image.SetByte(i, static_cast<std::uint8_t>(i * 5 + 1));
+        for (std::uint32_t i = 0; i < size; ++i)
+            image.SetByte(i, static_cast<std::uint8_t>(i * 5 + 1));
         ASSERT_TRUE(image.Save(files.File(name)));
     }
 
@@ -105,7 +106,8 @@ TEST_P(QbxBootDataChecks, FileChecksComeBeforeAnyLink) {
     run = Call("bootdata read '" + std::string(300, 'x') + "'");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err.rfind("Quillbox-Message 12.094: ", 0), 0u) << run.err;
-    for (const char* usage : {"bootdata", "bootdata read", "bootdata copy x.dat", "bootdata read a.dat b.dat"})
+    for (const char* usage :
+         {"bootdata", "bootdata read", "bootdata copy x.dat", "bootdata read a.dat b.dat"})
         EXPECT_EQ(Call(usage).status, 2) << usage;
     sim.Stop();
     EXPECT_EQ(files.Read("trace.txt").find(" in "), std::string::npos);

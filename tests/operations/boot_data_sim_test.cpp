@@ -80,7 +80,8 @@ TEST_P(BootDataSim, ASeededImageOfAnyDeviceBlockSizeIsRead) {
 }
 
 TEST_P(BootDataSim, WaitFramesAnywhereDoNotStopTheWrite) {
-    ASSERT_TRUE(Start({"--block", "100", "--busy", "7", "--busy", "3@2", "--busy", "12@5"})) << link.sim.Error();
+    ASSERT_TRUE(Start({"--block", "100", "--busy", "7", "--busy", "3@2", "--busy", "12@5"}))
+        << link.sim.Error();
     CRecordingHost host;
     ASSERT_TRUE(Write(host, SaveLinkboxFile("busy.dat", 0x190))) << host.Numbers();
     ASSERT_TRUE(Read(host, "back.dat"));

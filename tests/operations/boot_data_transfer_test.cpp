@@ -28,8 +28,13 @@ class CLentLine : public CTransport {
 
 // A seven-byte frame with a 24-bit address and a count.
 Bytes Frame(std::uint8_t kind, std::uint8_t code, std::uint32_t address, std::uint8_t count) {
-    return {kind, 0x10, code, static_cast<std::uint8_t>(address), static_cast<std::uint8_t>(address >> 8),
-            static_cast<std::uint8_t>(address >> 16), count};
+    return {kind,
+            0x10,
+            code,
+            static_cast<std::uint8_t>(address),
+            static_cast<std::uint8_t>(address >> 8),
+            static_cast<std::uint8_t>(address >> 16),
+            count};
 }
 
 class BootDataLine : public testing::Test {
@@ -81,14 +86,16 @@ class BootDataLine : public testing::Test {
 TEST_F(BootDataLine, ReadOf8400AsksFor528BlocksThenEndsAndSaves) {
     const FunctionDataImage source = PatternImage(0x8400, 0xA3);
     Identify();
-    for (std::uint32_t address = 0; address < 0x8400; address += 64) Block(source, address, 64);
+    for (std::uint32_t address = 0; address < 0x8400; address += 64)
+        Block(source, address, 64);
     Sent(link, {0x60, 0x10, 0xF4, 0xC0, 0x83, 0x00, 0x40});
     BootDataJob job = ReadJob(0x8400);
     ASSERT_TRUE(RunBootDataRead(host, job, options));
 
     EXPECT_EQ(host.Numbers(), "");
     int requests = 0;
-    for (const Bytes& write : link.writes) requests += write.size() == 8 && write[0] == 0x20 && write[2] == 0xF4;
+    for (const Bytes& write : link.writes)
+        requests += write.size() == 8 && write[0] == 0x20 && write[2] == 0xF4;
     EXPECT_EQ(requests, 528);
     EXPECT_EQ(link.pauses, (std::vector<int>{50, 100}));
     EXPECT_EQ(host.progressTexts.back(), "8400 / 8400");
@@ -191,7 +198,9 @@ std::vector<ReadFailure> ReadFailures() {
     return cases;
 }
 
-void PrintTo(const ReadFailure& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ReadFailure& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class BootDataReadFailure : public BootDataLine, public testing::WithParamInterface<ReadFailure> {};
 
@@ -257,11 +266,13 @@ TEST_F(BootDataLine, WriteServesTheDevicesRequestsThroughAnyNumberOfWaitFrames) 
     Identify();
     HeaderWritten(link, 256, "linkbox");
     Sent(link, {0x20, 0x10, 0x4F, 0, 0, 0, 0});
-    for (int i = 0; i < 5; ++i) Received(link, {0x00, 0x10, 0x4F, 0, 0, 0, 0});
+    for (int i = 0; i < 5; ++i)
+        Received(link, {0x00, 0x10, 0x4F, 0, 0, 0, 0});
     Received(link, Frame(0x20, 0x4F, 0, 200));
     Sent(link, Frame(0x40, 0x4F, 0, 200));
     Sent(link, ImageBytes(job.image, 0, 200));
-    for (int i = 0; i < 40; ++i) Received(link, {0x00, 0x10, 0, 0, 0, 0, 0});
+    for (int i = 0; i < 40; ++i)
+        Received(link, {0x00, 0x10, 0, 0, 0, 0, 0});
     Received(link, Frame(0x20, 0x4F, 200, 56));
     Sent(link, Frame(0x40, 0x4F, 200, 56));
     Sent(link, ImageBytes(job.image, 200, 56));
@@ -282,7 +293,9 @@ TEST_F(BootDataLine, TheHeaderCarriesTheFileNameAndTextsCutToTheirFields) {
     Identify();
     link.ExpectWrite(Request(0x44)).Answer(Ack());
     // Windows-1252 like every device text, then cut: the umlauts take one byte each.
-    Sent(link, EncodedHeader({1, 0xA3, "FIRMWARE", "BOOT-V0.", 0, "Heizzentrale S\xFC" "d, Haus 7 mit Neb"}));
+    Sent(link, EncodedHeader({1, 0xA3, "FIRMWARE", "BOOT-V0.", 0,
+                              "Heizzentrale S\xFC"
+                              "d, Haus 7 mit Neb"}));
     Sent(link, {0x20, 0x10, 0x4F, 0, 0, 0, 0});
     Received(link, {0x60, 0x10, 0x4F, 0, 0, 0, 0});
     EXPECT_TRUE(RunBootDataWrite(host, job, options));
@@ -295,7 +308,9 @@ struct WriteFailure {
     int message;
 };
 
-void PrintTo(const WriteFailure& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const WriteFailure& c, std::ostream* out) {
+    *out << c.name;
+}
 
 // An image of 100 bytes; the device asks for 64 and 36.
 std::vector<WriteFailure> WriteFailures() {
@@ -305,7 +320,8 @@ std::vector<WriteFailure> WriteFailures() {
     const int sendOffsets[] = {0, 2, 3};
     for (std::size_t i = 0; i < 3; ++i) {
         auto [what, fail] = SendFailures()[i];
-        cases.push_back({"start " + what, [=](CScriptedTransport& l, const FunctionDataImage&) { fail(l, start); },
+        cases.push_back({"start " + what,
+                         [=](CScriptedTransport& l, const FunctionDataImage&) { fail(l, start); },
                          26 + sendOffsets[i]});
         cases.push_back({"answer header " + what,
                          [=](CScriptedTransport& l, const FunctionDataImage&) {
@@ -373,11 +389,13 @@ TEST_F(BootDataLine, OnlyALinkboxIsServedAtEveryStep) {
         {"read preparation",
          [this] {
              BootDataJob job;
-             return PrepareBootDataRead(host, [](const std::string&, std::string&) { return true; }, job, options);
+             return PrepareBootDataRead(
+                 host, [](const std::string&, std::string&) { return true; }, job, options);
          },
          11},
         {"write", [this] { return RunBootDataWrite(host, WriteJob(10), options); }, 22},
-        {"read", [this] {
+        {"read",
+         [this] {
              BootDataJob job = ReadJob(10);
              return RunBootDataRead(host, job, options);
          },
@@ -467,7 +485,8 @@ TEST_F(BootDataReadPreparation, CancellingTheChooserShowsNothing) {
 TEST_F(BootDataReadPreparation, AHeaderThatDoesNotComeIsReported) {
     Identify();
     link.ExpectWrite(Request(0x43)).Silence();
-    EXPECT_FALSE(PrepareBootDataRead(host, [](const std::string&, std::string&) { return true; }, job, options));
+    EXPECT_FALSE(PrepareBootDataRead(
+        host, [](const std::string&, std::string&) { return true; }, job, options));
     EXPECT_EQ(host.Numbers(), "14");
 }
 
@@ -484,11 +503,8 @@ TEST(BootDataWritePreparation, RefusesFilesThatAreNoLinkboxImageWithTheirNumbers
         std::string file;
         std::string messages;
     } const cases[] = {
-        {"controller.dat", "3"},
-        {"text.dat", "1"},
-        {"short.dat", "2"},
-        {"missing.dat", "2"},
-        {"linkbox.dat", ""},
+        {"controller.dat", "3"}, {"text.dat", "1"},   {"short.dat", "2"},
+        {"missing.dat", "2"},    {"linkbox.dat", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);

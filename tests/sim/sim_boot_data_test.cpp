@@ -27,11 +27,13 @@ class SimBootDataTest : public SimEngineFixture {
     }
     static CWire Pattern(std::size_t size, std::uint8_t seed) {
         CWire bytes(size);
-        for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i * 11 + seed);
+        for (std::size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<std::uint8_t>(i * 11 + seed);
         return bytes;
     }
     static CWire Block(const CWire& image, std::size_t at, std::size_t count) {
-        return WithSum(CWire(image.begin() + static_cast<long>(at), image.begin() + static_cast<long>(at + count)));
+        return WithSum(
+            CWire(image.begin() + static_cast<long>(at), image.begin() + static_cast<long>(at + count)));
     }
     static CWire Write(std::uint8_t kind, std::uint32_t at, std::uint8_t count) {
         return BlockFrame(kind, 0x4F, at, count);
@@ -64,7 +66,8 @@ TEST_F(SimBootDataTest, WriteTakesHeaderAndImageTogetherOnceTheEndIsAcknowledged
         {Join(kAck, Write(0x40, 100, 50)), kAck},
         {Block(image, 100, 50), Join(kAck, kWriteEnd)},
     };
-    for (const auto& [in, out] : steps) EXPECT_EQ(Feed(in), out);
+    for (const auto& [in, out] : steps)
+        EXPECT_EQ(Feed(in), out);
     EXPECT_EQ(state, before);
     EXPECT_EQ(Feed(kAck), CWire{});
     EXPECT_EQ(state.deviceImage, image);
@@ -112,7 +115,8 @@ TEST_F(SimBootDataTest, ReadServesBlocksWithinTheHeadersSizeOnly) {
         {kAck, {}},
         {Read(0x60, 64, 36), kAck},
     };
-    for (const auto& [in, out] : steps) EXPECT_EQ(Feed(in), out);
+    for (const auto& [in, out] : steps)
+        EXPECT_EQ(Feed(in), out);
     EXPECT_EQ(changes, 0);
 }
 
@@ -138,8 +142,8 @@ TEST_F(SimBootDataTest, FaultsStrikeTheNumberedBlock) {
 
 TEST_F(SimBootDataTest, OnlyTheLinkboxKeepsADataImage) {
     Make(kDeviceSerial);
-    for (const CWire& request :
-         {RequestFrame(kCmdReadDeviceHeader), RequestFrame(kCmdWriteDeviceHeader), kStartWrite, Read(0x20, 0, 64)}) {
+    for (const CWire& request : {RequestFrame(kCmdReadDeviceHeader), RequestFrame(kCmdWriteDeviceHeader),
+                                 kStartWrite, Read(0x20, 0, 64)}) {
         const CWire out = Feed(request);
         ASSERT_EQ(out.size(), 8u);
         EXPECT_EQ(out[0], 0x80);
