@@ -111,6 +111,13 @@ TEST_P(QbxBootDataChecks, FileChecksComeBeforeAnyLink) {
         EXPECT_EQ(Call(usage).status, 2) << usage;
     sim.Stop();
     EXPECT_EQ(files.Read("trace.txt").find(" in "), std::string::npos);
+    // Without settings each direction stops at its own number.
+    std::filesystem::remove(folder.File("qbx_man.ini"));
+    SaveImage("linkbox.dat", 0xA3, 0x20);
+    run = Call("bootdata read x.dat");
+    EXPECT_EQ(run.err.rfind("Quillbox-Message 12.005: ", 0), 0u) << run.err;
+    run = Call("bootdata write linkbox.dat");
+    EXPECT_EQ(run.err.rfind("Quillbox-Message 12.016: ", 0), 0u) << run.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(Tcp, QbxBootDataChecks, testing::Values(false));
