@@ -5,6 +5,7 @@
 #include "app/information_box.h"
 #include "app/language_module.h"
 #include "app/settings_store.h"
+#include "bootdata/boot_data_dialog.h"
 #include "firmware/os_update_preparation_dialog.h"
 #include "firmware/update_transfer_dialogs.h"
 #include "functiondata/download_preparation_dialog.h"
@@ -75,6 +76,8 @@ constexpr int kOsUpdateButton = 1003;
 constexpr int kUploadButton = 1004;
 constexpr int kDownloadButton = 1005;
 constexpr int kFirmwareButton = 1006;
+constexpr int kBootDataWriteButton = 1007;
+constexpr int kBootDataReadButton = 1008;
 constexpr int kSettingsButton = 1010;
 
 // A preparation dialog and, when it ends with OK, its transfer dialog. The
@@ -89,7 +92,8 @@ template <class Preparation, class Transfer> void RunPair(CUiContext& context, Q
 
 bool CMainWindow::HasFunction(int button) {
     return button == kOsUpdateButton || button == kUploadButton || button == kDownloadButton ||
-           button == kFirmwareButton || button == kSettingsButton;
+           button == kFirmwareButton || button == kBootDataWriteButton || button == kBootDataReadButton ||
+           button == kSettingsButton;
 }
 
 void CMainWindow::RunFunction(int button) {
@@ -101,6 +105,13 @@ void CMainWindow::RunFunction(int button) {
     case kFirmwareButton: {
         CFirmwareUpdateDialog firmware(Context(), this);
         firmware.DoModal();
+        break;
+    }
+    case kBootDataWriteButton:
+    case kBootDataReadButton: {
+        CBootDataDialog bootData(Context(), button == kBootDataWriteButton ? kBootDataWriteMode : kBootDataReadMode,
+                                 this);
+        bootData.DoModal();
         break;
     }
     case kSettingsButton: {

@@ -28,5 +28,6 @@ int RunOsUpdate(CommandContext& context); // cli/update_commands.cpp
 int RunFirmware(CommandContext& context);
 int RunScan(CommandContext& context);      // cli/scan_commands.cpp
 int RunTcpStatus(CommandContext& context);
+int RunBootData(CommandContext& context); // cli/boot_data_commands.cpp
 
 } // namespace qbx

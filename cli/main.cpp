@@ -26,6 +26,7 @@ const std::map<std::string, Command>& Commands() {
         {"firmware", qbx::RunFirmware},
         {"scan", qbx::RunScan},
         {"tcp-status", qbx::RunTcpStatus},
+        {"bootdata", qbx::RunBootData},
     };
     return commands;
 }

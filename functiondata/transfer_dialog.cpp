@@ -93,6 +93,11 @@ std::vector<QString> CTransferDialog::FileTexts() {
     return files;
 }
 
+bool CTransferDialog::RunStep(const std::function<bool(COperationHost&)>& step) {
+    CTransferHost host(*this, group);
+    return step(host);
+}
+
 void CTransferDialog::OnTimer(int id) {
     if (id != kTransferTimer || running) return;
     KillTimer(kTransferTimer);

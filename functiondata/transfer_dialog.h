@@ -2,6 +2,7 @@
 #include "operations/transfer_run.h"
 #include "ui/dialog.h"
 
+#include <functional>
 #include <vector>
 
 namespace qbx {
@@ -39,6 +40,9 @@ protected:
     virtual std::vector<QString> FileTexts();
     // Whether the dialog ends by itself once the run is over.
     virtual bool ClosesAfter(TransferRunResult result) const { return ClosesAtOnce(result); }
+    // Runs a step of the dialog's own before the transfer (a preparation),
+    // with the dialog's displays and messages as its host.
+    bool RunStep(const std::function<bool(COperationHost&)>& step);
 
 private:
     void MakeRoomForTexts();

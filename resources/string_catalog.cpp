@@ -109,6 +109,7 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11664, "", "file filter: welcome-page files"},
         {11665, "", "file filter: web pages and pictures"},
         // Checks of chosen paths.
+        {11906, "s", "bootloader data: question whether to overwrite an existing file (path)"},
         {11910, "dd", "path too long for the program's files (length in bytes, largest length)"},
         // Why a port cannot be used (interface scan, qbx scan).
         {11911, "sd", "scan: port held by a process (process name, PID)"},

@@ -497,6 +497,11 @@ Bitte prüfen Sie, ob die Datei schreibgeschützt ist und ob ihr Ordner beschrei
 Die Datei ist beschädigt oder nicht für dieses Gerät bestimmt; das Update wurde nicht begonnen.</translation>
     </message>
     <message>
+        <source>11906</source>
+        <translation>Die Datei %s existiert bereits.
+Möchten Sie sie überschreiben?</translation>
+    </message>
+    <message>
         <source>11910</source>
         <translation>Der Pfad ist zu lang: %d Byte. Das Programm kann Pfade mit höchstens %d Byte speichern (Buchstaben wie ä, é oder ß belegen zwei). Bitte einen kürzeren Pfad wählen.</translation>
     </message>
@@ -1003,6 +1008,17 @@ Die Datei ist beschädigt oder nicht für dieses Gerät bestimmt; das Update wur
     <message>
         <source>Status:</source>
         <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog255</name>
+    <message>
+        <source>Bootloader data</source>
+        <translation>Bootloader-Daten</translation>
     </message>
     <message>
         <source>Close</source>

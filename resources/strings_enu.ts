@@ -497,6 +497,11 @@ Check that the file is not write-protected and that you may write to its folder.
 The file is damaged or not meant for this device; the update was not started.</translation>
     </message>
     <message>
+        <source>11906</source>
+        <translation>The file %s already exists.
+Do you want to overwrite it?</translation>
+    </message>
+    <message>
         <source>11910</source>
         <translation>The path is too long: %d bytes. The program can keep paths of at most %d bytes (letters such as ä, é or ß take two). Please choose a shorter path.</translation>
     </message>
@@ -1003,6 +1008,17 @@ The file is damaged or not meant for this device; the update was not started.</t
     <message>
         <source>Status:</source>
         <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog255</name>
+    <message>
+        <source>Bootloader data</source>
+        <translation>Bootloader data</translation>
     </message>
     <message>
         <source>Close</source>

@@ -497,6 +497,11 @@ Verificare che il file non sia protetto da scrittura e che la sua cartella sia s
 Il file è danneggiato o non è destinato a questo dispositivo; l'aggiornamento non è stato avviato.</translation>
     </message>
     <message>
+        <source>11906</source>
+        <translation>Il file %s esiste già.
+Sovrascriverlo?</translation>
+    </message>
+    <message>
         <source>11910</source>
         <translation>Il percorso è troppo lungo: %d byte. Il programma può memorizzare percorsi di al massimo %d byte (lettere come ä, é o ß ne occupano due). Scegliere un percorso più corto.</translation>
     </message>
@@ -1003,6 +1008,17 @@ Il file è danneggiato o non è destinato a questo dispositivo; l'aggiornamento 
     <message>
         <source>Status:</source>
         <translation>Stato:</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog255</name>
+    <message>
+        <source>Bootloader data</source>
+        <translation>Dati del bootloader</translation>
     </message>
     <message>
         <source>Close</source>

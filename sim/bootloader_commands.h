@@ -15,6 +15,9 @@ void RegisterSlotUpload(CProtocolEngine& engine);
 void RegisterSlotDownload(CProtocolEngine& engine);
 // OS images and the bootloader firmware from the PC (the device drives).
 void RegisterImagePhases(CProtocolEngine& engine);
+// The LINKBOX's own data image, written (the device drives) and read (the
+// program drives).
+void RegisterBootDataPhases(CProtocolEngine& engine);
 
 inline void RegisterBootloaderCommands(CProtocolEngine& engine) {
     RegisterIdentityCommands(engine);
@@ -22,6 +25,7 @@ inline void RegisterBootloaderCommands(CProtocolEngine& engine) {
     RegisterSlotUpload(engine);
     RegisterSlotDownload(engine);
     RegisterImagePhases(engine);
+    RegisterBootDataPhases(engine);
 }
 
 } // namespace qbx::sim

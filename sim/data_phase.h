@@ -35,6 +35,26 @@ inline bool SentRefusalOrError(CProtocolEngine& engine, const CFrame& refusal, i
     return false;
 }
 
+// Numbers the blocks of a read the program drives (a slot download, the
+// LINKBOX data read) for the faults that name one. The program starts at
+// address 0 and asks for the same address again when it repeats a request,
+// so the address tells a new block from a repeat.
+class CBlockCounter {
+  public:
+    int Count(std::uint32_t address) {
+        if (address == 0)
+            number = 1;
+        else if (address != lastAddress)
+            ++number;
+        lastAddress = address;
+        return number;
+    }
+
+  private:
+    std::uint32_t lastAddress = 0;
+    int number = 0;
+};
+
 // `count` bytes of `data` from `address`, erased memory (0xFF) past its
 // end, followed by their sum.
 inline CAnswer CheckedData(const CBytes& data, std::uint32_t address, std::size_t count) {

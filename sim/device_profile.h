@@ -36,6 +36,7 @@ struct CDeviceProfile {
     }
 
     bool HasNetworkSettings() const { return kind == kDeviceLinkbox; }
+    bool HasDataImage() const { return kind == kDeviceLinkbox; }
     // Once in the transfer mode, the mode-switching kinds identify as the
     // plain serial bootloader.
     CIdentity Identity(std::uint8_t mode) const {

@@ -7,25 +7,6 @@ namespace qbx::sim {
 
 namespace {
 
-// Numbers the blocks of a download for the faults that name one. The
-// program starts at address 0 and asks for the same address again when it
-// repeats a request, so the address tells a new block from a repeat.
-class CBlockCounter {
-  public:
-    int Count(std::uint32_t address) {
-        if (address == 0)
-            number = 1;
-        else if (address != lastAddress)
-            ++number;
-        lastAddress = address;
-        return number;
-    }
-
-  private:
-    std::uint32_t lastAddress = 0;
-    int number = 0;
-};
-
 // "!C", then the reply body (the request as kind 0x40) and, once that is
 // acknowledged, the requested bytes of the selected slot with their sum.
 // Nothing is kept between the blocks: the program asks by address.

@@ -65,6 +65,7 @@ bool LoadState(const CSimOptions& options, CDeviceState& state) {
     if (options.mode) state.mode = *options.mode;
     for (const CSlotSeed& seed : options.seeds)
         SeedSlot(state, seed);
+    if (options.bootData) SeedBootData(state, *options.bootData);
     return true;
 }
 

@@ -50,6 +50,7 @@ CHeaderRecord CProtocolEngine::HeaderForUpload(int slot) const {
 void CProtocolEngine::OnNewLine() {
     input.clear();
     heldHeaders.clear();
+    heldDeviceHeader.reset();
     wait = EWait::Command;
     cut = false;
     blockHandler = {};

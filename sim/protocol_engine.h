@@ -56,6 +56,11 @@ class CProtocolEngine : public IDeviceSide {
     // the slot takes it together with the data. Forgotten with the line.
     void HoldHeader(int slot, const CHeaderRecord& header) { heldHeaders[slot] = header; }
     void DropHeldHeader(int slot) { heldHeaders.erase(slot); }
+    // The same for the LINKBOX's data image: the header written for the
+    // next data write, kept apart until that write completes.
+    void HoldDeviceHeader(const CHeaderRecord& header) { heldDeviceHeader = header; }
+    void DropHeldDeviceHeader() { heldDeviceHeader.reset(); }
+    CHeaderRecord DeviceHeaderForWrite() const { return heldDeviceHeader.value_or(state.deviceHeader); }
     // The held header of `slot`, else the one it has.
     CHeaderRecord HeaderForUpload(int slot) const;
     void Changed();
@@ -111,6 +116,7 @@ class CProtocolEngine : public IDeviceSide {
     CAnswer lastAnswer; // sent again when the program asks for it
     int selectedSlot = 1;
     std::map<int, CHeaderRecord> heldHeaders;
+    std::optional<CHeaderRecord> heldDeviceHeader;
     // The code of the request being served, while its first answer is due.
     std::optional<std::uint8_t> shapeFor;
 };

@@ -68,7 +68,12 @@ void ReadSlotHeader(CProtocolEngine& engine, const CFrame&) {
     engine.Answer(AckedAnswer(payload, false), true);
 }
 
-void ReadDeviceHeader(CProtocolEngine& engine, const CFrame&) {
+// Only the LINKBOX keeps a data image of its own.
+void ReadDeviceHeader(CProtocolEngine& engine, const CFrame& request) {
+    if (!engine.Profile().HasDataImage()) {
+        engine.Refuse(request);
+        return;
+    }
     engine.Answer(AckedAnswer(EncodedHeader(engine.State().deviceHeader), true), true);
 }
 
@@ -129,10 +134,15 @@ void RegisterRecordCommands(CProtocolEngine& engine) {
         });
     });
     engine.Register(kCmdReadDeviceHeader, ReadDeviceHeader);
-    engine.Register(kCmdWriteDeviceHeader, [](CProtocolEngine& e, const CFrame&) {
+    // Likewise the device header announces the data write that follows.
+    engine.Register(kCmdWriteDeviceHeader, [](CProtocolEngine& e, const CFrame& request) {
+        if (!e.Profile().HasDataImage()) {
+            e.Refuse(request);
+            return;
+        }
         ReceiveChecked(e, kHeaderSize, [](CProtocolEngine& en, const std::uint8_t* in) {
-            en.State().deviceHeader = CHeaderRecord::Decode(in);
-            return true;
+            en.HoldDeviceHeader(CHeaderRecord::Decode(in));
+            return false;
         });
     });
     engine.Register(kCmdWriteShortHeader, [](CProtocolEngine& e, const CFrame&) {

@@ -124,6 +124,13 @@ const std::map<std::string, CValueParser>& ValueOptions() {
              o.seeds.push_back(seed);
              return true;
          }},
+        {"--boot-data",
+         [](CSimOptions& o, const std::string& v) {
+             CSlotSeed seed;
+             if (!ParseBootDataSeed(v, seed)) return false;
+             o.bootData = seed;
+             return true;
+         }},
         {"--baud",
          [](CSimOptions& o, const std::string& v) {
              unsigned long baud = 0;
@@ -281,6 +288,7 @@ const char* SimUsage() {
            "  --held              with --pty: keep the port locked, as a program using it would\n"
            "  --state FILE        device memory, loaded at start, saved after every change\n"
            "  --slot N=TEXT[:SIZE] fill slot N (1..7) with description TEXT and SIZE bytes (default 0x8000)\n"
+           "  --boot-data TEXT[:SIZE] LINKBOX data image: description TEXT, SIZE bytes (default 0x400)\n"
            "  --baud N            pace the line at N baud both ways, 10 bits per byte\n"
            "  --trace FILE        log every chunk in and out with a monotonic time stamp\n"
            "  --quiet-ms N        give up half-received input after N ms of silence (default 200)\n"

@@ -24,6 +24,8 @@ struct CSimOptions {
     std::string statePath;
     std::string tracePath;
     std::vector<CSlotSeed> seeds;
+    std::optional<CSlotSeed> bootData; // the LINKBOX's data image
+
     std::uint32_t baud = 0;
     int quietMs = kDefaultQuietMs;
     CFaultPlan faults;

@@ -26,6 +26,14 @@ bool ParseSlotSeed(const std::string& text, CSlotSeed& seed);
 // `size` bytes of a pattern that differs from slot to slot.
 void SeedSlot(CDeviceState& state, const CSlotSeed& seed);
 
+// The LINKBOX's data image: "DESCRIPTION[:SIZE]" as for a slot, SIZE at
+// most 0xFFFF (default kDefaultBootDataSize).
+constexpr std::uint32_t kDefaultBootDataSize = 0x400;
+constexpr std::uint8_t kBootDataKind = 0xA3; // the LINKBOX's own device code
+bool ParseBootDataSeed(const std::string& text, CSlotSeed& seed);
+// Device header (status 1, kind 0xA3, the seed texts) and a pattern of its own.
+void SeedBootData(CDeviceState& state, const CSlotSeed& seed);
+
 // Decimal or 0x-prefixed hexadecimal, at most `max`.
 bool ParseNumber(const std::string& text, unsigned long max, unsigned long& value);
 

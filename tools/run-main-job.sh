@@ -21,7 +21,7 @@ trap cleanup EXIT
 start_sim() {
     local name=$1; shift
     local state=$demo/$name.state seeds=()
-    [ -f "$state" ] || seeds=(--slot "1=Kessel Nord:1024" --slot "3=Halle Süd 21°C:2048")
+    [ -f "$state" ] || seeds=(--slot "1=Kessel Nord:1024" --slot "3=Halle Süd 21°C:2048" --boot-data "Zentrale:0x400")
     "$program/qbx-sim" "$@" --state "$state" "${seeds[@]}" >"$demo/$name.out" 2>"$demo/$name.err" &
     sims+=($!)
     for _ in $(seq 100); do
@@ -61,6 +61,8 @@ else
         "$program/qbx" --folder "$folder" --yes download 2="$demo/slot2.dat"
         cmp "$samples/Beispiel QRT5130.dat" "$demo/slot2.dat" && echo "downloaded file is identical to the uploaded one"
     done
+    echo "== qbx --yes bootdata read $demo/linkbox-backup.dat"  # the LINKBOX's own data image
+    "$program/qbx" --yes bootdata read "$demo/linkbox-backup.dat"
     # An OS update into the controller behind the serial bootloader, checked
     # against the image the simulated device received.
     os=$program/Betriebssystem_QRT5130

@@ -36,6 +36,15 @@ QString CQtUserInterface::ChooseSaveFile(QWidget* owner, const QString& startFol
     return RunChooser(owner, ChooserKind::Save, QString(), startFolder, filter);
 }
 
+QString CQtUserInterface::ChooseSaveFileNamed(QWidget* owner, const QString& startFolder, const QString& filter,
+                                              const QString& name, const QString& suffix) {
+    auto chooser = MakeFileChooser(owner, ChooserKind::Save, QString(), startFolder, filter);
+    chooser->setDefaultSuffix(suffix);
+    if (!name.isEmpty()) chooser->selectFile(name);
+    int result = chooser->exec();
+    return ChosenPath(*chooser, result);
+}
+
 QString CQtUserInterface::ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder) {
     return RunChooser(owner, ChooserKind::Folder, title, startFolder, QString());
 }

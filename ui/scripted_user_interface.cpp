@@ -43,6 +43,12 @@ QString CScriptedUserInterface::ChooseSaveFile(QWidget*, const QString& startFol
     return TakeFront(saveFiles);
 }
 
+QString CScriptedUserInterface::ChooseSaveFileNamed(QWidget* owner, const QString& startFolder,
+                                                    const QString& filter, const QString& name, const QString&) {
+    chooserNames.push_back(name);
+    return ChooseSaveFile(owner, startFolder, filter);
+}
+
 QString CScriptedUserInterface::ChooseFolder(QWidget*, const QString&, const QString& startFolder) {
     chooserStarts.push_back(startFolder);
     return TakeFront(folders);
@@ -82,6 +88,7 @@ void CScriptedUserInterface::Clear() {
     dialogsRun.clear();
     chooserStarts.clear();
     chooserFilters.clear();
+    chooserNames.clear();
     urlsOpened.clear();
     beeps = 0;
 }

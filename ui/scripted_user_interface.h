@@ -25,6 +25,8 @@ public:
     MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text, MessageKind kind) override;
     QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter) override;
     QString ChooseSaveFile(QWidget* owner, const QString& startFolder, const QString& filter) override;
+    QString ChooseSaveFileNamed(QWidget* owner, const QString& startFolder, const QString& filter,
+                                const QString& name, const QString& suffix) override;
     QString ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder) override;
     int RunModal(CDialog& dialog) override;
     void Beep(int frequency, int durationMs) override;
@@ -44,6 +46,7 @@ public:
     std::vector<int> dialogsRun;
     std::vector<QString> chooserStarts; // start folder or path of every chooser asked
     std::vector<QString> chooserFilters;
+    std::vector<QString> chooserNames; // the names save choosers offered
     std::vector<QString> urlsOpened;
     int beeps = 0;
 };

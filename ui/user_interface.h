@@ -26,6 +26,10 @@ public:
     // existing ancestor, with no file name filled in.
     virtual QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter) = 0;
     virtual QString ChooseSaveFile(QWidget* owner, const QString& startFolder, const QString& filter) = 0;
+    // A save chooser with `name` filled in, which adds `suffix` to a name
+    // typed without an extension.
+    virtual QString ChooseSaveFileNamed(QWidget* owner, const QString& startFolder, const QString& filter,
+                                        const QString& name, const QString& suffix) = 0;
     virtual QString ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder) = 0;
     // Runs a dialog modally; returns its result (1 OK, 2 Cancel).
     virtual int RunModal(CDialog& dialog) = 0;

@@ -4,6 +4,7 @@
 #include "app/information_box.h"
 #include "app/language_dialog.h"
 #include "app/main_window.h"
+#include "bootdata/boot_data_dialog.h"
 #include "firmware/os_update_preparation_dialog.h"
 #include "firmware/update_transfer_dialogs.h"
 #include "functiondata/download_preparation_dialog.h"
@@ -142,6 +143,56 @@ template <class T> GalleryEntry Sending(const char* name, const char* fileText, 
             }};
 }
 
+// The bootloader data dialog's choosers: the stage's LINKBOX file, in
+// either direction; a backup made before is replaced.
+void ChooseStageBootData(CUiContext& context) {
+    const QString file = QString::fromStdString(ProgramFolder() + "/Funktionsdaten/LINKBOX Zentrale.dat");
+    if (auto* ui = dynamic_cast<CScriptedUserInterface*>(&context.ui)) {
+        ui->openFiles = {file};
+        ui->saveFiles = {file};
+        ui->answers = {MessageAnswer::Yes};
+    }
+}
+
+// The bootloader data dialog after its run against the simulator.
+GalleryEntry BootData(const char* name, int mode) {
+    return {name, [mode](CUiContext& context) -> std::unique_ptr<CDialog> {
+                ChooseStageBootData(context);
+                auto dialog = std::make_unique<CBootDataDialog>(context, mode);
+                dialog->Initialize();
+                dialog->FireTimer(kTransferTimer);
+                return dialog;
+            }};
+}
+
+// The bootloader data dialog halfway through its image (see CConnecting).
+class CBootDataMidway : public CBootDataDialog {
+  public:
+    using CBootDataDialog::CBootDataDialog;
+
+  protected:
+    TransferRunResult Run(COperationHost& host) override {
+        host.SetProgressPosition(0x210);
+        host.SetStatusString(Mode() == kBootDataWriteMode ? transfer::kStatusSending : transfer::kStatusReceiving);
+        host.SetProgressText("0210 / 0400");
+        layout()->setEnabled(false);
+        return TransferRunResult::Finished;
+    }
+};
+
+GalleryEntry BootDataMidway(const char* name, int mode) {
+    return {name, [mode](CUiContext& context) -> std::unique_ptr<CDialog> {
+                ChooseStageBootData(context);
+                auto dialog = std::make_unique<CBootDataMidway>(context, mode);
+                dialog->Initialize();
+                dialog->show();
+                QApplication::processEvents();
+                dialog->FireTimer(kTransferTimer);
+                dialog->EnableItem(kIdCancel, false); // still running
+                return dialog;
+            }};
+}
+
 // The OS update preparation with the earlier run's page, with the page
 // being edited, and with the edition's standard page.
 GalleryEntry OsUpdatePreparation(const char* name, int click) {
@@ -257,6 +308,10 @@ const std::vector<GalleryEntry>& DialogGallery() {
                                          "0A400 / 20000"),
         Update<CFirmwareUpdateDialog>("147-firmware-update"),
         Sending<CFirmwareUpdateDialog>("147-firmware-update-sending", "", "0200 / 0400"),
+        BootData("255-boot-data-write", kBootDataWriteMode),
+        BootDataMidway("255-boot-data-write-sending", kBootDataWriteMode),
+        BootData("255-boot-data-read", kBootDataReadMode),
+        BootDataMidway("255-boot-data-read-receiving", kBootDataReadMode),
     };
     return gallery;
 }

@@ -64,7 +64,7 @@ bool PrepareStage(const std::string& stage, qbx::test::CSimProcess& sim) {
     // Short update phases: the pictures show the end of a run, not its length.
     if (!sim.Start({"--tcp", "0", "--kind", "A3", "--slot", "1=Kessel Nord:1024", "--slot",
                     "3=Halle Süd 21°C:2048", "--slot", "6=Schule Turnhalle:512", "--os-size", "0x400",
-                    "--firmware-size", "0x400"})) {
+                    "--firmware-size", "0x400", "--boot-data", "LINKBOX Zentrale:0x400"})) {
         std::fprintf(stderr, "qbx-sim: %s\n", sim.Error().c_str());
         return false;
     }
@@ -80,6 +80,7 @@ bool PrepareStage(const std::string& stage, qbx::test::CSimProcess& sim) {
     qbx::SlotList up, down;
     up[1] = {1, dat("Wohnhaus Meier.dat", 2, 0x80, 0x8400)};
     up[4] = {1, dat("Gateway Halle.dat", 3, 0x84, 0x400)};
+    dat("LINKBOX Zentrale.dat", 3, 0xA3, 0x400); // the bootloader data dialog's file
     down[0] = {1, stage + "/Funktionsdaten/Kessel Nord.dat"};
     down[2] = {1, stage + "/Funktionsdaten/Halle Sued.dat"};
     if (!qbx::WriteUploadSlotList(up) || !qbx::WriteDownloadSlotList(down)) {

@@ -1,0 +1,65 @@
+// bootdata read FILE, bootdata write FILE: the LINKBOX's own data image
+// between the device and a ".dat" file, with the checks the dialog's
+// file choosers make.
+#include "cli/commands.h"
+#include "operations/boot_data_messages.h"
+#include "operations/boot_data_transfer.h"
+#include "operations/download_preparation_checks.h"
+#include "operations/path_length_check.h"
+
+#include <cstdio>
+#include <filesystem>
+
+namespace qbx {
+namespace {
+
+int UsageError(const std::string& reason) {
+    std::fprintf(stderr, "qbx: %s\n", reason.c_str());
+    return kExitUsage;
+}
+
+std::string Absolute(const std::string& path, const std::string& startFolder) {
+    std::filesystem::path file = path;
+    if (file.is_relative() && !startFolder.empty()) file = std::filesystem::path(startFolder) / file;
+    return file.lexically_normal().string();
+}
+
+int Finish(CConsoleHost& host, bool done) {
+    host.EndProgressLine();
+    return done ? kExitOk : kExitFailed;
+}
+
+int Read(CConsoleHost& host, const std::string& typed) {
+    const std::string path = DownloadPath(typed);
+    if (!PathFitsField(path)) {
+        ReportOverlongPath(host, boot_data::kPathTooLong, path);
+        return kExitFailed;
+    }
+    BootDataJob job;
+    const auto choose = [&](const std::string&, std::string& chosen) {
+        chosen = ConfirmBootDataTarget(host, path);
+        return !chosen.empty();
+    };
+    if (!PrepareBootDataRead(host, choose, job)) return kExitFailed;
+    return Finish(host, RunBootDataRead(host, job));
+}
+
+int Write(CConsoleHost& host, const std::string& path) {
+    BootDataJob job;
+    if (!PrepareBootDataWrite(host, path, job)) return kExitFailed;
+    return Finish(host, RunBootDataWrite(host, job));
+}
+
+} // namespace
+
+int RunBootData(CommandContext& context) {
+    const std::vector<std::string>& arguments = context.arguments;
+    if (arguments.size() != 2 || (arguments[0] != "read" && arguments[0] != "write"))
+        return UsageError("expected bootdata read FILE or bootdata write FILE");
+    CConsoleHost& host = context.host;
+    host.SetGroup(boot_data::kGroup);
+    const std::string path = Absolute(arguments[1], context.startFolder);
+    return arguments[0] == "read" ? Read(host, path) : Write(host, path);
+}
+
+} // namespace qbx

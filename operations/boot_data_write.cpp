@@ -1,0 +1,117 @@
+#include "functiondata/windows1252.h"
+#include "link/framing.h"
+#include "link/protocol_constants.h"
+#include "link/slot_commands.h"
+#include "link/wire_bytes.h"
+#include "operations/boot_data_messages.h"
+#include "operations/boot_data_steps.h"
+#include "operations/boot_data_transfer.h"
+#include "operations/string_ids.h"
+#include "operations/transfer_steps.h"
+
+#include <array>
+
+namespace qbx {
+namespace {
+
+using namespace boot_data;
+using Body = std::array<std::uint8_t, frame::kBodySize>;
+
+// The device chooses the block size, one byte long.
+constexpr int kLargestBlock = 255;
+
+bool IsFrame(const Body& body, std::uint8_t kind) {
+    return body[frame::kKindAt] == kind && body[frame::kMarkerAt] == frame::kMarker;
+}
+
+bool Send(CTransport& transport, COperationHost& host, const std::uint8_t* bytes, int count,
+          const transfer::SendMessages& messages) {
+    const int sent = SendFrame(transport, bytes, count);
+    if (sent == kSendAcknowledged) return true;
+    transfer::ReportSendFailure(host, messages, sent);
+    return false;
+}
+
+// The header the device keeps for its image; the description is the file's
+// name, in the characters the device texts use.
+SlotHeader DeviceHeaderFor(const BootDataJob& job) {
+    const FunctionDataHeader& file = job.image.Header();
+    SlotHeader header;
+    header.status = record::kStatusHasData;
+    header.kind = file.deviceCode;
+    header.textA = file.firmware.substr(0, record::kShortTextSize);
+    header.textB = file.bootsector.substr(0, record::kShortTextSize);
+    header.size = file.dataSize;
+    header.description = Utf8ToWindows1252(job.title).substr(0, record::kDescriptionSize);
+    return header;
+}
+
+// Answers one data request. A request reaching beyond the image is not the
+// device's to make: it is refused rather than answered with bytes the file
+// does not have.
+bool AnswerRequest(CTransport& transport, COperationHost& host, transfer::CWaitCursor& wait,
+                   const FunctionDataImage& image, const Body& request) {
+    const std::uint32_t address = GetLe24(request.data() + frame::kParameterAt);
+    const std::uint32_t count = request[frame::kCountAt];
+    std::array<std::uint8_t, kLargestBlock + 1> block{};
+    if (!image.GetBytes(address, count, block.data())) {
+        host.ShowMessage(kWriteUnexpected, str::kUnexpectedReply);
+        return false;
+    }
+    const std::uint32_t size = image.Header().dataSize;
+    ShowProgress(host, transfer::kStatusSending, address, size);
+    host.PumpEvents();
+    wait.Again();
+    Body answer = request;
+    answer[frame::kKindAt] = frame::kAnswer;
+    return Send(transport, host, answer.data(), frame::kBodySize, kAnswerHeader) &&
+           Send(transport, host, block.data(), static_cast<int>(count), kAnswerData);
+}
+
+// From the start frame to the device's end frame; wait frames are waited out
+// without limit.
+bool ServeRequests(CTransport& transport, COperationHost& host, transfer::CWaitCursor& wait,
+                   const FunctionDataImage& image) {
+    const Body start = {frame::kRequest, frame::kMarker, command::kBootDataWrite, 0, 0, 0, 0};
+    if (!Send(transport, host, start.data(), frame::kBodySize, kStartFrame)) return false;
+    for (;;) {
+        Body body{};
+        const int received = ReceiveBlock(transport, body.data(), frame::kBodySize);
+        if (received != kBlockReceived) {
+            transfer::ReportReceiveFailure(host, kDeviceFrame, received);
+            return false;
+        }
+        if (IsFrame(body, frame::kEnd)) return true;
+        if (IsFrame(body, frame::kBusy)) continue;
+        if (IsFrame(body, frame::kRequest) && body[frame::kCodeAt] == command::kBootDataWrite) {
+            if (!AnswerRequest(transport, host, wait, image, body)) return false;
+            continue;
+        }
+        if (IsFrame(body, frame::kError)) {
+            transfer::ReportDeviceError(host, kWriteDeviceError, body[frame::kCodeAt]);
+        } else {
+            host.ShowMessage(kWriteUnexpected, str::kUnexpectedReply);
+        }
+        return false;
+    }
+}
+
+} // namespace
+
+bool RunBootDataWrite(COperationHost& host, const BootDataJob& job, const ConnectOptions& options) {
+    transfer::CWaitCursor wait(host);
+    std::unique_ptr<CTransport> transport;
+    if (!ConnectToLinkbox(host, kWriteConnect, kWriteNotLinkbox, options, transport)) return false;
+    if (!WriteDeviceHeader(*transport, DeviceHeaderFor(job))) {
+        host.ShowMessage(kHeaderNotWritten, str::kNoAnswer);
+        return false;
+    }
+    const std::uint32_t size = job.image.Header().dataSize;
+    ShowStarting(host, size);
+    transport->Pause(kPauseBeforeDataMs);
+    if (!ServeRequests(*transport, host, wait, job.image)) return false;
+    ShowProgress(host, transfer::kStatusFinished, size, size);
+    return true;
+}
+
+} // namespace qbx

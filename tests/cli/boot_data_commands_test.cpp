@@ -1,0 +1,125 @@
+// qbx bootdata read and write as a script would use them, against the simulator.
+#include "functiondata/function_data_image.h"
+#include "tests/support/sim_process.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace {
+
+struct QbxRun {
+    int status = -1;
+    std::string err;
+};
+
+class QbxBootData : public testing::TestWithParam<bool> {
+  protected:
+    void StartSim(std::vector<std::string> arguments) {
+        const bool serial = GetParam();
+        arguments.insert(arguments.begin(), serial ? "--pty" : "--tcp");
+        if (!serial) arguments.insert(arguments.begin() + 1, "0");
+        arguments.insert(arguments.end(), {"--trace", files.File("trace.txt")});
+        ASSERT_TRUE(sim.Start(arguments)) << sim.Error();
+        if (serial) {
+            folder.Write("qbx_man.ini", "0\n1\n");
+            environment = "QUILLBOX_COM1='" + sim.PtyPath() + "'";
+        } else {
+            folder.Write("qbx_man.ini", "6\n1\n127.0.0.1\n" + std::to_string(sim.TcpPort()) + "\n");
+        }
+    }
+    QbxRun Call(const std::string& arguments) {
+        std::string command = "cd '" + files.Path() + "' && " + environment +
+                              " '" QBX_PROGRAM_DIR "/qbx' --folder '" + folder.Path() + "' " + arguments +
+                              " </dev/null >/dev/null 2>'" + files.File("err") + "'";
+        int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files.Read("err")};
+    }
+    void SaveImage(const std::string& name, std::uint8_t kind, std::uint32_t size) {
+        qbx::FunctionDataImage image;
+        ASSERT_TRUE(image.Prepare({3, kind, "LB 1.4", "BS 2", size}));
+        for (std::uint32_t i = 0; i < size; ++i)
+            image.SetByte(i, static_cast<std::uint8_t>(i * 5 + 1));
+        ASSERT_TRUE(image.Save(files.File(name)));
+    }
+
+    qbx::test::CSimProcess sim;
+    TempFolder folder; // the program folder
+    TempFolder files;  // where the person works
+    std::string environment;
+};
+
+TEST_P(QbxBootData, WriteThenReadGivesTheSameFile) {
+    StartSim({"--kind", "A3"});
+    SaveImage("anlage.dat", 0xA3, 0x321);
+    QbxRun run = Call("bootdata write anlage.dat");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    run = Call("bootdata read sicherung"); // ".dat" is added
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(files.Read("sicherung.dat"), files.Read("anlage.dat"));
+}
+
+TEST_P(QbxBootData, AnExistingFileIsReplacedOnlyAfterYes) {
+    StartSim({"--kind", "A3", "--boot-data", "Werk:0x80"});
+    files.Write("backup.dat", "older");
+    QbxRun run = Call("bootdata read backup.dat");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Quillbox-Message 12.093: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(files.File("backup.dat")), std::string::npos) << run.err;
+    EXPECT_EQ(files.Read("backup.dat"), "older");
+    run = Call("--yes bootdata read backup.dat");
+    EXPECT_EQ(run.status, 0) << run.err;
+    qbx::FunctionDataImage image;
+    ASSERT_EQ(image.Load(files.File("backup.dat")), 0);
+    EXPECT_EQ(image.Size(), 0x80u);
+}
+
+TEST_P(QbxBootData, OtherBootloadersAreRefused) {
+    StartSim({"--kind", "A2"});
+    SaveImage("anlage.dat", 0xA3, 0x20);
+    QbxRun run = Call("bootdata read x.dat");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("Quillbox-Message 12.011: ", 0), 0u) << run.err;
+    run = Call("bootdata write anlage.dat");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("Quillbox-Message 12.022: ", 0), 0u) << run.err;
+    EXPECT_FALSE(files.Exists("x.dat"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, QbxBootData, testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Serial" : "Tcp"; });
+
+class QbxBootDataChecks : public QbxBootData {};
+
+// Checks that need no device: nothing may reach the line.
+TEST_P(QbxBootDataChecks, FileChecksComeBeforeAnyLink) {
+    StartSim({"--kind", "A3"});
+    SaveImage("controller.dat", 0x80, 0x20);
+    QbxRun run = Call("bootdata write controller.dat");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("Quillbox-Message 12.003: ", 0), 0u) << run.err;
+    run = Call("bootdata write missing.dat");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("Quillbox-Message 12.002: ", 0), 0u) << run.err;
+    run = Call("bootdata read '" + std::string(300, 'x') + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("Quillbox-Message 12.094: ", 0), 0u) << run.err;
+    for (const char* usage :
+         {"bootdata", "bootdata read", "bootdata copy x.dat", "bootdata read a.dat b.dat"})
+        EXPECT_EQ(Call(usage).status, 2) << usage;
+    sim.Stop();
+    EXPECT_EQ(files.Read("trace.txt").find(" in "), std::string::npos);
+    // Without settings each direction stops at its own number.
+    std::filesystem::remove(folder.File("qbx_man.ini"));
+    SaveImage("linkbox.dat", 0xA3, 0x20);
+    run = Call("bootdata read x.dat");
+    EXPECT_EQ(run.err.rfind("Quillbox-Message 12.005: ", 0), 0u) << run.err;
+    run = Call("bootdata write linkbox.dat");
+    EXPECT_EQ(run.err.rfind("Quillbox-Message 12.016: ", 0), 0u) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Tcp, QbxBootDataChecks, testing::Values(false));
+
+} // namespace
