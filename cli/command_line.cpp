@@ -52,7 +52,13 @@ const char* UsageText() {
            "                 new operating system from a program file into the controller\n"
            "                 or bus device; without --welcome the edition's standard page\n"
            "  firmware FILE.frm\n"
-           "                 new firmware for the bootloader itself\n";
+           "                 new firmware for the bootloader itself\n"
+           "  mode-switch    switch the bootloader into transfer mode and report its mode\n"
+           "  config         the bootloader's configuration byte (and a LINKBOX's network\n"
+           "                 settings)\n"
+           "  config set KEY=VALUE...\n"
+           "                 change them: config=1..8, address1..3=A.B.C.D, byte=N,\n"
+           "                 word1=N, word2=N (byte at most 255, words at most 65535)\n";
 }
 
 } // namespace qbx

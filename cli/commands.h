@@ -26,5 +26,7 @@ int RunUpload(CommandContext& context);
 int RunDownload(CommandContext& context);
 int RunOsUpdate(CommandContext& context); // cli/update_commands.cpp
 int RunFirmware(CommandContext& context);
+int RunModeSwitchCommand(CommandContext& context); // cli/bootloader_commands.cpp
+int RunConfig(CommandContext& context);
 
 } // namespace qbx

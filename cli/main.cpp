@@ -24,6 +24,8 @@ const std::map<std::string, Command>& Commands() {
         {"download", qbx::RunDownload},
         {"os-update", qbx::RunOsUpdate},
         {"firmware", qbx::RunFirmware},
+        {"mode-switch", qbx::RunModeSwitchCommand},
+        {"config", qbx::RunConfig},
     };
     return commands;
 }

@@ -4,6 +4,8 @@
 #include "app/settings_store.h"
 #include "link/serial_transport.h"
 #include "platform/program_folder.h"
+#include "operations/mode_switch.h"
+#include "settings/bootloader_functions.h"
 #include "settings/folders_dialog.h"
 
 #include <QLineEdit>
@@ -80,12 +82,24 @@ bool CSettingsDialog::OnInitDialog() {
         CLanguageDialog language(Context(), this);
         language.DoModal();
     });
+    OnCommand(kModeSwitchButton, [this] {
+        TakeValues();
+        ModeSwitchFromDialog(*this, CurrentLink(), linkOptions);
+    });
+    OnCommand(kBootloaderSettingsButton, [this] {
+        TakeValues();
+        BootloaderSettingsFromDialog(*this, CurrentLink(), linkOptions);
+    });
     // The device functions of this dialog arrive with their own dialogs.
-    for (int id : {kTcpStatusButton, kScanButton, kModeSwitchButton, kBootloaderSettingsButton})
+    for (int id : {kTcpStatusButton, kScanButton})
         EnableItem(id, false);
     ShowValues();
     ApplyEnablingRule();
     return true;
+}
+
+CSettings CSettingsDialog::CurrentLink() const {
+    return LinkFromControls(selection, ipText.toStdString(), PortFromText(portText));
 }
 
 void CSettingsDialog::TakeValues() {

@@ -40,6 +40,7 @@ TEST(Resources, CatalogCoversEveryIdentifierTheProgramNames) {
     range(11660, 11665);
     range(11900, 11901);
     range(11910, 11910); // checks of chosen paths
+    range(11920, 11921); // number fields
     EXPECT_EQ(CatalogIds(), expected);
 }
 
