@@ -32,10 +32,6 @@ void PrintConfig(const BootloaderConfig& config) {
     std::printf("byte: %u\nword1: %u\nword2: %u\n", net.parameterByte, net.parameterWord1, net.parameterWord2);
 }
 
-int ExitFor(BootloaderSettingsResult result) {
-    return result == BootloaderSettingsResult::Failed ? kExitFailed : kExitOk;
-}
-
 } // namespace
 
 int RunModeSwitchCommand(CommandContext& context) {
@@ -58,8 +54,10 @@ int RunConfig(CommandContext& context) {
     context.host.SetGroup(bootloader_mode::kGroup);
     CSettings settings;
     bool noNetwork = false;
+    bool read = false;
     BootloaderSettingsResult result =
         RunBootloaderSettings(context.host, LinkOptions(settings), [&](BootloaderConfig& config) {
+            read = true;
             if (!set) {
                 PrintConfig(config);
                 return false; // only read
@@ -75,7 +73,9 @@ int RunConfig(CommandContext& context) {
         std::fprintf(stderr, "qbx: this bootloader has no network settings (only a LINKBOX has)\n");
         return kExitUsage;
     }
-    return ExitFor(result);
+    // Declining the mode switch leaves the settings unread: nothing done.
+    if (result == BootloaderSettingsResult::Unchanged && !read) return kExitFailed;
+    return result == BootloaderSettingsResult::Failed ? kExitFailed : kExitOk;
 }
 
 } // namespace qbx
