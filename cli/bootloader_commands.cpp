@@ -29,7 +29,8 @@ void PrintConfig(const BootloaderConfig& config) {
     const NetworkSettings& net = config.network;
     std::printf("address1: %s\naddress2: %s\naddress3: %s\n", AddressText(net.address1).c_str(),
                 AddressText(net.address2).c_str(), AddressText(net.address3).c_str());
-    std::printf("byte: %u\nword1: %u\nword2: %u\n", net.parameterByte, net.parameterWord1, net.parameterWord2);
+    std::printf("byte: %u\nword1: %u\nword2: %u\n", net.parameterByte, net.parameterWord1,
+                net.parameterWord2);
 }
 
 } // namespace

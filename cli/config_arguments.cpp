@@ -22,7 +22,8 @@ bool ParseAddress(const std::string& text, std::array<std::uint8_t, 4>& out) {
         const std::size_t dot = text.find('.', start);
         if ((i < 3) != (dot != std::string::npos)) return false;
         long long octet = 0;
-        if (!ParseDigits(text.substr(start, dot == std::string::npos ? std::string::npos : dot - start), octet) ||
+        if (!ParseDigits(text.substr(start, dot == std::string::npos ? std::string::npos : dot - start),
+                         octet) ||
             octet > 255)
             return false;
         out[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(octet);
@@ -72,7 +73,8 @@ void ConfigChanges::ApplyTo(BootloaderConfig& config) const {
     if (parameterWord2) net.parameterWord2 = *parameterWord2;
 }
 
-bool ParseConfigChanges(const std::vector<std::string>& arguments, ConfigChanges& changes, std::string& reason) {
+bool ParseConfigChanges(const std::vector<std::string>& arguments, ConfigChanges& changes,
+                        std::string& reason) {
     if (arguments.empty()) {
         reason = "config set needs KEY=VALUE";
         return false;

@@ -23,6 +23,7 @@ struct ConfigChanges {
 
 // False with the reason when an argument is not KEY=VALUE of a known key
 // with a usable value, or when there is none.
-bool ParseConfigChanges(const std::vector<std::string>& arguments, ConfigChanges& changes, std::string& reason);
+bool ParseConfigChanges(const std::vector<std::string>& arguments, ConfigChanges& changes,
+                        std::string& reason);
 
 } // namespace qbx

@@ -18,7 +18,9 @@ using Result = BootloaderSettingsResult;
 
 constexpr int kPauseBeforeQuery = 500;
 
-bool IsLinkbox(const BootloaderId& id) { return id.family == device::kNetworkFamily; }
+bool IsLinkbox(const BootloaderId& id) {
+    return id.family == device::kNetworkFamily;
+}
 
 // Firmware too old to keep settings; the gates of CheckBootloader.
 bool TooOld(const BootloaderId& id) {
@@ -35,9 +37,14 @@ constexpr Step kGoOn = std::nullopt;
 Step SwitchToTransferMode(COperationHost& host, CTransport& transport) {
     if (!host.AskQuestion(kAskSwitch, str::kAskSwitchMode)) return Result::Unchanged;
     switch (SwitchMode(transport)) {
-    case kSwitchDone: break;
-    case kSwitchNoAnswer: host.ShowMessage(kSettingsSwitchNoAnswer, str::kSwitchNoAnswer); return Result::Failed;
-    default: host.ShowMessage(kSettingsSwitchRefused, str::kSwitchRefused); return Result::Failed;
+    case kSwitchDone:
+        break;
+    case kSwitchNoAnswer:
+        host.ShowMessage(kSettingsSwitchNoAnswer, str::kSwitchNoAnswer);
+        return Result::Failed;
+    default:
+        host.ShowMessage(kSettingsSwitchRefused, str::kSwitchRefused);
+        return Result::Failed;
     }
     transport.Pause(kPauseBeforeQuery);
     std::uint8_t mode = 0;
@@ -46,8 +53,10 @@ Step SwitchToTransferMode(COperationHost& host, CTransport& transport) {
         return Result::Failed;
     }
     if (mode == opmode::kTransfer) return kGoOn;
-    if (mode == opmode::kOther) host.ShowMessage(kSettingsOtherMode, str::kStillOtherMode);
-    else host.ShowMessage(kSettingsUnknownMode, str::kNotTransferMode);
+    if (mode == opmode::kOther)
+        host.ShowMessage(kSettingsOtherMode, str::kStillOtherMode);
+    else
+        host.ShowMessage(kSettingsUnknownMode, str::kNotTransferMode);
     return Result::Failed;
 }
 
@@ -91,10 +100,17 @@ bool ReadLinkboxConfig(COperationHost& host, CTransport& transport, BootloaderCo
 bool Reopen(COperationHost& host, CTransport& transport) {
     int error = 0;
     switch (transport.Open(error)) {
-    case kOpenOk: return true;
-    case kOpenNotFound: host.ShowMessage(kReopenNotFound, str::kPortNotFound); return false;
-    case kOpenDenied: host.ShowMessage(kReopenDenied, str::kPortDenied); return false;
-    default: host.ShowMessage(kReopenFailed, str::kOpenFailed, {static_cast<long long>(error)}); return false;
+    case kOpenOk:
+        return true;
+    case kOpenNotFound:
+        host.ShowMessage(kReopenNotFound, str::kPortNotFound);
+        return false;
+    case kOpenDenied:
+        host.ShowMessage(kReopenDenied, str::kPortDenied);
+        return false;
+    default:
+        host.ShowMessage(kReopenFailed, str::kOpenFailed, {static_cast<long long>(error)});
+        return false;
     }
 }
 
@@ -120,12 +136,13 @@ Result Run(COperationHost& host, const ConnectOptions& options, const EditBootlo
     connect.check = false;
     std::unique_ptr<CTransport> transport;
     BootloaderId id;
-    if (Connect(host, kSettingsConnect, connect, transport, id) != ConnectResult::Connected) return Result::Failed;
+    if (Connect(host, kSettingsConnect, connect, transport, id) != ConnectResult::Connected)
+        return Result::Failed;
     if (Step checked = CheckDevice(host, *transport, id)) return *checked;
 
     BootloaderConfig config;
-    const bool read = IsLinkbox(id) ? ReadLinkboxConfig(host, *transport, config)
-                                    : ReadConfig(host, *transport, config);
+    const bool read =
+        IsLinkbox(id) ? ReadLinkboxConfig(host, *transport, config) : ReadConfig(host, *transport, config);
     if (!read) return Result::Failed;
     // Not held open while the person edits.
     transport->Close();

@@ -26,9 +26,14 @@ bool Switch(COperationHost& host, const ConnectOptions& options) {
         return true;
     }
     switch (SwitchMode(*transport)) {
-    case kSwitchDone: break;
-    case kSwitchNoAnswer: host.ShowMessage(kSwitchNotAnswered, str::kSwitchNoAnswer); return false;
-    default: host.ShowMessage(kSwitchWasRefused, str::kSwitchRefused); return false;
+    case kSwitchDone:
+        break;
+    case kSwitchNoAnswer:
+        host.ShowMessage(kSwitchNotAnswered, str::kSwitchNoAnswer);
+        return false;
+    default:
+        host.ShowMessage(kSwitchWasRefused, str::kSwitchRefused);
+        return false;
     }
     transport->Pause(kPauseBeforeQuery);
     std::uint8_t mode = 0;
@@ -36,9 +41,12 @@ bool Switch(COperationHost& host, const ConnectOptions& options) {
         host.ShowMessage(kSwitchQueryNoAnswer, str::kSwitchNoAnswer);
         return false;
     }
-    if (mode == opmode::kTransfer) host.ShowMessage(kSwitchTransferMode, str::kInTransferMode);
-    else if (mode == opmode::kOther) host.ShowMessage(kSwitchOtherMode, str::kStillOtherMode);
-    else host.ShowMessage(kSwitchUnknownMode, str::kNotTransferMode);
+    if (mode == opmode::kTransfer)
+        host.ShowMessage(kSwitchTransferMode, str::kInTransferMode);
+    else if (mode == opmode::kOther)
+        host.ShowMessage(kSwitchOtherMode, str::kStillOtherMode);
+    else
+        host.ShowMessage(kSwitchUnknownMode, str::kNotTransferMode);
     return mode == opmode::kTransfer;
 }
 

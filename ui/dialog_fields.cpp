@@ -43,7 +43,9 @@ void CDialog::LimitText(int id, int characters) {
     if (auto* edit = ItemAs<QLineEdit>(id)) edit->setMaxLength(characters);
 }
 
-void CDialog::SetItemNumber(int id, long long value) { SetItemText(id, QString::number(value)); }
+void CDialog::SetItemNumber(int id, long long value) {
+    SetItemText(id, QString::number(value));
+}
 
 bool CDialog::TakeNumber(int id, NumberField kind, long long& value) {
     if (ParseNumber(ItemText(id), kind, value)) return true;
@@ -67,7 +69,8 @@ std::array<std::uint8_t, 4> CDialog::IpAddress(int id) const {
 }
 
 void CDialog::SetCurSel(int id, int index) {
-    if (auto* combo = ItemAs<QComboBox>(id)) combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+    if (auto* combo = ItemAs<QComboBox>(id))
+        combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
 }
 
 int CDialog::CurSel(int id) const {

@@ -35,7 +35,8 @@ class QbxBootloader : public testing::Test {
     }
     QbxRun Call(const std::string& arguments) {
         std::string command = environment + " '" QBX_PROGRAM_DIR "/qbx' --folder '" + folder.Path() + "' " +
-                              arguments + " </dev/null >'" + files.File("out") + "' 2>'" + files.File("err") + "'";
+                              arguments + " </dev/null >'" + files.File("out") + "' 2>'" + files.File("err") +
+                              "'";
         int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files.Read("out"), files.Read("err")};
     }
@@ -131,9 +132,10 @@ TEST_F(QbxBootloader, ModeSwitchReportsTheModeWithItsNumber) {
 TEST_F(QbxBootloader, BadSettingsAreUsageErrorsAndWriteNothing) {
     StartSim(false, {"--kind", "A2", "--config", "2"});
     for (const char* arguments :
-         {"config set", "config set byte=x", "config set word1=-1", "config set word2=", "config set address1=1.2.3",
-          "config set address1=1.2.3.256", "config set address2=1.2.3.4.5", "config set config=9",
-          "config set config=0", "config set Config=1", "config set byte", "config get", "mode-switch now",
+         {"config set", "config set byte=x", "config set word1=-1",
+          "config set word2=", "config set address1=1.2.3", "config set address1=1.2.3.256",
+          "config set address2=1.2.3.4.5", "config set config=9", "config set config=0",
+          "config set Config=1", "config set byte", "config get", "mode-switch now",
           // Network settings on a bootloader that has none.
           "config set config=3 address1=10.0.0.1"}) {
         QbxRun run = Call(arguments);

@@ -37,17 +37,20 @@ TEST_F(BootloaderDialogs, TextsFitAndTheListIsTranslatedInEveryLanguage) {
     struct Language {
         const char* module;
         const char* firstEntry;
-    } languages[] = {{"QbxDEU.dll", "Konfiguration 1"}, {"QbxENU.dll", "Configuration 1"},
+    } languages[] = {{"QbxDEU.dll", "Konfiguration 1"},
+                     {"QbxENU.dll", "Configuration 1"},
                      {"QbxITA.dll", "Configurazione 1"}};
     for (const Language& language : languages) {
         LoadModule(language.module);
         std::uint8_t value = 1;
-        NetworkSettings network{{255, 255, 255, 255}, {255, 255, 255, 255}, {255, 255, 255, 255}, 255, 65535, 65535};
+        NetworkSettings network{
+            {255, 255, 255, 255}, {255, 255, 255, 255}, {255, 255, 255, 255}, 255, 65535, 65535};
         CConfigurationDialog configuration(context, value);
         CNetworkSettingsDialog settings(context, value, network);
         for (CDialog* dialog : std::initializer_list<CDialog*>{&configuration, &settings}) {
             ASSERT_TRUE(dialog->Initialize()) << language.module;
-            EXPECT_EQ(CutLabels(*dialog), std::vector<std::string>{}) << language.module << " " << dialog->TemplateId();
+            EXPECT_EQ(CutLabels(*dialog), std::vector<std::string>{})
+                << language.module << " " << dialog->TemplateId();
             EXPECT_EQ(dialog->ItemCount(kList), kConfigurationChoices);
             EXPECT_EQ(dialog->ItemText(kList).toStdString(), language.firstEntry);
             // The widest address shows whole in its field.
@@ -63,13 +66,17 @@ TEST_F(BootloaderDialogs, TextsFitAndTheListIsTranslatedInEveryLanguage) {
 TEST_F(BootloaderDialogs, ConfigurationListStandsForValuesFromOne) {
     struct Case {
         std::uint8_t opened;
-        int selected;     // -1: left as it opened
-        int shown;        // entry selected on opening
-        std::uint8_t ok;  // value after OK
-    } cases[] = {{1, -1, 0, 1}, {3, 6, 2, 7}, {8, 0, 7, 1},
+        int selected;    // -1: left as it opened
+        int shown;       // entry selected on opening
+        std::uint8_t ok; // value after OK
+    } cases[] = {{1, -1, 0, 1},
+                 {3, 6, 2, 7},
+                 {8, 0, 7, 1},
                  // A value the list does not offer opens without a selection
                  // and stays as it was unless an entry is chosen.
-                 {0, -1, -1, 0}, {12, -1, -1, 12}, {12, 1, -1, 2}};
+                 {0, -1, -1, 0},
+                 {12, -1, -1, 12},
+                 {12, 1, -1, 2}};
     for (const Case& c : cases) {
         std::uint8_t value = c.opened;
         CConfigurationDialog dialog(context, value);
@@ -143,8 +150,8 @@ TEST_F(BootloaderDialogs, AddressFieldsTakeOnlyAddresses) {
         QValidator::State state;
     } cases[] = {{"192.168.0.1", QValidator::Acceptable}, {"10.0.", QValidator::Intermediate},
                  {"", QValidator::Intermediate},          {"256", QValidator::Invalid},
-                 {"1.2.3.4.5", QValidator::Invalid},       {"1.2.3.1000", QValidator::Invalid},
-                 {"1.a.3.4", QValidator::Invalid},         {"1.2.3.٣", QValidator::Invalid}};
+                 {"1.2.3.4.5", QValidator::Invalid},      {"1.2.3.1000", QValidator::Invalid},
+                 {"1.a.3.4", QValidator::Invalid},        {"1.2.3.٣", QValidator::Invalid}};
     for (Case& c : cases) {
         int position = 0;
         EXPECT_EQ(validator.validate(c.text, position), c.state) << c.text.toStdString();

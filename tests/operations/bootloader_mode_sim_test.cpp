@@ -40,7 +40,9 @@ struct Case {
     std::string messages;         // numbers shown
 };
 
-void PrintTo(const Case& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.name;
+}
 
 std::string CaseName(const testing::TestParamInfo<Case>& info) {
     return std::string(info.param.name) + (info.param.line == Line::Tcp ? "Tcp" : "Serial");
@@ -56,7 +58,8 @@ class Device {
     ConnectOptions Options() {
         ConnectOptions options = link.Options();
         auto inner = options.createTransport;
-        options.createTransport = [inner, this](const CSettings& s, int& result) -> std::unique_ptr<CTransport> {
+        options.createTransport = [inner, this](const CSettings& s,
+                                                int& result) -> std::unique_ptr<CTransport> {
             auto transport = inner(s, result);
             return transport ? std::make_unique<CWriteLog>(std::move(transport), sent) : nullptr;
         };
@@ -73,7 +76,8 @@ class Device {
     // True when a request frame with command `code` was sent.
     bool SentRequest(std::uint8_t code) const {
         for (std::size_t i = 0; i + 2 < sent.size(); ++i) {
-            if (sent[i] == frame::kRequest && sent[i + 1] == frame::kMarker && sent[i + 2] == code) return true;
+            if (sent[i] == frame::kRequest && sent[i + 1] == frame::kMarker && sent[i + 2] == code)
+                return true;
         }
         return false;
     }
@@ -199,7 +203,10 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"UnknownType", Line::Tcp, {"--ident", "17:5"}, "24"},
         Case{"LinkboxByteUnread", Line::Tcp, {"--kind", "A3", "--short-reply", "31:3"}, "25"},
         Case{"NetworkUnread", Line::Tcp, {"--kind", "A3", "--short-reply", "33:3"}, "26"},
-        Case{"NetworkUnread", Line::Serial, {"--kind", "A3", "--bad-sum", "1", "--short-reply", "33:3:5"}, "26"},
+        Case{"NetworkUnread",
+             Line::Serial,
+             {"--kind", "A3", "--bad-sum", "1", "--short-reply", "33:3:5"},
+             "26"},
         Case{"ByteUnread", Line::Tcp, {"--bad-sum", "1"}, "27"},
         Case{"ByteUnread", Line::Serial, {"--short-reply", "31:3:5"}, "27"},
         Case{"LinkboxByteNotTaken", Line::Tcp, {"--kind", "A3", "--wrong-config-echo", "1"}, "31"},
@@ -295,7 +302,7 @@ TEST(ParameterClamps, KeepTheFieldsWithinTheirWidth) {
         long long entered;
         std::uint8_t byte;
         std::uint16_t word;
-    } cases[] = {{0, 0, 0}, {255, 255, 255}, {256, 255, 256}, {300, 255, 300},
+    } cases[] = {{0, 0, 0},           {255, 255, 255},     {256, 255, 256}, {300, 255, 300},
                  {65535, 255, 65535}, {70000, 255, 65535}, {-5, 0, 0}};
     for (const ClampCase& c : cases) {
         EXPECT_EQ(ClampParameterByte(c.entered), c.byte) << c.entered;
