@@ -125,21 +125,28 @@ INSTANTIATE_TEST_SUITE_P(
                     Case{"LandsInUnknownMode", Line::Tcp, {"--kind", "A2", "--switch-lands", "55"}, "10"}),
     CaseName);
 
-TEST(ModeSwitchLink, OpenFailuresAndNoLinkHaveTheirMessages) {
+TEST(BootloaderLink, OpenFailuresAndNoLinkHaveTheirMessages) {
     struct LinkCase {
         int selection;
         const char* path; // COM1 for the serial cases
-        std::string messages;
-    } cases[] = {{-1, "", "1"}, {7, "", "1"}, {0, "/nonexistent/quillbox-port", "2"}, {6, "", "3"}};
+        std::string modeSwitch, settings;
+    } cases[] = {{-1, "", "1", "11"},
+                 {7, "", "1", "11"},
+                 {0, "/nonexistent/quillbox-port", "2", "12"},
+                 {6, "", "3", "13"},           // nobody listens on loopback port 1
+                 {0, "/dev/null", "4", "14"}}; // opens, but is no serial line
     for (const LinkCase& c : cases) {
         setenv("QUILLBOX_COM1", c.path, 1);
-        // Port 1 on loopback: nobody listens there, so the connection is refused.
         CSettings link = LinkFromControls(c.selection, "127.0.0.1", 1);
         ConnectOptions options;
         options.settings = &link;
         CRecordingHost host;
         EXPECT_FALSE(RunModeSwitch(host, options));
-        EXPECT_EQ(host.Numbers(), c.messages) << c.selection;
+        EXPECT_EQ(host.Numbers(), c.modeSwitch) << c.selection << " " << c.path;
+        CRecordingHost settingsHost;
+        EXPECT_EQ(RunBootloaderSettings(settingsHost, options, [](BootloaderConfig&) { return true; }),
+                  BootloaderSettingsResult::Failed);
+        EXPECT_EQ(settingsHost.Numbers(), c.settings) << c.selection << " " << c.path;
     }
     unsetenv("QUILLBOX_COM1");
 }
@@ -268,16 +275,29 @@ TEST(BootloaderSettingsEdit, DecliningTouchesNothing) {
     }
 }
 
-TEST(BootloaderSettingsEdit, ReopenFailureAfterTheEditIsReported) {
-    Device device(Line::Tcp, {"--kind", "A2"});
-    ASSERT_TRUE(device.started) << device.link.sim.Error();
-    CRecordingHost host;
-    auto result = RunBootloaderSettings(host, device.Options(), [&](BootloaderConfig&) {
-        device.link.sim.Stop(); // the device went away while the person edited
-        return true;
-    });
-    EXPECT_EQ(result, BootloaderSettingsResult::Failed);
-    EXPECT_EQ(host.Numbers(), "29");
+TEST(BootloaderSettingsEdit, ReopenFailuresAfterTheEditAreReported) {
+    struct ReopenCase {
+        Line line;
+        const char* com1; // the serial port while the person edits; "" stops the device
+        std::string messages;
+    } cases[] = {{Line::Tcp, "", "29"},
+                 {Line::Serial, "/nonexistent/quillbox-port", "28"},
+                 {Line::Serial, "/dev/null", "30"}};
+    for (const ReopenCase& c : cases) {
+        Device device(c.line, {"--kind", "A2"});
+        ASSERT_TRUE(device.started) << device.link.sim.Error();
+        CRecordingHost host;
+        auto result = RunBootloaderSettings(host, device.Options(), [&](BootloaderConfig&) {
+            if (*c.com1)
+                setenv("QUILLBOX_COM1", c.com1, 1);
+            else
+                device.link.sim.Stop(); // the device went away while the person edited
+            return true;
+        });
+        EXPECT_EQ(result, BootloaderSettingsResult::Failed);
+        EXPECT_EQ(host.Numbers(), c.messages) << c.com1;
+    }
+    unsetenv("QUILLBOX_COM1");
 }
 
 TEST(BootloaderSettingsEdit, VersionTextOfTheRefusal) {
