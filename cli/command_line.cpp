@@ -59,7 +59,13 @@ const char* UsageText() {
            "  scan           which bootloader answers on COM1 to COM6 (exit 1: none)\n"
            "  tcp-status [HOST PORT]\n"
            "                 which bootloader answers at HOST:PORT, by default at the\n"
-           "                 address of qbx_man.ini (exit 1: none)\n";
+           "                 address of qbx_man.ini (exit 1: none)\n"
+           "  mode-switch    switch the bootloader into transfer mode and report its mode\n"
+           "  config         the bootloader's configuration byte (and a LINKBOX's network\n"
+           "                 settings)\n"
+           "  config set KEY=VALUE...\n"
+           "                 change them: config=1..8, address1..3=A.B.C.D, byte=N,\n"
+           "                 word1=N, word2=N (byte at most 255, words at most 65535)\n";
 }
 
 } // namespace qbx

@@ -29,5 +29,7 @@ int RunFirmware(CommandContext& context);
 int RunScan(CommandContext& context);      // cli/scan_commands.cpp
 int RunTcpStatus(CommandContext& context);
 int RunBootData(CommandContext& context); // cli/boot_data_commands.cpp
+int RunModeSwitchCommand(CommandContext& context); // cli/bootloader_commands.cpp
+int RunConfig(CommandContext& context);
 
 } // namespace qbx

@@ -27,6 +27,8 @@ const std::map<std::string, Command>& Commands() {
         {"scan", qbx::RunScan},
         {"tcp-status", qbx::RunTcpStatus},
         {"bootdata", qbx::RunBootData},
+        {"mode-switch", qbx::RunModeSwitchCommand},
+        {"config", qbx::RunConfig},
     };
     return commands;
 }

@@ -128,6 +128,9 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         // Saving the settings file.
         {11900, "s", "settings dialog: qbx_man.ini cannot be written (path)"},
         {11901, "s", "language dialog: qbx_man.ini cannot be written, the language stays (path)"},
+        // Number fields of the dialog framework.
+        {11920, "", "number field: the text is no whole number"},
+        {11921, "", "unsigned number field: the text is no whole number without a sign"},
         // Operating-system update.
         {11940, "X", "OS update: BS_SIZE of a two-image program file too large to keep (BS_SIZE)"},
     };

@@ -505,6 +505,14 @@ Möchten Sie sie überschreiben?</translation>
         <source>11910</source>
         <translation>Der Pfad ist zu lang: %d Byte. Das Programm kann Pfade mit höchstens %d Byte speichern (Buchstaben wie ä, é oder ß belegen zwei). Bitte einen kürzeren Pfad wählen.</translation>
     </message>
+    <message>
+        <source>11920</source>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>11921</source>
+        <translation>Bitte geben Sie eine ganze Zahl ohne Vorzeichen ein (0 oder größer).</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>
@@ -1023,6 +1031,132 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog166</name>
+    <message>
+        <source>Bootloader settings</source>
+        <translation>Bootloader-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Bootloader configuration:</source>
+        <translation>Konfiguration des Bootloaders:</translation>
+    </message>
+    <message>
+        <source>Configuration 1</source>
+        <translation>Konfiguration 1</translation>
+    </message>
+    <message>
+        <source>Configuration 2</source>
+        <translation>Konfiguration 2</translation>
+    </message>
+    <message>
+        <source>Configuration 3</source>
+        <translation>Konfiguration 3</translation>
+    </message>
+    <message>
+        <source>Configuration 4</source>
+        <translation>Konfiguration 4</translation>
+    </message>
+    <message>
+        <source>Configuration 5</source>
+        <translation>Konfiguration 5</translation>
+    </message>
+    <message>
+        <source>Configuration 6</source>
+        <translation>Konfiguration 6</translation>
+    </message>
+    <message>
+        <source>Configuration 7</source>
+        <translation>Konfiguration 7</translation>
+    </message>
+    <message>
+        <source>Configuration 8</source>
+        <translation>Konfiguration 8</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog168</name>
+    <message>
+        <source>LINKBOX network settings</source>
+        <translation>LINKBOX-Netzwerkeinstellungen</translation>
+    </message>
+    <message>
+        <source>Bootloader configuration:</source>
+        <translation>Konfiguration des Bootloaders:</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP-Adresse:</translation>
+    </message>
+    <message>
+        <source>Subnet mask:</source>
+        <translation>Subnetzmaske:</translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>Parameter byte (0 to 255):</source>
+        <translation>Parameter-Byte (0 bis 255):</translation>
+    </message>
+    <message>
+        <source>Parameter word 1 (0 to 65535):</source>
+        <translation>Parameter-Wort 1 (0 bis 65535):</translation>
+    </message>
+    <message>
+        <source>Parameter word 2 (0 to 65535):</source>
+        <translation>Parameter-Wort 2 (0 bis 65535):</translation>
+    </message>
+    <message>
+        <source>Configuration 1</source>
+        <translation>Konfiguration 1</translation>
+    </message>
+    <message>
+        <source>Configuration 2</source>
+        <translation>Konfiguration 2</translation>
+    </message>
+    <message>
+        <source>Configuration 3</source>
+        <translation>Konfiguration 3</translation>
+    </message>
+    <message>
+        <source>Configuration 4</source>
+        <translation>Konfiguration 4</translation>
+    </message>
+    <message>
+        <source>Configuration 5</source>
+        <translation>Konfiguration 5</translation>
+    </message>
+    <message>
+        <source>Configuration 6</source>
+        <translation>Konfiguration 6</translation>
+    </message>
+    <message>
+        <source>Configuration 7</source>
+        <translation>Konfiguration 7</translation>
+    </message>
+    <message>
+        <source>Configuration 8</source>
+        <translation>Konfiguration 8</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 </TS>

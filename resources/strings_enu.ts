@@ -505,6 +505,14 @@ Do you want to overwrite it?</translation>
         <source>11910</source>
         <translation>The path is too long: %d bytes. The program can keep paths of at most %d bytes (letters such as ä, é or ß take two). Please choose a shorter path.</translation>
     </message>
+    <message>
+        <source>11920</source>
+        <translation>Please enter a whole number.</translation>
+    </message>
+    <message>
+        <source>11921</source>
+        <translation>Please enter a whole number without a sign (0 or more).</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>
@@ -1023,6 +1031,132 @@ Do you want to overwrite it?</translation>
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog166</name>
+    <message>
+        <source>Bootloader settings</source>
+        <translation>Bootloader settings</translation>
+    </message>
+    <message>
+        <source>Bootloader configuration:</source>
+        <translation>Bootloader configuration:</translation>
+    </message>
+    <message>
+        <source>Configuration 1</source>
+        <translation>Configuration 1</translation>
+    </message>
+    <message>
+        <source>Configuration 2</source>
+        <translation>Configuration 2</translation>
+    </message>
+    <message>
+        <source>Configuration 3</source>
+        <translation>Configuration 3</translation>
+    </message>
+    <message>
+        <source>Configuration 4</source>
+        <translation>Configuration 4</translation>
+    </message>
+    <message>
+        <source>Configuration 5</source>
+        <translation>Configuration 5</translation>
+    </message>
+    <message>
+        <source>Configuration 6</source>
+        <translation>Configuration 6</translation>
+    </message>
+    <message>
+        <source>Configuration 7</source>
+        <translation>Configuration 7</translation>
+    </message>
+    <message>
+        <source>Configuration 8</source>
+        <translation>Configuration 8</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog168</name>
+    <message>
+        <source>LINKBOX network settings</source>
+        <translation>LINKBOX network settings</translation>
+    </message>
+    <message>
+        <source>Bootloader configuration:</source>
+        <translation>Bootloader configuration:</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>IP address:</translation>
+    </message>
+    <message>
+        <source>Subnet mask:</source>
+        <translation>Subnet mask:</translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>Parameter byte (0 to 255):</source>
+        <translation>Parameter byte (0 to 255):</translation>
+    </message>
+    <message>
+        <source>Parameter word 1 (0 to 65535):</source>
+        <translation>Parameter word 1 (0 to 65535):</translation>
+    </message>
+    <message>
+        <source>Parameter word 2 (0 to 65535):</source>
+        <translation>Parameter word 2 (0 to 65535):</translation>
+    </message>
+    <message>
+        <source>Configuration 1</source>
+        <translation>Configuration 1</translation>
+    </message>
+    <message>
+        <source>Configuration 2</source>
+        <translation>Configuration 2</translation>
+    </message>
+    <message>
+        <source>Configuration 3</source>
+        <translation>Configuration 3</translation>
+    </message>
+    <message>
+        <source>Configuration 4</source>
+        <translation>Configuration 4</translation>
+    </message>
+    <message>
+        <source>Configuration 5</source>
+        <translation>Configuration 5</translation>
+    </message>
+    <message>
+        <source>Configuration 6</source>
+        <translation>Configuration 6</translation>
+    </message>
+    <message>
+        <source>Configuration 7</source>
+        <translation>Configuration 7</translation>
+    </message>
+    <message>
+        <source>Configuration 8</source>
+        <translation>Configuration 8</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 </TS>

@@ -505,6 +505,14 @@ Sovrascriverlo?</translation>
         <source>11910</source>
         <translation>Il percorso è troppo lungo: %d byte. Il programma può memorizzare percorsi di al massimo %d byte (lettere come ä, é o ß ne occupano due). Scegliere un percorso più corto.</translation>
     </message>
+    <message>
+        <source>11920</source>
+        <translation>Inserire un numero intero.</translation>
+    </message>
+    <message>
+        <source>11921</source>
+        <translation>Inserire un numero intero senza segno (0 o maggiore).</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>
@@ -1023,6 +1031,132 @@ Sovrascriverlo?</translation>
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog166</name>
+    <message>
+        <source>Bootloader settings</source>
+        <translation>Impostazioni del bootloader</translation>
+    </message>
+    <message>
+        <source>Bootloader configuration:</source>
+        <translation>Configurazione del bootloader:</translation>
+    </message>
+    <message>
+        <source>Configuration 1</source>
+        <translation>Configurazione 1</translation>
+    </message>
+    <message>
+        <source>Configuration 2</source>
+        <translation>Configurazione 2</translation>
+    </message>
+    <message>
+        <source>Configuration 3</source>
+        <translation>Configurazione 3</translation>
+    </message>
+    <message>
+        <source>Configuration 4</source>
+        <translation>Configurazione 4</translation>
+    </message>
+    <message>
+        <source>Configuration 5</source>
+        <translation>Configurazione 5</translation>
+    </message>
+    <message>
+        <source>Configuration 6</source>
+        <translation>Configurazione 6</translation>
+    </message>
+    <message>
+        <source>Configuration 7</source>
+        <translation>Configurazione 7</translation>
+    </message>
+    <message>
+        <source>Configuration 8</source>
+        <translation>Configurazione 8</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog168</name>
+    <message>
+        <source>LINKBOX network settings</source>
+        <translation>Impostazioni di rete LINKBOX</translation>
+    </message>
+    <message>
+        <source>Bootloader configuration:</source>
+        <translation>Configurazione del bootloader:</translation>
+    </message>
+    <message>
+        <source>IP address:</source>
+        <translation>Indirizzo IP:</translation>
+    </message>
+    <message>
+        <source>Subnet mask:</source>
+        <translation>Subnet mask:</translation>
+    </message>
+    <message>
+        <source>Gateway:</source>
+        <translation>Gateway:</translation>
+    </message>
+    <message>
+        <source>Parameter byte (0 to 255):</source>
+        <translation>Parametro byte (da 0 a 255):</translation>
+    </message>
+    <message>
+        <source>Parameter word 1 (0 to 65535):</source>
+        <translation>Parametro word 1 (da 0 a 65535):</translation>
+    </message>
+    <message>
+        <source>Parameter word 2 (0 to 65535):</source>
+        <translation>Parametro word 2 (da 0 a 65535):</translation>
+    </message>
+    <message>
+        <source>Configuration 1</source>
+        <translation>Configurazione 1</translation>
+    </message>
+    <message>
+        <source>Configuration 2</source>
+        <translation>Configurazione 2</translation>
+    </message>
+    <message>
+        <source>Configuration 3</source>
+        <translation>Configurazione 3</translation>
+    </message>
+    <message>
+        <source>Configuration 4</source>
+        <translation>Configurazione 4</translation>
+    </message>
+    <message>
+        <source>Configuration 5</source>
+        <translation>Configurazione 5</translation>
+    </message>
+    <message>
+        <source>Configuration 6</source>
+        <translation>Configurazione 6</translation>
+    </message>
+    <message>
+        <source>Configuration 7</source>
+        <translation>Configurazione 7</translation>
+    </message>
+    <message>
+        <source>Configuration 8</source>
+        <translation>Configurazione 8</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,8 @@
 #include "app/settings_store.h"
 #include "link/serial_transport.h"
 #include "platform/program_folder.h"
+#include "operations/mode_switch.h"
+#include "settings/bootloader_functions.h"
 #include "settings/folders_dialog.h"
 #include "settings/port_scan_dialog.h"
 #include "settings/tcp_status_dialog.h"
@@ -96,12 +98,21 @@ bool CSettingsDialog::OnInitDialog() {
         CTcpStatusDialog status(Context(), ItemText(kIpEdit), PortFromText(ItemText(kPortEdit)), this);
         status.DoModal();
     });
-    // The device functions of this dialog arrive with their own dialogs.
-    for (int id : {kModeSwitchButton, kBootloaderSettingsButton})
-        EnableItem(id, false);
+    OnCommand(kModeSwitchButton, [this] {
+        TakeValues();
+        ModeSwitchFromDialog(*this, CurrentLink(), linkOptions);
+    });
+    OnCommand(kBootloaderSettingsButton, [this] {
+        TakeValues();
+        BootloaderSettingsFromDialog(*this, CurrentLink(), linkOptions);
+    });
     ShowValues();
     ApplyEnablingRule();
     return true;
+}
+
+CSettings CSettingsDialog::CurrentLink() const {
+    return LinkFromControls(selection, ipText.toStdString(), PortFromText(portText));
 }
 
 void CSettingsDialog::TakeValues() {

@@ -1,4 +1,6 @@
 #pragma once
+#include "app/settings_store.h"
+#include "operations/connection.h"
 #include "ui/dialog.h"
 
 namespace qbx {
@@ -12,6 +14,8 @@ class CSettingsDialog : public CDialog {
     CSettingsDialog(CUiContext& context, QWidget* parent = nullptr);
 
     int Selection() const { return selection; }
+    // Tests shorten the waits of the bootloader functions' link.
+    void SetLinkOptions(const ConnectOptions& options) { linkOptions = options; }
 
   protected:
     bool OnInitDialog() override;
@@ -21,10 +25,13 @@ class CSettingsDialog : public CDialog {
     void TakeValues();
     void ShowValues();
     void ApplyEnablingRule();
+    // The link the controls describe at this moment, saved or not.
+    CSettings CurrentLink() const;
 
     int selection = -1; // 0..5 COM1..COM6, 6 TCP/IP, -1 none
     QString ipText;
     QString portText;
+    ConnectOptions linkOptions;
 };
 
 // The port number a port text gives, as the C library reads it: leading

@@ -44,6 +44,7 @@ class CFaultPlan {
     int wrongAcks = 0;                 // acknowledgements replaced by other bytes
     int dropAfter = -1;                // requests served before the line is cut; -1 = never
     bool refuseSwitch = false;         // mode switch answered with a refusal
+    std::optional<std::uint8_t> switchLands; // a granted mode switch ends in this mode instead
     bool refuseData = false;           // data phases answered with a refusal
     std::optional<CIdentity> identity; // identification answered with these instead
     std::optional<CDeviceError> deviceError;

@@ -21,13 +21,16 @@ void QueryMode(CProtocolEngine& engine) {
 }
 
 // Only the transfer mode can be asked for; the refusal echoes the command.
+// An injected landing mode grants the switch and comes up in another mode,
+// as a device whose restart went wrong.
 void SwitchMode(CProtocolEngine& engine, std::uint8_t wanted) {
     if (engine.Faults().refuseSwitch || wanted != kModeTransfer) {
         engine.Answer({{kModeSwitch}, false, -1}, false);
         return;
     }
-    if (engine.State().mode != wanted) {
-        engine.State().mode = wanted;
+    const std::uint8_t landed = engine.Faults().switchLands.value_or(wanted);
+    if (engine.State().mode != landed) {
+        engine.State().mode = landed;
         engine.Changed();
     }
     engine.Answer({{wanted}, false, -1}, false);

@@ -63,6 +63,8 @@ bool LoadState(const CSimOptions& options, CDeviceState& state) {
                    0;
     }
     if (options.mode) state.mode = *options.mode;
+    if (options.configByte) state.configByte = *options.configByte;
+    if (options.network) state.network = *options.network;
     for (const CSlotSeed& seed : options.seeds)
         SeedSlot(state, seed);
     if (options.bootData) SeedBootData(state, *options.bootData);

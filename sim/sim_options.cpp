@@ -1,5 +1,7 @@
 #include "sim/sim_options.h"
 
+#include "sim/state_file.h"
+
 #include <functional>
 #include <map>
 
@@ -104,6 +106,27 @@ const std::map<std::string, CValueParser>& ValueOptions() {
              std::uint8_t mode = 0;
              if (!ParseHexByte(v, mode)) return false;
              o.mode = mode;
+             return true;
+         }},
+        {"--config",
+         [](CSimOptions& o, const std::string& v) {
+             unsigned long value = 0;
+             if (!ParseNumber(v, 0xFF, value)) return false;
+             o.configByte = static_cast<std::uint8_t>(value);
+             return true;
+         }},
+        {"--network",
+         [](CSimOptions& o, const std::string& v) {
+             CNetworkRecord network;
+             if (!ParseNetworkFields(v, network)) return false;
+             o.network = network;
+             return true;
+         }},
+        {"--switch-lands",
+         [](CSimOptions& o, const std::string& v) {
+             std::uint8_t mode = 0;
+             if (!ParseHexByte(v, mode)) return false;
+             o.faults.switchLands = mode;
              return true;
          }},
         {"--tcp",
@@ -284,6 +307,8 @@ const char* SimUsage() {
            "  --kind A2|A3|A8|D1  device kind (default A2)\n"
            "  --version N         firmware version byte (default 30, for A3 130)\n"
            "  --mode C0|80        operating mode at start (default: state file, else C0; A8/D1 80)\n"
+           "  --config N          configuration byte at start, decimal (default: state file, else 1)\n"
+           "  --network \"A1 A2 A3 P W1 W2\" LINKBOX network settings at start (as the state file's line)\n"
            "  --echo              loop-back plug: echo every byte\n"
            "  --held              with --pty: keep the port locked, as a program using it would\n"
            "  --state FILE        device memory, loaded at start, saved after every change\n"
@@ -306,6 +331,7 @@ const char* SimUsage() {
            "  --wrong-ack N       the next N acknowledgements are \"??\" instead of \"!C\"\n"
            "  --ident TYPE:VER    identify as TYPE (hex) with version VER\n"
            "  --refuse-switch     refuse every mode switch\n"
+           "  --switch-lands XX   a mode switch is acknowledged, but the device comes up in mode XX (hex)\n"
            "  --drop-after N      serve N requests, then cut the line at the next one\n"
            "  --extra-request K=ADDR[:COUNT] upload frame K asks for COUNT bytes at ADDR first\n"
            "  --descending        uploads ask for their blocks from the last to the first\n"

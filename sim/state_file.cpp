@@ -211,6 +211,15 @@ std::string AddressText(const CAddress& a) {
 
 } // namespace
 
+bool ParseNetworkFields(const std::string& fields, CNetworkRecord& network) {
+    CDeviceState state;
+    bool sawFormat = true;
+    std::string reason;
+    if (!ReadLine("network " + fields, state, sawFormat, reason)) return false;
+    network = state.network;
+    return true;
+}
+
 int LoadStateFile(const std::string& path, CDeviceState& state, int& badLine, std::string* why) {
     badLine = 0;
     std::string reason;

@@ -23,4 +23,8 @@ int LoadStateFile(const std::string& path, CDeviceState& state, int& badLine, st
 // over `path`, so a reader never sees half a state.
 bool SaveStateFile(const std::string& path, const CDeviceState& state);
 
+// The fields of a `network` line ("A1 A2 A3 P W1 W2"), as the state file
+// and the --network option write them.
+bool ParseNetworkFields(const std::string& fields, CNetworkRecord& network);
+
 } // namespace qbx::sim

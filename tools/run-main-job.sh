@@ -60,9 +60,13 @@ else
         echo "== qbx --folder $folder --yes download 2=$demo/slot2.dat"
         "$program/qbx" --folder "$folder" --yes download 2="$demo/slot2.dat"
         cmp "$samples/Beispiel QRT5130.dat" "$demo/slot2.dat" && echo "downloaded file is identical to the uploaded one"
+        echo "== qbx --folder $folder config"; "$program/qbx" --folder "$folder" config
     done
     echo "== qbx --yes bootdata read $demo/linkbox-backup.dat"  # the LINKBOX's own data image
     "$program/qbx" --yes bootdata read "$demo/linkbox-backup.dat"
+    # The LINKBOX's network settings, with the dialog's clamps (300 -> 255, 70000 -> 65535).
+    echo "== qbx --folder $program config set byte=300 word1=70000"
+    "$program/qbx" --folder "$program" config set byte=300 word1=70000 && "$program/qbx" --folder "$program" config
     # An OS update into the controller behind the serial bootloader, checked
     # against the image the simulated device received.
     os=$program/Betriebssystem_QRT5130

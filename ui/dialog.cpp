@@ -1,12 +1,14 @@
 #include "ui/dialog.h"
 
 #include "app/language_module.h"
+#include "ui/ip_address_field.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QUiLoader>
@@ -53,6 +55,9 @@ bool CDialog::Build() {
     layout->addWidget(content);
     setWindowTitle(content->windowTitle());
     setObjectName(QStringLiteral("Template%1").arg(templateId));
+    for (auto* edit : findChildren<QLineEdit*>()) {
+        if (edit->property(kIpAddressProperty).toBool()) MakeIpAddressField(*edit);
+    }
     // OK and Cancel end the dialog unless a handler takes them over.
     for (int id : {kIdOk, kIdCancel}) {
         if (auto* button = ItemAs<QAbstractButton>(id)) {

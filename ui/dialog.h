@@ -4,6 +4,8 @@
 #include "ui/user_interface.h"
 
 #include <QDialog>
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <vector>
@@ -13,6 +15,10 @@ class QTimer;
 namespace qbx {
 
 constexpr int kIdOk = 1;
+
+// What a number field accepts: a signed 16-bit number, or an unsigned one
+// (digits only).
+enum class NumberField { Signed16, Unsigned };
 constexpr int kIdCancel = 2;
 
 // A dialog built from a template of the language module. Controls are found
@@ -60,6 +66,20 @@ public:
     // layout waits for the event loop, which a blocking link holds up. True
     // when it did.
     bool FitItem(int id);
+    // Edit fields: at most `characters` may be typed.
+    void LimitText(int id, int characters);
+    // Number fields. TakeNumber refuses text that is no number of the kind
+    // with a message, puts the focus into the field and returns false; the
+    // caller then keeps the dialog open.
+    void SetItemNumber(int id, long long value);
+    bool TakeNumber(int id, NumberField kind, long long& value);
+    // IP address controls (line edits marked "ipAddress" in the template).
+    void SetIpAddress(int id, const std::array<std::uint8_t, 4>& octets);
+    std::array<std::uint8_t, 4> IpAddress(int id) const;
+    // Drop-down lists: the selected entry, -1 for none.
+    void SetCurSel(int id, int index);
+    int CurSel(int id) const;
+    int ItemCount(int id) const;
     // Radio groups: the buttons inside the control `groupId`, in order.
     int RadioIndex(int groupId) const;
     void SetRadioIndex(int groupId, int index);

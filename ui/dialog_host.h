@@ -23,10 +23,17 @@ public:
     std::string String(int stringId) override { return dialog.String(stringId).toStdString(); }
     void PumpEvents() override { CDialog::PumpMessages(); }
     void Beep() override { dialog.Context().ui.Beep(450, 500); }
+    void SetWaitCursor(bool on) override {
+        if (on && !waitCursorShown) dialog.BeginWaitCursor();
+        if (!on && waitCursorShown) dialog.EndWaitCursor();
+        waitCursorShown = on;
+    }
+    ~CDialogHost() override { SetWaitCursor(false); }
 
 protected:
     CDialog& dialog;
     int group;
+    bool waitCursorShown = false;
 };
 
 } // namespace qbx

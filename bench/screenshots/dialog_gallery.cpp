@@ -15,9 +15,11 @@
 #include "operations/transfer_steps.h"
 #include "platform/program_folder.h"
 #include "settings/folder_file.h"
+#include "settings/configuration_dialog.h"
 #include "settings/folders_dialog.h"
 #include "link/serial_transport.h"
 #include "settings/port_scan_dialog.h"
+#include "settings/network_settings_dialog.h"
 #include "settings/settings_dialog.h"
 #include "settings/tcp_status_dialog.h"
 #include "tests/support/sim_process.h"
@@ -278,6 +280,22 @@ GalleryEntry TcpStatusCheck() {
                 return dialog;
             }};
 }
+// The bootloader's settings as a device might hold them; the dialogs keep
+// references to them, so the values live beside the dialog.
+struct CBootloaderValues {
+    std::uint8_t configByte = 3;
+    NetworkSettings network{{192, 168, 100, 250}, {255, 255, 255, 0}, {192, 168, 100, 1}, 120, 40000, 65535};
+};
+
+class CConfigurationShot : private CBootloaderValues, public CConfigurationDialog {
+  public:
+    explicit CConfigurationShot(CUiContext& context) : CConfigurationDialog(context, configByte) {}
+};
+
+class CNetworkSettingsShot : private CBootloaderValues, public CNetworkSettingsDialog {
+  public:
+    explicit CNetworkSettingsShot(CUiContext& context) : CNetworkSettingsDialog(context, CBootloaderValues::configByte, CBootloaderValues::network) {}
+};
 } // namespace
 
 const std::vector<GalleryEntry>& DialogGallery() {
@@ -291,6 +309,8 @@ const std::vector<GalleryEntry>& DialogGallery() {
         PortScan("144-interface-scan", true),
         PortScan("144-interface-scan-nothing-found", false),
         TcpStatusCheck(),
+        Entry<CConfigurationShot>("166-configuration"),
+        Entry<CNetworkSettingsShot>("168-network-settings"),
         Entry<CUploadPreparationDialog>("153-upload-preparation"),
         Entry<CDownloadPreparationDialog>("157-download-preparation"),
         Transfer<CUploadTransferDialog>("133-upload-transfer"),

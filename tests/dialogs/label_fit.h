@@ -11,9 +11,7 @@ namespace qbx {
 // Empty when the label shows its text whole: the text fits the label's
 // contents (wrapped where the label wraps) and the label lies inside the
 // window; else what is cut.
-inline std::string CutText(const CDialog& dialog, int id) {
-    auto* label = dialog.ItemAs<QLabel>(id);
-    if (!label) return "control " + std::to_string(id) + " is no label";
+inline std::string CutText(const CDialog& dialog, const QLabel* label) {
     const QString text = label->text();
     QRect room = label->contentsRect();
     room.adjust(label->margin(), label->margin(), -label->margin(), -label->margin());
@@ -38,6 +36,12 @@ inline std::string CutText(const CDialog& dialog, int id) {
            std::to_string(need.height()) + ", has " + std::to_string(room.width()) + "x" +
            std::to_string(room.height()) + " at x " + std::to_string(inWindow.x()) + " in a window " +
            std::to_string(dialog.width()) + " wide";
+}
+
+inline std::string CutText(const CDialog& dialog, int id) {
+    auto* label = dialog.ItemAs<QLabel>(id);
+    if (!label) return "control " + std::to_string(id) + " is no label";
+    return CutText(dialog, label);
 }
 
 } // namespace qbx

@@ -59,6 +59,15 @@ TEST_F(SimEngineTest, RefusedSwitchesKeepTheMode) {
     EXPECT_EQ(changes, 0);
 }
 
+TEST_F(SimEngineTest, AGrantedSwitchCanLandInAnotherMode) {
+    Make(kDeviceModalA8, kModeOther);
+    faults.switchLands = 0x3F;
+    EXPECT_EQ(Feed({0x22, 0xC0}), CWire{0xC0}); // granted
+    EXPECT_EQ(Feed({0x21}), CWire{0x3F});       // but the device came up elsewhere
+    EXPECT_EQ(state.mode, 0x3F);
+    EXPECT_EQ(changes, 1);
+}
+
 TEST_F(SimEngineTest, SlotCommandsAnswerFourBytes) {
     Make(kDeviceSerial);
     state.Slot(3).header.status = 1;

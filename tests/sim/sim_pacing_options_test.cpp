@@ -166,3 +166,32 @@ TEST(SimOptions, RequestAndReplyFaults) {
 
 } // namespace
 } // namespace qbx::sim
+
+namespace qbx::sim {
+namespace {
+
+TEST(SimOptions, BootloaderSettingsSeedsAndTheLandingMode) {
+    CSimOptions options;
+    std::string error;
+    ASSERT_EQ(ParseSimOptions({"--tcp=0", "--config", "7", "--network=10.0.0.2 255.0.0.0 10.0.0.1 5 65535 2",
+                               "--switch-lands", "3F"},
+                              options, error),
+              kOptionsOk)
+        << error;
+    EXPECT_EQ(options.configByte, 7);
+    ASSERT_TRUE(options.network);
+    EXPECT_EQ(options.network->address1, (CAddress{10, 0, 0, 2}));
+    EXPECT_EQ(options.network->address3, (CAddress{10, 0, 0, 1}));
+    EXPECT_EQ(options.network->parameterByte, 5);
+    EXPECT_EQ(options.network->parameterWord1, 65535);
+    EXPECT_EQ(options.faults.switchLands, 0x3F);
+    for (const char* bad : {"--config=256", "--config=-1", "--network=1.2.3.4",
+                            "--network=1.2.3.4 0.0.0.0 0.0.0.0 256 0 0", "--network=1.2.3.4 0.0.0.0 0.0.0.0 0 65536 0",
+                            "--network=1.2.3.4 0.0.0.0 0.0.0.0 1x 0 0", "--switch-lands=1C0"}) {
+        CSimOptions o;
+        EXPECT_EQ(ParseSimOptions({"--pty", bad}, o, error), kOptionsBad) << bad;
+    }
+}
+
+} // namespace
+} // namespace qbx::sim
