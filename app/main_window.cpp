@@ -12,6 +12,7 @@
 #include "functiondata/upload_preparation_dialog.h"
 #include "platform/program_folder.h"
 #include "settings/settings_dialog.h"
+#include "webpages/web_page_upload_dialog.h"
 
 #include <QAction>
 #include <QIcon>
@@ -75,6 +76,7 @@ constexpr int kOsUpdateButton = 1003;
 constexpr int kUploadButton = 1004;
 constexpr int kDownloadButton = 1005;
 constexpr int kFirmwareButton = 1006;
+constexpr int kWebPageButton = 1009;
 constexpr int kSettingsButton = 1010;
 
 // A preparation dialog and, when it ends with OK, its transfer dialog. The
@@ -89,7 +91,7 @@ template <class Preparation, class Transfer> void RunPair(CUiContext& context, Q
 
 bool CMainWindow::HasFunction(int button) {
     return button == kOsUpdateButton || button == kUploadButton || button == kDownloadButton ||
-           button == kFirmwareButton || button == kSettingsButton;
+           button == kFirmwareButton || button == kWebPageButton || button == kSettingsButton;
 }
 
 void CMainWindow::RunFunction(int button) {
@@ -101,6 +103,11 @@ void CMainWindow::RunFunction(int button) {
     case kFirmwareButton: {
         CFirmwareUpdateDialog firmware(Context(), this);
         firmware.DoModal();
+        break;
+    }
+    case kWebPageButton: {
+        CWebPageUploadDialog page(Context(), this);
+        page.DoModal();
         break;
     }
     case kSettingsButton: {

@@ -52,7 +52,8 @@ const char* UsageText() {
            "                 new operating system from a program file into the controller\n"
            "                 or bus device; without --welcome the edition's standard page\n"
            "  firmware FILE.frm\n"
-           "                 new firmware for the bootloader itself\n";
+           "                 new firmware for the bootloader itself\n"
+           "  webpage FILE   an HTML page (.html) or GIF picture (.gif) into the LINKBOX\n";
 }
 
 } // namespace qbx

@@ -26,5 +26,6 @@ int RunUpload(CommandContext& context);
 int RunDownload(CommandContext& context);
 int RunOsUpdate(CommandContext& context); // cli/update_commands.cpp
 int RunFirmware(CommandContext& context);
+int RunWebPage(CommandContext& context); // cli/web_page_command.cpp
 
 } // namespace qbx

@@ -24,6 +24,7 @@ const std::map<std::string, Command>& Commands() {
         {"download", qbx::RunDownload},
         {"os-update", qbx::RunOsUpdate},
         {"firmware", qbx::RunFirmware},
+        {"webpage", qbx::RunWebPage},
     };
     return commands;
 }

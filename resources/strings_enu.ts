@@ -881,6 +881,17 @@ The file is damaged or not meant for this device; the update was not started.</t
     </message>
 </context>
 <context>
+    <name>Dialog254</name>
+    <message>
+        <source>Web page upload</source>
+        <translation>Web page upload</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>Dialog160</name>
     <message>
         <source>Prepare the operating system update</source>

@@ -15,6 +15,8 @@ void RegisterSlotUpload(CProtocolEngine& engine);
 void RegisterSlotDownload(CProtocolEngine& engine);
 // OS images and the bootloader firmware from the PC (the device drives).
 void RegisterImagePhases(CProtocolEngine& engine);
+// A web page from the PC (the device drives); a LINKBOX only.
+void RegisterWebPageUpload(CProtocolEngine& engine);
 
 inline void RegisterBootloaderCommands(CProtocolEngine& engine) {
     RegisterIdentityCommands(engine);
@@ -22,6 +24,7 @@ inline void RegisterBootloaderCommands(CProtocolEngine& engine) {
     RegisterSlotUpload(engine);
     RegisterSlotDownload(engine);
     RegisterImagePhases(engine);
+    RegisterWebPageUpload(engine);
 }
 
 } // namespace qbx::sim

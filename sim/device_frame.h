@@ -49,6 +49,7 @@ constexpr std::uint8_t kCmdSlotDownload = 0xF2; // selected slot to the PC; the 
 constexpr std::uint8_t kCmdOsImage = 0x1F;         // OS update: single image or program image
 constexpr std::uint8_t kCmdOsBootSector = 0x1E;    // OS update: boot-sector update image
 constexpr std::uint8_t kCmdFirmwareUpdate = 0x3F;  // the bootloader's own firmware
+constexpr std::uint8_t kCmdWebPageUpload = 0x5F;   // LINKBOX: an HTML page or a GIF picture from the PC
 constexpr std::uint8_t kCodeNoData = 0x5A;         // answer code: the program has no data for the block
 
 // Data-phase frames: bytes 3 to 5 a 24-bit address (LSB first), byte 6 a count.
