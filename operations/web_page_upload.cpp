@@ -3,6 +3,7 @@
 #include "link/framing.h"
 #include "link/protocol_constants.h"
 #include "link/wire_bytes.h"
+#include "operations/device_turn.h"
 #include "operations/string_ids.h"
 #include "operations/transfer_steps.h"
 #include "operations/web_page_upload_messages.h"
@@ -22,10 +23,6 @@ using namespace web_page;
 // the file: the value of erased memory, so a page never carries stray bytes.
 constexpr std::uint8_t kPastEndByte = 0xFF;
 constexpr std::size_t kMostRequested = 255; // the count is one byte
-
-bool IsFrame(const std::uint8_t* body, std::uint8_t kind) {
-    return body[frame::kKindAt] == kind && body[frame::kMarkerAt] == frame::kMarker;
-}
 
 bool Send(CTransport& transport, COperationHost& host, const std::uint8_t* bytes, int count,
           const transfer::SendMessages& messages) {
@@ -78,26 +75,13 @@ bool CPageServer::Run() {
     if (!Send(transport, host, start, frame::kBodySize, kStartFrame)) return false;
     for (;;) {
         std::uint8_t body[frame::kBodySize] = {};
-        const int received = ReceiveBlock(transport, body, frame::kBodySize);
-        if (received != kBlockReceived) {
-            transfer::ReportReceiveFailure(host, kDeviceFrame, received);
-            return false;
-        }
-        if (IsFrame(body, frame::kEnd)) {
-            Show(page.size, transfer::kStatusFinished);
-            return true;
-        }
-        if (IsFrame(body, frame::kBusy)) continue;
-        if (IsFrame(body, frame::kRequest) && body[frame::kCodeAt] == command::kWebPageUpload) {
+        switch (transfer::AwaitDeviceTurn(transport, host, command::kWebPageUpload, kDeviceTurn, body)) {
+        case transfer::DeviceTurn::End: Show(page.size, transfer::kStatusFinished); return true;
+        case transfer::DeviceTurn::Failed: return false;
+        case transfer::DeviceTurn::Request:
             if (!Answer(body)) return false;
-            continue;
+            break;
         }
-        if (IsFrame(body, frame::kError)) {
-            transfer::ReportDeviceError(host, kDeviceError, body[frame::kCodeAt]);
-        } else {
-            host.ShowMessage(kUnexpectedReply, str::kUnexpectedReply);
-        }
-        return false;
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "operations/connection.h"
+#include "operations/device_turn.h"
 #include "operations/os_update_messages.h"
 #include "operations/transfer_messages.h"
 
@@ -28,9 +29,10 @@ inline constexpr int kNotLinkbox = 10;        // 11050
 inline constexpr int kFileNotReopened = 13;   // 11031
 // SendFrame has no result 2, so 15, 35 and 39 stay unused.
 inline constexpr transfer::SendMessages kStartFrame = os_update::SendBlock(14);
-inline constexpr transfer::ReceiveMessages kDeviceFrame = os_update::ReceiveBlock(18);
-inline constexpr transfer::DeviceErrorMessages kDeviceError = {.first = 22, .other = 32};
-inline constexpr int kUnexpectedReply = 33; // 11024
+// Failures of the device's frames: 18 to 21 receiving, 22 to 32 device
+// errors, 33 anything else.
+inline constexpr transfer::DeviceTurnMessages kDeviceTurn = {
+    .deviceFrame = os_update::ReceiveBlock(18), .deviceError = {.first = 22, .other = 32}, .unexpectedReply = 33};
 inline constexpr transfer::SendMessages kAnswerHeader = os_update::SendBlock(34);
 inline constexpr transfer::SendMessages kAnswerData = os_update::SendBlock(38);
 
