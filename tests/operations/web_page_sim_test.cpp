@@ -19,7 +19,7 @@ namespace {
 
 using namespace test;
 
-// Installed with bzip2, which build-essential pulls in.
+// From bzip2-doc, which tools/install-deps.sh installs for this test.
 const char* const kDebianManual = "/usr/share/doc/bzip2/manual.html";
 const char* const kImageMagick = "/usr/bin/convert";
 
