@@ -39,12 +39,18 @@ int CheckWebPageFile(const std::string& path, WebPageFile& page) {
 
 bool PrepareWebPage(COperationHost& host, const std::string& path, WebPageFile& page) {
     switch (CheckWebPageFile(path, page)) {
-    case kPageOk: return true;
-    case kPageWrongExtension: host.ShowMessage(web_page::kWrongExtension, web_page::kStringWrongExtension); break;
-    case kPageTooLarge:
-        host.ShowMessage(web_page::kTooLarge, web_page::kStringTooLarge, {static_cast<long long>(kMaxWebPageSize)});
+    case kPageOk:
+        return true;
+    case kPageWrongExtension:
+        host.ShowMessage(web_page::kWrongExtension, web_page::kStringWrongExtension);
         break;
-    default: host.ShowMessage(web_page::kNotOpened, str::kCannotOpen); break;
+    case kPageTooLarge:
+        host.ShowMessage(web_page::kTooLarge, web_page::kStringTooLarge,
+                         {static_cast<long long>(kMaxWebPageSize)});
+        break;
+    default:
+        host.ShowMessage(web_page::kNotOpened, str::kCannotOpen);
+        break;
     }
     return false;
 }

@@ -76,8 +76,11 @@ bool CPageServer::Run() {
     for (;;) {
         std::uint8_t body[frame::kBodySize] = {};
         switch (transfer::AwaitDeviceTurn(transport, host, command::kWebPageUpload, kDeviceTurn, body)) {
-        case transfer::DeviceTurn::End: Show(page.size, transfer::kStatusFinished); return true;
-        case transfer::DeviceTurn::Failed: return false;
+        case transfer::DeviceTurn::End:
+            Show(page.size, transfer::kStatusFinished);
+            return true;
+        case transfer::DeviceTurn::Failed:
+            return false;
         case transfer::DeviceTurn::Request:
             if (!Answer(body)) return false;
             break;

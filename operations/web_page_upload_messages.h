@@ -25,14 +25,15 @@ inline constexpr ConnectMessages kConnect = {.settingsUnreadable = 4,
                                              .identifyFailed = 9,
                                              .checkNoAnswer = 11,
                                              .checkUnsupported = 12};
-inline constexpr int kNotLinkbox = 10;        // 11050
-inline constexpr int kFileNotReopened = 13;   // 11031
+inline constexpr int kNotLinkbox = 10;      // 11050
+inline constexpr int kFileNotReopened = 13; // 11031
 // SendFrame has no result 2, so 15, 35 and 39 stay unused.
 inline constexpr transfer::SendMessages kStartFrame = os_update::SendBlock(14);
 // Failures of the device's frames: 18 to 21 receiving, 22 to 32 device
 // errors, 33 anything else.
-inline constexpr transfer::DeviceTurnMessages kDeviceTurn = {
-    .deviceFrame = os_update::ReceiveBlock(18), .deviceError = {.first = 22, .other = 32}, .unexpectedReply = 33};
+inline constexpr transfer::DeviceTurnMessages kDeviceTurn = {.deviceFrame = os_update::ReceiveBlock(18),
+                                                             .deviceError = {.first = 22, .other = 32},
+                                                             .unexpectedReply = 33};
 inline constexpr transfer::SendMessages kAnswerHeader = os_update::SendBlock(34);
 inline constexpr transfer::SendMessages kAnswerData = os_update::SendBlock(38);
 

@@ -31,8 +31,8 @@ QString CWebPageUploadDialog::FileText() const {
 }
 
 bool CWebPageUploadDialog::OnInitDialog() {
-    const QString path =
-        Context().ui.ChooseOpenFile(this, QString::fromStdString(ProgramFolder()), String(web_page::kStringFilter));
+    const QString path = Context().ui.ChooseOpenFile(this, QString::fromStdString(ProgramFolder()),
+                                                     String(web_page::kStringFilter));
     if (path.isEmpty()) {
         EndDialog(kIdCancel);
         return true;

@@ -85,7 +85,8 @@ template <class T> GalleryEntry Connecting(const char* name, const char* slotLis
 // stage's file.
 template <class T> void ChooseStageFile(CUiContext& context) {
     std::string file;
-    if constexpr (std::is_same_v<T, CFirmwareUpdateDialog>) file = kBootloaderFolder + std::string("/LINKBOX 2.8.frm");
+    if constexpr (std::is_same_v<T, CFirmwareUpdateDialog>)
+        file = kBootloaderFolder + std::string("/LINKBOX 2.8.frm");
     if constexpr (std::is_same_v<T, CWebPageUploadDialog>) file = kStageWebPage;
     auto* ui = dynamic_cast<CScriptedUserInterface*>(&context.ui);
     if (ui && !file.empty()) ui->openFiles = {QString::fromStdString(ProgramFolder() + "/" + file)};

@@ -83,7 +83,8 @@ bool PacedWebPage(const std::string& folder) {
     const std::string path = folder + "/paced.html";
     {
         std::FILE* file = std::fopen(path.c_str(), "wb");
-        for (std::uint32_t i = 0; file && i < qbx::kMaxWebPageSize; ++i) std::fputc(static_cast<int>(i * 7 % 251), file);
+        for (std::uint32_t i = 0; file && i < qbx::kMaxWebPageSize; ++i)
+            std::fputc(static_cast<int>(i * 7 % 251), file);
         if (!file || std::fclose(file) != 0) return false;
     }
     qbx::WebPageFile page;

@@ -35,7 +35,8 @@ struct PageRun {
 
     bool Start(Line line, std::vector<std::string> args) {
         args.insert(args.end(), {"--state", folder.File("state.txt")});
-        if (std::find(args.begin(), args.end(), "--kind") == args.end()) args.insert(args.end(), {"--kind", "A3"});
+        if (std::find(args.begin(), args.end(), "--kind") == args.end())
+            args.insert(args.end(), {"--kind", "A3"});
         return link.Start(line, args);
     }
     bool Upload(const std::string& path) {
@@ -87,7 +88,8 @@ TEST_P(WebPageOverLine, ImageMagickGifArrivesThroughBusyFramesInLargeBlocks) {
     PageRun run;
     const std::string gif = MakeGif(run.folder);
     ASSERT_FALSE(gif.empty()) << "convert failed";
-    ASSERT_TRUE(run.Start(GetParam(), {"--block", "200", "--busy", "30@2", "--busy", "5@9"})) << run.link.sim.Error();
+    ASSERT_TRUE(run.Start(GetParam(), {"--block", "200", "--busy", "30@2", "--busy", "5@9"}))
+        << run.link.sim.Error();
     ASSERT_TRUE(run.Upload(gif)) << run.host.Numbers();
     EXPECT_TRUE(run.Page(2) == FileBytes(gif));
 }
@@ -110,7 +112,8 @@ TEST_P(WebPageFaults, EndsWithItsMessage) {
     PageRun run;
     ASSERT_TRUE(run.Start(c.line, c.args)) << run.link.sim.Error();
     std::string page(3000, 0);
-    for (std::size_t i = 0; i < page.size(); ++i) page[i] = static_cast<char>(i % 251);
+    for (std::size_t i = 0; i < page.size(); ++i)
+        page[i] = static_cast<char>(i % 251);
     run.folder.Write("page.html", page);
     EXPECT_EQ(run.Upload(run.folder.File("page.html")), c.messages.empty());
     EXPECT_EQ(run.host.Numbers(), c.messages);
@@ -125,19 +128,20 @@ TEST_P(WebPageFaults, EndsWithItsMessage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Device, WebPageFaults,
-    testing::Values(FaultCase{"SerialFamily", Line::Tcp, {"--kind", "A2"}, "10", "[11050]"},
-                    FaultCase{"ModeSwitchingKindAsksNoSwitch", Line::Serial, {"--kind", "A8"}, "10"},
-                    FaultCase{"OldLinkbox", Line::Tcp, {"--kind", "A3", "--version", "127"}, "12", "version 1.27"},
-                    FaultCase{"DeviceErrorInTheMiddle", Line::Tcp, {"--device-error", "30@5"}, "27", "[11022] 30"},
-                    FaultCase{"UnknownDeviceError", Line::Serial, {"--device-error", "99"}, "32"},
-                    FaultCase{"RefusedStart", Line::Tcp, {"--refuse-data"}, "33"},
-                    FaultCase{"BadSumOverTcp", Line::Tcp, {"--bad-sum", "1"}, "21"},
-                    FaultCase{"BadSumRepeatedOnSerial", Line::Serial, {"--bad-sum", "3"}, ""},
-                    FaultCase{"WrongAckOfStartOverTcp", Line::Tcp, {"--wrong-ack", "1"}, "17"},
-                    FaultCase{"WrongAckRepeatedOnSerial", Line::Serial, {"--wrong-ack", "2"}, ""},
-                    FaultCase{"SilentDevice", Line::Tcp, {"--silent", "1"}, "9"},
-                    FaultCase{"LineCutDuringData", Line::Tcp, {"--drop-after", "6"}, "40"},
-                    FaultCase{"ManyBusyFrames", Line::Tcp, {"--busy", "300"}, ""}),
+    testing::Values(
+        FaultCase{"SerialFamily", Line::Tcp, {"--kind", "A2"}, "10", "[11050]"},
+        FaultCase{"ModeSwitchingKindAsksNoSwitch", Line::Serial, {"--kind", "A8"}, "10"},
+        FaultCase{"OldLinkbox", Line::Tcp, {"--kind", "A3", "--version", "127"}, "12", "version 1.27"},
+        FaultCase{"DeviceErrorInTheMiddle", Line::Tcp, {"--device-error", "30@5"}, "27", "[11022] 30"},
+        FaultCase{"UnknownDeviceError", Line::Serial, {"--device-error", "99"}, "32"},
+        FaultCase{"RefusedStart", Line::Tcp, {"--refuse-data"}, "33"},
+        FaultCase{"BadSumOverTcp", Line::Tcp, {"--bad-sum", "1"}, "21"},
+        FaultCase{"BadSumRepeatedOnSerial", Line::Serial, {"--bad-sum", "3"}, ""},
+        FaultCase{"WrongAckOfStartOverTcp", Line::Tcp, {"--wrong-ack", "1"}, "17"},
+        FaultCase{"WrongAckRepeatedOnSerial", Line::Serial, {"--wrong-ack", "2"}, ""},
+        FaultCase{"SilentDevice", Line::Tcp, {"--silent", "1"}, "9"},
+        FaultCase{"LineCutDuringData", Line::Tcp, {"--drop-after", "6"}, "40"},
+        FaultCase{"ManyBusyFrames", Line::Tcp, {"--busy", "300"}, ""}),
     [](const auto& info) { return info.param.name + (info.param.line == Line::Tcp ? "Tcp" : "Serial"); });
 
 } // namespace

@@ -12,18 +12,28 @@ namespace {
 using namespace test;
 
 Bytes Frame(std::uint8_t kind, std::uint32_t address, std::uint8_t count) {
-    return {kind, 0x10, 0x5F, static_cast<std::uint8_t>(address), static_cast<std::uint8_t>(address >> 8),
-            static_cast<std::uint8_t>(address >> 16), count};
+    return {kind,
+            0x10,
+            0x5F,
+            static_cast<std::uint8_t>(address),
+            static_cast<std::uint8_t>(address >> 8),
+            static_cast<std::uint8_t>(address >> 16),
+            count};
 }
-Bytes RequestAt(std::uint32_t address, std::uint8_t count) { return Frame(0x20, address, count); }
-Bytes AnswerAt(std::uint32_t address, std::uint8_t count) { return Frame(0x40, address, count); }
+Bytes RequestAt(std::uint32_t address, std::uint8_t count) {
+    return Frame(0x20, address, count);
+}
+Bytes AnswerAt(std::uint32_t address, std::uint8_t count) {
+    return Frame(0x40, address, count);
+}
 
 const Bytes kEnd = {0x60, 0x10, 0x5F, 0, 0, 0, 0};
 const Bytes kBusy = {0x00, 0x10, 0x5F, 0, 0, 0, 0};
 
 Bytes Pattern(std::size_t size) {
     Bytes bytes(size);
-    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<std::uint8_t>(i * 13 + i / 256);
+    for (std::size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<std::uint8_t>(i * 13 + i / 256);
     return bytes;
 }
 Bytes Slice(const Bytes& bytes, std::size_t from, std::size_t count) {
@@ -45,7 +55,8 @@ TEST(WebPageData, AnswersRequestsWithTheFileBytesAndPadsPastTheEnd) {
     const Bytes file = Pattern(0x230);
     CScriptedTransport link(true);
     Sent(link, {0x20, 0x10, 0x5F, 0x30, 0x02, 0x00, 0x01});
-    for (int i = 0; i < 40; ++i) Received(link, kBusy); // waited out, however many come
+    for (int i = 0; i < 40; ++i)
+        Received(link, kBusy); // waited out, however many come
     Received(link, RequestAt(0x200, 0x40));
     Sent(link, AnswerAt(0x200, 0x40));
     Sent(link, Slice(file, 0x200, 0x30) + Bytes(0x10, 0xFF));
@@ -98,8 +109,8 @@ std::vector<FailureCase> FailureCases() {
     const int sendStrings[] = {11015, 11017, 11018};
     for (int i = 0; i < 3; ++i) {
         auto [what, fail] = SendFailures()[static_cast<std::size_t>(i)];
-        cases.push_back({"start " + what, [fail](CScriptedTransport& l) { fail(l, kStart); }, 14 + sendOffsets[i],
-                         sendStrings[i]});
+        cases.push_back({"start " + what, [fail](CScriptedTransport& l) { fail(l, kStart); },
+                         14 + sendOffsets[i], sendStrings[i]});
         cases.push_back({"header " + what,
                          [=](CScriptedTransport& l) {
                              requested(l);
@@ -134,8 +145,9 @@ std::vector<FailureCase> FailureCases() {
                          },
                          i < 10 ? 22 + static_cast<int>(i) : 32, i < 10 ? 11022 : 11023});
     }
-    for (const Bytes& odd : {Bytes{0x80, 0x10, 0x5F, 0, 0, 0, 0}, Bytes{0x20, 0x10, 0x2F, 0, 0, 0, 0x40},
-                             Bytes{0x20, 0x11, 0x5F, 0, 0, 0, 0x40}, Bytes{0x40, 0x10, 0x5F, 0, 0, 0, 0x40}}) {
+    for (const Bytes& odd :
+         {Bytes{0x80, 0x10, 0x5F, 0, 0, 0, 0}, Bytes{0x20, 0x10, 0x2F, 0, 0, 0, 0x40},
+          Bytes{0x20, 0x11, 0x5F, 0, 0, 0, 0x40}, Bytes{0x40, 0x10, 0x5F, 0, 0, 0, 0x40}}) {
         cases.push_back({"unexpected " + Hex(odd),
                          [=](CScriptedTransport& l) {
                              Sent(l, kStart);

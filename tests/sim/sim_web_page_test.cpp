@@ -45,7 +45,8 @@ class SimWebPageTest : public SimEngineFixture {
     }
     static CWire Page(std::size_t size, std::uint8_t seed) {
         CWire page(size);
-        for (std::size_t i = 0; i < size; ++i) page[i] = static_cast<std::uint8_t>(i * 7 + seed);
+        for (std::size_t i = 0; i < size; ++i)
+            page[i] = static_cast<std::uint8_t>(i * 7 + seed);
         return page;
     }
 };
