@@ -13,6 +13,7 @@
 #include "functiondata/upload_preparation_dialog.h"
 #include "platform/program_folder.h"
 #include "settings/settings_dialog.h"
+#include "webpages/web_page_upload_dialog.h"
 
 #include <QAction>
 #include <QIcon>
@@ -78,6 +79,7 @@ constexpr int kDownloadButton = 1005;
 constexpr int kFirmwareButton = 1006;
 constexpr int kBootDataWriteButton = 1007;
 constexpr int kBootDataReadButton = 1008;
+constexpr int kWebPageButton = 1009;
 constexpr int kSettingsButton = 1010;
 
 // A preparation dialog and, when it ends with OK, its transfer dialog. The
@@ -93,7 +95,7 @@ template <class Preparation, class Transfer> void RunPair(CUiContext& context, Q
 bool CMainWindow::HasFunction(int button) {
     return button == kOsUpdateButton || button == kUploadButton || button == kDownloadButton ||
            button == kFirmwareButton || button == kBootDataWriteButton || button == kBootDataReadButton ||
-           button == kSettingsButton;
+           button == kWebPageButton || button == kSettingsButton;
 }
 
 void CMainWindow::RunFunction(int button) {
@@ -112,6 +114,11 @@ void CMainWindow::RunFunction(int button) {
         CBootDataDialog bootData(Context(), button == kBootDataWriteButton ? kBootDataWriteMode : kBootDataReadMode,
                                  this);
         bootData.DoModal();
+        break;
+    }
+    case kWebPageButton: {
+        CWebPageUploadDialog page(Context(), this);
+        page.DoModal();
         break;
     }
     case kSettingsButton: {

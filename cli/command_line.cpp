@@ -65,7 +65,8 @@ const char* UsageText() {
            "                 settings)\n"
            "  config set KEY=VALUE...\n"
            "                 change them: config=1..8, address1..3=A.B.C.D, byte=N,\n"
-           "                 word1=N, word2=N (byte at most 255, words at most 65535)\n";
+           "                 word1=N, word2=N (byte at most 255, words at most 65535)\n"
+           "  webpage FILE   an HTML page (.html) or GIF picture (.gif) into the LINKBOX\n";
 }
 
 } // namespace qbx

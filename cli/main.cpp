@@ -29,6 +29,7 @@ const std::map<std::string, Command>& Commands() {
         {"bootdata", qbx::RunBootData},
         {"mode-switch", qbx::RunModeSwitchCommand},
         {"config", qbx::RunConfig},
+        {"webpage", qbx::RunWebPage},
     };
     return commands;
 }

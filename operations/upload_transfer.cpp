@@ -5,6 +5,7 @@
 #include "link/protocol_constants.h"
 #include "link/slot_commands.h"
 #include "link/wire_bytes.h"
+#include "operations/device_turn.h"
 #include "operations/string_ids.h"
 #include "operations/transfer_steps.h"
 #include "operations/upload_transfer_messages.h"
@@ -19,10 +20,6 @@ using transfer::ReportSendFailure;
 
 // Gives the device time to ready the slot before it is asked for the data.
 constexpr int kPauseBeforeDataMs = 200;
-
-bool IsFrame(const std::uint8_t* body, std::uint8_t kind) {
-    return body[frame::kKindAt] == kind && body[frame::kMarkerAt] == frame::kMarker;
-}
 
 // Answers one data request: the request repeated as an answer, then the
 // bytes. A request that reaches beyond the image is not answered at all.
@@ -67,31 +64,22 @@ bool ServeUploadData(CTransport& transport, COperationHost& host, const Function
         ReportSendFailure(host, kStartFrame, sent);
         return false;
     }
+    const transfer::DeviceTurnMessages turn = {kDeviceFrame, kDeviceError, kUnexpectedReply};
     for (;;) {
         std::uint8_t body[frame::kBodySize] = {};
-        int received = ReceiveBlock(transport, body, frame::kBodySize);
-        if (received != kBlockReceived) {
-            transfer::ReportReceiveFailure(host, kDeviceFrame, received);
-            return false;
-        }
-        if (IsFrame(body, frame::kEnd)) {
+        switch (transfer::AwaitDeviceTurn(transport, host, command::kSlotUpload, turn, body)) {
+        case transfer::DeviceTurn::Failed: return false;
+        case transfer::DeviceTurn::Request:
+            if (!AnswerRequest(transport, host, wait, image, body)) return false;
+            break;
+        case transfer::DeviceTurn::End: {
             const std::uint32_t size = image.Header().dataSize;
             host.SetProgressPosition(size);
             host.SetStatusString(transfer::kStatusFinished);
             host.SetProgressText(transfer::ProgressText(size, size));
             return true;
         }
-        if (IsFrame(body, frame::kBusy)) continue;
-        if (IsFrame(body, frame::kRequest) && body[frame::kCodeAt] == command::kSlotUpload) {
-            if (!AnswerRequest(transport, host, wait, image, body)) return false;
-            continue;
         }
-        if (IsFrame(body, frame::kError)) {
-            transfer::ReportDeviceError(host, kDeviceError, body[frame::kCodeAt]);
-        } else {
-            host.ShowMessage(kUnexpectedReply, str::kUnexpectedReply);
-        }
-        return false;
     }
 }
 

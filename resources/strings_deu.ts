@@ -922,6 +922,17 @@ Möchten Sie sie überschreiben?</translation>
     </message>
 </context>
 <context>
+    <name>Dialog254</name>
+    <message>
+        <source>Web page upload</source>
+        <translation>Webseite übertragen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>Dialog160</name>
     <message>
         <source>Prepare the operating system update</source>

@@ -922,6 +922,17 @@ Do you want to overwrite it?</translation>
     </message>
 </context>
 <context>
+    <name>Dialog254</name>
+    <message>
+        <source>Web page upload</source>
+        <translation>Web page upload</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>Dialog160</name>
     <message>
         <source>Prepare the operating system update</source>

@@ -922,6 +922,17 @@ Sovrascriverlo?</translation>
     </message>
 </context>
 <context>
+    <name>Dialog254</name>
+    <message>
+        <source>Web page upload</source>
+        <translation>Trasferimento di pagine web</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
     <name>Dialog160</name>
     <message>
         <source>Prepare the operating system update</source>

@@ -18,6 +18,8 @@ void RegisterImagePhases(CProtocolEngine& engine);
 // The LINKBOX's own data image, written (the device drives) and read (the
 // program drives).
 void RegisterBootDataPhases(CProtocolEngine& engine);
+// A web page from the PC (the device drives); a LINKBOX only.
+void RegisterWebPageUpload(CProtocolEngine& engine);
 
 inline void RegisterBootloaderCommands(CProtocolEngine& engine) {
     RegisterIdentityCommands(engine);
@@ -26,6 +28,7 @@ inline void RegisterBootloaderCommands(CProtocolEngine& engine) {
     RegisterSlotDownload(engine);
     RegisterImagePhases(engine);
     RegisterBootDataPhases(engine);
+    RegisterWebPageUpload(engine);
 }
 
 } // namespace qbx::sim

@@ -51,6 +51,7 @@ constexpr std::uint8_t kCmdOsBootSector = 0x1E;    // OS update: boot-sector upd
 constexpr std::uint8_t kCmdFirmwareUpdate = 0x3F;  // the bootloader's own firmware
 constexpr std::uint8_t kCmdBootDataWrite = 0x4F;   // LINKBOX data image from the PC; the device asks for blocks
 constexpr std::uint8_t kCmdBootDataRead = 0xF4;    // LINKBOX data image to the PC; the program asks for blocks
+constexpr std::uint8_t kCmdWebPageUpload = 0x5F;   // LINKBOX: an HTML page or a GIF picture from the PC
 constexpr std::uint8_t kCodeNoData = 0x5A;         // answer code: the program has no data for the block
 
 // Data-phase frames: bytes 3 to 5 a 24-bit address (LSB first), byte 6 a count.

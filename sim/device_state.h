@@ -17,6 +17,10 @@ constexpr std::size_t kShortHeaderSize = 21; // header without the description
 constexpr std::size_t kNetworkSize = 17;
 constexpr std::size_t kConfigDataSize = 4; // answer bytes of the configuration commands
 constexpr std::uint8_t kStatusHasData = 1;
+// The web pages a LINKBOX takes: type byte and the largest size.
+constexpr std::uint8_t kWebPageHtml = 1;
+constexpr std::uint8_t kWebPageGif = 2;
+constexpr std::uint32_t kMaxWebPageSize = 196000;
 
 using CTextField = std::array<std::uint8_t, kTextFieldSize>;
 using CDescriptionField = std::array<std::uint8_t, kDescriptionSize>;
@@ -70,6 +74,8 @@ struct CDeviceState {
     std::array<CSlot, kSlotCount> slots;
     // The images the update data phases received, by phase code (0x1F, 0x1E, 0x3F).
     std::map<std::uint8_t, CBytes> images;
+    // The web pages a LINKBOX holds: the last one received of each type (1 HTML, 2 GIF).
+    std::map<std::uint8_t, CBytes> pages;
 
     static bool IsSlotNumber(int number) { return number >= 1 && number <= kSlotCount; }
     CSlot& Slot(int number) { return slots[static_cast<std::size_t>(number - 1)]; }

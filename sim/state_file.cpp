@@ -172,6 +172,12 @@ bool ReadLine(const std::string& line, CDeviceState& state, bool& sawFormat, std
     if (key == "slot-data")
         return ReadSlotNumber(fields, slot) &&
                ReadData(fields, state.Slot(slot).data, state.Slot(slot).header, reason);
+    if (key == "page-data") {
+        std::uint8_t type = 0;
+        CHeaderRecord bound;
+        bound.size = kMaxWebPageSize;
+        return fields.Byte(type, 10) && ReadData(fields, state.pages[type], bound, reason);
+    }
     if (key == "image-data") {
         std::uint8_t code = 0;
         return fields.Byte(code) && ReadImageData(fields, state.images[code], state.shortHeader, reason);
@@ -267,6 +273,8 @@ bool SaveStateFile(const std::string& path, const CDeviceState& state) {
             std::snprintf(byte, sizeof byte, "%02X", code);
             WriteData(out, "image-data " + std::string(byte) + " ", image);
         }
+        for (const auto& [type, page] : state.pages)
+            WriteData(out, "page-data " + std::to_string(type) + " ", page);
         out.flush();
         if (!out) {
             std::remove(temporary.c_str());

@@ -78,6 +78,9 @@ reply=$(ls -t "$build"/.cmake/api/v1/reply/cmakeFiles-v1-*.json | head -n 1)
     echo "$plugins/platforms/libqxcb.so"
     fc-match -f '%{file}\n' sans-serif 2>/dev/null || true
     echo /usr/bin/python3 # tools/run-main-job.sh makes its sample files with it
+    # The web page tests send a Debian HTML manual and a GIF made by ImageMagick.
+    echo /usr/share/doc/bzip2/manual.html
+    realpath -m /usr/bin/convert
 } | grep '^/' | grep -v -e "^$build/" -e "^$source_dir/" | sort -u >"$work/candidates"
 
 # A symbolic link and its target may come from different packages (the -dev

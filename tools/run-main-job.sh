@@ -88,5 +88,11 @@ same = got == open(sys.argv[2], "rb").read()
 print("the device received the program image byte for byte" if same else "the received program image differs")
 sys.exit(0 if same else 1)
 EOF
+    # A small web page into the LINKBOX, checked against what it keeps.
+    printf '<html><head><title>Heizzentrale</title></head><body><h1>Kessel Nord</h1></body></html>\n' >"$demo/Startseite.html"
+    echo "== qbx webpage $demo/Startseite.html"; "$program/qbx" webpage "$demo/Startseite.html"
+    for _ in $(seq 50); do grep -q "^page-data 1 " "$demo/linkbox.state" && break; sleep 0.1; done
+    [ "$(sed -n 's/^page-data 1 [0-9A-F]* //p' "$demo/linkbox.state" | tr -d '\n')" = "$(od -An -v -tx1 "$demo/Startseite.html" | tr -d ' \n' | tr a-f A-F)" ] \
+        && echo "the LINKBOX received the web page byte for byte"
     build/bench/screenshots/qbx-screenshots build/screenshots
 fi

@@ -24,6 +24,7 @@
 #include "settings/tcp_status_dialog.h"
 #include "tests/support/sim_process.h"
 #include "ui/scripted_user_interface.h"
+#include "webpages/web_page_upload_dialog.h"
 #include "welcome/welcome_editor_dialog.h"
 
 #include <QApplication>
@@ -88,15 +89,19 @@ template <class T> GalleryEntry Connecting(const char* name, const char* slotLis
             }};
 }
 
-// The firmware dialog asks for its file as it opens: the stage's file.
-void ChooseStageFirmware(CUiContext& context) {
-    if (auto* ui = dynamic_cast<CScriptedUserInterface*>(&context.ui))
-        ui->openFiles = {
-            QString::fromStdString(ProgramFolder() + "/" + kBootloaderFolder + "/LINKBOX 2.8.frm")};
+// The firmware and web page dialogs ask for their file as they open: the
+// stage's file.
+template <class T> void ChooseStageFile(CUiContext& context) {
+    std::string file;
+    if constexpr (std::is_same_v<T, CFirmwareUpdateDialog>)
+        file = kBootloaderFolder + std::string("/LINKBOX 2.8.frm");
+    if constexpr (std::is_same_v<T, CWebPageUploadDialog>) file = kStageWebPage;
+    auto* ui = dynamic_cast<CScriptedUserInterface*>(&context.ui);
+    if (ui && !file.empty()) ui->openFiles = {QString::fromStdString(ProgramFolder() + "/" + file)};
 }
 
 template <class T> std::unique_ptr<T> MakeUpdateDialog(CUiContext& context) {
-    if constexpr (std::is_same_v<T, CFirmwareUpdateDialog>) ChooseStageFirmware(context);
+    ChooseStageFile<T>(context);
     return std::make_unique<T>(context);
 }
 
@@ -119,7 +124,8 @@ template <class T> class CSending : public T {
 
   protected:
     TransferRunResult Run(COperationHost& host) override {
-        host.SetFileText(fileText.empty() ? host.String(transfer::kSourceFile) + ": LINKBOX 2.8" : fileText);
+        // Without a text of its own, the one the dialog showed as it opened.
+        host.SetFileText(fileText.empty() ? this->ItemText(1023).toStdString() : fileText);
         host.SetProgressRange(1, 100);
         host.SetProgressPosition(51);
         host.SetStatusString(transfer::kStatusSending);
@@ -134,7 +140,7 @@ template <class T> class CSending : public T {
 
 template <class T> GalleryEntry Sending(const char* name, const char* fileText, const char* progress) {
     return {name, [=](CUiContext& context) -> std::unique_ptr<CDialog> {
-                if constexpr (std::is_same_v<T, CFirmwareUpdateDialog>) ChooseStageFirmware(context);
+                ChooseStageFile<T>(context);
                 auto dialog = std::make_unique<CSending<T>>(context, fileText, progress);
                 dialog->Initialize();
                 dialog->show();
@@ -332,6 +338,8 @@ const std::vector<GalleryEntry>& DialogGallery() {
         BootDataMidway("255-boot-data-write-sending", kBootDataWriteMode),
         BootData("255-boot-data-read", kBootDataReadMode),
         BootDataMidway("255-boot-data-read-receiving", kBootDataReadMode),
+        Update<CWebPageUploadDialog>("254-web-page-upload"),
+        Sending<CWebPageUploadDialog>("254-web-page-upload-sending", "", "0A400 / 2FDA0"),
     };
     return gallery;
 }

@@ -49,6 +49,8 @@ bool PrepareUpdateFiles(const std::string& stage) {
         << UpdateFile("BRAVOLT_LINKBOX_FIRMWARE_FILE 400");
     std::ofstream(page) << qbx::FormatBgs(
         {"  Heizzentrale Nord", "Stadtwerke Musterheim", "Kesselhaus 2", "Service 0421 55 66"});
+    std::ofstream web(stage + "/" + qbx::kStageWebPage, std::ios::binary);
+    for (int row = 0; row < 200; ++row) web << "<p>Kessel " << row << ": 72 &deg;C, Vorlauf 55 &deg;C</p>\n";
     if (!qbx::WriteHandoverFile({page, program}, stage)) {
         std::fprintf(stderr, "qbx-screenshots: cannot write the hand-over file in %s\n", stage.c_str());
         return false;

@@ -1,4 +1,5 @@
-// qbx os-update and qbx firmware as a script would use them, against the simulator.
+// qbx os-update, qbx firmware and qbx webpage as a script would use them,
+// against the simulator.
 #include "sim/state_file.h"
 #include "tests/operations/update_files.h"
 #include "tests/support/sim_process.h"
@@ -40,18 +41,21 @@ class QbxUpdate : public testing::Test {
         int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files.Read("err")};
     }
-    // The image the device kept for `phase`, once it has saved it.
-    Image Received(std::uint8_t phase) {
+    // What the device kept under `key` in one of its memories, once it has
+    // saved it.
+    Image Saved(std::map<std::uint8_t, qbx::sim::CBytes> qbx::sim::CDeviceState::*memory, std::uint8_t key) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
         for (;;) {
             qbx::sim::CDeviceState state;
             int badLine = 0;
             qbx::sim::LoadStateFile(files.File("state.txt"), state, badLine);
-            if (state.images.count(phase) || std::chrono::steady_clock::now() > deadline)
-                return state.images[phase];
+            if ((state.*memory).count(key) || std::chrono::steady_clock::now() > deadline)
+                return (state.*memory)[key];
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
         }
     }
+    // The image the device kept for update phase `phase`.
+    Image Received(std::uint8_t phase) { return Saved(&qbx::sim::CDeviceState::images, phase); }
     // A single-image file covering 0x10400 bytes, with a hole (srec_cat) or
     // without (objcopy, whose 16-byte records carry a welcome page exactly).
     Image WriteProgram(const std::string& name, const std::string& magic = "BRAVOLT_PROGRAM_FILE",
@@ -162,6 +166,51 @@ TEST_F(QbxUpdate, FirmwareForTheFamilyThatAnswers) {
     QbxRun run = Call("firmware box.frm");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Received(0x3F) == binary);
+}
+
+TEST_F(QbxUpdate, WebPageRelativeToTheStartFolderOverBothLines) {
+    std::string html = "<html><body>";
+    for (int row = 0; row < 300; ++row) html += "<p>Kessel " + std::to_string(row) + "</p>\n";
+    html += "</body></html>\n";
+    files.Write("Start Page.HTML", html);
+    for (bool serial : {false, true}) {
+        SCOPED_TRACE(serial ? "serial" : "tcp");
+        StartSim(serial, {"--kind", "A3"});
+        QbxRun run = Call("webpage 'Start Page.HTML'");
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err, "");
+        EXPECT_TRUE(Saved(&qbx::sim::CDeviceState::pages, 1) == Image(html.begin(), html.end()));
+        sim.Stop();
+    }
+}
+
+TEST_F(QbxUpdate, WebPageChecksAndUsage) {
+    StartSim(false, {"--kind", "A2"});
+    files.Write("page.htm", "<p>");
+    files.Write("big.gif", std::string(196001, 'g'));
+    files.Write("small.gif", "GIF89a");
+    const struct {
+        std::string arguments;
+        int status;
+        std::string err;
+    } cases[] = {
+        {"webpage", 2, "qbx: expected one web page file (.html or .gif)\n"},
+        {"webpage a.html b.html", 2, "qbx: expected one web page file (.html or .gif)\n"},
+        {"webpage page.htm", 1, "Quillbox-Message 11.001: "},
+        {"webpage big.gif", 1, "Quillbox-Message 11.002: "},
+        {"webpage missing.gif", 1, "Quillbox-Message 11.003: "},
+        {"webpage small.gif", 1, "Quillbox-Message 11.010: "}, // the serial family
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        QbxRun run = Call(c.arguments);
+        EXPECT_EQ(run.status, c.status);
+        EXPECT_EQ(run.err.substr(0, c.err.size()), c.err);
+        if (c.status == 1) {
+            EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err; // the message's one line
+        }
+    }
+    EXPECT_NE(Call("webpage big.gif").err.find("196000"), std::string::npos);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "tests/app/module_fixture.h"
 #include "tests/dialogs/label_fit.h"
 #include "tests/support/temp_folder.h"
+#include "webpages/web_page_upload_dialog.h"
 
 #include <QApplication>
 
@@ -151,6 +152,20 @@ TEST_F(TransferDialogTexts, UpdateDialogsShowEveryTextWholeInEveryLanguage) {
             EXPECT_EQ(Probe<CFirmwareUpdateDialog>(UpdateRun(file, {11500, 11502, 11504, 11506}, 4), false),
                       std::vector<std::string>{});
         }
+    }
+}
+
+TEST_F(TransferDialogTexts, WebPageDialogShowsEveryTextWholeInEveryLanguage) {
+    const std::string title = "Anlagenübersicht Heizzentrale Nord mit Pufferspeicher";
+    folder.Write(title + ".html", std::string(196000, 'w'));
+    for (const char* language : kLanguages) {
+        LoadModule(language);
+        SCOPED_TRACE(language);
+        // The dialog asks for its file as it opens.
+        ui.openFiles = {QString::fromStdString(folder.File(title + ".html"))};
+        const std::string file = module.String(11508).toStdString() + ": " + title;
+        EXPECT_EQ(Probe<CWebPageUploadDialog>(UpdateRun(file, {11500, 11504, 11506}, 5), false),
+                  std::vector<std::string>{});
     }
 }
 

@@ -1,0 +1,58 @@
+#include "operations/web_page_file.h"
+
+#include "operations/string_ids.h"
+#include "operations/web_page_upload_messages.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+
+namespace qbx {
+
+std::uint8_t WebPageType(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::size_t dot = path.rfind('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return 0;
+    std::string extension = path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == "html") return kWebPageHtml;
+    if (extension == "gif") return kWebPageGif;
+    return 0;
+}
+
+int CheckWebPageFile(const std::string& path, WebPageFile& page) {
+    page = {path, WebPageType(path), 0};
+    if (!page.type) return kPageWrongExtension;
+    // A folder opens for reading on Linux, but it is no file to send.
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return kPageNotOpened;
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
+    if (!file) return kPageNotOpened;
+    const std::streamoff length = file.tellg();
+    if (length < 0) return kPageNotOpened;
+    if (length > static_cast<std::streamoff>(kMaxWebPageSize)) return kPageTooLarge;
+    page.size = static_cast<std::uint32_t>(length);
+    return kPageOk;
+}
+
+bool PrepareWebPage(COperationHost& host, const std::string& path, WebPageFile& page) {
+    switch (CheckWebPageFile(path, page)) {
+    case kPageOk:
+        return true;
+    case kPageWrongExtension:
+        host.ShowMessage(web_page::kWrongExtension, web_page::kStringWrongExtension);
+        break;
+    case kPageTooLarge:
+        host.ShowMessage(web_page::kTooLarge, web_page::kStringTooLarge,
+                         {static_cast<long long>(kMaxWebPageSize)});
+        break;
+    default:
+        host.ShowMessage(web_page::kNotOpened, str::kCannotOpen);
+        break;
+    }
+    return false;
+}
+
+} // namespace qbx
