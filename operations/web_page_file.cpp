@@ -2,11 +2,13 @@
 
 #include "operations/string_ids.h"
 #include "operations/web_page_upload_messages.h"
+#include "platform/regular_file.h"
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
-#include <fstream>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace qbx {
 
@@ -25,15 +27,16 @@ std::uint8_t WebPageType(const std::string& path) {
 int CheckWebPageFile(const std::string& path, WebPageFile& page) {
     page = {path, WebPageType(path), 0};
     if (!page.type) return kPageWrongExtension;
-    // A folder opens for reading on Linux, but it is no file to send.
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return kPageNotOpened;
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) return kPageNotOpened;
-    const std::streamoff length = file.tellg();
-    if (length < 0) return kPageNotOpened;
-    if (length > static_cast<std::streamoff>(kMaxWebPageSize)) return kPageTooLarge;
-    page.size = static_cast<std::uint32_t>(length);
+    // A folder, a FIFO or a device is no page to send; a FIFO would also
+    // hold the open until someone writes to it.
+    const int fd = OpenRegularFile(path);
+    if (fd < 0) return kPageNotOpened;
+    struct stat status {};
+    const bool known = fstat(fd, &status) == 0;
+    close(fd);
+    if (!known) return kPageNotOpened;
+    if (status.st_size > static_cast<off_t>(kMaxWebPageSize)) return kPageTooLarge;
+    page.size = static_cast<std::uint32_t>(status.st_size);
     return kPageOk;
 }
 

@@ -7,11 +7,11 @@
 #include "operations/string_ids.h"
 #include "operations/transfer_steps.h"
 #include "operations/web_page_upload_messages.h"
+#include "platform/regular_file.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <fstream>
 #include <vector>
 
 namespace qbx {
@@ -36,12 +36,10 @@ bool Send(CTransport& transport, COperationHost& host, const std::uint8_t* bytes
 // grown since is not sent beyond the size announced, and one that has shrunk
 // leaves the rest to kPastEndByte.
 bool ReadPage(const WebPageFile& page, std::vector<std::uint8_t>& bytes) {
-    std::ifstream file(page.path, std::ios::binary);
-    if (!file) return false;
-    bytes.resize(page.size);
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(file.gcount()));
-    return !file.bad();
+    std::string read;
+    if (!ReadFilePrefix(page.path, page.size, read)) return false;
+    bytes.assign(read.begin(), read.end());
+    return true;
 }
 
 class CPageServer {

@@ -6,6 +6,8 @@
 #include "tests/support/temp_folder.h"
 #include "transfer_script.h"
 
+#include <sys/stat.h>
+
 namespace qbx {
 namespace {
 
@@ -217,10 +219,15 @@ TEST(WebPageFileCheck, MessagesOfTheChecks) {
     TempFolder folder;
     folder.Write("big.html", std::string(196001, 'x'));
     std::filesystem::create_directory(folder.File("folder.gif"));
+    // Neither would ever end: the FIFO waits for a writer, the device has no size.
+    ASSERT_EQ(mkfifo(folder.File("pipe.html").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", folder.File("zero.gif"));
     const std::pair<std::string, std::string> cases[] = {
         {"page.htm", "1 [11048]"},
         {"big.html", "2 [11049] 196000"},
         {"folder.gif", "3 [11031]"},
+        {"pipe.html", "3 [11031]"},
+        {"zero.gif", "3 [11031]"},
         {"gone.gif", "3 [11031]"},
     };
     for (const auto& [name, expected] : cases) {
