@@ -10,7 +10,7 @@ packages=(build-essential cmake ninja-build pkg-config googletest libgtest-dev
           libqt6opengl6-dev libgl1-mesa-dev
           qt6-translations-l10n
           fonts-dejavu-core xvfb xauth python3 srecord imagemagick bzip2-doc
-          dpkg-dev file lintian)
+          dpkg-dev file gzip lintian)
 if [ "${1:-}" = "--list" ]; then
     printf '%s\n' "${packages[@]}"
     exit 0
