@@ -56,6 +56,12 @@ bool AnswerRequest(CTransport& transport, COperationHost& host, transfer::CWaitC
     return true;
 }
 
+void ShowFinished(COperationHost& host, std::uint32_t size) {
+    host.SetProgressPosition(size);
+    host.SetStatusString(transfer::kStatusFinished);
+    host.SetProgressText(transfer::ProgressText(size, size));
+}
+
 bool ServeUploadData(CTransport& transport, COperationHost& host, const FunctionDataImage& image,
                      transfer::CWaitCursor& wait) {
     const std::uint8_t start[frame::kBodySize] = {
@@ -73,13 +79,7 @@ bool ServeUploadData(CTransport& transport, COperationHost& host, const Function
         case transfer::DeviceTurn::Request:
             if (!AnswerRequest(transport, host, wait, image, body)) return false;
             break;
-        case transfer::DeviceTurn::End: {
-            const std::uint32_t size = image.Header().dataSize;
-            host.SetProgressPosition(size);
-            host.SetStatusString(transfer::kStatusFinished);
-            host.SetProgressText(transfer::ProgressText(size, size));
-            return true;
-        }
+        case transfer::DeviceTurn::End: ShowFinished(host, image.Header().dataSize); return true;
         }
     }
 }
@@ -130,7 +130,11 @@ bool UploadSlot(COperationHost& host, int slot, const std::string& path, const C
     host.SetStatusString(transfer::kStatusStarting);
     transport->Pause(kPauseBeforeDataMs);
     if (!ServeUploadData(*transport, host, image, wait)) return false;
-    return !verify || VerifyUploadedSlot(*transport, host, slot, header, image);
+    if (!verify) return true;
+    if (!VerifyUploadedSlot(*transport, host, slot, header, image)) return false;
+    // The read-back showed its own progress; the slot is done.
+    ShowFinished(host, header.size);
+    return true;
 }
 
 TransferRunResult RunUploadTransfer(COperationHost& host, const ConnectOptions& options,
