@@ -232,7 +232,7 @@ const std::map<std::string, CValueParser>& ValueOptions() {
         {"--flip-stored",
          [](CSimOptions& o, const std::string& v) {
              unsigned long address = 0;
-             if (!ParseNumber(v, kMaxImageSize, address)) return false;
+             if (!ParseNumber(v, kMaxImageSize - 1, address)) return false;
              o.faults.flipStored = static_cast<std::uint32_t>(address);
              return true;
          }},
