@@ -102,7 +102,15 @@ void CMainWindow::RunFunction(int button) {
     if (button >= 1003 && button <= 1006) mainWindowHandle = this;
     switch (button) {
     case kOsUpdateButton: RunPair<COsUpdatePreparationDialog, COsUpdateTransferDialog>(Context(), this); break;
-    case kUploadButton: RunPair<CUploadPreparationDialog, CUploadTransferDialog>(Context(), this); break;
+    case kUploadButton: {
+        CUploadTransferDialog transfer(Context(), this);
+        CUploadPreparationDialog preparation(Context(), this);
+        if (preparation.DoModal() == kIdOk) {
+            transfer.SetVerify(preparation.VerifyAfterWriting());
+            transfer.DoModal();
+        }
+        break;
+    }
     case kDownloadButton: RunPair<CDownloadPreparationDialog, CDownloadTransferDialog>(Context(), this); break;
     case kFirmwareButton: {
         CFirmwareUpdateDialog firmware(Context(), this);

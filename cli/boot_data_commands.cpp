@@ -44,22 +44,24 @@ int Read(CConsoleHost& host, const std::string& typed) {
     return Finish(host, RunBootDataRead(host, job));
 }
 
-int Write(CConsoleHost& host, const std::string& path) {
+int Write(CConsoleHost& host, const std::string& path, bool verify) {
     BootDataJob job;
     if (!PrepareBootDataWrite(host, path, job)) return kExitFailed;
-    return Finish(host, RunBootDataWrite(host, job));
+    return Finish(host, RunBootDataWrite(host, job, {}, verify));
 }
 
 } // namespace
 
 int RunBootData(CommandContext& context) {
-    const std::vector<std::string>& arguments = context.arguments;
-    if (arguments.size() != 2 || (arguments[0] != "read" && arguments[0] != "write"))
-        return UsageError("expected bootdata read FILE or bootdata write FILE");
+    std::vector<std::string> arguments = context.arguments;
+    const bool verify = TakeVerifyOption(arguments);
+    if (arguments.size() != 2 || (arguments[0] != "read" && arguments[0] != "write") ||
+        (verify && arguments[0] != "write"))
+        return UsageError("expected bootdata read FILE or bootdata write [--verify] FILE");
     CConsoleHost& host = context.host;
     host.SetGroup(boot_data::kGroup);
     const std::string path = Absolute(arguments[1], context.startFolder);
-    return arguments[0] == "read" ? Read(host, path) : Write(host, path);
+    return arguments[0] == "read" ? Read(host, path) : Write(host, path, verify);
 }
 
 } // namespace qbx

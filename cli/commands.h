@@ -19,6 +19,9 @@ struct CommandContext {
     std::string startFolder = {};
 };
 
+// Takes every "--verify" out of `arguments`; true when there was one.
+bool TakeVerifyOption(std::vector<std::string>& arguments);
+
 int RunIdentify(CommandContext& context);
 int RunSlots(CommandContext& context);
 int RunClear(CommandContext& context);

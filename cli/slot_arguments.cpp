@@ -1,5 +1,8 @@
 #include "cli/slot_arguments.h"
 
+#include "cli/commands.h"
+
+#include <algorithm>
 #include <filesystem>
 
 namespace qbx {
@@ -27,6 +30,13 @@ bool ParseSlotArguments(const std::vector<std::string>& arguments, const std::st
         entry = {1, file.lexically_normal().string()};
     }
     return true;
+}
+
+bool TakeVerifyOption(std::vector<std::string>& arguments) {
+    const auto kept = std::remove(arguments.begin(), arguments.end(), std::string("--verify"));
+    const bool found = kept != arguments.end();
+    arguments.erase(kept, arguments.end());
+    return found;
 }
 
 } // namespace qbx

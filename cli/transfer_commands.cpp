@@ -112,7 +112,9 @@ int RunUpload(CommandContext& context) {
     CConsoleHost& host = context.host;
     SlotList slots;
     std::string reason;
-    if (!ParseSlotArguments(context.arguments, context.startFolder, slots, reason)) return UsageError(reason);
+    std::vector<std::string> arguments = context.arguments;
+    const bool verify = TakeVerifyOption(arguments);
+    if (!ParseSlotArguments(arguments, context.startFolder, slots, reason)) return UsageError(reason);
 
     host.SetGroup(upload_preparation::kGroup);
     if (!PathsFitTheSlotList(host, slots, upload_preparation::kPathTooLong)) return kExitFailed;
@@ -122,7 +124,7 @@ int RunUpload(CommandContext& context) {
         return kExitFailed;
     }
     host.SetGroup(upload_transfer::kGroup);
-    return Finish(host, RunUploadTransfer(host));
+    return Finish(host, RunUploadTransfer(host, {}, ProgramFolder(), verify));
 }
 
 int RunDownload(CommandContext& context) {

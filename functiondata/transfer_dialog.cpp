@@ -128,7 +128,9 @@ CUploadTransferDialog::CUploadTransferDialog(CUiContext& context, QWidget* paren
                         transfer::kStatusStarting, transfer::kStatusSending, transfer::kStatusFinished}},
                       parent) {}
 
-TransferRunResult CUploadTransferDialog::Run(COperationHost& host) { return RunUploadTransfer(host); }
+TransferRunResult CUploadTransferDialog::Run(COperationHost& host) {
+    return RunUploadTransfer(host, {}, ProgramFolder(), verify);
+}
 
 CDownloadTransferDialog::CDownloadTransferDialog(CUiContext& context, QWidget* parent)
     : CTransferDialog(context, kDownloadTransferTemplate, kDownloadGroup,

@@ -57,8 +57,14 @@ class CUploadTransferDialog : public CTransferDialog {
 public:
     CUploadTransferDialog(CUiContext& context, QWidget* parent = nullptr);
 
+    // Read each slot back after its upload and compare it with its file.
+    void SetVerify(bool on) { verify = on; }
+
 protected:
     TransferRunResult Run(COperationHost& host) override;
+
+private:
+    bool verify = false;
 };
 
 class CDownloadTransferDialog : public CTransferDialog {

@@ -18,6 +18,7 @@ using namespace upload_preparation;
 
 constexpr int kWelcomeButton = 1125;
 constexpr int kEmptySlotButton = 1132;
+constexpr int kVerifyBox = 1950;
 constexpr std::uint8_t kControllerDevice = 0x80;
 
 } // namespace
@@ -151,6 +152,7 @@ void CUploadPreparationDialog::UpdateOk() {
 
 void CUploadPreparationDialog::OnOK() {
     TakeValues();
+    verify = IsChecked(kVerifyBox);
     if (!WriteUploadSlotList(choices)) {
         Message(kGroup, kSlotListNotWritten, str::kCannotWrite);
         return;

@@ -12,6 +12,10 @@ class CUploadPreparationDialog : public CSlotPreparationDialog {
 public:
     CUploadPreparationDialog(CUiContext& context, QWidget* parent = nullptr);
 
+    // After OK: whether each slot is to be read back after its upload
+    // (the check box, off whenever the dialog opens).
+    bool VerifyAfterWriting() const { return verify; }
+
 protected:
     bool OnInitDialog() override;
     void OnOK() override;
@@ -26,6 +30,8 @@ private:
     void ClearAll();
     void EditWelcomePage(int index);
     void UpdateOk();
+
+    bool verify = false;
 };
 
 } // namespace qbx

@@ -73,6 +73,11 @@ inline constexpr int kNotSaved = 92; // 11025 with the path
 // qbx bootdata read, where the file-save chooser would ask and check.
 inline constexpr int kAskOverwrite = 93; // string 11906 with the path
 inline constexpr int kPathTooLong = 94;  // 11910
+// Verify after write (qbx bootdata write --verify); a failed read-back
+// reports with the read's numbers above.
+inline constexpr int kVerifyDataDiffers = 200;   // 11951: first differing address
+inline constexpr int kVerifyHeaderDiffers = 201; // 11952
+inline constexpr int kVerifyHeaderNotRead = 202; // 11012
 
 // Strings of this function.
 inline constexpr int kStringNotLinkbox = 11054;

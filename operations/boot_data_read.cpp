@@ -65,9 +65,11 @@ bool ReadBlock(CTransport& transport, COperationHost& host, transfer::CWaitCurso
     return true;
 }
 
+} // namespace
+
 // Every block in ascending order, then the end frame.
-bool ReadImage(CTransport& transport, COperationHost& host, transfer::CWaitCursor& wait,
-               FunctionDataImage& image) {
+bool boot_data::ReadBootDataImage(CTransport& transport, COperationHost& host, transfer::CWaitCursor& wait,
+                                  FunctionDataImage& image) {
     const std::uint32_t size = static_cast<std::uint32_t>(image.Size());
     // The end frame repeats the last reply; without any block it names the phase itself.
     Body last = {frame::kAnswer, frame::kMarker, command::kBootDataRead, 0, 0, 0, 0};
@@ -88,15 +90,13 @@ bool ReadImage(CTransport& transport, COperationHost& host, transfer::CWaitCurso
     return true;
 }
 
-} // namespace
-
 bool RunBootDataRead(COperationHost& host, BootDataJob& job, const ConnectOptions& options) {
     transfer::CWaitCursor wait(host);
     std::unique_ptr<CTransport> transport;
     if (!ConnectToLinkbox(host, kReadConnect, kReadNotLinkbox, options, transport)) return false;
     ShowStarting(host, job.image.Header().dataSize);
     transport->Pause(kPauseBeforeDataMs);
-    if (!ReadImage(*transport, host, wait, job.image)) return false;
+    if (!ReadBootDataImage(*transport, host, wait, job.image)) return false;
     transport.reset();
     // Only a complete image reaches the file, which is replaced as a whole.
     if (!job.image.Save(job.path)) {

@@ -1,5 +1,7 @@
 #pragma once
+#include "functiondata/function_data_image.h"
 #include "operations/connection.h"
+#include "operations/transfer_steps.h"
 
 #include <cstdint>
 #include <memory>
@@ -26,5 +28,11 @@ void ShowStarting(COperationHost& host, std::uint32_t size);
 
 // Position, status and counter at `address`.
 void ShowProgress(COperationHost& host, int statusString, std::uint32_t address, std::uint32_t size);
+
+// Reads the image the device holds into `image` (prepared for its size),
+// block by block, then sends the end frame. False after the failure's
+// message (the read's numbers).
+bool ReadBootDataImage(CTransport& transport, COperationHost& host, transfer::CWaitCursor& wait,
+                       FunctionDataImage& image);
 
 } // namespace qbx::boot_data

@@ -27,8 +27,10 @@ struct BootDataJob {
 bool PrepareBootDataWrite(COperationHost& host, const std::string& path, BootDataJob& job);
 
 // Writes the image's header, then serves the device's requests until it
-// reports the end. True on success, with the final texts shown.
-bool RunBootDataWrite(COperationHost& host, const BootDataJob& job, const ConnectOptions& options = {});
+// reports the end; with `verify`, reads header and image back over the same
+// link and compares them. True on success, with the final texts shown.
+bool RunBootDataWrite(COperationHost& host, const BootDataJob& job, const ConnectOptions& options = {},
+                      bool verify = false);
 
 // Asks for the target file, offering `offeredName` (the name stored in the
 // device, without extension); false when the person cancelled or declined.

@@ -6,6 +6,7 @@
 #include "operations/boot_data_messages.h"
 #include "operations/boot_data_steps.h"
 #include "operations/boot_data_transfer.h"
+#include "operations/read_back_check.h"
 #include "operations/string_ids.h"
 #include "operations/transfer_steps.h"
 
@@ -96,9 +97,32 @@ bool ServeRequests(CTransport& transport, COperationHost& host, transfer::CWaitC
     }
 }
 
+// Header and image as the device now keeps them, against what was written.
+bool VerifyWritten(CTransport& transport, COperationHost& host, transfer::CWaitCursor& wait,
+                   const SlotHeader& header, const FunctionDataImage& image) {
+    SlotHeader stored;
+    if (!ReadDeviceHeader(transport, stored)) {
+        host.ShowMessage(kVerifyHeaderNotRead, str::kNoAnswer);
+        return false;
+    }
+    if (!SameStoredHeader(header, stored)) {
+        host.ShowMessage(kVerifyHeaderDiffers, str::kVerifyHeaderDiffers);
+        return false;
+    }
+    FunctionDataImage back;
+    back.Prepare(image.Header());
+    if (!ReadBootDataImage(transport, host, wait, back)) return false;
+    if (const auto at = FirstDifference(image, back)) {
+        host.ShowMessage(kVerifyDataDiffers, str::kVerifyBootDataDiffers, {static_cast<long long>(*at)});
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
-bool RunBootDataWrite(COperationHost& host, const BootDataJob& job, const ConnectOptions& options) {
+bool RunBootDataWrite(COperationHost& host, const BootDataJob& job, const ConnectOptions& options,
+                      bool verify) {
     transfer::CWaitCursor wait(host);
     std::unique_ptr<CTransport> transport;
     if (!ConnectToLinkbox(host, kWriteConnect, kWriteNotLinkbox, options, transport)) return false;
@@ -109,7 +133,9 @@ bool RunBootDataWrite(COperationHost& host, const BootDataJob& job, const Connec
     const std::uint32_t size = job.image.Header().dataSize;
     ShowStarting(host, size);
     transport->Pause(kPauseBeforeDataMs);
+    const SlotHeader header = DeviceHeaderFor(job);
     if (!ServeRequests(*transport, host, wait, job.image)) return false;
+    if (verify && !VerifyWritten(*transport, host, wait, header, job.image)) return false;
     ShowProgress(host, transfer::kStatusFinished, size, size);
     return true;
 }

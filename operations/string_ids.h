@@ -45,4 +45,7 @@ inline constexpr int kNotProgramFile = 11041; // unknown kind or bad header
 inline constexpr int kWrongFirmwareFamily = 11047;
 inline constexpr int kBootSectorTooLarge = 11940; // with BS_SIZE
 inline constexpr int kPathTooLong = 11910; // the path's length in bytes, the limit
+inline constexpr int kVerifySlotDiffers = 11950;     // slot, first differing address
+inline constexpr int kVerifyBootDataDiffers = 11951; // first differing address
+inline constexpr int kVerifyHeaderDiffers = 11952;
 } // namespace qbx::str

@@ -6,6 +6,7 @@
 #include "link/slot_commands.h"
 #include "link/wire_bytes.h"
 #include "operations/device_turn.h"
+#include "operations/read_back_check.h"
 #include "operations/string_ids.h"
 #include "operations/transfer_steps.h"
 #include "operations/upload_transfer_messages.h"
@@ -55,6 +56,12 @@ bool AnswerRequest(CTransport& transport, COperationHost& host, transfer::CWaitC
     return true;
 }
 
+void ShowFinished(COperationHost& host, std::uint32_t size) {
+    host.SetProgressPosition(size);
+    host.SetStatusString(transfer::kStatusFinished);
+    host.SetProgressText(transfer::ProgressText(size, size));
+}
+
 bool ServeUploadData(CTransport& transport, COperationHost& host, const FunctionDataImage& image,
                      transfer::CWaitCursor& wait) {
     const std::uint8_t start[frame::kBodySize] = {
@@ -72,13 +79,7 @@ bool ServeUploadData(CTransport& transport, COperationHost& host, const Function
         case transfer::DeviceTurn::Request:
             if (!AnswerRequest(transport, host, wait, image, body)) return false;
             break;
-        case transfer::DeviceTurn::End: {
-            const std::uint32_t size = image.Header().dataSize;
-            host.SetProgressPosition(size);
-            host.SetStatusString(transfer::kStatusFinished);
-            host.SetProgressText(transfer::ProgressText(size, size));
-            return true;
-        }
+        case transfer::DeviceTurn::End: ShowFinished(host, image.Header().dataSize); return true;
         }
     }
 }
@@ -103,7 +104,8 @@ bool ServeUploadData(CTransport& transport, COperationHost& host, const Function
     return ServeUploadData(transport, host, image, wait);
 }
 
-bool UploadSlot(COperationHost& host, int slot, const std::string& path, const ConnectOptions& options) {
+bool UploadSlot(COperationHost& host, int slot, const std::string& path, const ConnectOptions& options,
+                bool verify) {
     host.SetStatusString(transfer::kStatusConnecting);
     host.SetSlotNumber(transfer::SlotNumberText(slot));
     transfer::CWaitCursor wait(host);
@@ -127,16 +129,21 @@ bool UploadSlot(COperationHost& host, int slot, const std::string& path, const C
     host.SetProgressPosition(0);
     host.SetStatusString(transfer::kStatusStarting);
     transport->Pause(kPauseBeforeDataMs);
-    return ServeUploadData(*transport, host, image, wait);
+    if (!ServeUploadData(*transport, host, image, wait)) return false;
+    if (!verify) return true;
+    if (!VerifyUploadedSlot(*transport, host, slot, header, image)) return false;
+    // The read-back showed its own progress; the slot is done.
+    ShowFinished(host, header.size);
+    return true;
 }
 
 TransferRunResult RunUploadTransfer(COperationHost& host, const ConnectOptions& options,
-                                    const std::string& folder) {
+                                    const std::string& folder, bool verify) {
     SlotList slots;
     // The run shows every slot's file, ticked or not, as the list names it.
     bool read = ReadSlotList(kUploadSlotListName, slots, folder);
     return RunSlotList(host, read, slots, transfer::kSourceFile, [&](int slot, const std::string& path) {
-        return UploadSlot(host, slot, path, options);
+        return UploadSlot(host, slot, path, options, verify);
     });
 }
 

@@ -15,13 +15,16 @@ namespace qbx {
 // The whole upload as the transfer dialog runs it: the ticked slots of
 // config_up.ini in `folder`, one after the other, each over a link of its
 // own (`options` as for Connect).
+// With `verify`, each slot is read back after its upload and compared.
 TransferRunResult RunUploadTransfer(COperationHost& host, const ConnectOptions& options = {},
-                                    const std::string& folder = ProgramFolder());
+                                    const std::string& folder = ProgramFolder(), bool verify = false);
 
 // Uploads the file at `path` into bootloader slot `slot` (1 to 7): connect
 // and check, load the file, select the slot and write its header, serve the
-// data phase. True on success; false after the failure's message.
-bool UploadSlot(COperationHost& host, int slot, const std::string& path, const ConnectOptions& options = {});
+// data phase; with `verify`, read the slot back over the same link and
+// compare. True on success; false after the failure's message.
+bool UploadSlot(COperationHost& host, int slot, const std::string& path, const ConnectOptions& options = {},
+                bool verify = false);
 
 // The header a slot gets for `image`; `title` (UTF-8) becomes its description.
 SlotHeader UploadSlotHeader(const FunctionDataImage& image, const std::string& title);

@@ -20,4 +20,10 @@ inline constexpr int kUnexpectedReply = 37; // 11024
 inline constexpr transfer::SendMessages kAnswerHeader = {.incomplete = 38, .noAnswer = 40, .rejected = 41};
 inline constexpr transfer::SendMessages kAnswerData = {.incomplete = 42, .noAnswer = 44, .rejected = 45};
 
+// Verify after write (qbx upload --verify, the preparation's check box).
+// Numbers of their own, well apart from the transfer's.
+inline constexpr int kVerifyDataDiffers = 200;   // 11950: slot, first differing address
+inline constexpr int kVerifyHeaderDiffers = 201; // 11952
+inline constexpr int kVerifyNotRead = 202;       // the read-back's own text
+
 } // namespace qbx::upload_transfer

@@ -133,6 +133,10 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11921, "", "unsigned number field: the text is no whole number without a sign"},
         // Operating-system update.
         {11940, "X", "OS update: BS_SIZE of a two-image program file too large to keep (BS_SIZE)"},
+        // Verify after write.
+        {11950, "dX", "upload verify: the slot read back differs (slot, first differing address)"},
+        {11951, "X", "boot data verify: the image read back differs (first differing address)"},
+        {11952, "", "verify: the header read back differs from the one written"},
     };
     return catalog;
 }

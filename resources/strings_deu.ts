@@ -497,6 +497,18 @@ Bitte prüfen Sie, ob die Datei schreibgeschützt ist und ob ihr Ordner beschrei
 Die Datei ist beschädigt oder nicht für dieses Gerät bestimmt; das Update wurde nicht begonnen.</translation>
     </message>
     <message>
+        <source>11950</source>
+        <translation>Überprüfung fehlgeschlagen: Speicherplatz %d weicht ab Adresse %04X von der Datei ab.</translation>
+    </message>
+    <message>
+        <source>11951</source>
+        <translation>Überprüfung fehlgeschlagen: Die LINKBOX-Daten weichen ab Adresse %04X von der Datei ab.</translation>
+    </message>
+    <message>
+        <source>11952</source>
+        <translation>Überprüfung fehlgeschlagen: Der im Gerät gespeicherte Kopf weicht vom geschriebenen ab.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Die Datei %s existiert bereits.
 Möchten Sie sie überschreiben?</translation>
@@ -799,6 +811,10 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>Welcome page...</source>
         <translation>Begrüßungsseite...</translation>
+    </message>
+    <message>
+        <source>Verify after writing</source>
+        <translation>Nach dem Schreiben überprüfen</translation>
     </message>
 </context>
 <context>

@@ -497,6 +497,18 @@ Check that the file is not write-protected and that you may write to its folder.
 The file is damaged or not meant for this device; the update was not started.</translation>
     </message>
     <message>
+        <source>11950</source>
+        <translation>Verification failed: slot %d differs from the file at address %04X.</translation>
+    </message>
+    <message>
+        <source>11951</source>
+        <translation>Verification failed: the LINKBOX data differ from the file at address %04X.</translation>
+    </message>
+    <message>
+        <source>11952</source>
+        <translation>Verification failed: the header the device keeps differs from the one written.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>The file %s already exists.
 Do you want to overwrite it?</translation>
@@ -799,6 +811,10 @@ Do you want to overwrite it?</translation>
     <message>
         <source>Welcome page...</source>
         <translation>Welcome page...</translation>
+    </message>
+    <message>
+        <source>Verify after writing</source>
+        <translation>Verify after writing</translation>
     </message>
 </context>
 <context>

@@ -497,6 +497,18 @@ Verificare che il file non sia protetto da scrittura e che la sua cartella sia s
 Il file è danneggiato o non è destinato a questo dispositivo; l'aggiornamento non è stato avviato.</translation>
     </message>
     <message>
+        <source>11950</source>
+        <translation>Verifica non riuscita: lo slot %d differisce dal file all'indirizzo %04X.</translation>
+    </message>
+    <message>
+        <source>11951</source>
+        <translation>Verifica non riuscita: i dati del LINKBOX differiscono dal file all'indirizzo %04X.</translation>
+    </message>
+    <message>
+        <source>11952</source>
+        <translation>Verifica non riuscita: l'intestazione memorizzata nel dispositivo differisce da quella scritta.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Il file %s esiste già.
 Sovrascriverlo?</translation>
@@ -799,6 +811,10 @@ Sovrascriverlo?</translation>
     <message>
         <source>Welcome page...</source>
         <translation>Pagina di benvenuto...</translation>
+    </message>
+    <message>
+        <source>Verify after writing</source>
+        <translation>Verifica dopo la scrittura</translation>
     </message>
 </context>
 <context>

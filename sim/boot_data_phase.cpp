@@ -41,6 +41,7 @@ class CBootDataWrite : public CBlockIntake {
         if (!extra) address += current.count;
     }
     void Commit(CProtocolEngine& engine) override {
+        engine.Faults().TakeFlip(image);
         engine.State().deviceHeader = header;
         engine.State().deviceImage = std::move(image);
         engine.DropHeldDeviceHeader();

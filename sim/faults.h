@@ -57,6 +57,9 @@ class CFaultPlan {
     std::map<std::uint8_t, CReplyShape> shortReplies;   // by request code
     std::map<std::uint8_t, CReplyShape> splitReplies;   // by request code
     std::map<std::uint8_t, CReplyShape> surplusReplies; // by request code
+    // The byte at this address of the next stored upload or boot data image
+    // is inverted as it is kept, so that reading it back shows the change.
+    std::optional<std::uint32_t> flipStored;
 
     // Each Take* reports whether the fault strikes now and uses it up.
     bool TakeBusy(int frameNumber);
@@ -67,6 +70,13 @@ class CFaultPlan {
     bool TakeNakEnd() { return Take(nakEnds); }
     bool TakeWrongConfigEcho() { return Take(wrongConfigEchoes); }
     std::optional<CExtraRequest> TakeExtraRequest(int frameNumber);
+    // Spoils `image` as the flip asks, when it is due and the address lies
+    // within the image. Strikes once.
+    template <typename Bytes> void TakeFlip(Bytes& image) {
+        if (!flipStored || *flipStored >= image.size()) return;
+        image[*flipStored] = static_cast<std::uint8_t>(~image[*flipStored]);
+        flipStored.reset();
+    }
     // The byte count of a shape due for the answer to `code`, used up.
     static std::optional<std::size_t> TakeShape(std::map<std::uint8_t, CReplyShape>& shapes, std::uint8_t code);
     // The error code when the device error is due at block `blockNumber`

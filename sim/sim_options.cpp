@@ -229,6 +229,13 @@ const std::map<std::string, CValueParser>& ValueOptions() {
          [](CSimOptions& o, const std::string& v) { return ParseReplyShape(v, o.faults.splitReplies); }},
         {"--surplus",
          [](CSimOptions& o, const std::string& v) { return ParseReplyShape(v, o.faults.surplusReplies); }},
+        {"--flip-stored",
+         [](CSimOptions& o, const std::string& v) {
+             unsigned long address = 0;
+             if (!ParseNumber(v, kMaxImageSize - 1, address)) return false;
+             o.faults.flipStored = static_cast<std::uint32_t>(address);
+             return true;
+         }},
         {"--ident",
          [](CSimOptions& o, const std::string& v) {
              CIdentity id;
@@ -323,6 +330,7 @@ const char* SimUsage() {
            "  --ask-again K       update phases: ask the block of request K once more\n"
            "  --skip-after K      update phases: leave out the block after request K\n"
            "faults (counted over the whole run):\n"
+           "  --flip-stored ADDR  invert the byte at ADDR of the next upload or boot data image as it is kept\n"
            "  --busy N[@K]        N busy frames before frame K of an upload or update (default 1; repeatable)\n"
            "  --device-error C[@K] error frame with code C instead of block K of a data phase (default 1)\n"
            "  --refuse-data       refuse the data phases with a refusal frame\n"

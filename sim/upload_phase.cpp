@@ -62,6 +62,7 @@ void CUpload::Received(std::span<const std::uint8_t> bytes) {
 }
 
 void CUpload::Commit(CProtocolEngine& engine) {
+    engine.Faults().TakeFlip(data);
     CSlot& target = engine.State().Slot(slot);
     target.header = header;
     target.data = std::move(data);

@@ -9,7 +9,8 @@ packages=(build-essential cmake ninja-build pkg-config googletest libgtest-dev
           qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
           libqt6opengl6-dev libgl1-mesa-dev
           qt6-translations-l10n
-          fonts-dejavu-core xvfb xauth python3 srecord imagemagick bzip2-doc)
+          fonts-dejavu-core xvfb xauth python3 srecord imagemagick bzip2-doc
+          dpkg-dev file gzip lintian)
 if [ "${1:-}" = "--list" ]; then
     printf '%s\n' "${packages[@]}"
     exit 0

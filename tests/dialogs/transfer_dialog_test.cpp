@@ -65,6 +65,39 @@ TEST_F(TransferDialogs, FailureShowsItsMessageAndClosesAtOnce) {
     EXPECT_EQ(ui.beeps, 0);
 }
 
+TEST_F(TransferDialogs, VerifyReadsEachSlotBackAndNamesTheFirstDifference) {
+    struct Case {
+        bool verify;
+        std::vector<std::string> sim;
+        std::string messages;
+    } cases[] = {
+        {true, {}, ""},
+        {true, {"--flip-stored", "0x42"}, "2.200"},
+        {false, {"--flip-stored", "0x42"}, ""}, // unchecked, the spoilt byte goes unseen
+    };
+    for (const Case& c : cases) {
+        StartLinkbox(c.sim);
+        SlotList up;
+        up[3] = {1, WriteDat("a.dat", 3, 0x81, 0x100)};
+        ASSERT_TRUE(WriteUploadSlotList(up));
+        ui.Clear();
+        CUploadTransferDialog upload(context);
+        upload.SetVerify(c.verify);
+        RunTransfer(upload);
+        EXPECT_EQ(ui.MessageNumbers(), c.messages);
+        EXPECT_EQ(upload.RunResult(), c.messages.empty() ? TransferRunResult::Finished : TransferRunResult::SlotFailed);
+        if (c.messages.empty()) {
+            // After the read-back the displays show the upload finished.
+            EXPECT_EQ(upload.ItemText(1008), module.String(11506));
+            EXPECT_EQ(upload.ItemText(1009), "0100 / 0100");
+        } else {
+            const QString expected = module.String(11950).replace("%d", "4").replace("%04X", "0042");
+            EXPECT_EQ(ui.messages.back().text.toStdString(), expected.toStdString());
+        }
+        sim.Stop();
+    }
+}
+
 TEST_F(TransferDialogs, NoSlotListClosesWithoutMessage) {
     StartLinkbox();
     CDownloadTransferDialog download(context);

@@ -9,6 +9,7 @@ namespace qbx {
 namespace {
 
 constexpr int kBox = 1037, kContent = 1028, kName = 1045, kBrowse = 1054, kWelcome = 1125, kEmpty = 1132;
+constexpr int kVerify = 1950;
 
 class UploadPreparation : public DeviceDialogTest {};
 
@@ -65,6 +66,24 @@ TEST_F(UploadPreparation, SlotListChoicesAreCheckedAgainWhenItOpens) {
     EXPECT_EQ(written[2].path, "");
     EXPECT_EQ(written[3].flag, 0); // a file that no longer loads is unticked
     EXPECT_EQ(written[4].flag, 1);
+}
+
+TEST_F(UploadPreparation, VerifyBoxIsOffAtEveryOpeningAndHandedOnAfterOk) {
+    StartLinkbox();
+    SlotList list;
+    list[0] = {1, WriteDat("heating.dat", 3, 0x80, 0x100)};
+    ASSERT_TRUE(WriteUploadSlotList(list));
+    for (bool tick : {true, false}) {
+        CUploadPreparationDialog dialog(context);
+        ASSERT_TRUE(dialog.Initialize());
+        EXPECT_FALSE(dialog.IsChecked(kVerify));
+        EXPECT_TRUE(dialog.IsItemEnabled(kVerify));
+        if (tick) dialog.Click(kVerify);
+        EXPECT_EQ(dialog.IsChecked(kVerify), tick);
+        ASSERT_TRUE(dialog.Click(kIdOk));
+        EXPECT_EQ(dialog.VerifyAfterWriting(), tick);
+    }
+    EXPECT_TRUE(ui.messages.empty()) << ui.MessageNumbers();
 }
 
 TEST_F(UploadPreparation, TickingChoosesAFileAtOnce) {

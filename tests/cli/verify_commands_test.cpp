@@ -1,0 +1,117 @@
+// qbx upload --verify and qbx bootdata write --verify against a simulator
+// that can spoil one stored byte on purpose.
+#include "functiondata/function_data_image.h"
+#include "tests/support/sim_process.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+namespace {
+
+struct QbxRun {
+    int status = -1;
+    std::string err;
+};
+
+// The parameter: true over a serial line (pty), false over TCP.
+class QbxVerify : public testing::TestWithParam<bool> {
+  protected:
+    void StartSim(std::vector<std::string> arguments) {
+        const bool serial = GetParam();
+        arguments.insert(arguments.begin(), serial ? "--pty" : "--tcp");
+        if (!serial) arguments.insert(arguments.begin() + 1, "0");
+        ASSERT_TRUE(sim.Start(arguments)) << sim.Error();
+        if (serial) {
+            folder.Write("qbx_man.ini", "0\n1\n");
+            environment = "QUILLBOX_COM1='" + sim.PtyPath() + "'";
+        } else {
+            folder.Write("qbx_man.ini", "6\n1\n127.0.0.1\n" + std::to_string(sim.TcpPort()) + "\n");
+        }
+    }
+    QbxRun Call(const std::string& arguments) {
+        std::string command = "cd '" + files.Path() + "' && " + environment +
+                              " '" QBX_PROGRAM_DIR "/qbx' --folder '" + folder.Path() + "' " + arguments +
+                              " </dev/null >/dev/null 2>'" + files.File("err") + "'";
+        int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files.Read("err")};
+    }
+    void SaveImage(const std::string& name, std::uint8_t kind, std::uint32_t size) {
+        qbx::FunctionDataImage image;
+        ASSERT_TRUE(image.Prepare({3, kind, "FW 1", "BS 2", size}));
+        for (std::uint32_t i = 0; i < size; ++i)
+            image.SetByte(i, static_cast<std::uint8_t>(i * 7 + 3));
+        ASSERT_TRUE(image.Save(files.File(name)));
+    }
+
+    qbx::test::CSimProcess sim;
+    TempFolder folder; // the program folder
+    TempFolder files;  // where the person works
+    std::string environment;
+};
+
+struct VerifyCase {
+    const char* name;
+    std::vector<std::string> sim; // besides the line
+    std::uint8_t kind;
+    std::string command;
+    int status;
+    std::string message; // the start of stderr; empty: no output
+};
+
+TEST_P(QbxVerify, ReadBackFindsTheFirstDifferingByte) {
+    const std::vector<VerifyCase> cases = {
+        {"clean upload", {}, 0x84, "upload --verify 3=f.dat", 0, ""},
+        // A flipped byte in the last, shorter block, and one in the first.
+        {"upload, late byte", {"--flip-stored", "0x2F1"}, 0x84, "upload --verify 3=f.dat", 1,
+         "Quillbox-Message 2.200: Verification failed: slot 3 differs from the file at address 02F1."},
+        {"upload, first byte", {"--flip-stored", "0"}, 0x84, "upload 2=f.dat --verify", 1,
+         "Quillbox-Message 2.200: Verification failed: slot 2 differs from the file at address 0000."},
+        // Without --verify the same fault goes unnoticed: the check is what catches it.
+        {"upload unverified", {"--flip-stored", "0x10"}, 0x84, "upload 3=f.dat", 0, ""},
+        {"clean boot data", {"--kind", "A3"}, 0xA3, "bootdata write --verify f.dat", 0, ""},
+        {"boot data, flipped", {"--kind", "A3", "--flip-stored", "0x1C0"}, 0xA3, "bootdata write --verify f.dat",
+         1, "Quillbox-Message 12.200: Verification failed: the LINKBOX data differ from the file at address 01C0."},
+        {"boot data unverified", {"--kind", "A3", "--flip-stored", "5"}, 0xA3, "bootdata write f.dat", 0, ""},
+    };
+    for (const VerifyCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        StartSim(c.sim);
+        SaveImage("f.dat", c.kind, 0x2F2);
+        const QbxRun run = Call(c.command);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        if (c.message.empty()) {
+            EXPECT_EQ(run.err, "");
+        } else {
+            EXPECT_EQ(run.err.rfind(c.message, 0), 0u) << run.err;
+        }
+        sim.Stop();
+    }
+}
+
+TEST_P(QbxVerify, VerifyIsOnlyForWriting) {
+    StartSim({"--kind", "A3"});
+    const QbxRun run = Call("bootdata read --verify x.dat");
+    EXPECT_EQ(run.status, 2) << run.err;
+    EXPECT_NE(run.err.find("bootdata write [--verify] FILE"), std::string::npos) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, QbxVerify, testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Serial" : "Tcp"; });
+
+// The package puts a link to qbx on the PATH: qbx must still find its
+// language modules beside the real file, not beside the link.
+TEST(QbxLink, FindsItsFolderThroughALink) {
+    TempFolder bin, settings;
+    settings.Write("qbx_man.ini", "0\n1\n");
+    ASSERT_EQ(std::system(("ln -s '" QBX_PROGRAM_DIR "/qbx' '" + bin.File("qbx") + "'").c_str()), 0);
+    const std::string command = "'" + bin.File("qbx") + "' --folder '" + settings.Path() +
+                                "' bootdata write missing.dat </dev/null >/dev/null 2>'" + bin.File("err") + "'";
+    const int status = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
+    const std::string err = bin.Read("err");
+    EXPECT_EQ(err.find("no language module"), std::string::npos) << err;
+    EXPECT_EQ(err.rfind("Quillbox-Message 12.002: ", 0), 0u) << err;
+}
+
+} // namespace
