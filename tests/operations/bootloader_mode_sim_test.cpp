@@ -104,7 +104,9 @@ TEST_P(ModeSwitch, ReportsTheModeItEndsIn) {
     EXPECT_FALSE(host.waitCursor);
     // A LINKBOX has no modes: not a byte of the switch goes out to it.
     EXPECT_EQ(device.SentModeSwitch(), c.messages != "35" && c.messages != "34");
-    if (c.messages == "8") EXPECT_EQ(device.link.pauses, (std::vector<int>{50, 2000, 500}));
+    if (c.messages == "8") {
+        EXPECT_EQ(device.link.pauses, (std::vector<int>{50, 2000, 500}));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -182,14 +184,20 @@ TEST_P(BootloaderSettings, EndsWithItsMessage) {
     const int last = host.shown.empty() ? 0 : host.shown.back().number;
     // Nothing is edited unless everything was read; nothing written unless edited.
     EXPECT_EQ(edited, last == 18 || last >= 28);
-    if (written) EXPECT_EQ(device.StateLine("config"), "config 05");
+    if (written) {
+        EXPECT_EQ(device.StateLine("config"), "config 05");
+    }
     if (!written && last < 28) {
         EXPECT_FALSE(device.SentRequest(command::kWriteConfigByte));
         EXPECT_EQ(device.StateLine("config"), configBefore);
     }
     // A failed network write leaves the byte written and the network as it was.
-    if (last == 32) EXPECT_EQ(device.StateLine("config"), "config 05");
-    if (last >= 28) EXPECT_EQ(device.StateLine("network"), networkBefore);
+    if (last == 32) {
+        EXPECT_EQ(device.StateLine("config"), "config 05");
+    }
+    if (last >= 28) {
+        EXPECT_EQ(device.StateLine("network"), networkBefore);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
