@@ -11,6 +11,7 @@ void CJsonEvents::Emit(const CJsonObject& object) {
 
 void CJsonEvents::Progress(std::uint32_t done, std::uint32_t total) {
     if (!enabled || total == 0) return;
+    if (done > total) done = total; // a reader may rely on done <= total
     int percent = static_cast<int>(static_cast<std::uint64_t>(done) * 100 / total);
     if (total == progressTotal && percent == progressPercent) return;
     progressTotal = total;
