@@ -131,6 +131,7 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11902, "sd", "qbx --trace and the session log entry: the log file cannot be opened (path, errno)"},
         {11903, "", "window menu: start the session log"},
         {11904, "", "window menu: stop the session log"},
+        {11905, "", "session log chooser: file filter"},
         // Number fields of the dialog framework.
         {11920, "", "number field: the text is no whole number"},
         {11921, "", "unsigned number field: the text is no whole number without a sign"},

@@ -477,6 +477,10 @@ Bitte prüfen Sie den Dateinamen und ob der Ordner beschreibbar ist.</translatio
         <translation>Sitzungsprotokoll beenden</translation>
     </message>
     <message>
+        <source>11905</source>
+        <translation>Sitzungsprotokolle (*.log);;Alle Dateien (*)</translation>
+    </message>
+    <message>
         <source>11911</source>
         <translation>belegt von %s (PID %d)</translation>
     </message>

@@ -477,6 +477,10 @@ Check the file name and that you may write to its folder.</translation>
         <translation>Stop session log</translation>
     </message>
     <message>
+        <source>11905</source>
+        <translation>Session logs (*.log);;All files (*)</translation>
+    </message>
+    <message>
         <source>11911</source>
         <translation>in use by %s (PID %d)</translation>
     </message>

@@ -477,6 +477,10 @@ Verificare il nome del file e che la sua cartella sia scrivibile.</translation>
         <translation>Termina registro della sessione</translation>
     </message>
     <message>
+        <source>11905</source>
+        <translation>Registri della sessione (*.log);;Tutti i file (*)</translation>
+    </message>
+    <message>
         <source>11911</source>
         <translation>occupata da %s (PID %d)</translation>
     </message>
