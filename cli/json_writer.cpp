@@ -7,13 +7,14 @@ namespace {
 
 constexpr const char* kReplacement = "\xEF\xBF\xBD"; // U+FFFD
 
-// Length of the well-formed UTF-8 sequence at `i`, or 0 when the bytes
-// there are not one (overlong forms, surrogates and code points past
-// U+10FFFF included).
-std::size_t Utf8Length(const std::string& text, std::size_t i) {
+// Length of the well-formed UTF-8 sequence at `i`; for bytes that are not
+// one (overlong forms, surrogates and code points past U+10FFFF included)
+// the negated length of the longest start of a sequence there, at least 1,
+// which becomes one U+FFFD as Unicode recommends.
+int Utf8Length(const std::string& text, std::size_t i) {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char lead = byte(i);
-    std::size_t length = 0;
+    int length = 0;
     unsigned char low = 0x80, high = 0xBF; // the second byte's allowed range
     if (lead < 0x80) return 1;
     if (lead >= 0xC2 && lead <= 0xDF) length = 2;
@@ -26,12 +27,12 @@ std::size_t Utf8Length(const std::string& text, std::size_t i) {
         if (lead == 0xF0) low = 0x90;
         if (lead == 0xF4) high = 0x8F;
     } else {
-        return 0;
+        return -1;
     }
-    if (i + length > text.size()) return 0;
-    if (byte(i + 1) < low || byte(i + 1) > high) return 0;
-    for (std::size_t k = 2; k < length; ++k) {
-        if (byte(i + k) < 0x80 || byte(i + k) > 0xBF) return 0;
+    for (int k = 1; k < length; ++k) {
+        if (i + k >= text.size()) return -k;
+        const unsigned char next = byte(i + k);
+        if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF)) return -k;
     }
     return length;
 }
@@ -42,14 +43,14 @@ std::string JsonString(const std::string& text) {
     std::string json = "\"";
     for (std::size_t i = 0; i < text.size();) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
-        std::size_t length = Utf8Length(text, i);
-        if (length == 0) {
+        const int length = Utf8Length(text, i);
+        if (length < 0) {
             json += kReplacement;
-            ++i;
+            i += static_cast<std::size_t>(-length);
             continue;
         }
         if (length > 1) {
-            json.append(text, i, length);
+            json.append(text, i, static_cast<std::size_t>(length));
         } else if (c == '"' || c == '\\') {
             json += '\\';
             json += static_cast<char>(c);
@@ -66,7 +67,7 @@ std::string JsonString(const std::string& text) {
         } else {
             json += static_cast<char>(c);
         }
-        i += length;
+        i += static_cast<std::size_t>(length);
     }
     return json + "\"";
 }

@@ -31,7 +31,7 @@ protected:
     // qbx --json `arguments` from the working folder, then the checker over its output.
     JsonRun Call(const std::string& arguments) {
         JsonRun run;
-        std::string command = "cd '" + files.Path() + "' && '" QBX_PROGRAM_DIR "/qbx' --json --folder '" +
+        std::string command = "cd '" + files.Path() + "' && " + environment + " '" QBX_PROGRAM_DIR "/qbx' --json --folder '" +
                               folder.Path() + "' " + arguments + " </dev/null >'" + files.File("out") + "' 2>'" +
                               files.File("err") + "'";
         run.status = Status(std::system(command.c_str()));
@@ -61,6 +61,7 @@ protected:
     qbx::test::CSimProcess sim;
     TempFolder folder; // the program folder
     TempFolder files;  // where the person works
+    std::string environment;
 };
 
 TEST_F(QbxJson, IdentifyAndSlotsGiveTheirDataAsEvents) {
@@ -192,6 +193,43 @@ TEST_F(QbxJson, LinkboxValuesAndTcpStatus) {
     EXPECT_EQ(status.status, 0) << status.err;
     ASSERT_EQ(Of(status, "tcp-status").size(), 1u);
     EXPECT_NE(Of(status, "tcp-status")[0].find("found=true"), std::string::npos) << status.out;
+}
+
+// A scan gives a port event per port as it finishes, then the port chosen.
+TEST_F(QbxJson, ScanGivesEveryPortAndTheChoice) {
+    StartSim({});
+    qbx::test::CSimProcess serial;
+    ASSERT_TRUE(serial.Start({"--pty", "--kind", "A2", "--version", "27"})) << serial.Error();
+    folder.Write("plain.txt", "no port\n");
+    for (int port = 1; port <= 6; ++port) {
+        std::string path = port == 4 ? serial.PtyPath() : folder.File("absent" + std::to_string(port));
+        if (port == 1) path = folder.File("plain.txt"); // no terminal: a port with a diagnosis
+        environment += "QUILLBOX_COM" + std::to_string(port) + "='" + path + "' ";
+    }
+    JsonRun scan = Call("scan");
+    ASSERT_EQ(scan.checked, "");
+    EXPECT_EQ(scan.status, 0) << scan.err;
+    std::vector<std::string> ports = Of(scan, "port");
+    ASSERT_EQ(ports.size(), 6u) << scan.out;
+    EXPECT_EQ(ports[3], "port port=\"COM4\" found=true status=\"B.V.\" type=\"A2\" version=\"2.7\"");
+    EXPECT_NE(ports[0].find("found=false"), std::string::npos) << ports[0];
+    EXPECT_NE(ports[0].find("diagnosis=\"" + folder.File("plain.txt")), std::string::npos) << ports[0];
+    EXPECT_EQ(ports[1].find("diagnosis"), std::string::npos) << ports[1];
+    EXPECT_EQ(Of(scan, "selected"), (std::vector<std::string>{"selected port=\"COM4\""}));
+    EXPECT_NE(scan.err.find("selected: COM4"), std::string::npos); // the human lines on standard error
+}
+
+// A file name that is not UTF-8 reaches the events repaired, never as bytes
+// that would break the reader's parser.
+TEST_F(QbxJson, NamesThatAreNotUtf8StayParseable) {
+    StartSim({});
+    JsonRun run = Call("upload 2=\"$(printf 'Kessel\\374\\342\\202.dat')\"");
+    ASSERT_EQ(run.checked, "");
+    EXPECT_EQ(run.status, 1);
+    std::vector<std::string> notes = Of(run, "note");
+    ASSERT_EQ(notes.size(), 1u) << run.out;
+    EXPECT_NE(notes[0].find("/Kessel\uFFFD\uFFFD.dat\""), std::string::npos) << notes[0];
+    EXPECT_NE(run.err.find("Kessel\xFC\xE2\x82.dat"), std::string::npos); // standard error keeps the bytes
 }
 
 } // namespace

@@ -27,8 +27,10 @@ TEST(JsonString, EscapesAndRepairsEveryText) {
         {"overlong three bytes", "\xE0\x80\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},
         {"surrogate", "\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},
         {"past U+10FFFF", "\xF4\x90\x80\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},
-        {"cut at the end", "ab\xE2\x82", "\"ab\xEF\xBF\xBD\xEF\xBF\xBD\""},
-        {"cut before ASCII", "\xE2\x82\"", "\"\xEF\xBF\xBD\xEF\xBF\xBD\\\"\""},
+        // A cut sequence is one replacement, as Python and browsers decode it.
+        {"cut at the end", "ab\xE2\x82", "\"ab\xEF\xBF\xBD\""},
+        {"cut before ASCII", "\xF0\x9F\x94\"", "\"\xEF\xBF\xBD\\\"\""},
+        {"cut before a lead byte", "\xE2\x82\xC3\xBC", "\"\xEF\xBF\xBD\xC3\xBC\""},
     };
     for (const auto& c : cases) EXPECT_EQ(qbx::JsonString(c.text), c.json) << c.name;
 }
