@@ -13,8 +13,10 @@ MessageAnswer CSessionLogInterface::ShowMessage(QWidget* owner, const QString& c
                                                 MessageKind kind) {
     MessageAnswer answer = inner.ShowMessage(owner, caption, text, kind);
     if (!log) return answer;
-    if (kind == MessageKind::Notice) log->Message(caption.toStdString(), text.toStdString());
-    else log->Question(caption.toStdString(), text.toStdString(), answer == MessageAnswer::Yes);
+    if (kind == MessageKind::Notice)
+        log->Message(caption.toStdString(), text.toStdString());
+    else
+        log->Question(caption.toStdString(), text.toStdString(), answer == MessageAnswer::Yes);
     return answer;
 }
 

@@ -10,7 +10,7 @@ namespace qbx {
 // wraps and, while a log runs, writes each message shown (and the answer
 // to each question) into it. The log also takes the wire trace.
 class CSessionLogInterface : public CUserInterface {
-public:
+  public:
     explicit CSessionLogInterface(CUserInterface& inner) : inner(inner) {}
 
     // 0, or the errno when `path` cannot be written.
@@ -18,7 +18,8 @@ public:
     void Stop() { log.reset(); }
     bool Running() const { return log != nullptr; }
 
-    MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text, MessageKind kind) override;
+    MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
+                              MessageKind kind) override;
     QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter) override {
         return inner.ChooseOpenFile(owner, startFolder, filter);
     }
@@ -36,7 +37,7 @@ public:
     void Beep(int frequency, int durationMs) override { inner.Beep(frequency, durationMs); }
     bool OpenUrl(const QString& url) override { return inner.OpenUrl(url); }
 
-private:
+  private:
     CUserInterface& inner;
     std::unique_ptr<CSessionLog> log;
 };

@@ -24,12 +24,16 @@ void CJsonEvents::Message(const std::string& id, const std::string& text) {
 }
 
 void CJsonEvents::Question(const std::string& id, const std::string& text, bool yes, const char* answeredBy) {
-    Emit(Event("question").String("id", id).String("text", text).Bool("answer", yes).String("answeredBy",
-                                                                                                answeredBy));
+    Emit(Event("question")
+             .String("id", id)
+             .String("text", text)
+             .Bool("answer", yes)
+             .String("answeredBy", answeredBy));
 }
 
 void CJsonEvents::Result(int exitCode, const std::string& command, const std::string& error) {
-    CJsonObject result = Event("result").Bool("ok", exitCode == 0).Number("exit", exitCode).String("command", command);
+    CJsonObject result =
+        Event("result").Bool("ok", exitCode == 0).Number("exit", exitCode).String("command", command);
     if (!error.empty()) result.String("error", error);
     Emit(result);
     resultWritten = true;

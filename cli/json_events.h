@@ -11,7 +11,7 @@ namespace qbx {
 // standard output, each with an "event" field, and a "result" event last.
 // Disabled, it writes nothing and the human output keeps standard output.
 class CJsonEvents {
-public:
+  public:
     explicit CJsonEvents(bool enabled, std::FILE* out = stdout) : enabled(enabled), out(out) {}
 
     bool Enabled() const { return enabled; }
@@ -34,7 +34,7 @@ public:
     // The last event; later calls write nothing. `error` says why a usage error is one.
     void Result(int exitCode, const std::string& command, const std::string& error = "");
 
-private:
+  private:
     bool enabled;
     std::FILE* out;
     bool resultWritten = false;

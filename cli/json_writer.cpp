@@ -17,7 +17,8 @@ int Utf8Length(const std::string& text, std::size_t i) {
     int length = 0;
     unsigned char low = 0x80, high = 0xBF; // the second byte's allowed range
     if (lead < 0x80) return 1;
-    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+    if (lead >= 0xC2 && lead <= 0xDF)
+        length = 2;
     else if (lead >= 0xE0 && lead <= 0xEF) {
         length = 3;
         if (lead == 0xE0) low = 0xA0;

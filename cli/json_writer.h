@@ -13,14 +13,14 @@ std::string JsonString(const std::string& text);
 // One JSON object, built field by field in the order given, for one line of
 // `qbx --json`. Keys are our own ASCII names.
 class CJsonObject {
-public:
+  public:
     CJsonObject& String(const char* key, const std::string& value);
     CJsonObject& Number(const char* key, long long value);
     CJsonObject& Bool(const char* key, bool value);
     // "{...}" without a line end.
     std::string Text() const { return "{" + fields + "}"; }
 
-private:
+  private:
     CJsonObject& Field(const char* key, const std::string& json);
     std::string fields;
 };

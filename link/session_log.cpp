@@ -20,15 +20,16 @@ std::string OneLine(std::string text) {
 
 } // namespace
 
-std::unique_ptr<CSessionLog> CSessionLog::Start(const std::string& path, const std::vector<std::string>& header,
-                                                int* error) {
+std::unique_ptr<CSessionLog> CSessionLog::Start(const std::string& path,
+                                                const std::vector<std::string>& header, int* error) {
     errno = 0;
     std::unique_ptr<CWireTrace> notes = path.empty() ? nullptr : CWireTrace::Open(path);
     if (!notes) {
         if (error) *error = errno != 0 ? errno : ENOENT;
         return nullptr;
     }
-    for (const std::string& line : header) notes->Note(line);
+    for (const std::string& line : header)
+        notes->Note(line);
     return std::unique_ptr<CSessionLog>(new CSessionLog(std::move(notes), path));
 }
 
@@ -40,8 +41,10 @@ CSessionLog::CSessionLog(std::unique_ptr<CWireTrace> notes, std::string path)
 
 CSessionLog::~CSessionLog() {
     notes->Note("session log ends");
-    if (earlierTrace) setenv(kTraceVariable, earlierTrace->c_str(), 1);
-    else unsetenv(kTraceVariable);
+    if (earlierTrace)
+        setenv(kTraceVariable, earlierTrace->c_str(), 1);
+    else
+        unsetenv(kTraceVariable);
 }
 
 void CSessionLog::Message(const std::string& caption, const std::string& text) {

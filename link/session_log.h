@@ -14,7 +14,7 @@ namespace qbx {
 // order they happened. The wire goes through the one choke point that
 // already traces it (QUILLBOX_TRACE names this file while the log runs).
 class CSessionLog {
-public:
+  public:
     // Null, with the errno in `error`, when `path` cannot be opened for
     // appending. `path` should be absolute: the program changes folders.
     static std::unique_ptr<CSessionLog> Start(const std::string& path, const std::vector<std::string>& header,
@@ -29,7 +29,7 @@ public:
     void Question(const std::string& caption, const std::string& text, bool yes);
     const std::string& Path() const { return path; }
 
-private:
+  private:
     CSessionLog(std::unique_ptr<CWireTrace> notes, std::string path);
     std::unique_ptr<CWireTrace> notes;
     std::string path;

@@ -18,10 +18,12 @@ struct JsonRun {
     std::string checked;             // the checker's verdict when it refused the output
 };
 
-int Status(int raw) { return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1; }
+int Status(int raw) {
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
 
 class QbxJson : public testing::Test {
-protected:
+  protected:
     void StartSim(std::vector<std::string> arguments, int language = 1) {
         arguments.insert(arguments.begin(), {"--tcp", "0"});
         ASSERT_TRUE(sim.Start(arguments)) << sim.Error();
@@ -31,24 +33,27 @@ protected:
     // qbx --json `arguments` from the working folder, then the checker over its output.
     JsonRun Call(const std::string& arguments) {
         JsonRun run;
-        std::string command = "cd '" + files.Path() + "' && " + environment + " '" QBX_PROGRAM_DIR "/qbx' --json --folder '" +
-                              folder.Path() + "' " + arguments + " </dev/null >'" + files.File("out") + "' 2>'" +
-                              files.File("err") + "'";
+        std::string command = "cd '" + files.Path() + "' && " + environment +
+                              " '" QBX_PROGRAM_DIR "/qbx' --json --folder '" + folder.Path() + "' " +
+                              arguments + " </dev/null >'" + files.File("out") + "' 2>'" + files.File("err") +
+                              "'";
         run.status = Status(std::system(command.c_str()));
         run.out = files.Read("out");
         run.err = files.Read("err");
-        std::string check = "python3 '" QBX_SOURCE_DIR "/tests/cli/json_lines.py' '" + files.File("out") + "' '" +
-                            files.File("err") + "' >'" + files.File("parsed") + "'";
+        std::string check = "python3 '" QBX_SOURCE_DIR "/tests/cli/json_lines.py' '" + files.File("out") +
+                            "' '" + files.File("err") + "' >'" + files.File("parsed") + "'";
         int verdict = Status(std::system(check.c_str()));
         std::istringstream parsed(files.Read("parsed"));
-        for (std::string line; std::getline(parsed, line);) run.events.push_back(line);
+        for (std::string line; std::getline(parsed, line);)
+            run.events.push_back(line);
         if (verdict != 0) run.checked = files.Read("parsed") + run.out;
         return run;
     }
     void WriteDat(const std::string& name, std::uint32_t size) {
         qbx::FunctionDataImage image;
         image.Prepare({3, 0x84, "GW 1.0", "B 2", size});
-        for (std::uint32_t i = 0; i < size; ++i) image.SetByte(i, static_cast<std::uint8_t>(i * 7));
+        for (std::uint32_t i = 0; i < size; ++i)
+            image.SetByte(i, static_cast<std::uint8_t>(i * 7));
         ASSERT_TRUE(image.Save(files.File(name)));
     }
     static std::vector<std::string> Of(const JsonRun& run, const std::string& kind) {
@@ -78,8 +83,9 @@ TEST_F(QbxJson, IdentifyAndSlotsGiveTheirDataAsEvents) {
     EXPECT_EQ(slots.status, 0) << slots.err;
     std::vector<std::string> listed = Of(slots, "slot");
     ASSERT_EQ(listed.size(), 7u);
-    EXPECT_EQ(listed[0], "slot slot=1 state=\"data\" kind=128 size=100 description=\"Kessel \\\"Süd\\\" \\\\1\" "
-                         "textA=\"SIM-FW\" textB=\"SIM-BS\"")
+    EXPECT_EQ(listed[0],
+              "slot slot=1 state=\"data\" kind=128 size=100 description=\"Kessel \\\"Süd\\\" \\\\1\" "
+              "textA=\"SIM-FW\" textB=\"SIM-BS\"")
         << slots.out;
     EXPECT_EQ(listed[1], "slot slot=2 state=\"empty\"");
     EXPECT_NE(listed[3].find("description=\"Halle 2\""), std::string::npos) << listed[3];
@@ -120,8 +126,9 @@ TEST_F(QbxJson, TransfersReportBoundedProgress) {
         previous = done;
     }
     const std::string& last = progress.back();
-    EXPECT_EQ(last.substr(last.find("done=") + 5, last.find(' ', last.find("done=")) - last.find("done=") - 5),
-              last.substr(last.find("total=") + 6));
+    EXPECT_EQ(
+        last.substr(last.find("done=") + 5, last.find(' ', last.find("done=")) - last.find("done=") - 5),
+        last.substr(last.find("total=") + 6));
     EXPECT_EQ(up.events.back(), "result ok=true exit=0 command=\"upload\"");
 
     JsonRun down = Call("--yes download 3=back.dat");
@@ -150,7 +157,8 @@ TEST_F(QbxJson, FailuresEndWithTheirMessageAndResult) {
         ASSERT_EQ(run.checked, "") << c.name;
         EXPECT_EQ(run.status, c.exit) << c.name << run.err;
         std::vector<std::string> ids;
-        for (const std::string& m : Of(run, "message")) ids.push_back(m.substr(12, 5));
+        for (const std::string& m : Of(run, "message"))
+            ids.push_back(m.substr(12, 5));
         if (!c.messages.empty()) EXPECT_EQ(ids, c.messages) << c.name;
         EXPECT_FALSE(Of(run, "message").empty()) << c.name;
         EXPECT_EQ(run.events.back().rfind("result ok=false exit=" + std::to_string(c.exit), 0), 0u) << c.name;

@@ -20,8 +20,16 @@ TEST(JsonString, EscapesAndRepairsEveryText) {
         {"line ends and tab", "a\nb\r\tc", "\"a\\nb\\r\\tc\""},
         {"other controls", std::string("\x01\x1f\x7f", 3), "\"\\u0001\\u001f\\u007f\""},
         {"zero byte", std::string("a\0b", 3), "\"a\\u0000b\""},
-        {"valid UTF-8 kept", "S\xC3\xBC" "d \xE2\x82\xAC \xF0\x9F\x94\xA5", "\"S\xC3\xBC" "d \xE2\x82\xAC \xF0\x9F\x94\xA5\""},
-        {"Latin-1 byte", "S\xFC" "d", "\"S\xEF\xBF\xBD" "d\""},
+        {"valid UTF-8 kept",
+         "S\xC3\xBC"
+         "d \xE2\x82\xAC \xF0\x9F\x94\xA5",
+         "\"S\xC3\xBC"
+         "d \xE2\x82\xAC \xF0\x9F\x94\xA5\""},
+        {"Latin-1 byte",
+         "S\xFC"
+         "d",
+         "\"S\xEF\xBF\xBD"
+         "d\""},
         {"lone continuation", "\x80x", "\"\xEF\xBF\xBDx\""},
         {"overlong slash", "\xC0\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},
         {"overlong three bytes", "\xE0\x80\xAF", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},
@@ -32,18 +40,24 @@ TEST(JsonString, EscapesAndRepairsEveryText) {
         {"cut before ASCII", "\xF0\x9F\x94\"", "\"\xEF\xBF\xBD\\\"\""},
         {"cut before a lead byte", "\xE2\x82\xC3\xBC", "\"\xEF\xBF\xBD\xC3\xBC\""},
     };
-    for (const auto& c : cases) EXPECT_EQ(qbx::JsonString(c.text), c.json) << c.name;
+    for (const auto& c : cases)
+        EXPECT_EQ(qbx::JsonString(c.text), c.json) << c.name;
 }
 
 TEST(JsonObject, KeepsTheFieldsInOrder) {
     EXPECT_EQ(qbx::CJsonObject().Text(), "{}");
-    EXPECT_EQ(qbx::CJsonObject().String("event", "x").Number("n", -5).Bool("ok", false).Number("big", 4294967295LL).Text(),
+    EXPECT_EQ(qbx::CJsonObject()
+                  .String("event", "x")
+                  .Number("n", -5)
+                  .Bool("ok", false)
+                  .Number("big", 4294967295LL)
+                  .Text(),
               "{\"event\":\"x\",\"n\":-5,\"ok\":false,\"big\":4294967295}");
 }
 
 // Lines written by CJsonEvents into memory.
 class Events : public testing::Test {
-protected:
+  protected:
     void SetUp() override { out = open_memstream(&buffer, &size); }
     void TearDown() override {
         std::fclose(out);
@@ -64,7 +78,8 @@ protected:
 
 TEST_F(Events, ProgressIsBoundedAndEndsAtTheTotal) {
     qbx::CJsonEvents events(true, out);
-    for (std::uint32_t done = 1; done <= 0x8400; ++done) events.Progress(done, 0x8400);
+    for (std::uint32_t done = 1; done <= 0x8400; ++done)
+        events.Progress(done, 0x8400);
     std::vector<std::string> lines = Lines();
     EXPECT_EQ(lines.size(), 101u); // 0 % .. 100 %
     EXPECT_EQ(lines.back(), "{\"event\":\"progress\",\"done\":33792,\"total\":33792}");

@@ -14,9 +14,10 @@ struct QbxRun {
 };
 
 class QbxTrace : public testing::Test {
-protected:
+  protected:
     void Settings(unsigned port, int language = 1) {
-        folder.Write("qbx_man.ini", "6\n" + std::to_string(language) + "\n127.0.0.1\n" + std::to_string(port) + "\n");
+        folder.Write("qbx_man.ini",
+                     "6\n" + std::to_string(language) + "\n127.0.0.1\n" + std::to_string(port) + "\n");
     }
     void StartSim(std::vector<std::string> arguments) {
         arguments.insert(arguments.begin(), {"--tcp", "0"});
@@ -24,9 +25,9 @@ protected:
         Settings(sim.TcpPort());
     }
     QbxRun Call(const std::string& arguments) {
-        std::string command = "cd '" + files.Path() + "' && '" QBX_PROGRAM_DIR "/qbx' --folder '" + folder.Path() +
-                              "' " + arguments + " </dev/null >'" + files.File("out") + "' 2>'" + files.File("err") +
-                              "'";
+        std::string command = "cd '" + files.Path() + "' && '" QBX_PROGRAM_DIR "/qbx' --folder '" +
+                              folder.Path() + "' " + arguments + " </dev/null >'" + files.File("out") +
+                              "' 2>'" + files.File("err") + "'";
         int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files.Read("out"), files.Read("err")};
     }
