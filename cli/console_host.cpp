@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -103,6 +104,10 @@ void CConsoleHost::SetProgressRange(std::uint32_t /*low*/, std::uint32_t high) {
 void CConsoleHost::SetProgressPosition(std::uint32_t position) {
     // Nothing has moved yet at 0; the bar appears with the first data.
     if (position > 0) SetProgress(position, progressRange);
+}
+
+void CConsoleHost::SetSlotNumber(const std::string& text) {
+    if (events) events->SetSlot(std::atoi(text.c_str())); // right-aligned digits
 }
 
 void CConsoleHost::EndProgressLine() {

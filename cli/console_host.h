@@ -24,6 +24,8 @@ public:
     // The transfers' progress bar drives the same bar.
     void SetProgressRange(std::uint32_t low, std::uint32_t high) override;
     void SetProgressPosition(std::uint32_t position) override;
+    // The transfers name the slot they pass; progress events carry it.
+    void SetSlotNumber(const std::string& text) override;
     // "qbx: text" on standard error: what is not a numbered message of the
     // GUI (a usage problem, which file a message is about).
     void Note(const std::string& text);

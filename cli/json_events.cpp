@@ -13,10 +13,13 @@ void CJsonEvents::Progress(std::uint32_t done, std::uint32_t total) {
     if (!enabled || total == 0) return;
     if (done > total) done = total; // a reader may rely on done <= total
     int percent = static_cast<int>(static_cast<std::uint64_t>(done) * 100 / total);
-    if (total == progressTotal && percent == progressPercent) return;
+    if (total == progressTotal && percent == progressPercent && slot == progressSlot) return;
     progressTotal = total;
     progressPercent = percent;
-    Emit(Event("progress").Number("done", done).Number("total", total));
+    progressSlot = slot;
+    CJsonObject event = Event("progress").Number("done", done).Number("total", total);
+    if (slot > 0) event.Number("slot", slot);
+    Emit(event);
 }
 
 void CJsonEvents::Message(const std::string& id, const std::string& text) {

@@ -26,7 +26,9 @@ class CJsonEvents {
 
     // Emitted when the whole percent changes, or the total does, so that a
     // large transfer writes at most about a hundred lines per bar.
+    // With the storage slot being passed, when a transfer names one.
     void Progress(std::uint32_t done, std::uint32_t total);
+    void SetSlot(int newSlot) { slot = newSlot; }
     // `id` "2.028", the text as printed on standard error.
     void Message(const std::string& id, const std::string& text);
     // `answeredBy`: "option" (--yes), "no-terminal" or "terminal".
@@ -40,6 +42,8 @@ class CJsonEvents {
     bool resultWritten = false;
     std::uint32_t progressTotal = 0;
     int progressPercent = -1;
+    int progressSlot = 0;
+    int slot = 0;
 };
 
 } // namespace qbx

@@ -6,6 +6,7 @@
 #include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
+#include <map>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -110,31 +111,46 @@ TEST_F(QbxJson, QuestionsCarryTheirAnswer) {
 }
 
 // Progress is bounded (about one event per percent), rises, and reaches the total.
+// A number field of a checked event line ("done=12 total=40 slot=3").
+long Field(const std::string& event, const std::string& key) {
+    std::size_t at = event.find(" " + key + "=");
+    return at == std::string::npos ? -1 : std::stol(event.substr(at + key.size() + 2));
+}
+
+// Progress is bounded (about one event per percent of each slot's bar),
+// rises within a slot, reaches the total, and says which slot it is.
 TEST_F(QbxJson, TransfersReportBoundedProgress) {
     StartSim({});
     WriteDat("big.dat", 0x8400);
-    JsonRun up = Call("upload 3=big.dat");
+    WriteDat("small.dat", 0x300);
+    JsonRun up = Call("upload 3=big.dat 5=small.dat");
     ASSERT_EQ(up.checked, "");
     EXPECT_EQ(up.status, 0) << up.err;
     std::vector<std::string> progress = Of(up, "progress");
-    ASSERT_GE(progress.size(), 10u);
-    EXPECT_LE(progress.size(), 110u);
-    long previous = -1;
+    EXPECT_LE(progress.size(), 2 * 101u);
+    std::map<long, std::vector<std::string>> bySlot;
+    long lastSlot = 0;
     for (const std::string& p : progress) {
-        long done = std::stol(p.substr(p.find("done=") + 5));
-        EXPECT_GE(done, previous) << p;
-        previous = done;
+        EXPECT_GE(Field(p, "slot"), lastSlot) << p; // slot 3 first, then 5
+        lastSlot = Field(p, "slot");
+        bySlot[lastSlot].push_back(p);
     }
-    const std::string& last = progress.back();
-    EXPECT_EQ(
-        last.substr(last.find("done=") + 5, last.find(' ', last.find("done=")) - last.find("done=") - 5),
-        last.substr(last.find("total=") + 6));
+    ASSERT_EQ(bySlot.size(), 2u) << up.out;
+    for (auto& [slot, lines] : bySlot) {
+        ASSERT_TRUE(slot == 3 || slot == 5) << slot;
+        EXPECT_GE(lines.size(), 2u) << slot;
+        for (std::size_t i = 1; i < lines.size(); ++i)
+            EXPECT_GE(Field(lines[i], "done"), Field(lines[i - 1], "done"));
+        EXPECT_EQ(Field(lines.back(), "done"), Field(lines.back(), "total")) << lines.back();
+    }
+    EXPECT_EQ(Field(bySlot[3].back(), "total"), 0x8400);
     EXPECT_EQ(up.events.back(), "result ok=true exit=0 command=\"upload\"");
 
     JsonRun down = Call("--yes download 3=back.dat");
     ASSERT_EQ(down.checked, "");
     EXPECT_EQ(down.status, 0) << down.err;
     EXPECT_FALSE(Of(down, "progress").empty());
+    EXPECT_EQ(Field(Of(down, "progress").back(), "slot"), 3);
     EXPECT_EQ(files.Read("back.dat"), files.Read("big.dat"));
 }
 

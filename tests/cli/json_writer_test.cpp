@@ -90,6 +90,11 @@ TEST_F(Events, ProgressIsBoundedAndEndsAtTheTotal) {
     events.Progress(0x9000, 0x8000);
     events.Progress(0, 0);
     EXPECT_EQ(Lines().size(), 102u);
+    // The next slot's bar: a new line even at the same position, with the slot.
+    events.SetSlot(5);
+    events.Progress(0x9000, 0x8000);
+    EXPECT_EQ(Lines().back(), "{\"event\":\"progress\",\"done\":32768,\"total\":32768,\"slot\":5}");
+    events.SetSlot(0);
     events.Progress(0x9000, 0x9400);
     EXPECT_EQ(Lines().back(), "{\"event\":\"progress\",\"done\":36864,\"total\":37888}");
 }
