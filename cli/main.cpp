@@ -8,11 +8,11 @@
 #include "platform/program_folder.h"
 
 #include <QCoreApplication>
-#include <cstdio>
 #include <algorithm>
-#include <memory>
+#include <cstdio>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <unistd.h>
 
 namespace {
