@@ -4,6 +4,7 @@
 #include "app/app_state.h"
 #include "app/information_box.h"
 #include "app/language_module.h"
+#include "app/session_log_interface.h"
 #include "app/settings_store.h"
 #include "bootdata/boot_data_dialog.h"
 #include "firmware/os_update_preparation_dialog.h"
@@ -11,6 +12,8 @@
 #include "functiondata/download_preparation_dialog.h"
 #include "functiondata/transfer_dialog.h"
 #include "functiondata/upload_preparation_dialog.h"
+#include "platform/executable_path.h"
+#include "platform/fixed_version.h"
 #include "platform/program_folder.h"
 #include "settings/settings_dialog.h"
 #include "webpages/web_page_upload_dialog.h"
@@ -32,7 +35,8 @@ QPointer<QWidget> mainWindowHandle;
 
 QWidget* MainWindowHandle() { return mainWindowHandle.data(); }
 
-CMainWindow::CMainWindow(CUiContext& context) : CDialog(context, kMainWindowTemplate) {}
+CMainWindow::CMainWindow(CUiContext& context, CSessionLogInterface* sessionLog)
+    : CDialog(context, kMainWindowTemplate), sessionLog(sessionLog) {}
 
 bool CMainWindow::OnInitDialog() {
     AddSystemMenu();
@@ -59,6 +63,11 @@ void CMainWindow::AddSystemMenu() {
     }
     QAction* info = systemMenu->addAction(String(102), this, [this] { OnSysCommand(kSysCommandInformation); });
     info->setData(kSysCommandInformation);
+    if (sessionLog) {
+        sessionLogEntry = systemMenu->addAction(String(sessionLog->Running() ? 11904 : 11903), this,
+                                                [this] { OnSysCommand(kSysCommandSessionLog); });
+        sessionLogEntry->setData(kSysCommandSessionLog);
+    }
     layout()->setMenuBar(bar);
 }
 
@@ -69,7 +78,45 @@ void CMainWindow::OnSysCommand(int command) {
     } else if (command == kSysCommandInformation) {
         CInformationBox info(Context(), this);
         info.DoModal();
+    } else if (command == kSysCommandSessionLog) {
+        ToggleSessionLog();
     }
+}
+
+namespace {
+constexpr int kStringSessionLogNotWritten = 11902; // path, errno
+constexpr int kStringStartSessionLog = 11903;
+constexpr int kStringStopSessionLog = 11904;
+constexpr int kStringSessionLogFilter = 11905;
+
+std::vector<std::string> SessionHeader() {
+    FixedVersionInfo version;
+    std::string program = ReadFixedVersion(ExecutablePath(), version) ? FormatProductVersion(version) : "unknown";
+    CSettings settings;
+    settings.Load();
+    return {"Quillbox session log: Quillbox Suite " + program, "started " + SessionTimeText(),
+            "settings: " + ProgramFile(kSettingsFileName) + ", link " + SessionLinkText(settings) + ", language " +
+                std::to_string(settings.language)};
+}
+} // namespace
+
+// Starts a log in a file the person chooses, or ends the one that runs.
+void CMainWindow::ToggleSessionLog() {
+    if (!sessionLog) return;
+    if (sessionLog->Running()) {
+        sessionLog->Stop();
+    } else {
+        const QString path = Context().ui.ChooseSaveFileNamed(this, QString::fromStdString(ProgramFolder()),
+                                                              String(kStringSessionLogFilter),
+                                                              "quillbox-session.log", ".log");
+        if (path.isEmpty()) return;
+        if (int error = sessionLog->Start(path.toStdString(), SessionHeader())) {
+            Message(kMainWindowGroup, kSessionLogNotWritten, kStringSessionLogNotWritten,
+                    {path.toStdString(), static_cast<long long>(error)});
+        }
+    }
+    if (sessionLogEntry)
+        sessionLogEntry->setText(String(sessionLog->Running() ? kStringStopSessionLog : kStringStartSessionLog));
 }
 
 namespace {

@@ -8,6 +8,12 @@ namespace qbx {
 constexpr int kMainWindowTemplate = 102;
 constexpr int kSysCommandAbout = 0x0010;
 constexpr int kSysCommandInformation = 0x0110;
+constexpr int kSysCommandSessionLog = 0x0120;
+// The main window's own messages: "Quillbox-Message 13.NNN".
+constexpr int kMainWindowGroup = 13;
+constexpr int kSessionLogNotWritten = 1;
+
+class CSessionLogInterface;
 
 // The window the device functions repaint while they block the interface
 // thread; set just before the dialogs of buttons 1003 to 1006 run.
@@ -16,7 +22,8 @@ QWidget* MainWindowHandle();
 // One button per function of the program; closing it ends the program.
 class CMainWindow : public CDialog {
 public:
-    explicit CMainWindow(CUiContext& context);
+    // With `sessionLog` the window menu offers to start and stop it.
+    explicit CMainWindow(CUiContext& context, CSessionLogInterface* sessionLog = nullptr);
 
     // The entries of the window menu (the system menu of other desktops).
     QMenu* SystemMenu() const { return systemMenu; }
@@ -27,10 +34,13 @@ protected:
 
 private:
     void AddSystemMenu();
+    void ToggleSessionLog();
     void RunFunction(int button);
     static bool HasFunction(int button);
 
     QMenu* systemMenu = nullptr;
+    CSessionLogInterface* sessionLog;
+    QAction* sessionLogEntry = nullptr;
 };
 
 } // namespace qbx

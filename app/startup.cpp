@@ -2,6 +2,7 @@
 
 #include "app/app_state.h"
 #include "app/main_window.h"
+#include "app/session_log_interface.h"
 #include "app/message_format.h"
 #include "app/settings_store.h"
 #include "app/startup_messages.h"
@@ -70,9 +71,11 @@ StartupResult CQuillboxApp::InitInstance() {
         return StartupResult::ModuleLoadFailed;
     }
 
-    CUiContext context{languageModule, ui};
+    // Messages pass through the session log, which runs when the window menu starts it.
+    CSessionLogInterface logged(ui);
+    CUiContext context{languageModule, logged};
     {
-        CMainWindow mainWindow(context);
+        CMainWindow mainWindow(context, &logged);
         mainWindow.DoModal();
     }
     return StartupResult::Ran;

@@ -13,8 +13,8 @@
 namespace qbx {
 namespace {
 
-int UsageError(const std::string& reason) {
-    std::fprintf(stderr, "qbx: %s\n", reason.c_str());
+int UsageError(CConsoleHost& host, const std::string& reason) {
+    host.Note(reason);
     return kExitUsage;
 }
 
@@ -53,12 +53,12 @@ int Write(CConsoleHost& host, const std::string& path, bool verify) {
 } // namespace
 
 int RunBootData(CommandContext& context) {
+    CConsoleHost& host = context.host;
     std::vector<std::string> arguments = context.arguments;
     const bool verify = TakeVerifyOption(arguments);
     if (arguments.size() != 2 || (arguments[0] != "read" && arguments[0] != "write") ||
         (verify && arguments[0] != "write"))
-        return UsageError("expected bootdata read FILE or bootdata write [--verify] FILE");
-    CConsoleHost& host = context.host;
+        return UsageError(host, "expected bootdata read FILE or bootdata write [--verify] FILE");
     host.SetGroup(boot_data::kGroup);
     const std::string path = Absolute(arguments[1], context.startFolder);
     return arguments[0] == "read" ? Read(host, path) : Write(host, path, verify);

@@ -23,14 +23,24 @@ std::string AddressText(const std::array<std::uint8_t, 4>& a) {
     return text;
 }
 
-void PrintConfig(const BootloaderConfig& config) {
-    std::printf("config: %u\n", config.configByte);
-    if (!config.hasNetwork) return;
-    const NetworkSettings& net = config.network;
-    std::printf("address1: %s\naddress2: %s\naddress3: %s\n", AddressText(net.address1).c_str(),
-                AddressText(net.address2).c_str(), AddressText(net.address3).c_str());
-    std::printf("byte: %u\nword1: %u\nword2: %u\n", net.parameterByte, net.parameterWord1,
-                net.parameterWord2);
+void PrintConfig(CJsonEvents& events, const BootloaderConfig& config) {
+    std::FILE* out = events.HumanOut();
+    CJsonObject event = CJsonEvents::Event("config").Number("config", config.configByte);
+    std::fprintf(out, "config: %u\n", config.configByte);
+    if (config.hasNetwork) {
+        const NetworkSettings& net = config.network;
+        std::fprintf(out, "address1: %s\naddress2: %s\naddress3: %s\n", AddressText(net.address1).c_str(),
+                     AddressText(net.address2).c_str(), AddressText(net.address3).c_str());
+        std::fprintf(out, "byte: %u\nword1: %u\nword2: %u\n", net.parameterByte, net.parameterWord1,
+                     net.parameterWord2);
+        event.String("address1", AddressText(net.address1))
+            .String("address2", AddressText(net.address2))
+            .String("address3", AddressText(net.address3))
+            .Number("byte", net.parameterByte)
+            .Number("word1", net.parameterWord1)
+            .Number("word2", net.parameterWord2);
+    }
+    events.Emit(event);
 }
 
 } // namespace
@@ -49,7 +59,7 @@ int RunConfig(CommandContext& context) {
     ConfigChanges changes;
     std::string reason;
     if (set && !ParseConfigChanges({args.begin() + 1, args.end()}, changes, reason)) {
-        std::fprintf(stderr, "qbx: %s\n", reason.c_str());
+        context.host.Note(reason);
         return kExitUsage;
     }
     context.host.SetGroup(bootloader_mode::kGroup);
@@ -60,7 +70,7 @@ int RunConfig(CommandContext& context) {
         RunBootloaderSettings(context.host, LinkOptions(settings), [&](BootloaderConfig& config) {
             read = true;
             if (!set) {
-                PrintConfig(config);
+                PrintConfig(context.events, config);
                 return false; // only read
             }
             if (changes.TouchesNetwork() && !config.hasNetwork) {
@@ -71,7 +81,7 @@ int RunConfig(CommandContext& context) {
             return true;
         });
     if (noNetwork) {
-        std::fprintf(stderr, "qbx: this bootloader has no network settings (only a LINKBOX has)\n");
+        context.host.Note("this bootloader has no network settings (only a LINKBOX has)");
         return kExitUsage;
     }
     // Declining the mode switch leaves the settings unread: nothing done.

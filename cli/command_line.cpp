@@ -8,6 +8,20 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& line, std::string& rea
         std::string arg = argv[i];
         if (arg == "--yes") {
             line.yes = true;
+        } else if (arg == "--json") {
+            line.json = true;
+        } else if (arg == "--trace") {
+            if (i + 1 >= argc || argv[i + 1][0] == '\0') {
+                reason = "--trace needs a file";
+                return false;
+            }
+            line.tracePath = argv[++i];
+        } else if (arg.rfind("--trace=", 0) == 0) {
+            line.tracePath = arg.substr(8);
+            if (line.tracePath.empty()) {
+                reason = "--trace needs a file";
+                return false;
+            }
         } else if (arg == "--folder") {
             if (i + 1 >= argc) {
                 reason = "--folder needs a folder";
@@ -33,11 +47,16 @@ bool ParseCommandLine(int argc, char** argv, CommandLine& line, std::string& rea
 }
 
 const char* UsageText() {
-    return "usage: qbx [--folder DIR] [--yes] COMMAND [ARGS]\n"
+    return "usage: qbx [--folder DIR] [--yes] [--json] [--trace FILE] COMMAND [ARGS]\n"
            "\n"
            "  --folder DIR   program folder with qbx_man.ini and the program's files\n"
            "                 (default: the folder of qbx)\n"
            "  --yes          answer every question with Yes\n"
+           "  --json         one JSON object per line on standard output (progress,\n"
+           "                 messages, questions, results; the last one is \"result\");\n"
+           "                 the human lines go to standard error\n"
+           "  --trace FILE   append a session log for support to FILE: the wire\n"
+           "                 trace and every message shown\n"
            "\n"
            "commands:\n"
            "  identify       which bootloader answers: family, raw type, version\n"

@@ -14,6 +14,9 @@ constexpr int kExitUsage = 2;
 struct CommandContext {
     CConsoleHost& host;
     const std::vector<std::string>& arguments;
+    // The events of --json (disabled without it); its HumanOut() takes
+    // what would otherwise go to standard output.
+    CJsonEvents& events;
     // The folder qbx was started in, before it changed to the program
     // folder; relative file names on the command line are relative to it.
     std::string startFolder = {};

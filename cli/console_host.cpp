@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <unistd.h>
@@ -21,42 +22,71 @@ std::string CConsoleHost::Text(int stringId, const std::vector<MessageArg>& args
     return FormatMessage(String(stringId), args);
 }
 
+namespace {
+
+// "2.028" of "Quillbox-Message 2.028".
+std::string MessageId(const std::string& caption) { return caption.substr(caption.rfind(' ') + 1); }
+
+std::string OneLine(std::string text) {
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
+}
+
+} // namespace
+
 void CConsoleHost::ShowMessage(int number, int stringId, const std::vector<MessageArg>& args) {
     ShowMessageText(number, Text(stringId, args));
 }
 
 void CConsoleHost::ShowMessageText(int number, const std::string& text) {
     EndProgressLine();
-    std::string line = text;
-    for (char& c : line) {
-        if (c == '\n') c = ' ';
-    }
-    std::fprintf(stderr, "%s: %s\n", MessageCaption(group, number).c_str(), line.c_str());
+    const std::string caption = MessageCaption(group, number);
+    const std::string line = OneLine(text);
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), line.c_str());
     std::fflush(stderr);
+    if (events) events->Message(MessageId(caption), line);
+    if (log) log->Message(caption, line);
     ++shown;
+}
+
+void CConsoleHost::Note(const std::string& text) {
+    EndProgressLine();
+    std::fprintf(stderr, "qbx: %s\n", text.c_str());
+    std::fflush(stderr);
+    if (events) events->Emit(CJsonEvents::Event("note").String("text", text));
+    if (log) log->Message("qbx", text);
+}
+
+bool CConsoleHost::Answer(const std::string& caption, const std::string& text, bool yes, const char* answeredBy) {
+    if (events) events->Question(MessageId(caption), text, yes, answeredBy);
+    if (log) log->Question(caption, text, yes);
+    return yes;
 }
 
 bool CConsoleHost::AskQuestion(int number, int stringId, const std::vector<MessageArg>& args) {
     EndProgressLine();
-    std::string question = MessageCaption(group, number) + ": " + Text(stringId, args);
-    std::replace(question.begin(), question.end(), '\n', ' '); // one line, like every message
+    const std::string caption = MessageCaption(group, number);
+    const std::string text = OneLine(Text(stringId, args)); // one line, like every message
+    const std::string question = caption + ": " + text;
     if (answerYes) {
         std::fprintf(stderr, "%s [y/N] y (--yes)\n", question.c_str());
-        return true;
+        return Answer(caption, text, true, "option");
     }
     if (!isatty(STDIN_FILENO)) {
         std::fprintf(stderr, "%s [y/N] n (no terminal)\n", question.c_str());
-        return false;
+        return Answer(caption, text, false, "no-terminal");
     }
     std::fprintf(stderr, "%s [y/N] ", question.c_str());
     std::fflush(stderr);
     std::string answer;
-    if (!std::getline(std::cin, answer)) return false;
-    return !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y' || answer[0] == 'j' || answer[0] == 'J' ||
-                               answer[0] == 's' || answer[0] == 'S');
+    if (!std::getline(std::cin, answer)) return Answer(caption, text, false, "terminal");
+    const bool yes = !answer.empty() && (answer[0] == 'y' || answer[0] == 'Y' || answer[0] == 'j' ||
+                                         answer[0] == 'J' || answer[0] == 's' || answer[0] == 'S');
+    return Answer(caption, text, yes, "terminal");
 }
 
 void CConsoleHost::SetProgress(std::uint32_t position, std::uint32_t range) {
+    if (events) events->Progress(position, range);
     if (!progressOnTerminal || range == 0) return;
     constexpr int kWidth = 40;
     int filled = static_cast<int>(static_cast<std::uint64_t>(position) * kWidth / range);
@@ -74,6 +104,10 @@ void CConsoleHost::SetProgressRange(std::uint32_t /*low*/, std::uint32_t high) {
 void CConsoleHost::SetProgressPosition(std::uint32_t position) {
     // Nothing has moved yet at 0; the bar appears with the first data.
     if (position > 0) SetProgress(position, progressRange);
+}
+
+void CConsoleHost::SetSlotNumber(const std::string& text) {
+    if (events) events->SetSlot(std::atoi(text.c_str())); // right-aligned digits
 }
 
 void CConsoleHost::EndProgressLine() {

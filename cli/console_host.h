@@ -1,5 +1,7 @@
 #pragma once
 #include "app/language_module.h"
+#include "cli/json_events.h"
+#include "link/session_log.h"
 #include "operations/operation_host.h"
 
 namespace qbx {
@@ -7,7 +9,9 @@ namespace qbx {
 // Runs operations on a terminal: every message goes to standard error as
 // "Quillbox-Message G.NNN: text", questions are asked on the terminal (or
 // answered by --yes, or No without a terminal), progress is a bar on
-// standard error when it is a terminal.
+// standard error when it is a terminal. With --json each message, question
+// and progress step is also an event on standard output; with --trace each
+// message and answer also goes into the session log.
 class CConsoleHost : public COperationHost {
 public:
     CConsoleHost(const CLanguageModule& module, int group, bool answerYes);
@@ -20,14 +24,22 @@ public:
     // The transfers' progress bar drives the same bar.
     void SetProgressRange(std::uint32_t low, std::uint32_t high) override;
     void SetProgressPosition(std::uint32_t position) override;
+    // The transfers name the slot they pass; progress events carry it.
+    void SetSlotNumber(const std::string& text) override;
+    // "qbx: text" on standard error: what is not a numbered message of the
+    // GUI (a usage problem, which file a message is about).
+    void Note(const std::string& text);
     // Ends a progress bar that is still on its line.
     void EndProgressLine();
 
     void SetGroup(int newGroup) { group = newGroup; }
+    void SetEvents(CJsonEvents* newEvents) { events = newEvents; }
+    void SetSessionLog(CSessionLog* newLog) { log = newLog; }
     int MessagesShown() const { return shown; }
 
 private:
     std::string Text(int stringId, const std::vector<MessageArg>& args);
+    bool Answer(const std::string& caption, const std::string& text, bool yes, const char* answeredBy);
 
     const CLanguageModule& module;
     int group;
@@ -37,6 +49,8 @@ private:
     bool progressShown = false;
     std::uint32_t progressRange = 0;
     int shown = 0;
+    CJsonEvents* events = nullptr;
+    CSessionLog* log = nullptr;
 };
 
 } // namespace qbx

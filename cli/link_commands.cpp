@@ -25,7 +25,12 @@ int RunIdentify(CommandContext& context) {
     if (Connect(context.host, upload_preparation::kConnect, options, transport, id) != ConnectResult::Connected) {
         return kExitFailed;
     }
-    std::printf("family 0x%02X\nrawType 0x%02X\nversion %d\n", id.family, id.rawType, id.version);
+    std::fprintf(context.events.HumanOut(), "family 0x%02X\nrawType 0x%02X\nversion %d\n", id.family, id.rawType,
+                 id.version);
+    context.events.Emit(CJsonEvents::Event("device")
+                            .Number("family", id.family)
+                            .Number("rawType", id.rawType)
+                            .Number("version", id.version));
     return kExitOk;
 }
 
@@ -40,11 +45,23 @@ int RunSlots(CommandContext& context) {
     std::string empty = context.host.String(str::kEmptySlot);
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const SlotHeader& header = overview.headers[slot - 1];
-        if (overview.HoldsData(slot)) {
-            std::printf("%d: %s (%u bytes)\n", slot, Utf8FromDevice(header.description).c_str(), header.size);
+        const bool holdsData = overview.HoldsData(slot);
+        const std::string description = Utf8FromDevice(header.description);
+        std::FILE* out = context.events.HumanOut();
+        if (holdsData) {
+            std::fprintf(out, "%d: %s (%u bytes)\n", slot, description.c_str(), header.size);
         } else {
-            std::printf("%d: %s\n", slot, empty.c_str());
+            std::fprintf(out, "%d: %s\n", slot, empty.c_str());
         }
+        CJsonObject event = CJsonEvents::Event("slot").Number("slot", slot).String("state", holdsData ? "data" : "empty");
+        if (holdsData) {
+            event.Number("kind", header.kind)
+                .Number("size", header.size)
+                .String("description", description)
+                .String("textA", Utf8FromDevice(header.textA))
+                .String("textB", Utf8FromDevice(header.textB));
+        }
+        context.events.Emit(event);
     }
     return kExitOk;
 }

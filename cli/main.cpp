@@ -2,13 +2,17 @@
 #include "app/settings_store.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "link/session_log.h"
 #include "platform/executable_path.h"
+#include "platform/fixed_version.h"
 #include "platform/program_folder.h"
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <unistd.h>
 
 namespace {
@@ -50,21 +54,60 @@ int Usage(const std::string& reason) {
     return qbx::kExitUsage;
 }
 
+constexpr int kStringSessionLogNotWritten = 11902;
+
+// The command line as a person could type it again.
+std::string CommandLineText(int argc, char** argv) {
+    std::string text;
+    for (int i = 0; i < argc; ++i) {
+        std::string arg = argv[i];
+        if (!text.empty()) text += ' ';
+        if (!arg.empty() && arg.find_first_of(" \t'\"\\$") == std::string::npos) {
+            text += arg;
+            continue;
+        }
+        text += '\'';
+        for (char c : arg) text += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        text += '\'';
+    }
+    return text;
+}
+
+std::vector<std::string> SessionHeader(int argc, char** argv, const std::string& folder, const qbx::CSettings& settings) {
+    qbx::FixedVersionInfo version;
+    std::string program = qbx::ReadFixedVersion(qbx::ExecutablePath(), version)
+                              ? "qbx " + qbx::FormatProductVersion(version)
+                              : "qbx (version unknown)";
+    return {"Quillbox session log: " + program,
+            "started " + qbx::SessionTimeText(),
+            "command line: " + CommandLineText(argc, argv),
+            "settings: " + folder + "/qbx_man.ini, link " + qbx::SessionLinkText(settings) + ", language " +
+                std::to_string(settings.language)};
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     qbx::CommandLine line;
     std::string reason;
-    if (!qbx::ParseCommandLine(argc, argv, line, reason)) return Usage(reason);
+    const bool parsed = qbx::ParseCommandLine(argc, argv, line, reason);
+    qbx::CJsonEvents events(line.json);
+    // Every way out ends with the result event.
+    const auto finish = [&](int code, const std::string& error = "") {
+        events.Result(code, line.command, error);
+        return code;
+    };
+    const auto usage = [&](const std::string& why) { return finish(Usage(why), why); };
+    if (!parsed) return usage(reason);
     auto command = Commands().find(line.command);
-    if (command == Commands().end()) return Usage("unknown command " + line.command);
+    if (command == Commands().end()) return usage("unknown command " + line.command);
 
     std::error_code noFolder;
     std::string startFolder = std::filesystem::current_path(noFolder).string();
     std::string programFolder = qbx::FolderOf(qbx::ExecutablePath());
     // Absolute before the chdir: the program folder names files after it.
     std::string folder = line.folder.empty() ? programFolder : AbsoluteFolder(line.folder, startFolder);
-    if (chdir(folder.c_str()) != 0) return Usage("cannot use the folder " + line.folder);
+    if (chdir(folder.c_str()) != 0) return usage("cannot use the folder " + line.folder);
     qbx::SetProgramFolder(folder);
 
     QCoreApplication application(argc, argv);
@@ -75,7 +118,23 @@ int main(int argc, char** argv) {
     if (!module.Load(modulePath, false)) std::fprintf(stderr, "qbx: no language module %s\n", modulePath.c_str());
 
     qbx::CConsoleHost host(module, 0, line.yes);
-    qbx::CommandContext context{host, line.arguments, startFolder};
+    host.SetEvents(&events);
+    std::unique_ptr<qbx::CSessionLog> log;
+    if (!line.tracePath.empty()) {
+        std::string path = AbsoluteFolder(line.tracePath, startFolder);
+        int error = 0;
+        log = qbx::CSessionLog::Start(path, SessionHeader(argc, argv, folder, settings), &error);
+        if (!log) {
+            std::string text = qbx::FormatMessage(host.String(kStringSessionLogNotWritten),
+                                                  {path, static_cast<long long>(error)});
+            std::replace(text.begin(), text.end(), '\n', ' ');
+            std::fprintf(stderr, "qbx: %s\n", text.c_str());
+            return finish(qbx::kExitUsage, text);
+        }
+        host.SetSessionLog(log.get());
+    }
+    qbx::CommandContext context{host, line.arguments, events, startFolder};
     int result = command->second(context);
-    return result == qbx::kExitUsage ? Usage("wrong arguments for " + line.command) : result;
+    if (log) log->Message("qbx", "exit status " + std::to_string(result));
+    return result == qbx::kExitUsage ? usage("wrong arguments for " + line.command) : finish(result);
 }

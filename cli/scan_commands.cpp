@@ -13,13 +13,26 @@ namespace {
 // Prints each port as soon as it is done, so that a slow scan shows progress.
 class CConsoleScanView : public CPortScanView {
   public:
+    explicit CConsoleScanView(CJsonEvents& events) : events(events) {}
     void PortFinished(int portNumber, const PortScanRow& row) override {
-        std::printf("COM%d: %s %s %s", portNumber, row.texts.status.c_str(), row.texts.type.c_str(),
-                    row.texts.version.c_str());
-        if (!row.diagnosis.empty()) std::printf(" (%s)", row.diagnosis.c_str());
-        std::printf("\n");
-        std::fflush(stdout);
+        std::FILE* out = events.HumanOut();
+        std::fprintf(out, "COM%d: %s %s %s", portNumber, row.texts.status.c_str(), row.texts.type.c_str(),
+                     row.texts.version.c_str());
+        if (!row.diagnosis.empty()) std::fprintf(out, " (%s)", row.diagnosis.c_str());
+        std::fprintf(out, "\n");
+        std::fflush(out);
+        CJsonObject event = CJsonEvents::Event("port")
+                                .String("port", "COM" + std::to_string(portNumber))
+                                .Bool("found", row.found)
+                                .String("status", row.texts.status)
+                                .String("type", row.texts.type)
+                                .String("version", row.texts.version);
+        if (!row.diagnosis.empty()) event.String("diagnosis", row.diagnosis);
+        events.Emit(event);
     }
+
+  private:
+    CJsonEvents& events;
 };
 
 // A TCP port from 1 to 65535 in decimal, nothing else.
@@ -34,11 +47,12 @@ bool ParsePort(const std::string& text, unsigned& port) {
 
 int RunScan(CommandContext& context) {
     if (!context.arguments.empty()) return kExitUsage;
-    CConsoleScanView view;
+    CConsoleScanView view(context.events);
     PortScanRows rows = ScanPorts(context.host, view);
     int chosen = ChosenPort(rows);
     if (chosen == 0) return kExitFailed;
-    std::printf("selected: COM%d\n", chosen);
+    std::fprintf(context.events.HumanOut(), "selected: COM%d\n", chosen);
+    context.events.Emit(CJsonEvents::Event("selected").String("port", "COM" + std::to_string(chosen)));
     return kExitOk;
 }
 
@@ -56,8 +70,15 @@ int RunTcpStatus(CommandContext& context) {
         return kExitUsage;
     }
     TcpStatus status = CheckTcpStatus(host, port);
-    std::printf("%s %s %s\n", status.texts.status.c_str(), status.texts.type.c_str(),
-                status.texts.version.c_str());
+    std::fprintf(context.events.HumanOut(), "%s %s %s\n", status.texts.status.c_str(), status.texts.type.c_str(),
+                 status.texts.version.c_str());
+    context.events.Emit(CJsonEvents::Event("tcp-status")
+                            .String("host", host)
+                            .Number("port", port)
+                            .Bool("found", status.found)
+                            .String("status", status.texts.status)
+                            .String("type", status.texts.type)
+                            .String("version", status.texts.version));
     return status.found ? kExitOk : kExitFailed;
 }
 

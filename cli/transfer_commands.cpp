@@ -21,14 +21,14 @@ namespace qbx {
 namespace {
 
 
-int UsageError(const std::string& reason) {
-    std::fprintf(stderr, "qbx: %s\n", reason.c_str());
+int UsageError(CConsoleHost& host, const std::string& reason) {
+    host.Note(reason);
     return kExitUsage;
 }
 
 // The preparation messages do not name the file; with several files given, this says which.
-void NameFile(int slot, const std::string& path) {
-    std::fprintf(stderr, "qbx: slot %d: %s\n", slot, path.c_str());
+void NameFile(CConsoleHost& host, int slot, const std::string& path) {
+    host.Note("slot " + std::to_string(slot) + ": " + path);
 }
 
 int Finish(CConsoleHost& host, TransferRunResult result) {
@@ -44,7 +44,7 @@ bool PathsFitTheSlotList(CConsoleHost& host, const SlotList& slots, int message)
         const SlotListEntry& entry = slots[slot - 1];
         if (entry.flag != 1 || PathFitsField(entry.path)) continue;
         ReportOverlongPath(host, message, entry.path);
-        NameFile(slot, entry.path);
+        NameFile(host, slot, entry.path);
         all = false;
     }
     return all;
@@ -64,7 +64,7 @@ bool FilesAreFunctionData(CConsoleHost& host, const SlotList& slots) {
         } else {
             host.ShowMessage(upload_preparation::kFileNotValid, str::kNotValidForFunction);
         }
-        NameFile(slot, entry.path);
+        NameFile(host, slot, entry.path);
         all = false;
     }
     return all;
@@ -79,7 +79,7 @@ bool NamesAreDatFiles(CConsoleHost& host, SlotList& slots) {
         if (entry.flag != 1) continue;
         if (CheckDownloadName(entry.path) == DownloadName::Refused) {
             host.ShowMessage(download_preparation::ExtensionMessage(slot, edition), str::kWrongDownloadExtension);
-            NameFile(slot, entry.path);
+            NameFile(host, slot, entry.path);
             all = false;
         }
         entry.path = DownloadPath(entry.path);
@@ -97,9 +97,8 @@ bool SlotsHoldData(CConsoleHost& host, const SlotList& slots) {
     bool all = true;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         if (slots[slot - 1].flag == 1 && !overview.HoldsData(slot)) {
-            std::fprintf(stderr,
-                         "qbx: storage slot %d of the bootloader is empty; there is nothing to download\n",
-                         slot);
+            host.Note("storage slot " + std::to_string(slot) +
+                      " of the bootloader is empty; there is nothing to download");
             all = false;
         }
     }
@@ -114,7 +113,7 @@ int RunUpload(CommandContext& context) {
     std::string reason;
     std::vector<std::string> arguments = context.arguments;
     const bool verify = TakeVerifyOption(arguments);
-    if (!ParseSlotArguments(arguments, context.startFolder, slots, reason)) return UsageError(reason);
+    if (!ParseSlotArguments(arguments, context.startFolder, slots, reason)) return UsageError(host, reason);
 
     host.SetGroup(upload_preparation::kGroup);
     if (!PathsFitTheSlotList(host, slots, upload_preparation::kPathTooLong)) return kExitFailed;
@@ -131,7 +130,7 @@ int RunDownload(CommandContext& context) {
     CConsoleHost& host = context.host;
     SlotList slots;
     std::string reason;
-    if (!ParseSlotArguments(context.arguments, context.startFolder, slots, reason)) return UsageError(reason);
+    if (!ParseSlotArguments(context.arguments, context.startFolder, slots, reason)) return UsageError(host, reason);
 
     host.SetGroup(download_preparation::kGroup);
     if (!NamesAreDatFiles(host, slots)) return kExitFailed;

@@ -18,8 +18,8 @@ namespace {
 
 constexpr int kStringWrongFirmwareExtension = 11040;
 
-int UsageError(const std::string& reason) {
-    std::fprintf(stderr, "qbx: %s\n", reason.c_str());
+int UsageError(CConsoleHost& host, const std::string& reason) {
+    host.Note(reason);
     return kExitUsage;
 }
 
@@ -60,7 +60,7 @@ bool ParseOsUpdateArguments(const std::vector<std::string>& arguments, std::stri
 int RunOsUpdate(CommandContext& context) {
     CConsoleHost& host = context.host;
     std::string program, welcome, reason;
-    if (!ParseOsUpdateArguments(context.arguments, program, welcome, reason)) return UsageError(reason);
+    if (!ParseOsUpdateArguments(context.arguments, program, welcome, reason)) return UsageError(host, reason);
     program = Absolute(program, context.startFolder);
     const int edition = ReadEdition();
 
@@ -71,7 +71,7 @@ int RunOsUpdate(CommandContext& context) {
         if (!os_preparation::CheckWelcomePageFile(host, welcome, os_preparation::kWrongWelcomeExtension))
             return kExitFailed;
         // The dialog's chooser only offers files that exist.
-        if (!std::filesystem::is_regular_file(welcome)) return UsageError("no welcome-page file " + welcome);
+        if (!std::filesystem::is_regular_file(welcome)) return UsageError(host, "no welcome-page file " + welcome);
         paths.welcomePage = welcome;
     } else {
         paths.welcomePage = os_preparation::StandardPagePath(edition); // as with the standard-page box ticked
@@ -82,7 +82,7 @@ int RunOsUpdate(CommandContext& context) {
     // Kept for the preparation dialog's next start. The transfer takes the
     // paths from here, so that a file that could not be replaced never
     // hands over an earlier choice.
-    if (!WriteHandoverFile(paths)) std::fprintf(stderr, "qbx: %s could not be written\n", kHandoverFileName);
+    if (!WriteHandoverFile(paths)) host.Note(std::string(kHandoverFileName) + " could not be written");
 
     host.SetGroup(os_update::kGroup);
     return Finish(host, RunOsUpdate(host, paths));
@@ -90,7 +90,7 @@ int RunOsUpdate(CommandContext& context) {
 
 int RunFirmware(CommandContext& context) {
     CConsoleHost& host = context.host;
-    if (context.arguments.size() != 1) return UsageError("expected one firmware file");
+    if (context.arguments.size() != 1) return UsageError(host, "expected one firmware file");
     const std::string path = Absolute(context.arguments[0], context.startFolder);
     host.SetGroup(firmware_update::kGroup);
     if (!IsFirmwareFileName(path)) {

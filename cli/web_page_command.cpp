@@ -11,7 +11,7 @@ namespace qbx {
 
 int RunWebPage(CommandContext& context) {
     if (context.arguments.size() != 1 || context.arguments[0].empty()) {
-        std::fputs("qbx: expected one web page file (.html or .gif)\n", stderr);
+        context.host.Note("expected one web page file (.html or .gif)");
         return kExitUsage;
     }
     std::filesystem::path file = context.arguments[0];

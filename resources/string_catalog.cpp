@@ -128,6 +128,10 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         // Saving the settings file.
         {11900, "s", "settings dialog: qbx_man.ini cannot be written (path)"},
         {11901, "s", "language dialog: qbx_man.ini cannot be written, the language stays (path)"},
+        {11902, "sd", "qbx --trace and the session log entry: the log file cannot be opened (path, errno)"},
+        {11903, "", "window menu: start the session log"},
+        {11904, "", "window menu: stop the session log"},
+        {11905, "", "session log chooser: file filter"},
         // Number fields of the dialog framework.
         {11920, "", "number field: the text is no whole number"},
         {11921, "", "unsigned number field: the text is no whole number without a sign"},

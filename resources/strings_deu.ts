@@ -464,6 +464,23 @@ Bitte prüfen Sie, ob die Datei schreibgeschützt ist und ob ihr Ordner beschrei
 Bitte prüfen Sie, ob die Datei schreibgeschützt ist und ob ihr Ordner beschreibbar ist.</translation>
     </message>
     <message>
+        <source>11902</source>
+        <translation>Das Sitzungsprotokoll kann nicht in %s geschrieben werden (Systemfehler %d).
+Bitte prüfen Sie den Dateinamen und ob der Ordner beschreibbar ist.</translation>
+    </message>
+    <message>
+        <source>11903</source>
+        <translation>Sitzungsprotokoll…</translation>
+    </message>
+    <message>
+        <source>11904</source>
+        <translation>Sitzungsprotokoll beenden</translation>
+    </message>
+    <message>
+        <source>11905</source>
+        <translation>Sitzungsprotokolle (*.log);;Alle Dateien (*)</translation>
+    </message>
+    <message>
         <source>11911</source>
         <translation>belegt von %s (PID %d)</translation>
     </message>

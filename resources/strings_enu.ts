@@ -464,6 +464,23 @@ Check that the file is not write-protected and that you may write to its folder.
 Check that the file is not write-protected and that you may write to its folder.</translation>
     </message>
     <message>
+        <source>11902</source>
+        <translation>The session log cannot be written to %s (system error %d).
+Check the file name and that you may write to its folder.</translation>
+    </message>
+    <message>
+        <source>11903</source>
+        <translation>Session log…</translation>
+    </message>
+    <message>
+        <source>11904</source>
+        <translation>Stop session log</translation>
+    </message>
+    <message>
+        <source>11905</source>
+        <translation>Session logs (*.log);;All files (*)</translation>
+    </message>
+    <message>
         <source>11911</source>
         <translation>in use by %s (PID %d)</translation>
     </message>

@@ -464,6 +464,23 @@ Verificare che il file non sia protetto da scrittura e che la sua cartella sia s
 Verificare che il file non sia protetto da scrittura e che la sua cartella sia scrivibile.</translation>
     </message>
     <message>
+        <source>11902</source>
+        <translation>Impossibile scrivere il registro della sessione in %s (errore di sistema %d).
+Verificare il nome del file e che la sua cartella sia scrivibile.</translation>
+    </message>
+    <message>
+        <source>11903</source>
+        <translation>Registro della sessione…</translation>
+    </message>
+    <message>
+        <source>11904</source>
+        <translation>Termina registro della sessione</translation>
+    </message>
+    <message>
+        <source>11905</source>
+        <translation>Registri della sessione (*.log);;Tutti i file (*)</translation>
+    </message>
+    <message>
         <source>11911</source>
         <translation>occupata da %s (PID %d)</translation>
     </message>

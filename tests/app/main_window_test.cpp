@@ -2,6 +2,7 @@
 #include "app/home_page.h"
 #include "app/information_box.h"
 #include "app/main_window.h"
+#include "app/session_log_interface.h"
 #include "module_fixture.h"
 #include "platform/program_folder.h"
 #include "tests/support/temp_folder.h"
@@ -144,6 +145,59 @@ TEST_F(MainWindow, InformationBoxFollowsTheEdition) {
         EXPECT_EQ(info.ItemText(kInformationText), module.String(edition == 2 ? 11450 : 11451));
         EXPECT_FALSE(info.ItemText(kInformationText).isEmpty());
     }
+}
+
+// The window menu's session log: a file chosen, then every message shown
+// goes there (and the wire trace with it) until the entry is chosen again.
+TEST_F(MainWindow, SessionLogEntryStartsAndStopsTheLog) {
+    CSessionLogInterface logged(ui);
+    CUiContext loggedContext{module, logged};
+    CMainWindow window(loggedContext, &logged);
+    ASSERT_TRUE(window.Initialize());
+    auto entries = MenuEntries(window);
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[2], std::make_pair(kSysCommandSessionLog, module.String(11903)));
+
+    window.OnSysCommand(kSysCommandSessionLog); // chooser cancelled: nothing starts
+    EXPECT_FALSE(logged.Running());
+    EXPECT_EQ(ui.chooserFilters.back(), module.String(11905));
+
+    const std::string path = folder.File("support.log");
+    ui.saveFiles.push_back(QString::fromStdString(path));
+    window.OnSysCommand(kSysCommandSessionLog);
+    ASSERT_TRUE(logged.Running());
+    EXPECT_EQ(std::string(std::getenv("QUILLBOX_TRACE")), path);
+    EXPECT_EQ(MenuEntries(window)[2].second, module.String(11904));
+    ui.dialogScripts[153] = [](CDialog&) { return kIdCancel; };
+    window.Click(1004); // no settings: the preparation ends with its first message
+    ASSERT_EQ(ui.MessageNumbers(), "6.001");
+
+    window.OnSysCommand(kSysCommandSessionLog);
+    EXPECT_FALSE(logged.Running());
+    EXPECT_EQ(std::getenv("QUILLBOX_TRACE"), nullptr);
+    EXPECT_EQ(MenuEntries(window)[2].second, module.String(11903));
+    const std::string log = folder.Read("support.log");
+    EXPECT_NE(log.find("-- Quillbox session log: Quillbox Suite "), std::string::npos) << log;
+    EXPECT_NE(log.find("-- settings: " + folder.File("qbx_man.ini") + ", link "), std::string::npos) << log;
+    EXPECT_NE(log.find("-- Quillbox-Message 6.001: " + ui.messages[0].text.toStdString().substr(0, 20)),
+              std::string::npos)
+        << log;
+    EXPECT_NE(log.find("-- session log ends"), std::string::npos) << log;
+}
+
+TEST_F(MainWindow, SessionLogThatCannotBeWrittenSaysSo) {
+    CSessionLogInterface logged(ui);
+    CUiContext loggedContext{module, logged};
+    CMainWindow window(loggedContext, &logged);
+    ASSERT_TRUE(window.Initialize());
+    const std::string path = folder.File("missing/support.log");
+    ui.saveFiles.push_back(QString::fromStdString(path));
+    window.OnSysCommand(kSysCommandSessionLog);
+    EXPECT_FALSE(logged.Running());
+    ASSERT_EQ(ui.MessageNumbers(), "13.001");
+    EXPECT_TRUE(ui.messages[0].text.contains(QString::fromStdString(path)));
+    EXPECT_TRUE(ui.messages[0].text.contains("(system error 2)")) << ui.messages[0].text.toStdString();
+    EXPECT_EQ(MenuEntries(window)[2].second, module.String(11903));
 }
 
 } // namespace

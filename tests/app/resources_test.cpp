@@ -39,6 +39,7 @@ TEST(Resources, CatalogCoversEveryIdentifierTheProgramNames) {
     range(11600, 11603);
     range(11660, 11665);
     range(11900, 11901);
+    range(11902, 11905); // session log: not written, menu entry on and off, chooser filter
     range(11906, 11906); // bootloader data: overwrite question
     range(11910, 11910); // checks of chosen paths
     range(11911, 11917); // why a scanned port cannot be used
