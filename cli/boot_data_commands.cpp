@@ -13,17 +13,6 @@
 namespace qbx {
 namespace {
 
-int UsageError(CConsoleHost& host, const std::string& reason) {
-    host.Note(reason);
-    return kExitUsage;
-}
-
-std::string Absolute(const std::string& path, const std::string& startFolder) {
-    std::filesystem::path file = path;
-    if (file.is_relative() && !startFolder.empty()) file = std::filesystem::path(startFolder) / file;
-    return file.lexically_normal().string();
-}
-
 int Finish(CConsoleHost& host, bool done) {
     host.EndProgressLine();
     return done ? kExitOk : kExitFailed;
@@ -60,7 +49,7 @@ int RunBootData(CommandContext& context) {
         (verify && arguments[0] != "write"))
         return UsageError(host, "expected bootdata read FILE or bootdata write [--verify] FILE");
     host.SetGroup(boot_data::kGroup);
-    const std::string path = Absolute(arguments[1], context.startFolder);
+    const std::string path = FromStartFolder(arguments[1], context.startFolder);
     return arguments[0] == "read" ? Read(host, path) : Write(host, path, verify);
 }
 

@@ -24,6 +24,10 @@ struct CommandContext {
 
 // Takes every "--verify" out of `arguments`; true when there was one.
 bool TakeVerifyOption(std::vector<std::string>& arguments);
+// Says what is wrong with the arguments; the exit status of a usage error.
+int UsageError(CConsoleHost& host, const std::string& reason);
+// A file named on the command line, relative to the folder qbx was started in.
+std::string FromStartFolder(const std::string& path, const std::string& startFolder);
 
 int RunIdentify(CommandContext& context);
 int RunSlots(CommandContext& context);

@@ -25,9 +25,7 @@ bool ParseSlotArguments(const std::vector<std::string>& arguments, const std::st
             reason = std::string("slot ") + argument[0] + " is given twice";
             return false;
         }
-        std::filesystem::path file = argument.substr(2);
-        if (file.is_relative() && !startFolder.empty()) file = std::filesystem::path(startFolder) / file;
-        entry = {1, file.lexically_normal().string()};
+        entry = {1, FromStartFolder(argument.substr(2), startFolder)};
     }
     return true;
 }
@@ -37,6 +35,17 @@ bool TakeVerifyOption(std::vector<std::string>& arguments) {
     const bool found = kept != arguments.end();
     arguments.erase(kept, arguments.end());
     return found;
+}
+
+int UsageError(CConsoleHost& host, const std::string& reason) {
+    host.Note(reason);
+    return kExitUsage;
+}
+
+std::string FromStartFolder(const std::string& path, const std::string& startFolder) {
+    std::filesystem::path file = path;
+    if (file.is_relative() && !startFolder.empty()) file = std::filesystem::path(startFolder) / file;
+    return file.lexically_normal().string();
 }
 
 } // namespace qbx

@@ -21,11 +21,6 @@ namespace qbx {
 namespace {
 
 
-int UsageError(CConsoleHost& host, const std::string& reason) {
-    host.Note(reason);
-    return kExitUsage;
-}
-
 // The preparation messages do not name the file; with several files given, this says which.
 void NameFile(CConsoleHost& host, int slot, const std::string& path) {
     host.Note("slot " + std::to_string(slot) + ": " + path);

@@ -18,17 +18,6 @@ namespace {
 
 constexpr int kStringWrongFirmwareExtension = 11040;
 
-int UsageError(CConsoleHost& host, const std::string& reason) {
-    host.Note(reason);
-    return kExitUsage;
-}
-
-std::string Absolute(const std::string& path, const std::string& startFolder) {
-    std::filesystem::path file = path;
-    if (file.is_relative() && !startFolder.empty()) file = std::filesystem::path(startFolder) / file;
-    return file.lexically_normal().string();
-}
-
 int Finish(CConsoleHost& host, bool done) {
     host.EndProgressLine();
     return done ? kExitOk : kExitFailed;
@@ -61,13 +50,13 @@ int RunOsUpdate(CommandContext& context) {
     CConsoleHost& host = context.host;
     std::string program, welcome, reason;
     if (!ParseOsUpdateArguments(context.arguments, program, welcome, reason)) return UsageError(host, reason);
-    program = Absolute(program, context.startFolder);
+    program = FromStartFolder(program, context.startFolder);
     const int edition = ReadEdition();
 
     host.SetGroup(os_preparation::kGroup);
     OsUpdateHandover paths;
     if (!welcome.empty()) {
-        welcome = Absolute(welcome, context.startFolder);
+        welcome = FromStartFolder(welcome, context.startFolder);
         if (!os_preparation::CheckWelcomePageFile(host, welcome, os_preparation::kWrongWelcomeExtension))
             return kExitFailed;
         // The dialog's chooser only offers files that exist.
@@ -91,7 +80,7 @@ int RunOsUpdate(CommandContext& context) {
 int RunFirmware(CommandContext& context) {
     CConsoleHost& host = context.host;
     if (context.arguments.size() != 1) return UsageError(host, "expected one firmware file");
-    const std::string path = Absolute(context.arguments[0], context.startFolder);
+    const std::string path = FromStartFolder(context.arguments[0], context.startFolder);
     host.SetGroup(firmware_update::kGroup);
     if (!IsFirmwareFileName(path)) {
         host.ShowMessage(firmware_update::kWrongExtension, kStringWrongFirmwareExtension);

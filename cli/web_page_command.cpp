@@ -4,23 +4,16 @@
 #include "operations/web_page_upload.h"
 #include "operations/web_page_upload_messages.h"
 
-#include <cstdio>
-#include <filesystem>
 
 namespace qbx {
 
 int RunWebPage(CommandContext& context) {
-    if (context.arguments.size() != 1 || context.arguments[0].empty()) {
-        context.host.Note("expected one web page file (.html or .gif)");
-        return kExitUsage;
-    }
-    std::filesystem::path file = context.arguments[0];
-    if (file.is_relative() && !context.startFolder.empty()) file = context.startFolder / file;
-
     CConsoleHost& host = context.host;
+    if (context.arguments.size() != 1 || context.arguments[0].empty())
+        return UsageError(host, "expected one web page file (.html or .gif)");
     host.SetGroup(web_page::kGroup);
     WebPageFile page;
-    if (!PrepareWebPage(host, file.lexically_normal().string(), page)) return kExitFailed;
+    if (!PrepareWebPage(host, FromStartFolder(context.arguments[0], context.startFolder), page)) return kExitFailed;
     const bool done = RunWebPageUpload(host, page);
     host.EndProgressLine();
     return done ? kExitOk : kExitFailed;
