@@ -5,6 +5,7 @@
 # New inputs go to build-fuzz/corpus/<target>, findings to
 # build-fuzz/findings/<target>. Prints the executions of every target; exits
 # non-zero when a target finds something or does not run.
+# QBX_FUZZ_RUNS=N also stops a target after N executions.
 #   tools/run-fuzz.sh [SECONDS] [TARGET...]   e.g. tools/run-fuzz.sh 3600 read_bgs
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -39,7 +40,7 @@ for target in "${targets[@]}"; do
     dict=()
     [ -f "tests/fuzz/$target.dict" ] && dict=("-dict=tests/fuzz/$target.dict")
     "$build/fuzz/fuzz_$target" "$corpus" "tests/fuzz/corpus/$target" "${dict[@]}" \
-        -max_total_time="$seconds" -max_len=16384 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+        -max_total_time="$seconds" ${QBX_FUZZ_RUNS:+-runs=$QBX_FUZZ_RUNS} -max_len=16384 -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
         -artifact_prefix="$findings/" >"$log" 2>&1
     status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -n 1)
