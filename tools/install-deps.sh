@@ -2,7 +2,10 @@
 # Installs what building, testing and running Quillbox needs on Debian 12, as
 # far as it is missing. Recommends are left out, so every package the build
 # or the program uses must be named here or be pulled in by one named here;
-# tools/check-deps.sh proves that for a configured build.
+# tools/check-deps.sh proves that for a configured build. The fuzz build
+# (tools/run-fuzz.sh) takes clang, its libFuzzer and sanitizer runtimes
+# (libclang-rt, only recommended by clang) and the LLVM archiver and linker
+# that CMake picks for clang.
 #   --list   print the packages and install nothing
 set -euo pipefail
 packages=(build-essential cmake ninja-build pkg-config googletest libgtest-dev
@@ -10,7 +13,8 @@ packages=(build-essential cmake ninja-build pkg-config googletest libgtest-dev
           libqt6opengl6-dev libgl1-mesa-dev
           qt6-translations-l10n
           fonts-dejavu-core xvfb xauth python3 srecord imagemagick bzip2-doc
-          dpkg-dev file gzip lintian)
+          dpkg-dev file gzip lintian
+          clang libclang-rt-14-dev llvm lld)
 if [ "${1:-}" = "--list" ]; then
     printf '%s\n' "${packages[@]}"
     exit 0
