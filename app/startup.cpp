@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/session_log_interface.h"
 #include "app/message_format.h"
+#include "app/message_record.h"
 #include "app/settings_store.h"
 #include "app/startup_messages.h"
 #include "platform/executable_path.h"
@@ -26,6 +27,7 @@ CQuillboxApp::CQuillboxApp(CUserInterface& ui, StartupOptions options) : ui(ui),
 CQuillboxApp::~CQuillboxApp() { ExitInstance(); }
 
 StartupResult CQuillboxApp::Fail(StartupResult result, int number, const std::string& text) {
+    RecordShownMessage(kStartupGroup, number);
     ui.ShowMessage(nullptr, QString::fromStdString(MessageCaption(kStartupGroup, number)), QString::fromStdString(text),
                    MessageKind::Notice);
     return result;

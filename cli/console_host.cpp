@@ -1,5 +1,7 @@
 #include "cli/console_host.h"
 
+#include "app/message_record.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -40,6 +42,7 @@ void CConsoleHost::ShowMessage(int number, int stringId, const std::vector<Messa
 
 void CConsoleHost::ShowMessageText(int number, const std::string& text) {
     EndProgressLine();
+    RecordShownMessage(group, number);
     const std::string caption = MessageCaption(group, number);
     const std::string line = OneLine(text);
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), line.c_str());
@@ -65,6 +68,7 @@ bool CConsoleHost::Answer(const std::string& caption, const std::string& text, b
 
 bool CConsoleHost::AskQuestion(int number, int stringId, const std::vector<MessageArg>& args) {
     EndProgressLine();
+    RecordShownMessage(group, number);
     const std::string caption = MessageCaption(group, number);
     const std::string text = OneLine(Text(stringId, args)); // one line, like every message
     const std::string question = caption + ": " + text;

@@ -1,6 +1,7 @@
 #include "ui/dialog.h"
 
 #include "app/language_module.h"
+#include "app/message_record.h"
 #include "ui/ip_address_field.h"
 
 #include <QAbstractButton>
@@ -162,6 +163,7 @@ MessageAnswer CDialog::Message(int group, int number, int stringId, const std::v
 }
 
 MessageAnswer CDialog::MessageText(int group, int number, const QString& text, MessageKind kind) {
+    RecordShownMessage(group, number);
     return context.ui.ShowMessage(this, QString::fromStdString(MessageCaption(group, number)), text, kind);
 }
 

@@ -1,6 +1,7 @@
 // The LINKBOX data image written and read back against the simulator, over
 // loopback TCP and a pseudo-terminal, and the failures its faults provoke.
-#include "operations/boot_data_transfer.h"
+#include "operations/boot_data_messages.h"
+#include "operations//boot_data_transfer.h"
 #include "recording_host.h"
 #include "sim_link.h"
 #include "tests/support/temp_folder.h"
@@ -58,7 +59,7 @@ TEST_P(BootDataSim, WrittenImageComesBackByteForByteUnderItsOldName) {
     EXPECT_EQ(writing.Numbers(), "");
     EXPECT_EQ(writing.statuses.back(), 11506);
 
-    CRecordingHost reading;
+    CRecordingHost reading{boot_data::kGroup};
     ASSERT_TRUE(Read(reading, "copy.dat"));
     EXPECT_EQ(reading.Numbers(), "");
     EXPECT_EQ(offered, "Kessel Süd");
@@ -69,7 +70,7 @@ TEST_P(BootDataSim, WrittenImageComesBackByteForByteUnderItsOldName) {
 
 TEST_P(BootDataSim, ASeededImageOfAnyDeviceBlockSizeIsRead) {
     ASSERT_TRUE(Start({"--boot-data", "Werkseinstellung:100"})) << link.sim.Error();
-    CRecordingHost host;
+    CRecordingHost host{boot_data::kGroup};
     ASSERT_TRUE(Read(host, "factory.dat"));
     EXPECT_EQ(offered, "Werkseinstellung");
     FunctionDataImage image;
@@ -82,7 +83,7 @@ TEST_P(BootDataSim, ASeededImageOfAnyDeviceBlockSizeIsRead) {
 TEST_P(BootDataSim, WaitFramesAnywhereDoNotStopTheWrite) {
     ASSERT_TRUE(Start({"--block", "100", "--busy", "7", "--busy", "3@2", "--busy", "12@5"}))
         << link.sim.Error();
-    CRecordingHost host;
+    CRecordingHost host{boot_data::kGroup};
     ASSERT_TRUE(Write(host, SaveLinkboxFile("busy.dat", 0x190))) << host.Numbers();
     ASSERT_TRUE(Read(host, "back.dat"));
     EXPECT_EQ(files.Read("back.dat"), files.Read("busy.dat"));
@@ -103,7 +104,7 @@ TEST_P(BootDataSim, AFailedReadLeavesTheOldFileAsItWas) {
         sim.insert(sim.end(), {"--boot-data", "alt:0x200"});
         ASSERT_TRUE(Start(sim)) << link.sim.Error();
         files.Write("old.dat", "an older backup");
-        CRecordingHost host;
+        CRecordingHost host{boot_data::kGroup};
         EXPECT_FALSE(Read(host, "old.dat"));
         EXPECT_EQ(host.Numbers(), c.messages);
         EXPECT_EQ(files.Read("old.dat"), "an older backup");
@@ -113,7 +114,7 @@ TEST_P(BootDataSim, AFailedReadLeavesTheOldFileAsItWas) {
 
 TEST_P(BootDataSim, TheDeviceRefusesBlocksBeyondItsImage) {
     ASSERT_TRUE(Start({"--boot-data", "alt:0x200"})) << link.sim.Error();
-    CRecordingHost host;
+    CRecordingHost host{boot_data::kGroup};
     BootDataJob job;
     ASSERT_TRUE(PrepareRead(host, "new.dat", job));
     job.image.Prepare({3, 0xA3, "", "", 0x240}); // larger than the device's
@@ -125,10 +126,10 @@ TEST_P(BootDataSim, TheDeviceRefusesBlocksBeyondItsImage) {
 
 TEST_P(BootDataSim, ARequestPastTheFileIsRefusedAndTheDeviceKeepsItsImage) {
     ASSERT_TRUE(Start({"--boot-data", "alt:0x40", "--extra-request", "2=0x3F0:64"})) << link.sim.Error();
-    CRecordingHost host;
+    CRecordingHost host{boot_data::kGroup};
     EXPECT_FALSE(Write(host, SaveLinkboxFile("new.dat", 0x400)));
     EXPECT_EQ(host.Numbers(), "45");
-    CRecordingHost reading;
+    CRecordingHost reading{boot_data::kGroup};
     ASSERT_TRUE(Read(reading, "kept.dat"));
     EXPECT_EQ(offered, "alt");
     FunctionDataImage kept;
@@ -138,7 +139,7 @@ TEST_P(BootDataSim, ARequestPastTheFileIsRefusedAndTheDeviceKeepsItsImage) {
 
 TEST_P(BootDataSim, OtherBootloadersAreRefusedAtEveryStep) {
     ASSERT_TRUE(Start({}, "A2")) << link.sim.Error();
-    CRecordingHost host;
+    CRecordingHost host{boot_data::kGroup};
     BootDataJob job;
     EXPECT_FALSE(PrepareRead(host, "x.dat", job));
     EXPECT_FALSE(Write(host, SaveLinkboxFile("linkbox.dat", 0x10)));
@@ -177,7 +178,7 @@ TEST(BootDataSimFaults, LineFaultsReachTheirNumbers) {
         std::vector<std::string> sim = c.sim;
         sim.insert(sim.end(), {"--kind", "A3", "--boot-data", "x:0x100"});
         ASSERT_TRUE(link.Start(Line::Tcp, sim)) << link.sim.Error();
-        CRecordingHost host;
+        CRecordingHost host{boot_data::kGroup};
         BootDataJob job;
         if (c.write) {
             ASSERT_TRUE(PrepareBootDataWrite(host, files.File("linkbox.dat"), job));

@@ -1,7 +1,8 @@
 // The LINKBOX data image over a scripted line: the requests each direction
 // makes, the header it writes, and the message of every way it fails.
 #include "link/slot_header.h"
-#include "operations/boot_data_transfer.h"
+#include "operations/boot_data_messages.h"
+#include "operations//boot_data_transfer.h"
 #include "recording_host.h"
 #include "tests/support/temp_folder.h"
 #include "transfer_script.h"
@@ -78,7 +79,7 @@ class BootDataLine : public testing::Test {
     CScriptedTransport link;
     CSettings settings;
     ConnectOptions options;
-    CRecordingHost host;
+    CRecordingHost host{boot_data::kGroup};
     TempFolder files;
     int links = 0;
 };
@@ -508,7 +509,7 @@ TEST(BootDataWritePreparation, RefusesFilesThatAreNoLinkboxImageWithTheirNumbers
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
-        CRecordingHost host;
+        CRecordingHost host{boot_data::kGroup};
         BootDataJob job;
         EXPECT_EQ(PrepareBootDataWrite(host, files.File(c.file), job), c.messages.empty());
         EXPECT_EQ(host.Numbers(), c.messages);
@@ -516,7 +517,7 @@ TEST(BootDataWritePreparation, RefusesFilesThatAreNoLinkboxImageWithTheirNumbers
             EXPECT_EQ(host.shown[0].text, "[11044] " + files.File(c.file));
         }
     }
-    CRecordingHost host;
+    CRecordingHost host{boot_data::kGroup};
     BootDataJob job;
     ASSERT_TRUE(PrepareBootDataWrite(host, files.File("linkbox.dat"), job));
     EXPECT_EQ(job.title, "linkbox");
@@ -541,7 +542,7 @@ TEST(BootDataTarget, AddsTheExtensionAndAsksBeforeReplacingAFile) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.chosen);
-        CRecordingHost host;
+        CRecordingHost host{boot_data::kGroup};
         host.answers = c.answers;
         const std::string path = ConfirmBootDataTarget(host, files.File(c.chosen));
         EXPECT_EQ(path, c.path.empty() ? "" : files.File(c.path));

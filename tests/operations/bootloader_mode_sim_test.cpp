@@ -2,7 +2,8 @@
 // loopback TCP and a pseudo-terminal: every way they end, reached through
 // the device's faults, and what they leave in the device.
 #include "link/protocol_constants.h"
-#include "operations/bootloader_settings.h"
+#include "operations/bootloader_mode_messages.h"
+#include "operations//bootloader_settings.h"
 #include "operations/mode_switch.h"
 #include "recording_host.h"
 #include "sim_link.h"
@@ -98,7 +99,7 @@ TEST_P(ModeSwitch, ReportsTheModeItEndsIn) {
     const Case& c = GetParam();
     Device device(c.line, c.sim);
     ASSERT_TRUE(device.started) << device.link.sim.Error();
-    CRecordingHost host;
+    CRecordingHost host{bootloader_mode::kGroup};
     EXPECT_EQ(RunModeSwitch(host, device.Options()), c.messages == "8" || c.messages == "35");
     EXPECT_EQ(host.Numbers(), c.messages);
     EXPECT_FALSE(host.waitCursor);
@@ -142,10 +143,10 @@ TEST(BootloaderLink, OpenFailuresAndNoLinkHaveTheirMessages) {
         CSettings link = LinkFromControls(c.selection, "127.0.0.1", 1);
         ConnectOptions options;
         options.settings = &link;
-        CRecordingHost host;
+        CRecordingHost host{bootloader_mode::kGroup};
         EXPECT_FALSE(RunModeSwitch(host, options));
         EXPECT_EQ(host.Numbers(), c.modeSwitch) << c.selection << " " << c.path;
-        CRecordingHost settingsHost;
+        CRecordingHost settingsHost{bootloader_mode::kGroup};
         EXPECT_EQ(RunBootloaderSettings(settingsHost, options, [](BootloaderConfig&) { return true; }),
                   BootloaderSettingsResult::Failed);
         EXPECT_EQ(settingsHost.Numbers(), c.settings) << c.selection << " " << c.path;
@@ -168,7 +169,7 @@ TEST_P(BootloaderSettings, EndsWithItsMessage) {
     ASSERT_TRUE(device.started) << device.link.sim.Error();
     const std::string configBefore = device.StateLine("config");
     const std::string networkBefore = device.StateLine("network");
-    CRecordingHost host;
+    CRecordingHost host{bootloader_mode::kGroup};
     host.answers = {true}; // Yes to the mode switch where it is asked
     bool edited = false;
     auto result = RunBootloaderSettings(host, device.Options(), [&](BootloaderConfig& config) {
@@ -235,7 +236,7 @@ TEST(BootloaderSettingsEdit, LinkboxValuesReachTheDeviceAndTheLinkIsClosedWhileE
         Device device(line, {"--kind", "A3", "--version", "128", "--config", "2", "--network",
                              "192.168.1.20 255.255.255.0 192.168.1.1 7 40000 12"});
         ASSERT_TRUE(device.started) << device.link.sim.Error();
-        CRecordingHost host;
+        CRecordingHost host{bootloader_mode::kGroup};
         BootloaderConfig seen;
         std::size_t sentBeforeEdit = 0;
         auto result = RunBootloaderSettings(host, device.Options(), [&](BootloaderConfig& config) {
@@ -269,7 +270,7 @@ TEST(BootloaderSettingsEdit, DecliningTouchesNothing) {
         Device device(Line::Tcp, {"--kind", c.kind});
         ASSERT_TRUE(device.started) << device.link.sim.Error();
         const std::string state = device.folder.Read("device.state");
-        CRecordingHost host;
+        CRecordingHost host{bootloader_mode::kGroup};
         host.answers = {c.answerYes};
         auto result = RunBootloaderSettings(host, device.Options(), [](BootloaderConfig& config) {
             config.configByte = 7;
@@ -294,7 +295,7 @@ TEST(BootloaderSettingsEdit, ReopenFailuresAfterTheEditAreReported) {
     for (const ReopenCase& c : cases) {
         Device device(c.line, {"--kind", "A2"});
         ASSERT_TRUE(device.started) << device.link.sim.Error();
-        CRecordingHost host;
+        CRecordingHost host{bootloader_mode::kGroup};
         auto result = RunBootloaderSettings(host, device.Options(), [&](BootloaderConfig&) {
             if (*c.com1)
                 setenv("QUILLBOX_COM1", c.com1, 1);
@@ -317,7 +318,7 @@ TEST(BootloaderSettingsEdit, VersionTextOfTheRefusal) {
     for (const VersionCase& c : cases) {
         Device device(Line::Tcp, {"--kind", c.kind, "--version", c.version});
         ASSERT_TRUE(device.started) << device.link.sim.Error();
-        CRecordingHost host;
+        CRecordingHost host{bootloader_mode::kGroup};
         RunBootloaderSettings(host, device.Options(), [](BootloaderConfig&) { return false; });
         ASSERT_EQ(host.shown.size(), 1u) << c.kind;
         EXPECT_EQ(host.shown[0].number, 17);

@@ -30,7 +30,7 @@ TEST_P(ConnectSequence, AgainstTheSimulator) {
     const ConnectCase& c = GetParam();
     SimLink link;
     ASSERT_TRUE(link.Start(c.line, c.sim)) << link.sim.Error();
-    CRecordingHost host;
+    CRecordingHost host{upload_preparation::kGroup};
     host.answers.assign(c.answers.begin(), c.answers.end());
     std::unique_ptr<CTransport> transport;
     BootloaderId id;
@@ -66,7 +66,7 @@ TEST(Connect, RefusalTextsNameTypeAndVersion) {
                               std::pair{std::vector<std::string>{"--ident", "A8:30"}, "type 168"}}) {
         SimLink link;
         ASSERT_TRUE(link.Start(Line::Tcp, args));
-        CRecordingHost host;
+        CRecordingHost host{upload_preparation::kGroup};
         host.answers = {true};
         std::unique_ptr<CTransport> transport;
         BootloaderId id;
@@ -81,7 +81,7 @@ TEST(Connect, RefusalTextsNameTypeAndVersion) {
 TEST(Connect, SwitchWaitsForTheDeviceBeforeAskingAgain) {
     SimLink link;
     ASSERT_TRUE(link.Start(Line::Serial, {"--kind", "A8"}));
-    CRecordingHost host;
+    CRecordingHost host{upload_preparation::kGroup};
     host.answers = {true};
     std::unique_ptr<CTransport> transport;
     BootloaderId id;
@@ -91,7 +91,7 @@ TEST(Connect, SwitchWaitsForTheDeviceBeforeAskingAgain) {
 }
 
 TEST(Connect, LinkFailuresBeforeAnyExchange) {
-    CRecordingHost host;
+    CRecordingHost host{upload_preparation::kGroup};
     std::unique_ptr<CTransport> transport;
     BootloaderId id;
     CSettings settings;
@@ -122,7 +122,7 @@ TEST(Connect, LinkFailuresBeforeAnyExchange) {
 // Open result 3 for a port that names no terminal: the text says which file
 // the port is, so that the set-up can be mended; other errors keep 11004.
 TEST(Connect, PortThatIsNoTerminalNamesItsFile) {
-    CRecordingHost host;
+    CRecordingHost host{upload_preparation::kGroup};
     std::unique_ptr<CTransport> transport;
     BootloaderId id;
     CSettings settings;
@@ -142,7 +142,7 @@ TEST(SlotOverview, ReadsAllSevenAndClears) {
     for (Line line : {Line::Tcp, Line::Serial}) {
         SimLink link;
         ASSERT_TRUE(link.Start(line, {"--slot", "2=Kessel Süd:256", "--slot", "7=Halle"}));
-        CRecordingHost host;
+        CRecordingHost host{upload_preparation::kGroup};
         std::unique_ptr<CTransport> transport;
         BootloaderId id;
         ASSERT_EQ(Connect(host, kConnect, link.Options(), transport, id), ConnectResult::Connected);
@@ -165,7 +165,7 @@ TEST(SlotOverview, ReadsAllSevenAndClears) {
 TEST(SlotOverview, ClearFailureIsReported) {
     SimLink link;
     ASSERT_TRUE(link.Start(Line::Tcp, {"--silent", "1"}));
-    CRecordingHost host;
+    CRecordingHost host{upload_preparation::kGroup};
     EXPECT_FALSE(ClearSlotOperation(host, upload_preparation::kClearSlot, 3, link.Options()));
     EXPECT_EQ(host.Numbers(), "24");
 }

@@ -1,6 +1,7 @@
 // The download's data phase byte by byte, the file header it chooses, and the
 // message of every way it fails.
 #include "operations/download_transfer.h"
+#include "operations/download_transfer_messages.h"
 #include "recording_host.h"
 #include "transfer_script.h"
 
@@ -41,7 +42,7 @@ TEST(DownloadData, AsksInBlocksOf64AndTheRestAndEndsWithTheLastReply) {
     Received(link, ImageBytes(source, 64, 36));
     Sent(link, {0x60, 0x10, 0xF2, 0x99, 0x88, 0x77, 0x66});
     FunctionDataImage image = Prepared(100);
-    CRecordingHost host;
+    CRecordingHost host{download_transfer::kGroup};
     EXPECT_TRUE(ReceiveDownloadData(link, host, image));
 
     EXPECT_EQ(Hex(link.writes[0]), "20 10 F2 00 00 00 40 62 ");
@@ -60,7 +61,7 @@ TEST(DownloadData, AnImageSmallerThanABlockIsAskedForWhole) {
     Received(link, Bytes(10, 0x5A));
     Sent(link, {0x60, 0x10, 0xF2, 0, 0, 0, 10});
     FunctionDataImage image = Prepared(10);
-    CRecordingHost host;
+    CRecordingHost host{download_transfer::kGroup};
     EXPECT_TRUE(ReceiveDownloadData(link, host, image));
     EXPECT_EQ(image.Data(), Bytes(10, 0x5A));
 }
@@ -156,7 +157,7 @@ TEST(DownloadData, EachFailureShowsItsOwnMessage) {
         CScriptedTransport link(true);
         c.script(link);
         FunctionDataImage image = Prepared(64);
-        CRecordingHost host;
+        CRecordingHost host{download_transfer::kGroup};
         EXPECT_FALSE(ReceiveDownloadData(link, host, image));
         ASSERT_EQ(host.shown.size(), 1u);
         EXPECT_EQ(host.shown[0].number, c.message);

@@ -201,7 +201,7 @@ TEST(ImagePhase, EachFailureShowsItsOwnMessageInEachTable) {
             SCOPED_TRACE(std::string(tables[t].first) + ": " + c.name);
             CScriptedTransport link(true);
             c.script(link);
-            CRecordingHost host;
+            CRecordingHost host{t == 2 ? firmware_update::kGroup : os_update::kGroup};
             EXPECT_FALSE(Serve(link, host, HoleFile(), *tables[t].second));
             ASSERT_EQ(host.shown.size(), 1u);
             EXPECT_EQ(host.shown[0].number, t == 0 ? c.single : t == 1 ? c.twoImage : c.firmware);
@@ -219,7 +219,7 @@ TEST(ImagePhase, FirmwareShowsTheCodeOnlyForCode60) {
         CScriptedTransport link(true);
         Sent(link, kStart);
         Received(link, {0xA0, 0x10, code, 0, 0, 0, 0});
-        CRecordingHost host;
+        CRecordingHost host{firmware_update::kGroup};
         EXPECT_FALSE(Serve(link, host, HoleFile(), firmware_update::kPhase));
         ASSERT_EQ(host.shown.size(), 1u);
         EXPECT_EQ(host.shown[0].text, text);

@@ -4,7 +4,9 @@
 // was; where the line lets the program recover, the transfer succeeds.
 #include "functiondata/function_data_image.h"
 #include "functiondata/slot_list.h"
-#include "operations/download_transfer.h"
+#include "operations/download_transfer_messages.h"
+#include "operations/upload_transfer_messages.h"
+#include "operations//download_transfer.h"
 #include "operations/upload_transfer.h"
 #include "recording_host.h"
 #include "sim_link.h"
@@ -44,7 +46,7 @@ class FaultRun {
     }
     // Downloads the slot without faults left to strike; false with a message.
     bool Download(const std::string& name) {
-        CRecordingHost host;
+        CRecordingHost host{download_transfer::kGroup};
         // A device may still repeat its last frame after the program gave
         // up; the port's settling time in production lets it arrive before
         // the next request discards it.
@@ -79,7 +81,7 @@ TEST_P(UploadFault, EndsWithItsMessageAndKeepsTheSlot) {
     ASSERT_TRUE(run.started) << run.link.sim.Error();
     FunctionDataImage file = test::PatternImage(kFileSize);
     ASSERT_TRUE(file.Save(run.folder.File("meter.dat")));
-    CRecordingHost host;
+    CRecordingHost host{upload_transfer::kGroup};
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(UploadSlot(host, kSlot, run.folder.File("meter.dat"), run.link.Options()), c.messages.empty());
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
@@ -125,7 +127,7 @@ TEST_P(DownloadFault, EndsWithItsMessageAndSavesNothing) {
     const FaultCase& c = GetParam();
     FaultRun run(c);
     ASSERT_TRUE(run.started) << run.link.sim.Error();
-    CRecordingHost host;
+    CRecordingHost host{download_transfer::kGroup};
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(DownloadSlot(host, kSlot, run.folder.File("back.dat"), run.link.Options()), c.messages.empty());
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));

@@ -2,7 +2,9 @@
 // pseudo-terminal: what the device receives must be the source binary at
 // every address, 0xFF where the file has no data.
 #include "firmware/handover_file.h"
-#include "operations/firmware_update.h"
+#include "operations/firmware_update_messages.h"
+#include "operations//os_update_messages.h"
+#include "operations//firmware_update.h"
 #include "operations/os_update_transfer.h"
 #include "recording_host.h"
 #include "sim/state_file.h"
@@ -24,7 +26,7 @@ constexpr std::uint8_t kOsImage = 0x1F, kBootSectorImage = 0x1E, kFirmware = 0x3
 struct UpdateRun {
     TempFolder folder;
     SimLink link;
-    CRecordingHost host;
+    CRecordingHost host{os_update::kGroup};
 
     bool Start(Line line, std::vector<std::string> args) {
         args.insert(args.end(), {"--state", folder.File("state.txt")});
@@ -123,6 +125,7 @@ TEST_P(UpdateOverLine, FirmwareArrivesByteForByte) {
     const std::vector<Hole> holes = {{0x2000, 0x2100}};
     const std::string path = run.Write("box.frm", SingleImageFile("BRAVOLT_LINKBOX_FIRMWARE_FILE", 0x9000,
                                                                   MakeHex(run.folder, "fw", binary, holes)));
+    run.host.group = firmware_update::kGroup;
     ASSERT_TRUE(RunFirmwareUpdate(run.host, path, run.link.Options())) << run.host.Numbers();
     EXPECT_EQ(run.host.beeps, 1);
     EXPECT_EQ(run.host.progressTexts.back(), "9000 / 9000");
@@ -241,7 +244,7 @@ TEST(OsUpdateChecks, FailBeforeTheLinkIsOpened) {
             ++links;
             return nullptr;
         };
-        CRecordingHost host;
+        CRecordingHost host{os_update::kGroup};
         EXPECT_FALSE(RunOsUpdate(host, {"0", c.program}, options));
         EXPECT_EQ(host.Numbers(), c.messages);
         EXPECT_EQ(host.shown.at(0).text, c.text);
@@ -260,7 +263,7 @@ TEST(OsUpdateChecks, HandOverFileMissingOrRead) {
     const std::string program = run.Write(
         "a b.prg", SingleImageFile("BRAVOLT_PROGRAM_FILE", 0x100, hexfile::DataRecords(binary, 0, 0x100)));
     ASSERT_TRUE(WriteHandoverFile({"0", program}, run.folder.Path()));
-    CRecordingHost host;
+    CRecordingHost host{os_update::kGroup};
     EXPECT_TRUE(RunOsUpdateTransfer(host, run.link.Options(), run.folder.Path())) << host.Numbers();
     EXPECT_EQ(host.fileTexts, (std::vector<std::string>{"a b"}));
     EXPECT_EQ(run.State(kOsImage).images[kOsImage], binary);
@@ -285,6 +288,7 @@ TEST(FirmwareChecks, FamilyAndFileRefusedBeforeAnyDataIsSent) {
             path = run.Write(
                 "fw.frm",
                 SingleImageFile(c.magic, 0x40, hexfile::DataRecords(hexfile::Pattern(0x40, 1), 0, 0x40)));
+        run.host.group = firmware_update::kGroup;
         EXPECT_FALSE(RunFirmwareUpdate(run.host, path, run.link.Options()));
         EXPECT_EQ(run.host.Numbers(), c.messages);
         EXPECT_EQ(run.State().images.count(kFirmware), 0u);

@@ -1,5 +1,6 @@
 #pragma once
 #include "app/message_format.h"
+#include "app/message_record.h"
 #include "operations/operation_host.h"
 
 #include <deque>
@@ -8,9 +9,14 @@
 
 // A host that records what an operation shows and answers questions from a
 // script (No when the script is empty). Texts are "[id]" plus the arguments,
-// so tests can see what was passed without a language module.
+// so tests can see what was passed without a language module. A test that
+// runs an operation with its own message table names the table's group, so
+// that the numbers it shows count in the message-number record.
 class CRecordingHost : public qbx::COperationHost {
 public:
+    static constexpr int kNoGroup = -1;
+    explicit CRecordingHost(int group = kNoGroup) : group(group) {}
+
     struct Shown {
         int number;
         int stringId; // 0 for a composed text
@@ -19,10 +25,15 @@ public:
     };
 
     void ShowMessage(int number, int stringId, const std::vector<qbx::MessageArg>& args = {}) override {
+        Record(number);
         shown.push_back({number, stringId, Describe(stringId, args), false});
     }
-    void ShowMessageText(int number, const std::string& text) override { shown.push_back({number, 0, text, false}); }
+    void ShowMessageText(int number, const std::string& text) override {
+        Record(number);
+        shown.push_back({number, 0, text, false});
+    }
     bool AskQuestion(int number, int stringId, const std::vector<qbx::MessageArg>& args = {}) override {
+        Record(number);
         shown.push_back({number, stringId, Describe(stringId, args), true});
         if (answers.empty()) return false;
         bool yes = answers.front();
@@ -52,6 +63,7 @@ public:
         return out;
     }
 
+    int group;
     std::deque<bool> answers;
     std::vector<Shown> shown;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> progress;
@@ -66,6 +78,9 @@ public:
     bool waitCursor = false;
 
 private:
+    void Record(int number) const {
+        if (group != kNoGroup) qbx::RecordShownMessage(group, number);
+    }
     static std::string Describe(int stringId, const std::vector<qbx::MessageArg>& args) {
         std::string text = "[" + std::to_string(stringId) + "]";
         for (const auto& arg : args) {

@@ -2,7 +2,9 @@
 // pseudo-terminal.
 #include "functiondata/function_data_image.h"
 #include "functiondata/slot_list.h"
-#include "operations/download_transfer.h"
+#include "operations/download_transfer_messages.h"
+#include "operations/upload_transfer_messages.h"
+#include "operations//download_transfer.h"
 #include "operations/upload_transfer.h"
 #include "recording_host.h"
 #include "sim_link.h"
@@ -166,7 +168,7 @@ TEST(TransferFaults, SlotsWithoutUsableDataAreRefused) {
     for (int slot : {3, 4, 5}) { // status 2; a line feed; empty
         SimLink link;
         ASSERT_TRUE(link.Start(Line::Tcp, {"--state", folder.File("state")}));
-        CRecordingHost host;
+        CRecordingHost host{download_transfer::kGroup};
         EXPECT_FALSE(DownloadSlot(host, slot, folder.File("x.dat"), link.Options()));
         EXPECT_EQ(host.Numbers(), "17");
         EXPECT_FALSE(folder.Exists("x.dat"));
@@ -178,7 +180,7 @@ TEST(TransferFaults, UnusableFileAndMissingList) {
     ASSERT_TRUE(link.Start(Line::Tcp, {}));
     TempFolder folder;
     folder.Write("bad.dat", "not function data\r\n");
-    CRecordingHost host;
+    CRecordingHost host{upload_transfer::kGroup};
     EXPECT_FALSE(UploadSlot(host, 1, folder.File("bad.dat"), link.Options()));
     EXPECT_EQ(host.Numbers(), "16");
     EXPECT_EQ(host.shown[0].text, "[11044] " + folder.File("bad.dat"));
@@ -192,12 +194,12 @@ TEST(TransferModeSwitch, StatusShowsTheSwitchAndNoEndsTheSlot) {
     std::string file = WriteDat(folder, "meter.dat", 3);
     SimLink link;
     ASSERT_TRUE(link.Start(Line::Tcp, {"--kind", "A8"}));
-    CRecordingHost declined;
+    CRecordingHost declined{upload_transfer::kGroup};
     EXPECT_FALSE(UploadSlot(declined, 1, file, link.Options()));
     EXPECT_EQ(declined.Numbers(), "7");
     EXPECT_EQ(Count(declined.statuses, 11501), 0u);
 
-    CRecordingHost host;
+    CRecordingHost host{upload_transfer::kGroup};
     host.answers = {true};
     EXPECT_TRUE(UploadSlot(host, 1, file, link.Options()));
     EXPECT_EQ(host.Numbers(), "7");

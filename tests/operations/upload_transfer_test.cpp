@@ -1,5 +1,6 @@
 // The upload's data phase byte by byte, and the message of every way it fails.
 #include "operations/upload_transfer.h"
+#include "operations/upload_transfer_messages.h"
 #include "recording_host.h"
 #include "transfer_script.h"
 
@@ -24,7 +25,7 @@ TEST(UploadData, AnswersEachRequestWithTheImageBytesAndTheirSum) {
     Sent(link, {0x40, 0x10, 0x2F, 0xF0, 0x01, 0x00, 0x10});
     Sent(link, ImageBytes(image, 0x1F0, 0x10));
     Received(link, kEndFrame);
-    CRecordingHost host;
+    CRecordingHost host{upload_transfer::kGroup};
     EXPECT_TRUE(ServeUploadData(link, host, image));
 
     EXPECT_EQ(Hex(link.writes[2]), Hex(WithSum(kAnswer100)));
@@ -124,7 +125,7 @@ TEST(UploadData, EachFailureShowsItsOwnMessage) {
         FunctionDataImage image = PatternImage(0x200);
         CScriptedTransport link(true);
         c.script(link);
-        CRecordingHost host;
+        CRecordingHost host{upload_transfer::kGroup};
         EXPECT_FALSE(ServeUploadData(link, host, image));
         ASSERT_EQ(host.shown.size(), 1u);
         EXPECT_EQ(host.shown[0].number, c.message);

@@ -2,7 +2,8 @@
 // pseudo-terminal, with files our code did not write: a Debian package's
 // HTML manual and a GIF picture made by ImageMagick. What the device keeps
 // must be the file, byte for byte; every refusal and fault has its message.
-#include "operations/web_page_upload.h"
+#include "operations/web_page_upload_messages.h"
+#include "operations//web_page_upload.h"
 #include "recording_host.h"
 #include "sim/state_file.h"
 #include "sim_link.h"
@@ -31,7 +32,7 @@ std::vector<std::uint8_t> FileBytes(const std::string& path) {
 struct PageRun {
     TempFolder folder;
     SimLink link;
-    CRecordingHost host;
+    CRecordingHost host{web_page::kGroup};
 
     bool Start(Line line, std::vector<std::string> args) {
         args.insert(args.end(), {"--state", folder.File("state.txt")});

@@ -1,7 +1,8 @@
 // The web page upload over a scripted link: the frames on the wire, the
 // bytes past the end of the file, and the message of every way the data
 // phase fails; then the checks of the chosen file.
-#include "operations/web_page_upload.h"
+#include "operations/web_page_upload_messages.h"
+#include "operations//web_page_upload.h"
 #include "recording_host.h"
 #include "tests/support/temp_folder.h"
 #include "transfer_script.h"
@@ -46,7 +47,7 @@ TEST(WebPageData, StartAnnouncesSizeAndTypeLowByteFirst) {
     CScriptedTransport link(true);
     Sent(link, {0x20, 0x10, 0x5F, 0x45, 0x23, 0x01, 0x02});
     Received(link, kEnd);
-    CRecordingHost host;
+    CRecordingHost host{web_page::kGroup};
     const WebPageFile gif{"/pictures/logo.gif", kWebPageGif, 0x12345};
     EXPECT_TRUE(ServeWebPage(link, host, gif, Bytes(0x12345)));
     EXPECT_EQ(host.progressTexts.back(), "12345 / 12345");
@@ -69,7 +70,7 @@ TEST(WebPageData, AnswersRequestsWithTheFileBytesAndPadsPastTheEnd) {
     Sent(link, AnswerAt(0x400, 3));
     Sent(link, Bytes(3, 0xFF));
     Received(link, kEnd);
-    CRecordingHost host;
+    CRecordingHost host{web_page::kGroup};
     EXPECT_TRUE(ServeWebPage(link, host, {"page.html", kWebPageHtml, 0x230}, file));
     EXPECT_TRUE(host.shown.empty()) << host.Numbers();
     EXPECT_EQ(host.pumps, 3);
@@ -88,7 +89,7 @@ TEST(WebPageData, ServesNoMoreThanWasReadOfAShrunkenFile) {
     Sent(link, AnswerAt(0, 8));
     Sent(link, Bytes{'<', 'p', '>', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
     Received(link, kEnd);
-    CRecordingHost host;
+    CRecordingHost host{web_page::kGroup};
     EXPECT_TRUE(ServeWebPage(link, host, {"page.html", kWebPageHtml, 8}, Bytes{'<', 'p', '>'}));
 }
 
@@ -165,7 +166,7 @@ TEST(WebPageData, EachFailureShowsItsOwnMessage) {
         SCOPED_TRACE(c.name);
         CScriptedTransport link(true);
         c.script(link);
-        CRecordingHost host;
+        CRecordingHost host{web_page::kGroup};
         EXPECT_FALSE(ServeWebPage(link, host, {"page.html", kWebPageHtml, 0x400}, Pattern(0x400)));
         ASSERT_EQ(host.shown.size(), 1u) << host.Numbers();
         EXPECT_EQ(host.shown[0].number, c.message);
@@ -177,7 +178,7 @@ TEST(WebPageData, DeviceErrorsCarryTheirCode) {
     CScriptedTransport link(true);
     Sent(link, kStart);
     Received(link, {0xA0, 0x10, 31, 0, 0, 0, 0});
-    CRecordingHost host;
+    CRecordingHost host{web_page::kGroup};
     EXPECT_FALSE(ServeWebPage(link, host, {"page.html", kWebPageHtml, 0x400}, Pattern(0x400)));
     ASSERT_EQ(host.shown.size(), 1u);
     EXPECT_EQ(host.shown[0].text, "[11022] 31");
@@ -232,7 +233,7 @@ TEST(WebPageFileCheck, MessagesOfTheChecks) {
     };
     for (const auto& [name, expected] : cases) {
         SCOPED_TRACE(name);
-        CRecordingHost host;
+        CRecordingHost host{web_page::kGroup};
         WebPageFile page;
         EXPECT_FALSE(PrepareWebPage(host, folder.File(name), page));
         ASSERT_EQ(host.shown.size(), 1u);
@@ -243,7 +244,7 @@ TEST(WebPageFileCheck, MessagesOfTheChecks) {
 TEST(WebPageFileCheck, ProgressAndFileTexts) {
     EXPECT_EQ(WebPageProgressText(0, 196000), "00000 / 2FDA0");
     EXPECT_EQ(WebPageProgressText(0x12345, 0xABCDE), "12345 / ABCDE");
-    CRecordingHost host;
+    CRecordingHost host{web_page::kGroup};
     ShowWebPageStart(host, {"/srv/pages/Start Page.html", kWebPageHtml, 0x230});
     EXPECT_EQ(host.fileTexts, (std::vector<std::string>{"[11508]: Start Page"}));
     EXPECT_EQ(host.ranges, (std::vector<std::pair<std::uint32_t, std::uint32_t>>{{1, 0x230}}));
