@@ -44,6 +44,7 @@ class CBootDataWrite : public CBlockIntake {
         engine.Faults().TakeFlip(image);
         engine.State().deviceHeader = header;
         engine.State().deviceImage = std::move(image);
+        engine.Faults().Stored(engine.State().deviceHeader);
         engine.DropHeldDeviceHeader();
         engine.Changed();
     }

@@ -1,5 +1,7 @@
 #include "sim/faults.h"
 
+#include "sim/device_state.h"
+
 namespace qbx::sim {
 
 bool CFaultPlan::Take(int& counter) {
@@ -38,7 +40,23 @@ std::optional<std::size_t> CFaultPlan::TakeShape(std::map<std::uint8_t, CReplySh
     return bytes;
 }
 
+void CFaultPlan::Stored(CHeaderRecord& kept) {
+    if (flipStoredHeader && *flipStoredHeader < kHeaderSize) {
+        std::uint8_t record[kHeaderSize];
+        kept.Encode(record);
+        record[*flipStoredHeader] = static_cast<std::uint8_t>(~record[*flipStoredHeader]);
+        kept = CHeaderRecord::Decode(record);
+    }
+    flipStoredHeader.reset();
+    cutDue = cutDue || cutAfterStore;
+    cutAfterStore = false;
+}
+
 bool CFaultPlan::TakeDrop() {
+    if (cutDue) {
+        cutDue = false;
+        return true;
+    }
     if (dropAfter < 0) return false;
     if (served < dropAfter) {
         ++served;

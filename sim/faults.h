@@ -9,6 +9,8 @@
 // next N of the whole run.
 namespace qbx::sim {
 
+struct CHeaderRecord;
+
 struct CIdentity {
     std::uint8_t type = 0;
     std::uint8_t version = 0;
@@ -60,6 +62,13 @@ class CFaultPlan {
     // The byte at this address of the next stored upload or boot data image
     // is inverted as it is kept, so that reading it back shows the change.
     std::optional<std::uint32_t> flipStored;
+    // The byte at this offset (0..52) of the header record kept with the next
+    // stored upload or boot data image is inverted, so that reading the header
+    // back shows the change.
+    std::optional<std::size_t> flipStoredHeader;
+    // The device restarts once it has stored the next upload or boot data
+    // image: the next request finds the line cut.
+    bool cutAfterStore = false;
 
     // Each Take* reports whether the fault strikes now and uses it up.
     bool TakeBusy(int frameNumber);
@@ -77,6 +86,9 @@ class CFaultPlan {
         image[*flipStored] = static_cast<std::uint8_t>(~image[*flipStored]);
         flipStored.reset();
     }
+    // An image and its header have just been stored: spoils the kept header
+    // as the header flip asks and arms the cut after a store. Each strikes once.
+    void Stored(CHeaderRecord& kept);
     // The byte count of a shape due for the answer to `code`, used up.
     static std::optional<std::size_t> TakeShape(std::map<std::uint8_t, CReplyShape>& shapes, std::uint8_t code);
     // The error code when the device error is due at block `blockNumber`
@@ -89,6 +101,7 @@ class CFaultPlan {
   private:
     static bool Take(int& counter);
     int served = 0;
+    bool cutDue = false; // armed by a store when cutAfterStore was asked for
 };
 
 } // namespace qbx::sim

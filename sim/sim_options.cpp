@@ -236,6 +236,13 @@ const std::map<std::string, CValueParser>& ValueOptions() {
              o.faults.flipStored = static_cast<std::uint32_t>(address);
              return true;
          }},
+        {"--flip-stored-header",
+         [](CSimOptions& o, const std::string& v) {
+             unsigned long offset = 0;
+             if (!ParseNumber(v, kHeaderSize - 1, offset)) return false;
+             o.faults.flipStoredHeader = offset;
+             return true;
+         }},
         {"--ident",
          [](CSimOptions& o, const std::string& v) {
              CIdentity id;
@@ -261,7 +268,8 @@ int ParseSimOptions(const std::vector<std::string>& args, CSimOptions& options, 
         }
         if (name == "--help" || name == "-h") return kOptionsHelp;
         const bool isFlag = name == "--pty" || name == "--echo" || name == "--refuse-switch" ||
-                            name == "--refuse-data" || name == "--descending" || name == "--held";
+                            name == "--refuse-data" || name == "--descending" || name == "--held" ||
+                            name == "--cut-after-store";
         if (isFlag && !value) {
             options.pty |= name == "--pty";
             options.echo |= name == "--echo";
@@ -269,6 +277,7 @@ int ParseSimOptions(const std::vector<std::string>& args, CSimOptions& options, 
             options.faults.refuseSwitch |= name == "--refuse-switch";
             options.faults.refuseData |= name == "--refuse-data";
             options.faults.descending |= name == "--descending";
+            options.faults.cutAfterStore |= name == "--cut-after-store";
             continue;
         }
         const auto parser = ValueOptions().find(name);
@@ -331,6 +340,8 @@ const char* SimUsage() {
            "  --skip-after K      update phases: leave out the block after request K\n"
            "faults (counted over the whole run):\n"
            "  --flip-stored ADDR  invert the byte at ADDR of the next upload or boot data image as it is kept\n"
+           "  --flip-stored-header N invert byte N (0..52) of the header kept with the next stored image\n"
+           "  --cut-after-store   cut the line at the first request after the next stored image\n"
            "  --busy N[@K]        N busy frames before frame K of an upload or update (default 1; repeatable)\n"
            "  --device-error C[@K] error frame with code C instead of block K of a data phase (default 1)\n"
            "  --refuse-data       refuse the data phases with a refusal frame\n"

@@ -66,6 +66,7 @@ void CUpload::Commit(CProtocolEngine& engine) {
     CSlot& target = engine.State().Slot(slot);
     target.header = header;
     target.data = std::move(data);
+    engine.Faults().Stored(target.header);
     engine.DropHeldHeader(slot);
     engine.Changed();
 }

@@ -89,6 +89,40 @@ TEST_P(QbxVerify, ReadBackFindsTheFirstDifferingByte) {
     }
 }
 
+// The stored header differs, or the device restarts after storing so that
+// the read-back finds the line cut. On the serial line a cut line falls
+// silent, which only the production time-outs would end: those run over TCP.
+TEST_P(QbxVerify, AHeaderThatDiffersOrAReadBackThatFailsIsReported) {
+    const struct {
+        const char* name;
+        std::vector<std::string> sim;
+        std::uint8_t kind;
+        const char* command;
+        const char* number;
+        bool serialToo;
+    } cases[] = {
+        {"upload, description", {"--flip-stored-header", "21"}, 0x84, "upload --verify 4=f.dat", "2.201", true},
+        {"upload, size", {"--flip-stored-header", "18"}, 0x84, "upload --verify 4=f.dat", "2.201", true},
+        {"upload, device restarts", {"--cut-after-store"}, 0x84, "upload --verify 4=f.dat", "2.202", false},
+        {"boot data, kind", {"--kind", "A3", "--flip-stored-header", "1"}, 0xA3, "bootdata write --verify f.dat",
+         "12.201", true},
+        {"boot data, device restarts", {"--kind", "A3", "--cut-after-store"}, 0xA3, "bootdata write --verify f.dat",
+         "12.202", false},
+    };
+    for (const auto& c : cases) {
+        if (GetParam() && !c.serialToo) continue;
+        SCOPED_TRACE(c.name);
+        StartSim(c.sim);
+        SaveImage("f.dat", c.kind, 0x2F2);
+        const QbxRun run = Call(c.command);
+        EXPECT_EQ(run.status, 1) << run.err;
+        const std::string shown = std::string("Quillbox-Message ") + c.number + ": ";
+        EXPECT_EQ(run.err.rfind(shown, 0), 0u) << run.err;
+        EXPECT_EQ(run.err.find("Quillbox-Message", 1), std::string::npos) << run.err; // one message only
+        sim.Stop();
+    }
+}
+
 TEST_P(QbxVerify, VerifyIsOnlyForWriting) {
     StartSim({"--kind", "A3"});
     const QbxRun run = Call("bootdata read --verify x.dat");

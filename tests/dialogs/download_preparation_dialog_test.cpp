@@ -7,7 +7,10 @@
 
 #include <QApplication>
 
+#include <cstdio>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 namespace qbx {
 namespace {
@@ -160,6 +163,101 @@ TEST_F(DownloadPreparation, UntickedSlotsTakeNoPartInTheChecks) {
     ASSERT_TRUE(ReadDownloadSlotList(written));
     EXPECT_EQ(written[0].flag, 0);
     EXPECT_EQ(written[0].path, folder.File("a.dat"));
+}
+
+// Every slot holds data, so each slot's and each pair's message can be shown.
+class DownloadPreparationFull : public DownloadPreparation {
+protected:
+    void SetUp() override {
+        DeviceDialogTest::SetUp();
+        std::vector<std::string> slots;
+        for (int slot = 1; slot <= kSlotCount; ++slot) slots.insert(slots.end(), {"--slot", std::to_string(slot) + "=S"});
+        StartLinkbox(slots);
+    }
+    void ClearAll(CDownloadPreparationDialog& dialog) {
+        dialog.Click(kSlotClearAllButton);
+        ui.Clear();
+    }
+};
+
+TEST_F(DownloadPreparationFull, AWrongExtensionNamesTheSlotAndTheEdition) {
+    // Slot 1 to 7 in the standard edition, then the same in the customer edition.
+    const char* expected[2][kSlotCount] = {{"7.017", "7.019", "7.021", "7.023", "7.025", "7.027", "7.029"},
+                                           {"7.018", "7.020", "7.022", "7.024", "7.026", "7.028", "7.030"}};
+    for (int edition = 1; edition <= 2; ++edition) {
+        AppState().edition = edition;
+        CDownloadPreparationDialog dialog(context);
+        ASSERT_TRUE(dialog.Initialize());
+        ASSERT_FALSE(dialog.HasEnded()) << ui.MessageNumbers();
+        AppState().edition = edition; // the main window's, not re-read by the dialog
+        for (int slot = 1; slot <= kSlotCount; ++slot) {
+            ui.Clear();
+            Choose(dialog, slot, "notes.txt");
+            SCOPED_TRACE("edition " + std::to_string(edition) + " slot " + std::to_string(slot));
+            EXPECT_EQ(ui.MessageNumbers(), expected[edition - 1][slot - 1]);
+            EXPECT_FALSE(dialog.IsChecked(kBox + slot - 1));
+            EXPECT_EQ(dialog.Choices()[slot - 1].path, "");
+        }
+    }
+}
+
+TEST_F(DownloadPreparationFull, EveryPairWithOneFileHasItsOwnMessage) {
+    CDownloadPreparationDialog dialog(context);
+    ASSERT_TRUE(dialog.Initialize());
+    ASSERT_FALSE(dialog.HasEnded()) << ui.MessageNumbers();
+    int expected = 31; // the pairs (2,1), (3,1), (3,2), (4,1) ... (7,6) count up from 7.031
+    for (int higher = 2; higher <= kSlotCount; ++higher) {
+        for (int lower = 1; lower < higher; ++lower, ++expected) {
+            ClearAll(dialog);
+            Choose(dialog, lower, "same.dat");
+            Choose(dialog, higher, "same.dat");
+            int other = 1; // a third ticked slot, with its own file
+            while (other == lower || other == higher) ++other;
+            Choose(dialog, other, "other.dat");
+            dialog.Click(kIdOk);
+            SCOPED_TRACE(std::to_string(higher) + "," + std::to_string(lower));
+            char number[8];
+            std::snprintf(number, sizeof number, "7.%03d", expected);
+            ASSERT_EQ(ui.MessageNumbers(), number);
+            EXPECT_NE(ui.messages[0].text.indexOf(In("same.dat")), -1) << ui.messages[0].text.toStdString();
+            EXPECT_FALSE(dialog.HasEnded());
+        }
+    }
+    EXPECT_EQ(expected, 52);
+    EXPECT_FALSE(folder.Exists("config_do.ini"));
+}
+
+TEST_F(DownloadPreparationFull, AnExistingFileNamesItsSlot) {
+    folder.Write("old.dat", "keep me");
+    CDownloadPreparationDialog dialog(context);
+    ASSERT_TRUE(dialog.Initialize());
+    ASSERT_FALSE(dialog.HasEnded()) << ui.MessageNumbers();
+    const char* expected[kSlotCount] = {"7.052", "7.053", "7.054", "7.055", "7.056", "7.057", "7.058"};
+    for (int slot = 1; slot <= kSlotCount; ++slot) {
+        ClearAll(dialog);
+        Choose(dialog, slot, "old.dat");
+        Choose(dialog, slot == 1 ? 2 : 1, "new.dat"); // does not exist: no question
+        dialog.Click(kIdOk); // answered No
+        SCOPED_TRACE(slot);
+        ASSERT_EQ(ui.MessageNumbers(), expected[slot - 1]);
+        EXPECT_EQ(ui.messages[0].kind, MessageKind::Caution);
+        EXPECT_FALSE(dialog.HasEnded());
+    }
+    EXPECT_FALSE(folder.Exists("config_do.ini"));
+    EXPECT_EQ(folder.Read("old.dat"), "keep me");
+}
+
+TEST_F(DownloadPreparationFull, ASlotListThatCannotBeWrittenKeepsTheDialogOpen) {
+    std::filesystem::create_directory(folder.File("config_do.ini")); // nothing can replace it
+    CDownloadPreparationDialog dialog(context);
+    ASSERT_TRUE(dialog.Initialize());
+    ASSERT_FALSE(dialog.HasEnded()) << ui.MessageNumbers();
+    Choose(dialog, 4, "new.dat");
+    ASSERT_EQ(ui.MessageNumbers(), "");
+    dialog.Click(kIdOk);
+    EXPECT_EQ(ui.MessageNumbers(), "7.059");
+    EXPECT_FALSE(dialog.HasEnded());
+    EXPECT_TRUE(std::filesystem::is_directory(folder.File("config_do.ini")));
 }
 
 TEST(DownloadChecks, PairOrderOfTheSameFileMessages) {

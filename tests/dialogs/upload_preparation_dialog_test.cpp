@@ -5,6 +5,8 @@
 
 #include <QApplication>
 
+#include <filesystem>
+
 namespace qbx {
 namespace {
 
@@ -120,6 +122,22 @@ TEST_F(UploadPreparation, TickingChoosesAFileAtOnce) {
     dialog.Click(1062);
     EXPECT_FALSE(dialog.IsItemEnabled(kIdOk));
     EXPECT_FALSE(dialog.IsItemEnabled(1062));
+}
+
+TEST_F(UploadPreparation, ASlotListThatCannotBeWrittenKeepsTheDialogOpen) {
+    StartLinkbox();
+    std::string good = WriteDat("good.dat", 3, 0x81, 0x100);
+    std::filesystem::create_directory(folder.File("config_up.ini")); // nothing can replace it
+    CUploadPreparationDialog dialog(context);
+    ASSERT_TRUE(dialog.Initialize());
+    ASSERT_FALSE(dialog.HasEnded()) << ui.MessageNumbers();
+    ui.openFiles = {QString::fromStdString(good)};
+    dialog.Click(kBox + 3);
+    ASSERT_TRUE(dialog.IsChecked(kBox + 3)) << ui.MessageNumbers();
+    dialog.Click(kIdOk);
+    EXPECT_EQ(ui.MessageNumbers(), "6.025");
+    EXPECT_FALSE(dialog.HasEnded());
+    EXPECT_TRUE(std::filesystem::is_directory(folder.File("config_up.ini")));
 }
 
 TEST_F(UploadPreparation, EmptiesABootloaderSlot) {

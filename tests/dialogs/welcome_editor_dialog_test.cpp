@@ -3,6 +3,8 @@
 
 #include <QComboBox>
 
+#include <filesystem>
+
 namespace qbx {
 namespace {
 
@@ -114,6 +116,23 @@ TEST_F(WelcomeEditor, PageFilesGetTheirExtension) {
     EXPECT_EQ(dialog.ItemText(kLines[1]), "Line two");
     dialog.Click(kLoad);
     EXPECT_EQ(ui.MessageNumbers(), "10.004");
+}
+
+TEST_F(WelcomeEditor, APageFileThatCannotBeCreatedIsReported) {
+    std::string path = ErasedPage();
+    std::filesystem::create_directory(folder.File("taken.bgs"));
+    CWelcomeEditorDialog dialog(context, path);
+    ASSERT_TRUE(dialog.Initialize());
+    dialog.Click(kOwn);
+    for (const char* chosen : {"no such folder/page.bgs", "taken"}) {
+        SCOPED_TRACE(chosen);
+        ui.Clear();
+        ui.saveFiles = {QString::fromStdString(folder.File(chosen))};
+        dialog.Click(kSave);
+        EXPECT_EQ(ui.MessageNumbers(), "10.005");
+        EXPECT_FALSE(dialog.HasEnded());
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder.File("taken.bgs")));
 }
 
 TEST_F(WelcomeEditor, FilesItCannotEditCloseIt) {

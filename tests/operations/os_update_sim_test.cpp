@@ -12,6 +12,7 @@
 #include "update_files.h"
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 namespace qbx {
@@ -267,6 +268,96 @@ TEST(OsUpdateChecks, HandOverFileMissingOrRead) {
     EXPECT_TRUE(RunOsUpdateTransfer(host, run.link.Options(), run.folder.Path())) << host.Numbers();
     EXPECT_EQ(host.fileTexts, (std::vector<std::string>{"a b"}));
     EXPECT_EQ(run.State(kOsImage).images[kOsImage], binary);
+}
+
+// Failures once the link is open: each procedure reports under its own numbers.
+TEST(UpdateFailures, AfterTheLinkIsOpened) {
+    enum class Procedure { Single, Two, Firmware };
+    const std::string hex = hexfile::DataRecords(hexfile::Pattern(0x100, 3), 0, 0x100);
+    const std::string two = TwoImageFile("BUS_METER", 0x100, 0x40, hex, hex);
+    const auto without = [&two](const std::string& line) {
+        std::string text = two;
+        return text.erase(text.find(line), line.size());
+    };
+    const struct {
+        const char* name;
+        Procedure procedure;
+        std::vector<std::string> sim;
+        std::string file; // empty: a good file of the procedure
+        int group;
+        std::string messages;
+    } cases[] = {
+        {"NoIdentificationSingle", Procedure::Single, {"--silent", "1"}, "", os_update::kGroup, "115"},
+        {"NoIdentificationTwo", Procedure::Two, {"--silent", "1"}, "", os_update::kGroup, "116"},
+        {"NoIdentificationFirmware", Procedure::Firmware, {"--silent", "1"}, "", firmware_update::kGroup, "40"},
+        {"ShortHeaderNotTakenSingle", Procedure::Single, {"--short-reply", "46:1"}, "", os_update::kGroup, "118"},
+        {"ShortHeaderNotTakenTwo", Procedure::Two, {"--short-reply", "46:1"}, "", os_update::kGroup, "119"},
+        {"TwoImageFirstLineWithMore", Procedure::Two, {}, "BRAVOLT_PRG_FILE 2" + two.substr(16), os_update::kGroup,
+         "113"},
+        {"TwoImageHeaderCutShort", Procedure::Two, {}, "BRAVOLT_PRG_FILE\nFILE_FORMAT: 2\n", os_update::kGroup, "113"},
+        {"TwoImageWithoutProgramMarker", Procedure::Two, {}, without("DATA_PROGRAM_BEGIN\n"), os_update::kGroup,
+         "113"},
+        {"TwoImageWithoutBootSectorMarker", Procedure::Two, {}, without("DATA_BSUPD_PROGRAM_BEGIN\n"),
+         os_update::kGroup, "113"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        UpdateRun run;
+        std::vector<std::string> args = c.sim;
+        args.insert(args.end(), {"--os-size", "0x100", "--firmware-size", "0x100"});
+        ASSERT_TRUE(run.Start(Line::Tcp, args)) << run.link.sim.Error();
+        run.host.group = c.group;
+        std::string file = c.file;
+        if (file.empty())
+            file = c.procedure == Procedure::Two        ? two
+                   : c.procedure == Procedure::Single   ? SingleImageFile("BRAVOLT_BLUPD_FILE", 0x100, hex)
+                                                        : SingleImageFile("BRAVOLT_FIRMWARE_FILE", 0x100, hex);
+        const std::string path = run.Write(c.procedure == Procedure::Firmware ? "fw.frm" : "os.prg", file);
+        const bool done = c.procedure == Procedure::Firmware ? RunFirmwareUpdate(run.host, path, run.link.Options())
+                                                             : run.Update(path);
+        EXPECT_FALSE(done);
+        EXPECT_EQ(run.host.Numbers(), c.messages);
+        EXPECT_EQ(run.host.beeps, 0);
+    }
+}
+
+// The program file is opened again once the bootloader is ready; it may have
+// changed or gone while the mode-switch question was shown.
+TEST(UpdateFailures, ProgramFileChangedWhileConnecting) {
+    const std::string hex = hexfile::DataRecords(hexfile::Pattern(0x100, 4), 0, 0x100);
+    const struct {
+        const char* name;
+        std::string kind; // a device that has to switch into its transfer mode first
+        std::string file;
+        const char* replacement; // nullptr: the file is removed
+        std::string messages;    // the question answered Yes, then the failure
+    } cases[] = {
+        {"SingleBecomesTwoImage", "A8", SingleImageFile("BRAVOLT_BLUPD_FILE", 0x100, hex),
+         "BRAVOLT_PRG_FILE\nFILE_FORMAT: 2\n", "8 57"},
+        {"SingleBecomesText", "A8", SingleImageFile("BRAVOLT_BLUPD_FILE", 0x100, hex), "notes\n", "8 57"},
+        {"SingleRemoved", "A8", SingleImageFile("BRAVOLT_BLUPD_FILE", 0x100, hex), nullptr, "8 58"},
+        {"TwoImageRemoved", "D1", TwoImageFile("BUS_PORTA", 0x100, 0x40, hex, hex), nullptr, "64 114"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        UpdateRun run;
+        ASSERT_TRUE(run.Start(Line::Tcp, {"--kind", c.kind, "--os-size", "0x100"})) << run.link.sim.Error();
+        const std::string path = run.Write("os.prg", c.file);
+        run.host.answers = {true};
+        run.host.whileAsking = [&] {
+            if (c.replacement)
+                run.Write("os.prg", c.replacement);
+            else
+                std::filesystem::remove(path);
+        };
+        EXPECT_FALSE(run.Update(path));
+        EXPECT_EQ(run.host.Numbers(), c.messages);
+        if (!c.replacement) {
+            ASSERT_EQ(run.host.shown.size(), 2u);
+            EXPECT_EQ(run.host.shown[1].text, "[11044] " + path);
+        }
+        EXPECT_EQ(run.State().images.count(kOsImage), 0u); // nothing was sent
+    }
 }
 
 TEST(FirmwareChecks, FamilyAndFileRefusedBeforeAnyDataIsSent) {

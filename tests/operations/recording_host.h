@@ -4,6 +4,7 @@
 #include "operations/operation_host.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,7 @@ public:
     bool AskQuestion(int number, int stringId, const std::vector<qbx::MessageArg>& args = {}) override {
         Record(number);
         shown.push_back({number, stringId, Describe(stringId, args), true});
+        if (whileAsking) whileAsking();
         if (answers.empty()) return false;
         bool yes = answers.front();
         answers.pop_front();
@@ -65,6 +67,8 @@ public:
 
     int group;
     std::deque<bool> answers;
+    // What changes while the person reads a question (a file removed, ...).
+    std::function<void()> whileAsking;
     std::vector<Shown> shown;
     std::vector<std::pair<std::uint32_t, std::uint32_t>> progress;
     int pumps = 0;

@@ -12,6 +12,7 @@
 #include "transfer_script.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace qbx {
 namespace {
@@ -173,6 +174,21 @@ TEST(TransferFaults, SlotsWithoutUsableDataAreRefused) {
         EXPECT_EQ(host.Numbers(), "17");
         EXPECT_FALSE(folder.Exists("x.dat"));
     }
+}
+
+TEST(TransferFaults, ADownloadThatCannotBeSavedNamesItsPath) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder.File("taken.dat"));
+    for (const std::string& path : {folder.File("no such folder/x.dat"), folder.File("taken.dat")}) {
+        SCOPED_TRACE(path);
+        SimLink link;
+        ASSERT_TRUE(link.Start(Line::Tcp, {"--slot", "6=Keller:0x100"}));
+        CRecordingHost host{download_transfer::kGroup};
+        EXPECT_FALSE(DownloadSlot(host, 6, path, link.Options()));
+        EXPECT_EQ(host.Numbers(), "47");
+        EXPECT_EQ(host.shown.at(0).text, "[11025] " + path);
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder.File("taken.dat")));
 }
 
 TEST(TransferFaults, UnusableFileAndMissingList) {

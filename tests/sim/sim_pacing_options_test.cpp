@@ -136,7 +136,8 @@ TEST(SimOptions, RequestAndReplyFaults) {
     std::string error;
     ASSERT_EQ(ParseSimOptions({"--tcp", "0", "--extra-request", "2=0x8000", "--extra-request=5=16:3", "--descending",
                                "--bad-end-sum", "2", "--nak-end=1", "--wrong-config-echo", "3", "--short-reply",
-                               "40:3:5", "--split-reply", "0x41:23", "--surplus", "18:3:2", "--flip-stored", "0x1F3"},
+                               "40:3:5", "--split-reply", "0x41:23", "--surplus", "18:3:2", "--flip-stored", "0x1F3",
+                               "--flip-stored-header", "52", "--cut-after-store"},
                               options, error),
               kOptionsOk)
         << error;
@@ -156,11 +157,14 @@ TEST(SimOptions, RequestAndReplyFaults) {
     EXPECT_EQ(f.splitReplies.at(0x41).times, 1);
     EXPECT_EQ(f.surplusReplies.at(0x18).times, 2);
     EXPECT_EQ(f.flipStored, 0x1F3u);
+    EXPECT_EQ(f.flipStoredHeader, 52u);
+    EXPECT_TRUE(f.cutAfterStore);
 
     for (const char* bad : {"--extra-request=0=16", "--extra-request=1", "--extra-request=1=0x1000000",
                             "--extra-request=1=0:0", "--extra-request=1=0:256", "--short-reply=40", "--short-reply=4G:3",
                             "--split-reply=41:3:0", "--surplus=18:1001", "--descending=1", "--nak-end=x",
-                            "--flip-stored=x", "--flip-stored=0x100000"}) {
+                            "--flip-stored=x", "--flip-stored=0x100000", "--flip-stored-header=53",
+                            "--cut-after-store=1"}) {
         CSimOptions o;
         EXPECT_EQ(ParseSimOptions({"--pty", bad}, o, error), kOptionsBad) << bad;
     }
