@@ -88,4 +88,14 @@ inline void CheckOutcome(bool succeeded, const CCountingHost& host) {
     }
 }
 
+// The same, except that an operation the person stopped by answering No to
+// its question may end with no message (or the one it met before asking).
+inline void CheckOutcomeUnlessDeclined(bool succeeded, const CCountingHost& host) {
+    if (!succeeded && !host.yes && host.questions > 0) {
+        FUZZ_CHECK(host.messages <= 1);
+        return;
+    }
+    CheckOutcome(succeeded, host);
+}
+
 } // namespace qbx::fuzz
