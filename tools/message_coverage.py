@@ -9,9 +9,10 @@ showed, the numbers no test can reach (with their reasons), and the share.
     QUILLBOX_MESSAGE_RECORD=$PWD/build/messages-shown.txt ctest --test-dir build
     python3 tools/message_coverage.py build/messages-shown.txt [--min PERCENT]
 
-Exit status 1 when the share of the message tables is below --min, or when
-the record holds a number the list does not know (a message added without
-its entry); 2 when a file cannot be read.
+Exit status 1 when the share of the message tables is below --min, when
+--require-reachable is given and a number not marked unreachable was shown
+by no test, or when the record holds a number the list does not know (a
+message added without its entry); 2 when a file cannot be read.
 """
 import argparse
 import os
@@ -71,6 +72,8 @@ def main():
     parser.add_argument("record")
     parser.add_argument("--catalogue", default=os.path.join(here, "message_numbers.txt"))
     parser.add_argument("--min", type=float, default=0.0, help="fail below this share of the tables (percent)")
+    parser.add_argument("--require-reachable", action="store_true",
+                        help="fail when a number not marked unreachable was shown by no test")
     args = parser.parse_args()
     try:
         entries, names = read_catalogue(args.catalogue)
@@ -116,6 +119,8 @@ def main():
     print(f"message coverage: {seen} of {len(tables)} numbers of the message tables shown ({share:.1f} %); "
           f"{reachable_seen} of {len(reachable)} reachable ones; {len(unreachable)} unreachable")
     if unknown or share < args.min:
+        return 1
+    if args.require_reachable and any(n not in shown for n in entries if entries[n][0] != "-"):
         return 1
     return 0
 
