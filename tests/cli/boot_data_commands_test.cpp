@@ -1,39 +1,17 @@
 // qbx bootdata read and write as a script would use them, against the simulator.
 #include "functiondata/function_data_image.h"
-#include "tests/support/sim_process.h"
-#include "tests/support/temp_folder.h"
+#include "tests/cli/qbx_against_sim.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace {
 
-struct QbxRun {
-    int status = -1;
-    std::string err;
-};
-
-class QbxBootData : public testing::TestWithParam<bool> {
+class QbxBootData : public testing::TestWithParam<bool>, protected CQbxAgainstSim {
   protected:
+    // The parameter: true over a serial line (pty), false over TCP.
     void StartSim(std::vector<std::string> arguments) {
-        const bool serial = GetParam();
-        arguments.insert(arguments.begin(), serial ? "--pty" : "--tcp");
-        if (!serial) arguments.insert(arguments.begin() + 1, "0");
         arguments.insert(arguments.end(), {"--trace", files.File("trace.txt")});
-        ASSERT_TRUE(sim.Start(arguments)) << sim.Error();
-        if (serial) {
-            folder.Write("qbx_man.ini", "0\n1\n");
-            environment = "QUILLBOX_COM1='" + sim.PtyPath() + "'";
-        } else {
-            folder.Write("qbx_man.ini", "6\n1\n127.0.0.1\n" + std::to_string(sim.TcpPort()) + "\n");
-        }
-    }
-    QbxRun Call(const std::string& arguments) {
-        std::string command = "cd '" + files.Path() + "' && " + environment +
-                              " '" QBX_PROGRAM_DIR "/qbx' --folder '" + folder.Path() + "' " + arguments +
-                              " </dev/null >/dev/null 2>'" + files.File("err") + "'";
-        int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files.Read("err")};
+        CQbxAgainstSim::StartSim(GetParam(), std::move(arguments));
     }
     void SaveImage(const std::string& name, std::uint8_t kind, std::uint32_t size) {
         qbx::FunctionDataImage image;
@@ -42,11 +20,6 @@ class QbxBootData : public testing::TestWithParam<bool> {
             image.SetByte(i, static_cast<std::uint8_t>(i * 5 + 1));
         ASSERT_TRUE(image.Save(files.File(name)));
     }
-
-    qbx::test::CSimProcess sim;
-    TempFolder folder; // the program folder
-    TempFolder files;  // where the person works
-    std::string environment;
 };
 
 TEST_P(QbxBootData, WriteThenReadGivesTheSameFile) {

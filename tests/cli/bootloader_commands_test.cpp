@@ -1,61 +1,20 @@
 // qbx mode-switch, qbx config and qbx config set as a script would use them,
 // against the simulator over TCP and a pseudo-terminal.
 #include "sim/state_file.h"
-#include "tests/support/sim_process.h"
-#include "tests/support/temp_folder.h"
+#include "tests/cli/qbx_against_sim.h"
 
-#include <chrono>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <thread>
 
 namespace {
 
-struct QbxRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class QbxBootloader : public testing::Test {
+class QbxBootloader : public testing::Test, protected CQbxAgainstSim {
   protected:
+    // Each device starts with a state file of its own.
     void StartSim(bool serial, std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), serial ? "--pty" : "--tcp");
-        if (!serial) arguments.insert(arguments.begin() + 1, "0");
-        std::filesystem::remove(files.File("state.txt"));
-        arguments.insert(arguments.end(), {"--state", files.File("state.txt")});
-        ASSERT_TRUE(sim.Start(arguments)) << sim.Error();
-        if (serial) {
-            folder.Write("qbx_man.ini", "0\n1\n");
-            environment = "QUILLBOX_COM1='" + sim.PtyPath() + "'";
-        } else {
-            folder.Write("qbx_man.ini", "6\n1\n127.0.0.1\n" + std::to_string(sim.TcpPort()) + "\n");
-            environment.clear();
-        }
+        const std::vector<std::string> state = FreshState();
+        arguments.insert(arguments.end(), state.begin(), state.end());
+        CQbxAgainstSim::StartSim(serial, std::move(arguments));
     }
-    QbxRun Call(const std::string& arguments) {
-        std::string command = environment + " '" QBX_PROGRAM_DIR "/qbx' --folder '" + folder.Path() + "' " +
-                              arguments + " </dev/null >'" + files.File("out") + "' 2>'" + files.File("err") +
-                              "'";
-        int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files.Read("out"), files.Read("err")};
-    }
-    // The device's state once `ready` holds, or as it is after a second.
-    qbx::sim::CDeviceState State(const std::function<bool(const qbx::sim::CDeviceState&)>& ready) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-        for (;;) {
-            qbx::sim::CDeviceState state;
-            int badLine = 0;
-            qbx::sim::LoadStateFile(files.File("state.txt"), state, badLine);
-            if (ready(state) || std::chrono::steady_clock::now() > deadline) return state;
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-    }
-
-    qbx::test::CSimProcess sim;
-    TempFolder folder; // the program folder
-    TempFolder files;
-    std::string environment;
 };
 
 TEST_F(QbxBootloader, ConfigPrintsWhatTheDeviceHolds) {

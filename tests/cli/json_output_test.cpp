@@ -2,8 +2,7 @@
 // through Python's JSON parser (json_lines.py), which also checks the
 // shape every line shares; the tests here check what the events say.
 #include "functiondata/function_data_image.h"
-#include "tests/support/sim_process.h"
-#include "tests/support/temp_folder.h"
+#include "tests/cli/qbx_against_sim.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -23,24 +22,15 @@ int Status(int raw) {
     return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
 }
 
-class QbxJson : public testing::Test {
+class QbxJson : public testing::Test, protected CQbxAgainstSim {
   protected:
     void StartSim(std::vector<std::string> arguments, int language = 1) {
-        arguments.insert(arguments.begin(), {"--tcp", "0"});
-        ASSERT_TRUE(sim.Start(arguments)) << sim.Error();
-        folder.Write("qbx_man.ini", "6\n" + std::to_string(language) + "\n127.0.0.1\n" +
-                                        std::to_string(sim.TcpPort()) + "\n");
+        CQbxAgainstSim::StartSim(false, std::move(arguments), language);
     }
     // qbx --json `arguments` from the working folder, then the checker over its output.
     JsonRun Call(const std::string& arguments) {
-        JsonRun run;
-        std::string command = "cd '" + files.Path() + "' && " + environment +
-                              " '" QBX_PROGRAM_DIR "/qbx' --json --folder '" + folder.Path() + "' " +
-                              arguments + " </dev/null >'" + files.File("out") + "' 2>'" + files.File("err") +
-                              "'";
-        run.status = Status(std::system(command.c_str()));
-        run.out = files.Read("out");
-        run.err = files.Read("err");
+        const QbxRun qbx = CQbxAgainstSim::Call("--json " + arguments);
+        JsonRun run{qbx.status, qbx.out, qbx.err, {}, {}};
         std::string check = "python3 '" QBX_SOURCE_DIR "/tests/cli/json_lines.py' '" + files.File("out") +
                             "' '" + files.File("err") + "' >'" + files.File("parsed") + "'";
         int verdict = Status(std::system(check.c_str()));
@@ -63,11 +53,6 @@ class QbxJson : public testing::Test {
             if (e.rfind(kind + " ", 0) == 0) found.push_back(e);
         return found;
     }
-
-    qbx::test::CSimProcess sim;
-    TempFolder folder; // the program folder
-    TempFolder files;  // where the person works
-    std::string environment;
 };
 
 TEST_F(QbxJson, IdentifyAndSlotsGiveTheirDataAsEvents) {

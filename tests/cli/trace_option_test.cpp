@@ -1,40 +1,18 @@
 // qbx --trace FILE: the session log a user sends in, against the simulator.
 #include "functiondata/function_data_image.h"
-#include "tests/support/sim_process.h"
-#include "tests/support/temp_folder.h"
+#include "tests/cli/qbx_against_sim.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace {
 
-struct QbxRun {
-    int status = -1;
-    std::string out, err;
-};
-
-class QbxTrace : public testing::Test {
+class QbxTrace : public testing::Test, protected CQbxAgainstSim {
   protected:
     void Settings(unsigned port, int language = 1) {
         folder.Write("qbx_man.ini",
                      "6\n" + std::to_string(language) + "\n127.0.0.1\n" + std::to_string(port) + "\n");
     }
-    void StartSim(std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), {"--tcp", "0"});
-        ASSERT_TRUE(sim.Start(arguments)) << sim.Error();
-        Settings(sim.TcpPort());
-    }
-    QbxRun Call(const std::string& arguments) {
-        std::string command = "cd '" + files.Path() + "' && '" QBX_PROGRAM_DIR "/qbx' --folder '" +
-                              folder.Path() + "' " + arguments + " </dev/null >'" + files.File("out") +
-                              "' 2>'" + files.File("err") + "'";
-        int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files.Read("out"), files.Read("err")};
-    }
-
-    qbx::test::CSimProcess sim;
-    TempFolder folder; // the program folder
-    TempFolder files;  // where the person works
+    void StartSim(std::vector<std::string> arguments) { CQbxAgainstSim::StartSim(false, std::move(arguments)); }
 };
 
 TEST_F(QbxTrace, LogHoldsHeaderFramesAndMessagesOfEachRun) {

@@ -1,40 +1,14 @@
 // qbx upload and qbx download as a script would use them, against the simulator.
 #include "functiondata/function_data_image.h"
-#include "tests/support/temp_folder.h"
-#include "tests/support/sim_process.h"
+#include "tests/cli/qbx_against_sim.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 namespace {
 
-struct QbxRun {
-    int status = -1;
-    std::string err;
-};
-
-class QbxTransfer : public testing::Test {
+class QbxTransfer : public testing::Test, protected CQbxAgainstSim {
   protected:
-    void StartSim(bool serial, std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), serial ? "--pty" : "--tcp");
-        if (!serial) arguments.insert(arguments.begin() + 1, "0");
-        ASSERT_TRUE(sim.Start(arguments)) << sim.Error();
-        if (serial) {
-            folder.Write("qbx_man.ini", "0\n1\n");
-            environment = "QUILLBOX_COM1='" + sim.PtyPath() + "'";
-        } else {
-            folder.Write("qbx_man.ini", "6\n1\n127.0.0.1\n" + std::to_string(sim.TcpPort()) + "\n");
-        }
-    }
-    // Runs qbx in the program folder `folder`, from the working folder `files`.
-    QbxRun Call(const std::string& arguments) {
-        std::string command = "cd '" + files.Path() + "' && " + environment +
-                              " '" QBX_PROGRAM_DIR "/qbx' --folder '" + folder.Path() + "' " + arguments +
-                              " </dev/null >/dev/null 2>'" + files.File("err") + "'";
-        int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files.Read("err")};
-    }
     // A valid format-3 file of `size` bytes in the working folder.
     void WriteDat(const std::string& name, std::uint32_t size = 0x300) {
         qbx::FunctionDataImage image;
@@ -43,11 +17,6 @@ class QbxTransfer : public testing::Test {
             image.SetByte(i, static_cast<std::uint8_t>(i * 13));
         ASSERT_TRUE(image.Save(files.File(name)));
     }
-
-    qbx::test::CSimProcess sim;
-    TempFolder folder; // the program folder
-    TempFolder files;  // where the person works
-    std::string environment;
 };
 
 TEST_F(QbxTransfer, UploadThenDownloadGivesTheFilesBack) {

@@ -1,58 +1,29 @@
 // qbx os-update, qbx firmware and qbx webpage as a script would use them,
 // against the simulator.
 #include "sim/state_file.h"
+#include "tests/cli/qbx_against_sim.h"
 #include "tests/operations/update_files.h"
-#include "tests/support/sim_process.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <thread>
 
 namespace {
 
 using namespace qbx::test;
 
-struct QbxRun {
-    int status = -1;
-    std::string err;
-};
-
-class QbxUpdate : public testing::Test {
+class QbxUpdate : public testing::Test, protected CQbxAgainstSim {
   protected:
+    // Each device starts fresh, so that an image in its state is this run's.
     void StartSim(bool serial, std::vector<std::string> arguments) {
-        arguments.insert(arguments.begin(), serial ? "--pty" : "--tcp");
-        if (!serial) arguments.insert(arguments.begin() + 1, "0");
-        // Each device starts fresh, so that an image in its state is this run's.
-        std::filesystem::remove(files.File("state.txt"));
-        arguments.insert(arguments.end(), {"--state", files.File("state.txt")});
-        ASSERT_TRUE(sim.Start(arguments)) << sim.Error();
-        if (serial) {
-            folder.Write("qbx_man.ini", "0\n1\n");
-            environment = "QUILLBOX_COM1='" + sim.PtyPath() + "'";
-        } else {
-            folder.Write("qbx_man.ini", "6\n1\n127.0.0.1\n" + std::to_string(sim.TcpPort()) + "\n");
-        }
-    }
-    QbxRun Call(const std::string& arguments) {
-        std::string command = "cd '" + files.Path() + "' && " + environment +
-                              " '" QBX_PROGRAM_DIR "/qbx' --folder '" + folder.Path() + "' " + arguments +
-                              " </dev/null >/dev/null 2>'" + files.File("err") + "'";
-        int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files.Read("err")};
+        const std::vector<std::string> state = FreshState();
+        arguments.insert(arguments.end(), state.begin(), state.end());
+        CQbxAgainstSim::StartSim(serial, std::move(arguments));
     }
     // What the device kept under `key` in one of its memories, once it has
     // saved it.
     Image Saved(std::map<std::uint8_t, qbx::sim::CBytes> qbx::sim::CDeviceState::*memory, std::uint8_t key) {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-        for (;;) {
-            qbx::sim::CDeviceState state;
-            int badLine = 0;
-            qbx::sim::LoadStateFile(files.File("state.txt"), state, badLine);
-            if ((state.*memory).count(key) || std::chrono::steady_clock::now() > deadline)
-                return (state.*memory)[key];
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
+        auto held = [&](const qbx::sim::CDeviceState& state) { return (state.*memory).count(key) != 0; };
+        return (State(held, std::chrono::seconds(5)).*memory)[key];
     }
     // The image the device kept for update phase `phase`.
     Image Received(std::uint8_t phase) { return Saved(&qbx::sim::CDeviceState::images, phase); }
@@ -64,11 +35,6 @@ class QbxUpdate : public testing::Test {
         files.Write(name, SingleImageFile(magic, 0x10400, MakeHex(files, "img", binary, holes)));
         return WithHoles(binary, holes);
     }
-
-    qbx::test::CSimProcess sim;
-    TempFolder folder; // the program folder
-    TempFolder files;  // where the person works
-    std::string environment;
 };
 
 TEST_F(QbxUpdate, OsUpdateOverBothLinesWithTheEditionsStandardPage) {
