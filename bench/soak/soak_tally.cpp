@@ -17,6 +17,10 @@ void CTally::Add(const TransferPlan& plan, const Outcome& out) {
         ++messages[{MessageGroup(plan.kind), number}];
     questions += out.questions;
     operationSeconds += out.seconds;
+    if (out.seconds > longestSeconds) {
+        longestSeconds = out.seconds;
+        longestIndex = plan.index;
+    }
     const double share = out.bound.count() > 0 ? out.seconds * 1000 / out.bound.count() : 0;
     if (share > slowestShare) {
         slowestShare = share;
@@ -25,6 +29,8 @@ void CTally::Add(const TransferPlan& plan, const Outcome& out) {
     }
     if (out.problems.empty()) return;
     ++failedChecks;
+    for (const std::string& problem : out.problems)
+        ++problems[problem];
     if (failures.size() >= kFailuresListed) return;
     std::string text = "transfer " + std::to_string(plan.index) + ": " + Describe(plan) + ":";
     for (const std::string& problem : out.problems)
@@ -50,8 +56,12 @@ void CTally::Print(std::FILE* to) const {
     std::fprintf(to, "\nquestions answered Yes (mode switch): %ld\n", questions);
     std::fprintf(to, "slowest transfer against its watchdog bound: %ld, %.3f s, %.1f %% of its bound\n",
                  slowestIndex, slowestSeconds, slowestShare * 100);
+    std::fprintf(to, "longest transfer: %ld, %.3f s\n", longestIndex, longestSeconds);
     std::fprintf(to, "time in the operations: %.1f s\n", operationSeconds);
     std::fprintf(to, "failed checks: %ld\n", failedChecks);
+    for (const auto& [problem, count] : problems)
+        std::fprintf(to, "  %6ld x %s\n", count, problem.c_str());
+    if (!failures.empty()) std::fprintf(to, "  the first of them:\n");
     for (const std::string& failure : failures)
         std::fprintf(to, "    %s\n", failure.c_str());
 }

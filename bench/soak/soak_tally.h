@@ -32,10 +32,13 @@ class CTally {
     std::map<std::string, Split> byFault;
     std::map<std::pair<int, int>, long> messages; // (group, number)
     std::vector<std::string> failures;            // the first ones, with their replay
+    std::map<std::string, long> problems;         // every failed check, by what failed
     double slowestShare = 0;                      // of its bound
     double slowestSeconds = 0;
     long slowestIndex = -1;
     double operationSeconds = 0;
+    double longestSeconds = 0;
+    long longestIndex = -1;
 };
 
 } // namespace soak
