@@ -36,9 +36,10 @@ struct Options {
     std::uint64_t seed = 0;
     bool seeded = false;
     long only = -1;
+    int faults = 1; // the most faults a transfer gets at once
 };
 
-const char* const kUsage = "usage: qbx-bench-soak [--count N] [--seed S] [--only INDEX]\n";
+const char* const kUsage = "usage: qbx-bench-soak [--count N] [--seed S] [--faults K] [--only INDEX]\n";
 
 bool Parse(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
@@ -51,9 +52,10 @@ bool Parse(int argc, char** argv, Options& options) {
         if (arg == "--count") options.count = static_cast<long>(number);
         else if (arg == "--seed") options.seed = number, options.seeded = true;
         else if (arg == "--only") options.only = static_cast<long>(number);
+        else if (arg == "--faults") options.faults = static_cast<int>(number);
         else return false;
     }
-    return options.count > 0;
+    return options.count > 0 && options.faults >= 1;
 }
 
 struct RunFolders {
@@ -81,7 +83,7 @@ void PrintWaits(const SoakTiming& waits) {
 
 // Replays one transfer and says everything about it.
 int Replay(const Options& options, const SoakTiming& waits, const Folders& folders) {
-    const TransferPlan plan = PlanTransfer(options.seed, options.only);
+    const TransferPlan plan = PlanTransfer(options.seed, options.only, options.faults);
     std::printf("transfer %ld: %s\nqbx-sim", plan.index, Describe(plan).c_str());
     for (const std::string& arg : SimArguments(plan))
         std::printf(" %s", arg.c_str());
@@ -132,8 +134,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no temporary folder\n");
         return 1;
     }
-    std::printf("soak: seed %llu; replay a transfer with --seed %llu --only INDEX\n",
-                static_cast<unsigned long long>(options.seed), static_cast<unsigned long long>(options.seed));
+    std::printf("soak: seed %llu, up to %d fault(s) a transfer; replay one with --seed %llu%s --only INDEX\n",
+                static_cast<unsigned long long>(options.seed), options.faults,
+                static_cast<unsigned long long>(options.seed),
+                options.faults == 1 ? "" : (" --faults " + std::to_string(options.faults)).c_str());
     PrintWaits(waits);
     std::fflush(stdout);
     if (options.only >= 0) return Replay(options, waits, run.folders);
@@ -146,7 +150,7 @@ int main(int argc, char** argv) {
     const auto start = Clock::now();
     for (long index = 0; index < options.count; ++index) {
         if (index % kSampleEvery == 0) series.Add(SampleSelf(index));
-        const TransferPlan plan = PlanTransfer(options.seed, index);
+        const TransferPlan plan = PlanTransfer(options.seed, index, options.faults);
         tally.Add(plan, RunTransfer(plan, waits, run.folders, watchdog));
         if ((index + 1) % kProgressEvery == 0) {
             std::printf("  %6ld transfers, %5.0f s, failed checks %ld\n", index + 1,

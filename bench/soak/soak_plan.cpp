@@ -58,9 +58,9 @@ struct FaultKind {
     std::function<void(Draw&)> draw;
 };
 
-void Args(Draw& d, std::vector<std::string> args, int strikes) {
-    d.plan.faultArgs = std::move(args);
-    d.plan.strikes = strikes;
+void Args(Draw& d, const std::vector<std::string>& args, int strikes) {
+    d.plan.faultArgs.insert(d.plan.faultArgs.end(), args.begin(), args.end());
+    d.plan.strikes += strikes;
 }
 
 // Identities that the program must refuse or treat as another family.
@@ -214,10 +214,11 @@ std::vector<std::string> FaultsFor(Kind kind, const std::string& deviceKind) {
     return names;
 }
 
-TransferPlan PlanTransfer(std::uint64_t seed, long index) {
+TransferPlan PlanTransfer(std::uint64_t seed, long index, int maxFaults) {
     TransferPlan plan;
     plan.seed = seed;
     plan.index = index;
+    plan.maxFaults = maxFaults;
     plan.kind = static_cast<Kind>(index % kKindCount);
     plan.serial = (index / kKindCount) % 2 == 1;
     CRandom random(seed, index);
@@ -234,10 +235,14 @@ TransferPlan PlanTransfer(std::uint64_t seed, long index) {
     std::vector<const FaultKind*> open;
     for (const FaultKind& fault : Catalog())
         if (Applies(fault, plan.kind, plan.deviceKind)) open.push_back(&fault);
-    const FaultKind& fault = *open[random.Below(open.size())];
-    plan.fault = fault.name;
     Draw draw{random, plan, static_cast<int>((plan.size + kDeviceBlock - 1) / kDeviceBlock)};
-    fault.draw(draw);
+    plan.fault.clear();
+    for (int n = maxFaults > 1 ? random.Between(1, maxFaults) : 1; n > 0 && !open.empty(); --n) {
+        const std::size_t pick = random.Below(open.size());
+        plan.fault += (plan.fault.empty() ? "" : "+") + std::string(open[pick]->name);
+        open[pick]->draw(draw);
+        open.erase(open.begin() + static_cast<long>(pick));
+    }
     return plan;
 }
 
@@ -259,6 +264,12 @@ std::vector<std::string> SimArguments(const TransferPlan& plan) {
     }
     args.insert(args.end(), plan.faultArgs.begin(), plan.faultArgs.end());
     return args;
+}
+
+std::string ReplayArguments(const TransferPlan& plan) {
+    std::string text = "--seed " + std::to_string(plan.seed);
+    if (plan.maxFaults != 1) text += " --faults " + std::to_string(plan.maxFaults);
+    return text + " --only " + std::to_string(plan.index);
 }
 
 std::string Describe(const TransferPlan& plan) {

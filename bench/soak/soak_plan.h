@@ -26,6 +26,7 @@ int MessageGroup(Kind kind);
 struct TransferPlan {
     std::uint64_t seed = 0;
     long index = 0;
+    int maxFaults = 1;
     Kind kind = Kind::SlotDownload;
     bool serial = false;
     std::string deviceKind = "A2"; // qbx-sim --kind
@@ -33,7 +34,7 @@ struct TransferPlan {
     std::uint32_t oldSize = 0;     // what the slot or device image held before, 0 for nothing
     bool oldTarget = false;        // a file sits at the download's target already
     bool verify = false;           // uploads and data-image writes read back
-    std::string fault = "none";
+    std::string fault = "none"; // with several faults their names joined by '+'
     std::vector<std::string> faultArgs;
     int strikes = 0; // how many times the fault may strike: reads it may leave waiting
     // The update phases: a block the device leaves out stays 0xFF there.
@@ -44,14 +45,19 @@ struct TransferPlan {
 };
 
 // The kind and the line follow from the index, so that every kind runs
-// over both lines equally often; the rest comes from the seed.
-TransferPlan PlanTransfer(std::uint64_t seed, long index);
+// over both lines equally often; the rest comes from the seed. A transfer
+// with faults gets one to `maxFaults` different ones at once.
+TransferPlan PlanTransfer(std::uint64_t seed, long index, int maxFaults = 1);
 
 // The fault names a kind can draw, "none" included.
 std::vector<std::string> FaultsFor(Kind kind, const std::string& deviceKind);
 
 // The simulator's arguments: line, kind, seeds and fault.
 std::vector<std::string> SimArguments(const TransferPlan& plan);
+
+// "--seed S --only INDEX" (with --faults where it was given): the
+// arguments that replay the transfer.
+std::string ReplayArguments(const TransferPlan& plan);
 
 // "slot upload over pty, A8, 0x1234 bytes, --busy 3@2": for replay reports.
 std::string Describe(const TransferPlan& plan);

@@ -1,5 +1,7 @@
 #include "bench/soak/soak_tally.h"
 
+#include <algorithm>
+
 namespace soak {
 namespace {
 
@@ -10,9 +12,14 @@ constexpr std::size_t kFailuresListed = 20;
 void CTally::Add(const TransferPlan& plan, const Outcome& out) {
     ++transfers;
     Split& line = byKindAndLine[static_cast<int>(plan.kind)][plan.serial ? 1 : 0];
-    Split& fault = byFault[plan.fault];
     ++(out.succeeded ? line.ok : line.failed);
-    ++(out.succeeded ? fault.ok : fault.failed);
+    // Several faults at once count for each of them.
+    for (std::size_t from = 0; from <= plan.fault.size();) {
+        const std::size_t plus = std::min(plan.fault.find('+', from), plan.fault.size());
+        Split& fault = byFault[plan.fault.substr(from, plus - from)];
+        ++(out.succeeded ? fault.ok : fault.failed);
+        from = plus + 1;
+    }
     for (int number : out.shown)
         ++messages[{MessageGroup(plan.kind), number}];
     questions += out.questions;
@@ -32,7 +39,8 @@ void CTally::Add(const TransferPlan& plan, const Outcome& out) {
     for (const std::string& problem : out.problems)
         ++problems[problem];
     if (failures.size() >= kFailuresListed) return;
-    std::string text = "transfer " + std::to_string(plan.index) + ": " + Describe(plan) + ":";
+    std::string text = "transfer " + std::to_string(plan.index) + " (" + ReplayArguments(plan) + "): " +
+                       Describe(plan) + ":";
     for (const std::string& problem : out.problems)
         text += "\n      " + problem;
     failures.push_back(text);

@@ -220,8 +220,8 @@ Outcome RunTransfer(const TransferPlan& plan, const SoakTiming& waits, const Fol
     CSoakHost host;
     out.bound = TransferBound(plan, waits);
     watchdog.Arm(out.bound,
-                 "transfer " + std::to_string(plan.index) + " (replay: --seed " + std::to_string(plan.seed) +
-                     " --only " + std::to_string(plan.index) + "): " + Describe(plan),
+                 "transfer " + std::to_string(plan.index) + " (replay: " + ReplayArguments(plan) +
+                     "): " + Describe(plan),
                  sim.Pid());
     const auto begun = Clock::now();
     out.succeeded = RunOperation(plan, host, SoakOptions(settings, waits), files);

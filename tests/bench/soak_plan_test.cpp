@@ -13,7 +13,7 @@ namespace {
 using namespace soak;
 
 bool SamePlan(const TransferPlan& a, const TransferPlan& b) {
-    return a.kind == b.kind && a.serial == b.serial && a.deviceKind == b.deviceKind && a.size == b.size &&
+    return a.maxFaults == b.maxFaults && a.kind == b.kind && a.serial == b.serial && a.deviceKind == b.deviceKind && a.size == b.size &&
            a.oldSize == b.oldSize && a.oldTarget == b.oldTarget && a.verify == b.verify && a.fault == b.fault &&
            a.faultArgs == b.faultArgs && a.dataSeed == b.dataSeed && a.flipAt == b.flipAt &&
            a.skipFrom == b.skipFrom && a.skipTo == b.skipTo;
@@ -79,6 +79,26 @@ TEST(SoakPlan, KindsDrawTheirOwnFaultsAndAllOfThem) {
         EXPECT_EQ(std::count(open.begin(), open.end(), c.fault), c.open ? 1 : 0)
             << KindName(c.kind) << " " << c.fault;
     }
+}
+
+TEST(SoakPlan, SeveralFaultsAreDifferentAndEachOneApplies) {
+    int several = 0;
+    for (long index = 0; index < 8 * 200; ++index) {
+        const TransferPlan plan = PlanTransfer(4, index, 3);
+        SCOPED_TRACE(Describe(plan));
+        const auto open = FaultsFor(plan.kind, plan.deviceKind);
+        std::set<std::string> names;
+        for (std::size_t from = 0; from <= plan.fault.size();) {
+            const std::size_t plus = std::min(plan.fault.find('+', from), plan.fault.size());
+            const std::string name = plan.fault.substr(from, plus - from);
+            EXPECT_TRUE(names.insert(name).second);
+            EXPECT_NE(std::find(open.begin(), open.end(), name), open.end());
+            from = plus + 1;
+        }
+        EXPECT_LE(names.size(), 3u);
+        several += names.size() > 1;
+    }
+    EXPECT_GT(several, 0);
 }
 
 TEST(SoakPlan, WhatTheChecksRelyOn) {
