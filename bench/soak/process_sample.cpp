@@ -13,7 +13,8 @@ ProcessSample SampleSelf(long transfers) {
     sample.rssKiB = -1;
     if (std::FILE* statm = std::fopen("/proc/self/statm", "r")) {
         long size = 0, resident = 0;
-        if (std::fscanf(statm, "%ld %ld", &size, &resident) == 2) sample.rssKiB = resident * (sysconf(_SC_PAGESIZE) / 1024);
+        if (std::fscanf(statm, "%ld %ld", &size, &resident) == 2)
+            sample.rssKiB = resident * (sysconf(_SC_PAGESIZE) / 1024);
         std::fclose(statm);
     }
     sample.fds = -1;

@@ -49,11 +49,16 @@ bool Parse(int argc, char** argv, Options& options) {
         char* end = nullptr;
         const unsigned long long number = std::strtoull(value, &end, 0);
         if (!*value || *end) return false;
-        if (arg == "--count") options.count = static_cast<long>(number);
-        else if (arg == "--seed") options.seed = number, options.seeded = true;
-        else if (arg == "--only") options.only = static_cast<long>(number);
-        else if (arg == "--faults") options.faults = static_cast<int>(number);
-        else return false;
+        if (arg == "--count")
+            options.count = static_cast<long>(number);
+        else if (arg == "--seed")
+            options.seed = number, options.seeded = true;
+        else if (arg == "--only")
+            options.only = static_cast<long>(number);
+        else if (arg == "--faults")
+            options.faults = static_cast<int>(number);
+        else
+            return false;
     }
     return options.count > 0 && options.faults >= 1;
 }
@@ -101,8 +106,8 @@ int Replay(const Options& options, const SoakTiming& waits, const Folders& folde
 }
 
 void PrintSample(const char* name, const ProcessSample& sample) {
-    std::printf("  %-22s after %6ld transfers: RSS %6ld KiB, %3d fds\n", name, sample.transfers, sample.rssKiB,
-                sample.fds);
+    std::printf("  %-22s after %6ld transfers: RSS %6ld KiB, %3d fds\n", name, sample.transfers,
+                sample.rssKiB, sample.fds);
 }
 
 bool ReportSamples(const CSampleSeries& series) {

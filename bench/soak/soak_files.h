@@ -14,7 +14,9 @@ using Bytes = std::vector<std::uint8_t>;
 Bytes DataBytes(std::uint32_t size, std::uint32_t seed);
 
 // The byte at `at` of a device memory that holds `bytes`: erased (0xFF) past them.
-inline std::uint8_t MemoryByte(const Bytes& bytes, std::size_t at) { return at < bytes.size() ? bytes[at] : 0xFF; }
+inline std::uint8_t MemoryByte(const Bytes& bytes, std::size_t at) {
+    return at < bytes.size() ? bytes[at] : 0xFF;
+}
 // True when the first `size` bytes of the memory equal `expected`.
 bool MemoryHolds(const Bytes& memory, const Bytes& expected);
 

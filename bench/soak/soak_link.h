@@ -17,7 +17,7 @@ struct SoakTiming {
     int serialReadMs = 100; // production 500, plus 1 ms per byte in both
     int tcpMs = 200;        // production 10000, sending and receiving
     int simQuietMs = 40;    // production 200
-    int pauseDivisor = 20; // the fixed pauses (100 ms to 2 s) waited at this fraction
+    int pauseDivisor = 20;  // the fixed pauses (100 ms to 2 s) waited at this fraction
 
     // The longest one read may wait on this line, the per-byte part included.
     int ReadLimitMs(bool serial) const { return serial ? serialReadMs + 255 : tcpMs; }
@@ -29,7 +29,8 @@ struct SoakTiming {
 // The real transport, its fixed pauses shortened.
 class CShortPauses : public qbx::CTransport {
   public:
-    CShortPauses(std::unique_ptr<qbx::CTransport> inner, int divisor) : inner(std::move(inner)), divisor(divisor) {}
+    CShortPauses(std::unique_ptr<qbx::CTransport> inner, int divisor)
+        : inner(std::move(inner)), divisor(divisor) {}
     bool IsNetwork() const override { return inner->IsNetwork(); }
     int Open(int& error) override { return inner->Open(error); }
     void Close() override { inner->Close(); }

@@ -26,13 +26,18 @@ Memory Received(const std::map<std::uint8_t, Bytes>& images, std::uint8_t key) {
 Memory MemoryOf(const qbx::sim::CDeviceState& state, Kind kind) {
     switch (kind) {
     case Kind::SlotDownload:
-    case Kind::SlotUpload: return Stored(state.slots[kSlotIndex].header, state.slots[kSlotIndex].data);
+    case Kind::SlotUpload:
+        return Stored(state.slots[kSlotIndex].header, state.slots[kSlotIndex].data);
     case Kind::BootDataRead:
-    case Kind::BootDataWrite: return Stored(state.deviceHeader, state.deviceImage);
-    case Kind::OsUpdate: return Received(state.images, qbx::command::kOsImage);
+    case Kind::BootDataWrite:
+        return Stored(state.deviceHeader, state.deviceImage);
+    case Kind::OsUpdate:
+        return Received(state.images, qbx::command::kOsImage);
     case Kind::FirmwareSerial:
-    case Kind::FirmwareLinkbox: return Received(state.images, qbx::command::kFirmwareUpdate);
-    case Kind::WebPage: return Received(state.pages, qbx::sim::kWebPageHtml);
+    case Kind::FirmwareLinkbox:
+        return Received(state.images, qbx::command::kFirmwareUpdate);
+    case Kind::WebPage:
+        return Received(state.pages, qbx::sim::kWebPageHtml);
     }
     return {};
 }

@@ -13,7 +13,9 @@ constexpr std::uint32_t kLargest = 0x1000; // keeps each transfer in millisecond
 constexpr std::uint32_t kDeviceBlock = 64; // the simulator's default request size
 constexpr int kNoFaultShare = 10;          // percent of the transfers that run clean
 
-unsigned Bit(Kind kind) { return 1u << static_cast<int>(kind); }
+unsigned Bit(Kind kind) {
+    return 1u << static_cast<int>(kind);
+}
 
 constexpr unsigned kAll = 0xFFu;
 const unsigned kUploads = Bit(Kind::SlotUpload) | Bit(Kind::OsUpdate) | Bit(Kind::FirmwareSerial) |
@@ -28,19 +30,28 @@ std::string Hex(std::uint32_t value) {
     return text;
 }
 
-std::string Number(long value) { return std::to_string(value); }
+std::string Number(long value) {
+    return std::to_string(value);
+}
 
 // The request codes each kind sends, whose answers the simulator can spoil.
 std::vector<std::string> Codes(Kind kind) {
     switch (kind) {
-    case Kind::SlotDownload: return {"18", "40", "41", "F2"};
-    case Kind::SlotUpload: return {"18", "40", "42", "2F"};
-    case Kind::OsUpdate: return {"18", "46", "1F"};
+    case Kind::SlotDownload:
+        return {"18", "40", "41", "F2"};
+    case Kind::SlotUpload:
+        return {"18", "40", "42", "2F"};
+    case Kind::OsUpdate:
+        return {"18", "46", "1F"};
     case Kind::FirmwareSerial:
-    case Kind::FirmwareLinkbox: return {"18", "3F"};
-    case Kind::WebPage: return {"18", "5F"};
-    case Kind::BootDataRead: return {"18", "43", "F4"};
-    case Kind::BootDataWrite: return {"18", "44", "4F"};
+    case Kind::FirmwareLinkbox:
+        return {"18", "3F"};
+    case Kind::WebPage:
+        return {"18", "5F"};
+    case Kind::BootDataRead:
+        return {"18", "43", "F4"};
+    case Kind::BootDataWrite:
+        return {"18", "44", "4F"};
     }
     return {"18"};
 }
@@ -84,7 +95,9 @@ const std::vector<FaultKind>& Catalog() {
              Args(d, {"--wrong-ack", Number(n)}, n);
          }},
         {"drop-after", kAll, false,
-         [](Draw& d) { Args(d, {"--drop-after", Number(d.random.Between(0, 2 * d.blocks + 8))}, 1); }},
+         [](Draw& d) {
+             Args(d, {"--drop-after", Number(d.random.Between(0, 2 * d.blocks + 8))}, 1);
+         }},
         {"device-error", kAll, false,
          [](Draw& d) {
              Args(d,
@@ -107,7 +120,8 @@ const std::vector<FaultKind>& Catalog() {
              const auto codes = Codes(d.plan.kind);
              Args(d,
                   {"--short-reply", codes[d.random.Below(codes.size())] + ":" +
-                                        Number(d.random.Between(0, 8)) + ":" + Number(d.random.Between(1, 6))},
+                                        Number(d.random.Between(0, 8)) + ":" +
+                                        Number(d.random.Between(1, 6))},
                   6);
          }},
         {"split-reply", kAll, false,
@@ -115,7 +129,8 @@ const std::vector<FaultKind>& Catalog() {
              const auto codes = Codes(d.plan.kind);
              Args(d,
                   {"--split-reply", codes[d.random.Below(codes.size())] + ":" +
-                                        Number(d.random.Between(1, 8)) + ":" + Number(d.random.Between(1, 2))},
+                                        Number(d.random.Between(1, 8)) + ":" +
+                                        Number(d.random.Between(1, 2))},
                   2);
          }},
         {"surplus", kAll, false,
@@ -143,8 +158,8 @@ const std::vector<FaultKind>& Catalog() {
         {"extra-request", kStores, false,
          [](Draw& d) {
              // Mostly near the data, now and then far out.
-             std::uint32_t address = d.random.Below(8) == 0 ? d.random.Below(0x1000000)
-                                                            : d.random.Below(d.plan.size + 0x80);
+             std::uint32_t address =
+                 d.random.Below(8) == 0 ? d.random.Below(0x1000000) : d.random.Below(d.plan.size + 0x80);
              Args(d,
                   {"--extra-request", Number(d.random.Between(1, d.blocks + 1)) + "=" + Hex(address) + ":" +
                                           Number(d.random.Between(1, 255))},
@@ -153,7 +168,9 @@ const std::vector<FaultKind>& Catalog() {
         // Not a fault but a device of another request size: updates take
         // at most 64 bytes a request and must refuse more.
         {"block", kUploads, false,
-         [](Draw& d) { Args(d, {"--block", Number(d.random.Between(1, kUpdates & Bit(d.plan.kind) ? 80 : 255))}, 1); }},
+         [](Draw& d) {
+             Args(d, {"--block", Number(d.random.Between(1, kUpdates & Bit(d.plan.kind) ? 80 : 255))}, 1);
+         }},
         {"descending", Bit(Kind::SlotUpload), false, [](Draw& d) { Args(d, {"--descending"}, 0); }},
         {"flip-stored", kStores, false,
          [](Draw& d) {
@@ -162,7 +179,9 @@ const std::vector<FaultKind>& Catalog() {
              Args(d, {"--flip-stored", Hex(static_cast<std::uint32_t>(d.plan.flipAt))}, 1);
          }},
         {"ask-again", kUpdates, false,
-         [](Draw& d) { Args(d, {"--ask-again", Number(d.random.Between(1, d.blocks))}, 1); }},
+         [](Draw& d) {
+             Args(d, {"--ask-again", Number(d.random.Between(1, d.blocks))}, 1);
+         }},
         {"skip-after", kUpdates, false,
          [](Draw& d) {
              const int k = d.random.Between(1, d.blocks);
@@ -173,7 +192,9 @@ const std::vector<FaultKind>& Catalog() {
          }},
         {"refuse-switch", kAll, true, [](Draw& d) { Args(d, {"--refuse-switch"}, 1); }},
         {"switch-lands", kAll, true,
-         [](Draw& d) { Args(d, {"--switch-lands", d.random.Below(2) ? "80" : "A5"}, 1); }},
+         [](Draw& d) {
+             Args(d, {"--switch-lands", d.random.Below(2) ? "80" : "A5"}, 1);
+         }},
     };
     return catalog;
 }
@@ -187,17 +208,20 @@ std::string DeviceKind(Kind kind, CRandom& random) {
     switch (kind) {
     case Kind::SlotDownload:
     case Kind::SlotUpload:
-    case Kind::OsUpdate: return random.Below(5) == 0 ? "A8" : "A2";
-    case Kind::FirmwareSerial: return "A2";
-    default: return "A3";
+    case Kind::OsUpdate:
+        return random.Below(5) == 0 ? "A8" : "A2";
+    case Kind::FirmwareSerial:
+        return "A2";
+    default:
+        return "A3";
     }
 }
 
 } // namespace
 
 const char* KindName(Kind kind) {
-    static const char* const names[kKindCount] = {"slot download", "slot upload",   "OS update",
-                                                  "firmware A2",   "firmware A3",   "web page",
+    static const char* const names[kKindCount] = {"slot download", "slot upload",  "OS update",
+                                                  "firmware A2",   "firmware A3",  "web page",
                                                   "data read A3",  "data write A3"};
     return names[static_cast<int>(kind)];
 }
@@ -247,20 +271,33 @@ TransferPlan PlanTransfer(std::uint64_t seed, long index, int maxFaults) {
 }
 
 std::vector<std::string> SimArguments(const TransferPlan& plan) {
-    std::vector<std::string> args = plan.serial ? std::vector<std::string>{"--pty"}
-                                                : std::vector<std::string>{"--tcp", "0"};
+    std::vector<std::string> args =
+        plan.serial ? std::vector<std::string>{"--pty"} : std::vector<std::string>{"--tcp", "0"};
     args.insert(args.end(), {"--kind", plan.deviceKind});
     switch (plan.kind) {
-    case Kind::SlotDownload: args.insert(args.end(), {"--slot", "2=Alt:" + Hex(plan.size)}); break;
-    case Kind::SlotUpload: args.insert(args.end(), {"--slot", "2=Alt:" + Hex(plan.oldSize)}); break;
+    case Kind::SlotDownload:
+        args.insert(args.end(), {"--slot", "2=Alt:" + Hex(plan.size)});
+        break;
+    case Kind::SlotUpload:
+        args.insert(args.end(), {"--slot", "2=Alt:" + Hex(plan.oldSize)});
+        break;
     // The device asks for the image the file holds: a controller's own
     // size would be far larger than a soak transfer should move.
-    case Kind::OsUpdate: args.insert(args.end(), {"--os-size", Hex(plan.size)}); break;
+    case Kind::OsUpdate:
+        args.insert(args.end(), {"--os-size", Hex(plan.size)});
+        break;
     case Kind::FirmwareSerial:
-    case Kind::FirmwareLinkbox: args.insert(args.end(), {"--firmware-size", Hex(plan.size)}); break;
-    case Kind::BootDataRead: args.insert(args.end(), {"--boot-data", "Alt:" + Hex(plan.size)}); break;
-    case Kind::BootDataWrite: args.insert(args.end(), {"--boot-data", "Alt:" + Hex(plan.oldSize)}); break;
-    default: break;
+    case Kind::FirmwareLinkbox:
+        args.insert(args.end(), {"--firmware-size", Hex(plan.size)});
+        break;
+    case Kind::BootDataRead:
+        args.insert(args.end(), {"--boot-data", "Alt:" + Hex(plan.size)});
+        break;
+    case Kind::BootDataWrite:
+        args.insert(args.end(), {"--boot-data", "Alt:" + Hex(plan.oldSize)});
+        break;
+    default:
+        break;
     }
     args.insert(args.end(), plan.faultArgs.begin(), plan.faultArgs.end());
     return args;

@@ -34,7 +34,7 @@ struct TransferPlan {
     std::uint32_t oldSize = 0;     // what the slot or device image held before, 0 for nothing
     bool oldTarget = false;        // a file sits at the download's target already
     bool verify = false;           // uploads and data-image writes read back
-    std::string fault = "none"; // with several faults their names joined by '+'
+    std::string fault = "none";    // with several faults their names joined by '+'
     std::vector<std::string> faultArgs;
     int strikes = 0; // how many times the fault may strike: reads it may leave waiting
     // The update phases: a block the device leaves out stays 0xFF there.

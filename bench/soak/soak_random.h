@@ -21,7 +21,9 @@ class CRandom {
     // 0 .. n-1; n > 0. The bias of the modulo is far below what matters here.
     std::uint32_t Below(std::size_t n) { return static_cast<std::uint32_t>(Next() % n); }
     // lo .. hi, both included.
-    int Between(int lo, int hi) { return lo + static_cast<int>(Below(static_cast<std::size_t>(hi - lo + 1))); }
+    int Between(int lo, int hi) {
+        return lo + static_cast<int>(Below(static_cast<std::size_t>(hi - lo + 1)));
+    }
 
   private:
     std::uint64_t state;

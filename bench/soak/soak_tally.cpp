@@ -39,8 +39,8 @@ void CTally::Add(const TransferPlan& plan, const Outcome& out) {
     for (const std::string& problem : out.problems)
         ++problems[problem];
     if (failures.size() >= kFailuresListed) return;
-    std::string text = "transfer " + std::to_string(plan.index) + " (" + ReplayArguments(plan) + "): " +
-                       Describe(plan) + ":";
+    std::string text = "transfer " + std::to_string(plan.index) + " (" + ReplayArguments(plan) +
+                       "): " + Describe(plan) + ":";
     for (const std::string& problem : out.problems)
         text += "\n      " + problem;
     failures.push_back(text);
@@ -51,8 +51,8 @@ void CTally::Print(std::FILE* to) const {
     std::fprintf(to, "  %-14s %13s %13s\n", "kind", "tcp", "pty");
     for (int kind = 0; kind < kKindCount; ++kind) {
         const Split* lines = byKindAndLine[kind];
-        std::fprintf(to, "  %-14s %6ld / %-5ld %6ld / %-5ld\n", KindName(static_cast<Kind>(kind)), lines[0].ok,
-                     lines[0].failed, lines[1].ok, lines[1].failed);
+        std::fprintf(to, "  %-14s %6ld / %-5ld %6ld / %-5ld\n", KindName(static_cast<Kind>(kind)),
+                     lines[0].ok, lines[0].failed, lines[1].ok, lines[1].failed);
     }
     std::fprintf(to, "faults (succeeded / failed):\n");
     for (const auto& [name, split] : byFault)

@@ -41,17 +41,25 @@ struct Files {
     Bytes old;          // what sat at the target before
 };
 
-bool Reads(Kind kind) { return kind == Kind::SlotDownload || kind == Kind::BootDataRead; }
+bool Reads(Kind kind) {
+    return kind == Kind::SlotDownload || kind == Kind::BootDataRead;
+}
 
 const char* SourceName(Kind kind) {
     switch (kind) {
-    case Kind::SlotUpload: return "Kessel.dat";
-    case Kind::OsUpdate: return "system.prg";
+    case Kind::SlotUpload:
+        return "Kessel.dat";
+    case Kind::OsUpdate:
+        return "system.prg";
     case Kind::FirmwareSerial:
-    case Kind::FirmwareLinkbox: return "loader.frm";
-    case Kind::WebPage: return "index.html";
-    case Kind::BootDataWrite: return "Linkbox.dat";
-    default: return "";
+    case Kind::FirmwareLinkbox:
+        return "loader.frm";
+    case Kind::WebPage:
+        return "index.html";
+    case Kind::BootDataWrite:
+        return "Linkbox.dat";
+    default:
+        return "";
     }
 }
 
@@ -66,15 +74,20 @@ bool PrepareFiles(const TransferPlan& plan, const std::string& folder, Files& fi
     }
     files.source = folder + "/" + SourceName(plan.kind);
     switch (plan.kind) {
-    case Kind::SlotUpload: return WriteDataFile(files.source, files.sent, kControllerKind);
-    case Kind::BootDataWrite: return WriteDataFile(files.source, files.sent, kLinkboxKind);
-    case Kind::OsUpdate: return bench::WriteBenchProgramFile(files.source, files.sent);
+    case Kind::SlotUpload:
+        return WriteDataFile(files.source, files.sent, kControllerKind);
+    case Kind::BootDataWrite:
+        return WriteDataFile(files.source, files.sent, kLinkboxKind);
+    case Kind::OsUpdate:
+        return bench::WriteBenchProgramFile(files.source, files.sent);
     case Kind::FirmwareSerial:
         return bench::WriteBenchProgramFile(files.source, files.sent, "BRAVOLT_FIRMWARE_FILE");
     case Kind::FirmwareLinkbox:
         return bench::WriteBenchProgramFile(files.source, files.sent, "BRAVOLT_LINKBOX_FIRMWARE_FILE");
-    case Kind::WebPage: return WriteWholeFile(files.source, files.sent);
-    default: return false;
+    case Kind::WebPage:
+        return WriteWholeFile(files.source, files.sent);
+    default:
+        return false;
     }
 }
 
@@ -83,11 +96,15 @@ bool RunOperation(const TransferPlan& plan, CSoakHost& host, const qbx::ConnectO
     qbx::BootDataJob job;
     qbx::WebPageFile page;
     switch (plan.kind) {
-    case Kind::SlotDownload: return qbx::DownloadSlot(host, kSlot, files.target, options);
-    case Kind::SlotUpload: return qbx::UploadSlot(host, kSlot, files.source, options, plan.verify);
-    case Kind::OsUpdate: return qbx::RunOsUpdate(host, {qbx::kNoWelcomePage, files.source}, options);
+    case Kind::SlotDownload:
+        return qbx::DownloadSlot(host, kSlot, files.target, options);
+    case Kind::SlotUpload:
+        return qbx::UploadSlot(host, kSlot, files.source, options, plan.verify);
+    case Kind::OsUpdate:
+        return qbx::RunOsUpdate(host, {qbx::kNoWelcomePage, files.source}, options);
     case Kind::FirmwareSerial:
-    case Kind::FirmwareLinkbox: return qbx::RunFirmwareUpdate(host, files.source, options);
+    case Kind::FirmwareLinkbox:
+        return qbx::RunFirmwareUpdate(host, files.source, options);
     case Kind::WebPage:
         return qbx::PrepareWebPage(host, files.source, page) && qbx::RunWebPageUpload(host, page, options);
     case Kind::BootDataRead: {
@@ -95,7 +112,8 @@ bool RunOperation(const TransferPlan& plan, CSoakHost& host, const qbx::ConnectO
             path = files.target;
             return true;
         };
-        return qbx::PrepareBootDataRead(host, choose, job, options) && qbx::RunBootDataRead(host, job, options);
+        return qbx::PrepareBootDataRead(host, choose, job, options) &&
+               qbx::RunBootDataRead(host, job, options);
     }
     case Kind::BootDataWrite:
         return qbx::PrepareBootDataWrite(host, files.source, job) &&
@@ -120,7 +138,8 @@ qbx::CSettings SettingsFor(const TransferPlan& plan, const qbx::test::CSimProces
 // The device's memory once it is done: after a stored upload has had its
 // moment to arrive, with the simulator stopped.
 Memory FinalMemory(const TransferPlan& plan, bool storeExpected, const Memory& expected,
-                   qbx::test::CSimProcess& sim, const std::string& stateFile, std::vector<std::string>& problems) {
+                   qbx::test::CSimProcess& sim, const std::string& stateFile,
+                   std::vector<std::string>& problems) {
     qbx::sim::CDeviceState state;
     const auto deadline = Clock::now() + kStoreWait;
     while (storeExpected && !(LoadDevice(stateFile, state) && Holds(MemoryOf(state, plan.kind), expected)) &&
@@ -145,10 +164,13 @@ std::string Join(const std::vector<std::string>& names) {
 void CheckFolder(const TransferPlan& plan, const Files& files, const std::string& folder, bool succeeded,
                  std::vector<std::string>& problems) {
     std::vector<std::string> expected;
-    if (!Reads(plan.kind)) expected.push_back(SourceName(plan.kind));
-    else if (succeeded || plan.oldTarget) expected.push_back("backup.dat");
+    if (!Reads(plan.kind))
+        expected.push_back(SourceName(plan.kind));
+    else if (succeeded || plan.oldTarget)
+        expected.push_back("backup.dat");
     const std::vector<std::string> found = FolderEntries(folder);
-    if (found != expected) problems.push_back("the folder holds " + Join(found) + ", expected " + Join(expected));
+    if (found != expected)
+        problems.push_back("the folder holds " + Join(found) + ", expected " + Join(expected));
     if (!Reads(plan.kind) || succeeded || !plan.oldTarget) return;
     Bytes now;
     if (!ReadWholeFile(files.target, now) || now != files.old)

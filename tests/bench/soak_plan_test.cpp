@@ -13,8 +13,9 @@ namespace {
 using namespace soak;
 
 bool SamePlan(const TransferPlan& a, const TransferPlan& b) {
-    return a.maxFaults == b.maxFaults && a.kind == b.kind && a.serial == b.serial && a.deviceKind == b.deviceKind && a.size == b.size &&
-           a.oldSize == b.oldSize && a.oldTarget == b.oldTarget && a.verify == b.verify && a.fault == b.fault &&
+    return a.maxFaults == b.maxFaults && a.kind == b.kind && a.serial == b.serial &&
+           a.deviceKind == b.deviceKind && a.size == b.size && a.oldSize == b.oldSize &&
+           a.oldTarget == b.oldTarget && a.verify == b.verify && a.fault == b.fault &&
            a.faultArgs == b.faultArgs && a.dataSeed == b.dataSeed && a.flipAt == b.flipAt &&
            a.skipFrom == b.skipFrom && a.skipTo == b.skipTo;
 }
@@ -55,12 +56,11 @@ TEST(SoakPlan, KindsDrawTheirOwnFaultsAndAllOfThem) {
     for (const auto& [key, faults] : drawn) {
         SCOPED_TRACE(std::string(KindName(key.first)) + " on " + key.second);
         const std::vector<std::string> open = FaultsFor(key.first, key.second);
-        EXPECT_EQ(std::vector<std::string>(faults.begin(), faults.end()),
-                  [&] {
-                      std::vector<std::string> sorted = open;
-                      std::sort(sorted.begin(), sorted.end());
-                      return sorted;
-                  }());
+        EXPECT_EQ(std::vector<std::string>(faults.begin(), faults.end()), [&] {
+            std::vector<std::string> sorted = open;
+            std::sort(sorted.begin(), sorted.end());
+            return sorted;
+        }());
     }
     const struct {
         Kind kind;
@@ -68,9 +68,9 @@ TEST(SoakPlan, KindsDrawTheirOwnFaultsAndAllOfThem) {
         const char* fault;
         bool open;
     } cases[] = {
-        {Kind::SlotUpload, "A2", "bad-end-sum", true},  {Kind::SlotDownload, "A2", "bad-end-sum", false},
-        {Kind::SlotDownload, "A2", "nak-end", true},    {Kind::WebPage, "A3", "nak-end", false},
-        {Kind::OsUpdate, "A8", "refuse-switch", true},  {Kind::OsUpdate, "A2", "refuse-switch", false},
+        {Kind::SlotUpload, "A2", "bad-end-sum", true},    {Kind::SlotDownload, "A2", "bad-end-sum", false},
+        {Kind::SlotDownload, "A2", "nak-end", true},      {Kind::WebPage, "A3", "nak-end", false},
+        {Kind::OsUpdate, "A8", "refuse-switch", true},    {Kind::OsUpdate, "A2", "refuse-switch", false},
         {Kind::FirmwareSerial, "A2", "skip-after", true}, {Kind::BootDataWrite, "A3", "skip-after", false},
         {Kind::BootDataWrite, "A3", "flip-stored", true}, {Kind::BootDataRead, "A3", "busy", false},
     };
