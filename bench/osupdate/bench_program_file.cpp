@@ -41,11 +41,11 @@ std::string HexRecord(std::uint8_t type, std::uint16_t address, const std::uint8
     return line + field;
 }
 
-bool WriteBenchProgramFile(const std::string& path, const std::vector<std::uint8_t>& image) {
+bool WriteBenchProgramFile(const std::string& path, const std::vector<std::uint8_t>& image,
+                           const char* magic) {
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
     if (!file) return false;
-    bool ok =
-        std::fprintf(file.get(), "BRAVOLT_PROGRAM_FILE %X\r\n", static_cast<unsigned>(image.size())) > 0;
+    bool ok = std::fprintf(file.get(), "%s %X\r\n", magic, static_cast<unsigned>(image.size())) > 0;
     const auto size = static_cast<std::uint32_t>(image.size());
     for (std::uint32_t address = 0; ok && address < size; address += kRecordBytes) {
         std::string lines;

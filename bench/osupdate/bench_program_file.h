@@ -18,7 +18,9 @@ std::vector<std::uint8_t> BenchImage(std::uint32_t size);
 std::string HexRecord(std::uint8_t type, std::uint16_t address, const std::uint8_t* bytes, int count);
 
 // Writes `image` as a program file to `path`, a line at a time; the progress
-// total is the image's size. False when the file cannot be written whole.
-bool WriteBenchProgramFile(const std::string& path, const std::vector<std::uint8_t>& image);
+// total is the image's size. `magic` names the file's kind; a firmware file
+// has the same layout. False when the file cannot be written whole.
+bool WriteBenchProgramFile(const std::string& path, const std::vector<std::uint8_t>& image,
+                           const char* magic = "BRAVOLT_PROGRAM_FILE");
 
 } // namespace bench
