@@ -40,7 +40,14 @@ class CStreamSocket {
     int Receive(std::uint8_t* data, int len, int timeoutMs);
 
   private:
+    template <typename Call>
+    int Transfer(int option, int timeoutMs, Call call);
+    bool SetTimeout(int option, int milliseconds);
+
+    static constexpr int kNoTimeoutSet = -1;
     int fd = -1;
+    int sendTimeoutMs = kNoTimeoutSet; // what the socket's options hold now
+    int receiveTimeoutMs = kNoTimeoutSet;
 };
 
 } // namespace qbx
