@@ -110,19 +110,43 @@ int CStreamSocket::Connect(const std::string& host, std::uint16_t port, int& err
 }
 
 void CStreamSocket::Close() {
+    sendTimeoutMs = receiveTimeoutMs = kNoTimeoutSet;
     if (fd < 0) return;
     ::close(fd);
     fd = -1;
 }
 
-int CStreamSocket::Send(const std::uint8_t* data, int len, int timeoutMs) {
+// The wait is the socket's own time-out, so that one system call both waits
+// and transfers: a poll in front of every send and receive doubled the calls
+// per frame, and over loopback the calls are most of a block's cost.
+template <typename Call>
+int CStreamSocket::Transfer(int option, int timeoutMs, Call call) {
     if (fd < 0) return -1;
-    if (!WaitFor(fd, POLLOUT, timeoutMs)) return 0;
-    ssize_t n;
-    do {
-        n = ::send(fd, data, static_cast<size_t>(len), MSG_NOSIGNAL);
-    } while (n < 0 && errno == EINTR);
-    return static_cast<int>(n);
+    CDeadline deadline(timeoutMs < 0 ? 0 : timeoutMs);
+    for (;;) {
+        // A signal does not stretch the wait: a retry waits only what is left.
+        const int wait = timeoutMs < 0 ? 0 : deadline.RemainingMilliseconds();
+        if (timeoutMs >= 0 && wait == 0) return 0;
+        if (!SetTimeout(option, wait)) return -1;
+        const ssize_t n = call();
+        if (n >= 0) return static_cast<int>(n);
+        if (errno == EAGAIN || errno == EWOULDBLOCK) return 0; // the wait ran out
+        if (errno != EINTR) return -1;
+    }
+}
+
+// 0 waits without limit, as the socket option has it.
+bool CStreamSocket::SetTimeout(int option, int milliseconds) {
+    int& current = option == SO_SNDTIMEO ? sendTimeoutMs : receiveTimeoutMs;
+    if (current == milliseconds) return true;
+    timeval limit{milliseconds / 1000, static_cast<suseconds_t>(milliseconds % 1000) * 1000};
+    if (setsockopt(fd, SOL_SOCKET, option, &limit, sizeof limit) != 0) return false;
+    current = milliseconds;
+    return true;
+}
+
+int CStreamSocket::Send(const std::uint8_t* data, int len, int timeoutMs) {
+    return Transfer(SO_SNDTIMEO, timeoutMs, [&] { return ::send(fd, data, static_cast<size_t>(len), MSG_NOSIGNAL); });
 }
 
 void CStreamSocket::DiscardInput() {
@@ -137,13 +161,7 @@ void CStreamSocket::DiscardInput() {
 }
 
 int CStreamSocket::Receive(std::uint8_t* data, int len, int timeoutMs) {
-    if (fd < 0) return -1;
-    if (!WaitFor(fd, POLLIN, timeoutMs)) return 0;
-    ssize_t n;
-    do {
-        n = ::recv(fd, data, static_cast<size_t>(len), 0);
-    } while (n < 0 && errno == EINTR);
-    return static_cast<int>(n);
+    return Transfer(SO_RCVTIMEO, timeoutMs, [&] { return ::recv(fd, data, static_cast<size_t>(len), 0); });
 }
 
 } // namespace qbx

@@ -26,21 +26,28 @@ class CStreamSocket {
     bool IsOpen() const { return fd >= 0; }
     void Close();
 
-    // Waits at most `timeoutMs` (negative: without limit) until the socket
-    // can take data, then makes exactly one send call: its count, 0 when the
-    // wait ran out, -1 on error.
+    // One send call that waits at most `timeoutMs` (negative: without
+    // limit) for room: the count it sent (fewer than `len` when the time ran
+    // out part way), 0 when nothing could go in time, -1 on error.
     int Send(const std::uint8_t* data, int len, int timeoutMs);
     // Throws away whatever has arrived and not been read yet, without
     // waiting (at most a bounded amount, so a peer that keeps sending
     // cannot hold the caller).
     void DiscardInput();
-    // Waits at most `timeoutMs` (negative: without limit) for data, then
-    // makes exactly one receive call: what that call delivered, 0 when the
-    // wait ran out or the peer has closed, -1 on error.
+    // One receive call that waits at most `timeoutMs` (negative: without
+    // limit) for data: what that call delivered, 0 when the wait ran out or
+    // the peer has closed, -1 on error. A signal does not stretch the wait.
     int Receive(std::uint8_t* data, int len, int timeoutMs);
 
   private:
+    template <typename Call>
+    int Transfer(int option, int timeoutMs, Call call);
+    bool SetTimeout(int option, int milliseconds);
+
+    static constexpr int kNoTimeoutSet = -1;
     int fd = -1;
+    int sendTimeoutMs = kNoTimeoutSet; // what the socket's options hold now
+    int receiveTimeoutMs = kNoTimeoutSet;
 };
 
 } // namespace qbx

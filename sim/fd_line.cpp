@@ -41,6 +41,23 @@ void CFdLine::Attach(int lineFd) {
     failed = false;
 }
 
+void CFdLine::EndBurst() {
+    bursting = false;
+    WriteHeld();
+}
+
+void CFdLine::WriteHeld() {
+    if (held.empty()) return;
+    if (fd >= 0 && !cut && !failed) WriteAll(held.data(), held.size());
+    held.clear();
+}
+
+// What was said before the cut still goes out first.
+void CFdLine::Cut() {
+    WriteHeld();
+    cut = true;
+}
+
 void CFdLine::Received(std::size_t len) {
     if (!incoming.Enabled() || len == 0) return;
     heardUs = incoming.DoneAt(incoming.Reserve(len, NowMicroseconds()), len - 1);
@@ -51,7 +68,10 @@ void CFdLine::Received(std::size_t len) {
 void CFdLine::Send(const CBytes& bytes) {
     if (fd < 0 || cut || failed || bytes.empty()) return;
     if (!pacer.Enabled()) {
-        WriteAll(bytes.data(), bytes.size());
+        if (bursting)
+            held.insert(held.end(), bytes.begin(), bytes.end());
+        else
+            WriteAll(bytes.data(), bytes.size());
         return;
     }
     const std::int64_t start = pacer.Reserve(bytes.size(), std::max(NowMicroseconds(), heardUs));
@@ -65,6 +85,7 @@ void CFdLine::Send(const CBytes& bytes) {
 
 void CFdLine::SendInTwo(const CBytes& bytes, std::size_t first) {
     Send(CBytes(bytes.begin(), bytes.begin() + static_cast<long>(first)));
+    WriteHeld(); // the reader must see the first piece alone
     if (!WaitUntil(NowMicroseconds() + kSplitPauseUs)) return;
     Send(CBytes(bytes.begin() + static_cast<long>(first), bytes.end()));
 }

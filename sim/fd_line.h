@@ -20,15 +20,22 @@ class CFdLine : public IDeviceLine {
     // Books `len` bytes just read from the program on the incoming side of
     // the line: a paced reply does not start before they are all in.
     void Received(std::size_t len);
+    // Unpaced, what the device says between these two calls leaves in one
+    // write at the end: the acknowledgement and the reply behind it are one
+    // stream on a real line, and a write each would cost the reader a
+    // wake-up each. Paced output is not held.
+    void BeginBurst() { bursting = true; }
+    void EndBurst();
     void Send(const CBytes& bytes) override;
     void SendInTwo(const CBytes& bytes, std::size_t first) override;
-    void Cut() override { cut = true; }
+    void Cut() override;
     bool IsCut() const { return cut; }
     bool Failed() const { return failed; }
 
   private:
     bool WaitUntil(std::int64_t dueUs);
     bool WriteAll(const std::uint8_t* data, std::size_t len);
+    void WriteHeld();
 
     const CStopSignal& stop;
     CTrace& trace;
@@ -40,6 +47,8 @@ class CFdLine : public IDeviceLine {
     int fd = -1;
     bool cut = false;
     bool failed = false;
+    bool bursting = false;
+    CBytes held; // unpaced output of the current burst
 };
 
 } // namespace qbx::sim

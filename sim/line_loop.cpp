@@ -23,14 +23,18 @@ ELineEnd ServeLine(int fd, IDeviceSide& side, CFdLine& line, const CLineSetup& s
         if (result < 0) return ELineEnd::Failed;
         if (fds[0].revents & POLLIN) return ELineEnd::Stopped;
         if (result == 0) {
+            line.BeginBurst();
             side.OnQuiet();
+            line.EndBurst();
             continue;
         }
         const ssize_t got = read(fd, buffer, sizeof buffer);
         if (got > 0) {
             setup.trace.Chunk("in", buffer, static_cast<std::size_t>(got));
             line.Received(static_cast<std::size_t>(got));
+            line.BeginBurst();
             side.Feed(buffer, static_cast<std::size_t>(got));
+            line.EndBurst();
         } else if (got == 0) {
             return ELineEnd::Closed;
         } else if (errno != EINTR && errno != EAGAIN) {

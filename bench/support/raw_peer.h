@@ -41,6 +41,7 @@ class CRawPeer {
     bool StartPty(const ExchangeShape& shape) { return StartPty(CycleOf(shape)); }
     int TcpPort() const { return port; }
     const std::string& PtyPath() const { return ptyPath; }
+    pid_t Pid() const { return child; }
 
   private:
     void Serve(int fd);

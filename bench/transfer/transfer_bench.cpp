@@ -6,6 +6,7 @@
 // pseudo-terminal and loopback TCP, they should keep at least
 // 0.8 of the blocks per second of a raw exchange of the same byte counts,
 // turn for turn, measured in the same run with the two sides placed alike.
+#include "bench/support/cpu_time.h"
 #include "bench/support/sim_line.h"
 #include "bench/transfer/bench_devices.h"
 #include "bench/transfer/metered_link.h"
@@ -22,18 +23,23 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
 using namespace bench;
 constexpr double kPacedTarget = 1.05;
 constexpr double kRateTarget = 0.8;
+constexpr double kOneCpuRateTarget = 0.9;
 constexpr double kWebPageTarget = 1.03;
 constexpr std::uint32_t kImageSize = 0x8400;
 constexpr int kBlocks = kImageSize / kBlockSize;
 constexpr double kLineBytesPerSecond = 11520; // 115200 baud, 10 bit times per byte
 constexpr int kSettleMs = 300;                // the serial transport's opening pause
-constexpr int kRounds = 5;
+// A round takes some tens of milliseconds, so other programs on a shared
+// machine often land in one; the best of many rounds of each side is the
+// rate of the two processes alone.
+constexpr int kRounds = 15;
 constexpr const char* kBenchSlot = "1=Bench:0x8400";
 
 // One slot transfer, timed and metered; negative seconds when it failed.
@@ -125,14 +131,28 @@ double CannedRate(const Line& line, const Placement& placement, bool download) {
     return best;
 }
 
-struct Rates {
-    double protocol = 0;
-    double raw = 0;
+// The best of the rounds: blocks per second, and the processor time per
+// block of each side (the least any round took).
+struct Best {
+    double rate = 0;
+    CpuSplit cpu{1e18, 1e18};
+    void Add(double blocksPerSecond, const CpuSplit& used) {
+        rate = std::max(rate, blocksPerSecond);
+        cpu.program = std::min(cpu.program, used.program / kBlocks);
+        cpu.device = std::min(cpu.device, used.device / kBlocks);
+    }
 };
 
 // Whole slot operations against the simulator and the raw exchange, best of
 // kRounds each, taken in turns so that both see the same machine.
-bool Unpaced(const Line& line, const Placement& placement, bool target, const std::string& folder) {
+// Where the two sides run, and the share of the raw rate they must keep there.
+struct Pinning {
+    Placement placement;
+    double target;
+};
+
+bool Unpaced(const Line& line, const Pinning& pinning, const std::string& folder) {
+    const Placement& placement = pinning.placement;
     SimLine sim;
     RawLine rawDownload, rawUpload;
     {
@@ -142,39 +162,57 @@ bool Unpaced(const Line& line, const Placement& placement, bool target, const st
             return false;
     }
     std::string file = folder + "/" + line.name + ".dat";
-    Rates rates[2]; // download, upload
+    Best protocol[2], raw[2]; // download, upload
     for (int round = 0; round < kRounds; ++round) {
         for (int up = 0; up < 2; ++up) {
+            CpuSplit start = CpuNow(sim.sim.Pid());
             Run run = Transfer(sim, !up, false, file);
-            double raw = RawRate(up ? rawUpload.fd : rawDownload.fd, up ? kUploadDevice : kDownloadDevice, kBlocks);
-            if (run.seconds < 0 || raw == 0) {
+            CpuSplit used = CpuSince(start, sim.sim.Pid());
+            RawLine& rawLine = up ? rawUpload : rawDownload;
+            start = CpuNow(rawLine.peer.Pid());
+            double rawRate = RawRate(rawLine.fd, up ? kUploadDevice : kDownloadDevice, kBlocks);
+            CpuSplit rawUsed = CpuSince(start, rawLine.peer.Pid());
+            if (run.seconds < 0 || rawRate == 0) {
                 std::printf("    %-4s failed\n", line.name);
                 return false;
             }
-            rates[up].protocol = std::max(rates[up].protocol, kBlocks / run.seconds);
-            rates[up].raw = std::max(rates[up].raw, raw);
+            protocol[up].Add(kBlocks / run.seconds, used);
+            raw[up].Add(rawRate, rawUsed);
         }
     }
     bool ok = true;
     for (int up = 0; up < 2; ++up) {
-        double ratio = rates[up].protocol / rates[up].raw;
+        double ratio = protocol[up].rate / raw[up].rate;
         double canned = CannedRate(line, placement, !up);
-        std::printf("    %-4s %-8s %7.0f blocks/s   raw %7.0f blocks/s   ratio %.2f%s   "
-                    "[data phase against a canned device: %.2f of raw]\n",
-                    line.name, up ? "upload" : "download", rates[up].protocol, rates[up].raw, ratio,
-                    target ? (ratio >= kRateTarget ? " (target >= 0.8)" : " (target >= 0.8 MISSED)") : "",
-                    canned / rates[up].raw);
-        ok = ok && ratio >= kRateTarget;
+        const bool met = ratio >= pinning.target;
+        std::printf("    %-4s %-8s %6.0f blocks/s  raw %6.0f blocks/s  ratio %.2f (target >= %.1f%s)  "
+                    "CPU us/block program+device %.1f+%.1f, raw %.1f+%.1f  [canned device: %.2f of raw]\n",
+                    line.name, up ? "upload" : "download", protocol[up].rate, raw[up].rate, ratio,
+                    pinning.target, met ? "" : " MISSED", protocol[up].cpu.program, protocol[up].cpu.device,
+                    raw[up].cpu.program, raw[up].cpu.device, canned / raw[up].rate);
+        ok = ok && met;
     }
-    return ok || !target;
+    return ok;
+}
+
+// A download ends with its file flushed to the disk, which on a busy
+// virtual disk takes milliseconds: more than the whole link costs over a
+// transfer. The benchmark measures the link, so its files live in memory
+// where the system offers a folder for that.
+std::filesystem::path FileFolder() {
+    const std::filesystem::path memory = "/dev/shm";
+    std::error_code error;
+    if (std::filesystem::is_directory(memory, error) && access(memory.c_str(), W_OK) == 0) return memory;
+    return std::filesystem::temp_directory_path();
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     bool pacedToo = !(argc > 1 && std::string(argv[1]) == "--unpaced");
-    std::string folder = (std::filesystem::temp_directory_path() / "qbx-bench-transfer-XXXXXX").string();
+    std::string folder = (FileFolder() / "qbx-bench-transfer-XXXXXX").string();
     if (!mkdtemp(folder.data())) return 1;
+    std::printf("files in %s\n", folder.c_str());
 
     bool ok = true;
     if (pacedToo) ok = Paced(folder);
@@ -183,16 +221,16 @@ int main(int argc, char** argv) {
                 kImageSize, kBlocks, kRounds);
     // The program and the device are two machines: each side on a CPU of
     // its own is the measure. Both on one CPU shows what the two sides cost
-    // in processor time, for information.
+    // in processor time against the raw exchange, which pays only for its
+    // system calls and wake-ups.
     const bool twoCpus = sysconf(_SC_NPROCESSORS_ONLN) >= 2;
-    const Placement apart = twoCpus ? Placement{"program and device on CPUs of their own", 0, 1}
-                                    : Placement{"one CPU only", -1, -1};
-    const Placement together{"program and device on one CPU (information)", 0, 0};
-    for (int pass = 0; pass < (twoCpus ? 2 : 1); ++pass) {
-        const Placement& placement = pass == 0 ? apart : together;
-        std::printf("  %s:\n", placement.name);
+    std::vector<Pinning> pinnings = {{{"program and device on one CPU", 0, 0}, kOneCpuRateTarget}};
+    if (twoCpus)
+        pinnings.insert(pinnings.begin(), {{"program and device on CPUs of their own", 0, 1}, kRateTarget});
+    for (const Pinning& pinning : pinnings) {
+        std::printf("  %s:\n", pinning.placement.name);
         for (Line line : {Line{"pty", true}, Line{"tcp", false}})
-            ok = Unpaced(line, placement, pass == 0, folder) && ok;
+            ok = Unpaced(line, pinning, folder) && ok;
     }
     bench::RunOn(-1);
 

@@ -8,6 +8,7 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#include <vector>
 
 namespace qbx {
 namespace {
@@ -117,6 +118,49 @@ TEST_F(TcpTransportTest, SignalsDoNotStretchTheReadTimeOut) {
     ASSERT_TRUE(run.finished) << "the read did not return";
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_LT(run.elapsedMs, 1000);
+}
+
+// A read that signals cut into pieces waited only what was left each time;
+// the next read, with quiet again, still gets its whole time-out.
+TEST_F(TcpTransportTest, AReadAfterInterruptedOnesWaitsItsWholeTimeOut) {
+    CTcpTransport link("127.0.0.1", port, TcpTiming{200, 100});
+    Connect(link);
+    test::CBoundedRun run = test::RunBounded(
+        [&link] {
+            test::StartSignalStorm(3000);
+            std::uint8_t buffer[5];
+            if (link.Read(buffer, 5) != 0) return 1;
+            test::StartSignalStorm(0);
+            std::int64_t start = MonotonicMilliseconds();
+            if (link.Read(buffer, 5) != 0) return 2;
+            return MonotonicMilliseconds() - start >= 95 ? 0 : 3;
+        },
+        3000);
+    ASSERT_TRUE(run.finished) << "a read did not return";
+    EXPECT_EQ(run.exitCode, 0);
+}
+
+// A peer that reads nothing: a write the socket cannot take whole returns
+// what went out once its time-out has passed, instead of waiting for the
+// peer.
+TEST_F(TcpTransportTest, AWriteThePeerDoesNotTakeEndsWithItsTimeOut) {
+    CTcpTransport link("127.0.0.1", port, TcpTiming{100, 200});
+    Connect(link);
+    test::CBoundedRun run = test::RunBounded(
+        [&link] {
+            std::vector<std::uint8_t> flood(16 << 20, 0x5A);
+            const int size = static_cast<int>(flood.size());
+            int first = link.Write(flood.data(), size);
+            if (first <= 0 || first >= size) return 1;
+            // The socket is full now: what little room frees up goes, then
+            // the wait runs out.
+            std::int64_t start = MonotonicMilliseconds();
+            if (link.Write(flood.data(), size) >= size / 2) return 2;
+            return MonotonicMilliseconds() - start >= 95 ? 0 : 3;
+        },
+        3000);
+    ASSERT_TRUE(run.finished) << "a write waited for the peer";
+    EXPECT_EQ(run.exitCode, 0);
 }
 
 TEST_F(TcpTransportTest, WriteToResetConnectionFailsWithoutSignal) {

@@ -203,6 +203,26 @@ TEST_F(SimProcessTest, PacedDownloadBlockOverThePty) {
     EXPECT_LE(writes, 6) << Contents(trace);
 }
 
+// Unpaced, what the device says to one piece of input leaves in one write:
+// the acknowledgement with the reply behind it, and an answer given just
+// before the line is cut still arrives ahead of the cut.
+TEST_F(SimProcessTest, UnpacedAnswersToOneInputLeaveTogether) {
+    const std::string trace = TempFile("burst.txt");
+    {
+        CSimProcess sim;
+        CRawLine line;
+        StartTcp(sim, line, {"--slot", "1=x:64", "--drop-after", "2", "--trace", trace});
+        const CWire reply = line.Exchange(BlockFrame(0x20, 0xF2, 0, 64), 10);
+        ASSERT_EQ(reply.size(), 10u);
+        EXPECT_EQ(CWire(reply.begin(), reply.begin() + 2), kAck);
+        EXPECT_EQ(line.Exchange(kAck, 65).size(), 65u);
+        EXPECT_EQ(line.Exchange(Concat(kIdentify, kIdentify), 5).size(), 5u);
+        EXPECT_TRUE(line.ClosedByPeer());
+    }
+    const std::string text = Contents(trace);
+    EXPECT_NE(text.find(" out 10: 21 43 40 10 F2 00 00 00 40 "), std::string::npos) << text;
+}
+
 TEST_F(SimProcessTest, EchoOverTcp) {
     CSimProcess sim;
     CRawLine line;
