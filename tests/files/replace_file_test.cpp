@@ -170,20 +170,25 @@ TEST(ReplaceFile, AFailedOrKilledSaveKeepsTheOldFile) {
         EXPECT_EQ(Listing(temp.Path()), std::vector<std::string>{"a.dat"});
     });
 
-    // A process killed while it writes.
-    fflush(stdout);
-    pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        LimitFileSize(true);
-        ReplaceFileContents(temp.File("a.dat"), big);
-        _exit(0);
+    // Processes killed while they write: each leaves a temporary file of a
+    // name of its own.
+    constexpr std::size_t kKilled = 20;
+    for (std::size_t i = 0; i < kKilled; ++i) {
+        fflush(stdout);
+        pid_t pid = fork();
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            LimitFileSize(true);
+            ReplaceFileContents(temp.File("a.dat"), big);
+            _exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFSIGNALED(status));
     }
-    int status = 0;
-    ASSERT_EQ(waitpid(pid, &status, 0), pid);
-    ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(temp.Read("a.dat"), "old content");
-    // What it left is hidden, short and of no extension the program reads,
+    EXPECT_EQ(Listing(temp.Path()).size(), kKilled + 1);
+    // What they left is hidden, short and of no extension the program reads,
     // and a later save goes on regardless.
     for (const std::string& name : Listing(temp.Path())) {
         if (name == "a.dat") continue;
