@@ -69,13 +69,17 @@ void AppendFormat3Header(std::string& out, const FunctionDataHeader& header) {
 void AppendRecords(std::string& out, const std::vector<std::uint8_t>& data) {
     std::size_t size = data.size();
     out.reserve(out.size() + size * 2 + (size / kDatRecordBytes + 1) * (kRecordPrefixLength + 2));
+    // Each record is put together in place and appended in one call.
+    char record[kRecordPrefixLength + 2 * kDatRecordBytes];
     for (std::size_t p = 0; p < size;) {
         std::size_t count = std::min(kDatRecordBytes, size - p);
-        out += kRecordMark;
-        AppendHex(out, static_cast<std::uint32_t>(count), 2);
-        AppendHex(out, static_cast<std::uint32_t>(p), 4);
+        record[0] = kRecordMark;
+        PutHexByte(record + 1, static_cast<std::uint8_t>(count));
+        PutHexByte(record + 3, static_cast<std::uint8_t>(p >> 8));
+        PutHexByte(record + 5, static_cast<std::uint8_t>(p));
         for (std::size_t i = 0; i < count; ++i)
-            AppendHex(out, data[p + i], 2);
+            PutHexByte(record + kRecordPrefixLength + 2 * i, data[p + i]);
+        out.append(record, kRecordPrefixLength + 2 * count);
         p += count;
         if (p < size) out += kDatLineEnd;
     }

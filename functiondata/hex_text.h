@@ -1,15 +1,25 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 
 // Upper-case hexadecimal fields of the ".dat" records.
 namespace qbx {
 
+// A table rather than ranges: the records are almost all digits, and one
+// look-up a character keeps a 32 KiB image quick to read.
 inline int HexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
+    static constexpr std::array<std::int8_t, 256> kValues = [] {
+        std::array<std::int8_t, 256> values{};
+        for (auto& value : values)
+            value = -1;
+        for (int i = 0; i < 10; ++i)
+            values['0' + i] = static_cast<std::int8_t>(i);
+        for (int i = 0; i < 6; ++i)
+            values['a' + i] = values['A' + i] = static_cast<std::int8_t>(10 + i);
+        return values;
+    }();
+    return kValues[static_cast<unsigned char>(c)];
 }
 
 // Appends `digits` upper-case hexadecimal digits of `value` ("%02X", "%04X").
@@ -37,6 +47,28 @@ inline bool ParseHexField(const std::string& text, std::size_t pos, int digits, 
         value = (value << 4) | static_cast<std::uint32_t>(digit);
     }
     return true;
+}
+
+// Reads `count` bytes of two hexadecimal digits each from `text`, which
+// holds at least 2 * count characters; false when one is not a digit (the
+// bytes are then of no use). One test for the whole run: a non-digit's -1
+// leaves the sign bit set in the running OR.
+inline bool DecodeHexBytes(const char* text, std::size_t count, std::uint8_t* bytes) {
+    int digits = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const int high = HexDigitValue(text[2 * i]);
+        const int low = HexDigitValue(text[2 * i + 1]);
+        digits |= high | low;
+        bytes[i] = static_cast<std::uint8_t>((high & 0xF) << 4 | (low & 0xF));
+    }
+    return digits >= 0;
+}
+
+// Writes the two upper-case digits of `byte` at `out`.
+inline void PutHexByte(char* out, std::uint8_t byte) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    out[0] = kDigits[byte >> 4];
+    out[1] = kDigits[byte & 0xF];
 }
 
 } // namespace qbx

@@ -87,6 +87,15 @@ TEST(FunctionDataReader, ResultCodes) {
          kDatBadHeader},
         {Format3("0040") + Record("200000", 32) + ":200020" + std::string(5000, 'A') + "\r\n", kDatBadData},
         {Format3("0040") + Record("200000", 32) + ":200020" + std::string(4089, 'A') + "\r\n", kDatLoaded},
+        // At the limit: the longest line with or without its CR, as the last line without a line end,
+        // and one character more in each form.
+        {Format3("0040") + Record("200000", 32) + ":200020" + std::string(4089, 'A') + "\n", kDatLoaded},
+        {Format3("0040") + Record("200000", 32) + ":200020" + std::string(4089, 'A'), kDatLoaded},
+        {Format3("0040") + Record("200000", 32) + ":200020" + std::string(4089, 'A') + "\r", kDatLoaded},
+        {Format3("0040") + Record("200000", 32) + ":200020" + std::string(4090, 'A') + "\r\n", kDatBadData},
+        {Format3("0040") + Record("200000", 32) + ":200020" + std::string(4090, 'A') + "\n", kDatBadData},
+        {Format3("0040") + Record("200000", 32) + ":200020" + std::string(4090, 'A'), kDatBadData},
+        {Format3("0040") + Record("200000", 32) + ":200020" + std::string(4091, 'A') + "\r", kDatBadData},
         // Lines the reader skips may be of any length.
         {Format3("0040").replace(Format3("0040").find("\r\n   \r\n") + 2, 3, std::string(100000, ' ')) + full,
          kDatLoaded},
