@@ -1,5 +1,6 @@
 #include "platform/regular_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -56,11 +57,19 @@ CRegularFileBuffer::int_type CRegularFileBuffer::underflow() {
 bool ReadFilePrefix(const std::string& path, std::size_t limit, std::string& bytes, bool* more) {
     CRegularFileBuffer file;
     if (!file.Open(path)) return false;
-    std::string text(limit, '\0');
-    std::size_t got = static_cast<std::size_t>(file.sgetn(text.data(), static_cast<std::streamsize>(limit)));
-    text.resize(got);
+    // Piece by piece: the limit is far above what these files hold, and
+    // taking it whole would allocate and clear it for every read.
+    std::string text;
+    char piece[4096];
+    while (text.size() < limit) {
+        const std::size_t want = std::min(sizeof piece, limit - text.size());
+        const std::streamsize got = file.sgetn(piece, static_cast<std::streamsize>(want));
+        if (got <= 0) break;
+        text.append(piece, static_cast<std::size_t>(got));
+        if (static_cast<std::size_t>(got) < want) break; // the end of the file
+    }
     if (file.Failed()) return false;
-    if (more) *more = got == limit && file.sgetc() != std::streambuf::traits_type::eof();
+    if (more) *more = text.size() == limit && file.sgetc() != std::streambuf::traits_type::eof();
     bytes = std::move(text);
     return true;
 }

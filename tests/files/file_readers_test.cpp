@@ -121,6 +121,19 @@ TEST(ReadFilePrefix, TellsWhetherMoreFollowsAndDropsACutLine) {
         DropCutLine(bytes);
         EXPECT_EQ(bytes, c.wholeLines) << c.limit;
     }
+    // Longer than one piece of the read: the limit still cuts exactly.
+    std::string large;
+    for (int i = 0; large.size() < 9000; ++i)
+        large += std::to_string(i) + '\n';
+    temp.Write("large", large);
+    for (std::size_t limit : {std::size_t{4095}, std::size_t{4096}, std::size_t{4097}, std::size_t{8192},
+                              large.size(), large.size() + 1, std::size_t{64 * 1024}}) {
+        std::string bytes;
+        bool more = false;
+        ASSERT_TRUE(ReadFilePrefix(temp.File("large"), limit, bytes, &more));
+        EXPECT_EQ(bytes, large.substr(0, limit)) << limit;
+        EXPECT_EQ(more, limit < large.size()) << limit;
+    }
     std::string bytes = "kept";
     EXPECT_FALSE(ReadFilePrefix(temp.File("missing"), 10, bytes));
     EXPECT_EQ(bytes, "kept");
