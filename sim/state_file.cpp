@@ -20,6 +20,16 @@ constexpr std::uint32_t kMaxDataSize = 0x1000000; // 24-bit addresses
 constexpr std::uint32_t kDataCapacity = 0xFFFF;
 constexpr std::uint32_t kImageCapacity = 0x100000;
 
+// The value of one hexadecimal digit, -1 for anything else. Data lines are
+// read and written a digit at a time, without the C library's formatted
+// input and output, which would take most of a large state's load and save.
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
 // Pulls the fields of one line apart; every getter fails once one has failed.
 class CFields {
   public:
@@ -65,10 +75,12 @@ class CFields {
     bool Hex(CBytes& out) {
         std::string word;
         if (!Word(word) || word.size() % 2 != 0) return ok = false;
+        out.reserve(out.size() + word.size() / 2);
         for (std::size_t i = 0; i < word.size(); i += 2) {
-            unsigned value = 0;
-            if (std::sscanf(word.c_str() + i, "%2x", &value) != 1) return ok = false;
-            out.push_back(static_cast<std::uint8_t>(value));
+            const int high = HexDigit(word[i]);
+            const int low = HexDigit(word[i + 1]);
+            if (high < 0 || low < 0) return ok = false;
+            out.push_back(static_cast<std::uint8_t>(high << 4 | low));
         }
         return true;
     }
@@ -201,12 +213,13 @@ void WriteData(std::ostream& out, const std::string& prefix, const CBytes& data)
         char offset[16];
         std::snprintf(offset, sizeof offset, "%04X ", static_cast<unsigned>(at));
         out << prefix << offset;
+        static const char kDigits[] = "0123456789ABCDEF";
+        std::string hex;
         for (std::size_t i = at; i < data.size() && i < at + kDataBytesPerLine; ++i) {
-            char hex[3];
-            std::snprintf(hex, sizeof hex, "%02X", data[i]);
-            out << hex;
+            hex += kDigits[data[i] >> 4];
+            hex += kDigits[data[i] & 0xF];
         }
-        out << '\n';
+        out << hex << '\n';
     }
 }
 

@@ -60,7 +60,7 @@ TEST_F(SimStateFileTest, WrittenFormIsReadable) {
 }
 
 TEST_F(SimStateFileTest, HandWrittenDataWithGap) {
-    WriteFile("# seeded by hand\nformat 1\n\nslot-data 7 0000 0102\nslot-data 7 0004 AA\n");
+    WriteFile("# seeded by hand\nformat 1\n\nslot-data 7 0000 0102\nslot-data 7 0004 aA\n"); // either case
     CDeviceState state;
     int badLine = 0;
     ASSERT_EQ(LoadStateFile(path, state, badLine), kStateLoaded);
@@ -120,6 +120,10 @@ TEST_F(SimStateFileTest, ReportsTheFirstBadLine) {
         "slot 1 01 80 \"a\" \"\" 0 \"\\q\"",       // unknown escape
         "slot 1 01 80 \"a\" \"\" 0 \"x\" extra",   // trailing field
         "slot-data 1 0000 ABC",                    // odd hex
+        "slot-data 1 0000 AG",                     // not a digit
+        "slot-data 1 0000 -1",                     // a sign is no digit
+        "slot-data 1 0000 +F",                     //
+        "slot-data 1 0000 0x",                     //
         "network 1.2.3.256 0.0.0.0 0.0.0.0 0 0 0", // octet out of range
         "format 2",                                // a format we do not know
     };
