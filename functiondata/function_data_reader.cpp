@@ -18,7 +18,7 @@ enum class Line { Read, Cut, End };
 // text-mode read gives it, so that a CR inside a text comes back as it was
 // written. A line longer than any line of the format is Cut and left unread:
 // it costs neither memory nor time. The stream's own getline copies the
-// line in one call; a 32 KiB image is two thousand lines.
+// line in one call; a 32 KiB image is a thousand lines.
 Line ReadLine(std::istream& in, std::string& line) {
     line.clear();
     // Room for the longest line, the CR of its line end and one more
