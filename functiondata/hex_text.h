@@ -6,6 +6,8 @@
 // Upper-case hexadecimal fields of the ".dat" records.
 namespace qbx {
 
+inline constexpr char kUpperHexDigits[] = "0123456789ABCDEF";
+
 // A table rather than ranges: the records are almost all digits, and one
 // look-up a character keeps a 32 KiB image quick to read.
 inline int HexDigitValue(char c) {
@@ -24,9 +26,8 @@ inline int HexDigitValue(char c) {
 
 // Appends `digits` upper-case hexadecimal digits of `value` ("%02X", "%04X").
 inline void AppendHex(std::string& out, std::uint32_t value, int digits) {
-    static const char kDigits[] = "0123456789ABCDEF";
     for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
-        out += kDigits[(value >> shift) & 0xF];
+        out += kUpperHexDigits[(value >> shift) & 0xF];
 }
 
 // "%04X": at least four digits, more when the value needs them.
@@ -66,9 +67,8 @@ inline bool DecodeHexBytes(const char* text, std::size_t count, std::uint8_t* by
 
 // Writes the two upper-case digits of `byte` at `out`.
 inline void PutHexByte(char* out, std::uint8_t byte) {
-    static const char kDigits[] = "0123456789ABCDEF";
-    out[0] = kDigits[byte >> 4];
-    out[1] = kDigits[byte & 0xF];
+    out[0] = kUpperHexDigits[byte >> 4];
+    out[1] = kUpperHexDigits[byte & 0xF];
 }
 
 } // namespace qbx
