@@ -75,12 +75,13 @@ class CFields {
     bool Hex(CBytes& out) {
         std::string word;
         if (!Word(word) || word.size() % 2 != 0) return ok = false;
-        out.reserve(out.size() + word.size() / 2);
+        const std::size_t at = out.size();
+        out.resize(at + word.size() / 2);
         for (std::size_t i = 0; i < word.size(); i += 2) {
             const int high = HexDigit(word[i]);
             const int low = HexDigit(word[i + 1]);
             if (high < 0 || low < 0) return ok = false;
-            out.push_back(static_cast<std::uint8_t>(high << 4 | low));
+            out[at + i / 2] = static_cast<std::uint8_t>(high << 4 | low);
         }
         return true;
     }
@@ -144,6 +145,12 @@ bool ReadImageData(CFields& fields, CBytes& data, const CHeaderRecord& shortHead
     return ReadData(fields, data, bound, reason);
 }
 
+// Only the update phases keep an image, and the LINKBOX only HTML and GIF
+// pages: other codes would let a few bytes of state claim megabytes each.
+bool IsImagePhase(std::uint8_t code) {
+    return code == kCmdOsImage || code == kCmdOsBootSector || code == kCmdFirmwareUpdate;
+}
+
 bool ReadSlotNumber(CFields& fields, int& number) {
     unsigned long value = 0;
     if (!fields.Number(value, 10, kSlotCount) || !CDeviceState::IsSlotNumber(static_cast<int>(value)))
@@ -188,11 +195,13 @@ bool ReadLine(const std::string& line, CDeviceState& state, bool& sawFormat, std
         std::uint8_t type = 0;
         CHeaderRecord bound;
         bound.size = kMaxWebPageSize;
-        return fields.Byte(type, 10) && ReadData(fields, state.pages[type], bound, reason);
+        return fields.Byte(type, 10) && (type == kWebPageHtml || type == kWebPageGif) &&
+               ReadData(fields, state.pages[type], bound, reason);
     }
     if (key == "image-data") {
         std::uint8_t code = 0;
-        return fields.Byte(code) && ReadImageData(fields, state.images[code], state.shortHeader, reason);
+        return fields.Byte(code) && IsImagePhase(code) &&
+               ReadImageData(fields, state.images[code], state.shortHeader, reason);
     }
     return false;
 }
@@ -208,18 +217,21 @@ std::string HeaderText(const CHeaderRecord& header, bool withDescription) {
     return text;
 }
 
+// A line is put together in place: the simulator rewrites its state after
+// every change, and an OS image is tens of thousands of these lines.
 void WriteData(std::ostream& out, const std::string& prefix, const CBytes& data) {
+    static const char kDigits[] = "0123456789ABCDEF";
+    char line[16 + 2 * kDataBytesPerLine + 1];
     for (std::size_t at = 0; at < data.size(); at += kDataBytesPerLine) {
-        char offset[16];
-        std::snprintf(offset, sizeof offset, "%04X ", static_cast<unsigned>(at));
-        out << prefix << offset;
-        static const char kDigits[] = "0123456789ABCDEF";
-        std::string hex;
-        for (std::size_t i = at; i < data.size() && i < at + kDataBytesPerLine; ++i) {
-            hex += kDigits[data[i] >> 4];
-            hex += kDigits[data[i] & 0xF];
+        int length = std::snprintf(line, 16, "%04X ", static_cast<unsigned>(at));
+        const std::size_t end = std::min(data.size(), at + kDataBytesPerLine);
+        for (std::size_t i = at; i < end; ++i) {
+            line[length++] = kDigits[data[i] >> 4];
+            line[length++] = kDigits[data[i] & 0xF];
         }
-        out << hex << '\n';
+        line[length++] = '\n';
+        out << prefix;
+        out.write(line, length);
     }
 }
 

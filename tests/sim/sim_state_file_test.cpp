@@ -39,6 +39,8 @@ TEST_F(SimStateFileTest, RoundTripKeepsEveryByte) {
     state.deviceHeader.status = 2;
     state.deviceImage = {0xFF, 0x00};
     state.shortHeader.size = 0x8400;
+    state.images[kCmdOsBootSector] = CBytes(33, 0x5A);
+    state.pages[kWebPageGif] = {'G', 'I', 'F'};
     ASSERT_TRUE(SaveStateFile(path, state));
 
     CDeviceState loaded;
@@ -50,8 +52,15 @@ TEST_F(SimStateFileTest, RoundTripKeepsEveryByte) {
 TEST_F(SimStateFileTest, WrittenFormIsReadable) {
     CDeviceState state;
     state.Slot(2).header = {1, 0x80, {'V', '1'}, {}, 0x64, {'S', 129, 'd', ' ', '2', '0', 127}};
+    state.Slot(2).data = CBytes(33, 0xA5);
+    state.Slot(2).data.back() = 0x0F;
     ASSERT_TRUE(SaveStateFile(path, state));
     const std::string text = ReadFile();
+    std::string fullLine;
+    for (int i = 0; i < 32; ++i)
+        fullLine += "A5";
+    EXPECT_NE(text.find("\nslot-data 2 0000 " + fullLine + "\nslot-data 2 0020 0F\n"), std::string::npos)
+        << text;
     EXPECT_NE(text.find("\nslot 2 01 80 \"V1\" \"\" 000064 \"S\xC3\xB6"
                         "d 20\xC2\xB0\"\n"),
               std::string::npos)
@@ -89,7 +98,8 @@ TEST_F(SimStateFileTest, DataStayWithinTheMemory) {
         CDeviceState state;
         int badLine = 0;
         std::string why;
-        EXPECT_EQ(LoadStateFile(path, state, badLine, &why), c.ok ? kStateLoaded : kStateMalformed) << c.lines;
+        EXPECT_EQ(LoadStateFile(path, state, badLine, &why), c.ok ? kStateLoaded : kStateMalformed)
+            << c.lines;
         if (!c.ok) {
             EXPECT_NE(why.find("data reach past 0x"), std::string::npos) << c.lines << ": " << why;
         }
@@ -125,6 +135,8 @@ TEST_F(SimStateFileTest, ReportsTheFirstBadLine) {
         "slot-data 1 0000 +F",                     //
         "slot-data 1 0000 0x",                     //
         "network 1.2.3.256 0.0.0.0 0.0.0.0 0 0 0", // octet out of range
+        "image-data 20 0000 AA",                   // no update phase has this code
+        "page-data 3 0000 AA",                     // neither HTML nor GIF
         "format 2",                                // a format we do not know
     };
     for (const char* bad : badLines) {
