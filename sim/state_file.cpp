@@ -145,8 +145,8 @@ bool ReadImageData(CFields& fields, CBytes& data, const CHeaderRecord& shortHead
     return ReadData(fields, data, bound, reason);
 }
 
-// Only the update phases keep an image, and the LINKBOX only HTML and GIF
-// pages: other codes would let a few bytes of state claim megabytes each.
+// Only the update phases keep an image (as the LINKBOX keeps only HTML and
+// GIF pages): any other code would let a few bytes of state claim a megabyte.
 bool IsImagePhase(std::uint8_t code) {
     return code == kCmdOsImage || code == kCmdOsBootSector || code == kCmdFirmwareUpdate;
 }
