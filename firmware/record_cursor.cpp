@@ -26,7 +26,9 @@ void CRecordCursor::BeginPhase(int newPhase) {
     phase = newPhase;
     readNext = true;
     recordAddress = 0;
+    base = 0;
     consumedEnd = 0;
+    answered.Clear();
 }
 
 int CRecordCursor::Serve(std::uint32_t address, std::uint32_t count, AnswerBlock& block) {
@@ -46,6 +48,7 @@ int CRecordCursor::Serve(std::uint32_t address, std::uint32_t count, AnswerBlock
         result == kServeNoData)
         result = kServeData;
     if (phase == kProgramImagePhase) KeepBootSectorBytes(address, count, block);
+    answered.Add(address, end + 1);
     return result;
 }
 
@@ -76,6 +79,9 @@ int CRecordCursor::Collect(std::uint32_t address, std::uint64_t end, std::uint32
         }
         const std::uint64_t recordEnd = std::uint64_t{recordAddress} + recordCount;
         if (recordAddress < address) {
+            // A device that skips ahead leaves records unread; one whose
+            // addresses it was already answered for was lost.
+            if (answered.Overlaps(recordAddress, recordEnd)) return kServeOutOfOrder;
             if (recordEnd > address) return kServeRecordAcrossBlock;
             consumedEnd = std::max(consumedEnd, recordEnd); // passed over
             continue;

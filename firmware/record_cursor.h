@@ -1,4 +1,5 @@
 #pragma once
+#include "firmware/address_ranges.h"
 #include "firmware/text_stream.h"
 
 #include <array>
@@ -37,13 +38,17 @@ enum ServeResult : int {
     // The block begins below the end of a record already read or passed
     // over; the file is never read twice, so those bytes are gone.
     kServeBehindCursor = 6,
+    // A data record turned up for addresses the device has already been
+    // answered for in this phase: the file's records are not in ascending
+    // order, and the device would keep 0xFF where that record's data belongs.
+    kServeOutOfOrder = 7,
 };
 
 // Serves the device's block requests from the Intel HEX records of an open
 // program or firmware file, reading the file strictly forward while the
 // device asks. Record types 0 (data), 2 (extended segment address) and 4
-// (extended linear address) are used; all others are passed over. The base
-// address starts at 0 and is kept from one phase to the next.
+// (extended linear address) are used; all others are passed over. Each
+// image is a HEX stream of its own: its base address starts at 0.
 class CRecordCursor {
   public:
     explicit CRecordCursor(CTextStream& file) : file(file) {}
@@ -69,6 +74,10 @@ class CRecordCursor {
     // the phase as failed.
     int Serve(std::uint32_t address, std::uint32_t count, AnswerBlock& block);
 
+    // The full address of the record read last: after kServeOutOfOrder or
+    // kServeRecordAcrossBlock, the record at fault.
+    std::uint32_t RecordAddress() const { return recordAddress; }
+
   private:
     using Coverage = std::bitset<kMaxRequestBytes>;
 
@@ -92,6 +101,7 @@ class CRecordCursor {
     bool readNext = true;            // false while the current record waits for a later request
     std::uint32_t base = 0;
     std::uint64_t consumedEnd = 0; // end of the highest record read or passed over in this phase
+    CAddressRanges answered;       // the addresses of this phase's requests answered so far
 
     std::unique_ptr<std::uint8_t[]> bootSector;
     std::uint32_t bootSectorSize = 0;

@@ -38,6 +38,30 @@ void ReportError(COperationHost& host, const ImagePhaseMessages& m, std::uint8_t
     }
 }
 
+// A request the file cannot answer: the file's own fault is named as such,
+// so that nobody blames the device for it.
+void ReportUnservable(COperationHost& host, int number, int served, const CRecordCursor& cursor,
+                      std::uint32_t address, std::uint32_t count) {
+    const auto record = static_cast<long long>(cursor.RecordAddress());
+    const auto block = static_cast<long long>(address);
+    switch (served) {
+    case kServeOutOfOrder:
+        host.ShowMessage(number, str::kRecordsOutOfOrder, {record});
+        break;
+    case kServeEndOfFile:
+        host.ShowMessage(number, str::kFileEndsInBlock, {block});
+        break;
+    case kServeRecordAcrossBlock:
+        host.ShowMessage(number, str::kRecordAcrossBlock, {record, block});
+        break;
+    case kServeBadLength:
+        host.ShowMessage(number, str::kBadRequestLength, {static_cast<long long>(count)});
+        break;
+    default: // a block asked for again after its bytes were passed
+        host.ShowMessage(number, str::kUnexpectedReply);
+    }
+}
+
 // Answers one request from the records; false after the failure's message.
 bool AnswerRequest(CTransport& transport, COperationHost& host, transfer::CWaitCursor& wait,
                    CRecordCursor& cursor, const ImagePhaseProgress& progress, const ImagePhaseMessages& m,
@@ -47,7 +71,7 @@ bool AnswerRequest(CTransport& transport, COperationHost& host, transfer::CWaitC
     AnswerBlock block;
     const int served = cursor.Serve(address, count, block);
     if (served > kServeNoData) {
-        host.ShowMessage(m.unexpectedReply, str::kUnexpectedReply);
+        ReportUnservable(host, m.unexpectedReply, served, cursor, address, count);
         return false;
     }
     std::uint8_t answer[frame::kBodySize];
@@ -59,8 +83,9 @@ bool AnswerRequest(CTransport& transport, COperationHost& host, transfer::CWaitC
         answered = Send(transport, host, answer, frame::kBodySize, m.noData);
     } else {
         const bool gap = served == kServeGap;
-        answered = Send(transport, host, answer, frame::kBodySize, gap ? m.gapHeader : m.answerHeader) &&
-                   Send(transport, host, block.data(), static_cast<int>(count), gap ? m.gapData : m.answerData);
+        answered =
+            Send(transport, host, answer, frame::kBodySize, gap ? m.gapHeader : m.answerHeader) &&
+            Send(transport, host, block.data(), static_cast<int>(count), gap ? m.gapData : m.answerData);
     }
     if (!answered) return false;
     // The window is brought up to date once the answer is out, while the

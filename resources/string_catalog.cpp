@@ -137,6 +137,10 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11921, "", "unsigned number field: the text is no whole number without a sign"},
         // Operating-system update.
         {11940, "X", "OS update: BS_SIZE of a two-image program file too large to keep (BS_SIZE)"},
+        {11941, "X", "update data phase: the file's records are out of address order (record address)"},
+        {11942, "X", "update data phase: the file ends inside the requested block (block address)"},
+        {11943, "XX", "update data phase: a record crosses the requested block (record address, block address)"},
+        {11944, "d", "update data phase: the bootloader asked for 0 or more than 64 bytes (byte count)"},
         // Verify after write.
         {11950, "dX", "upload verify: the slot read back differs (slot, first differing address)"},
         {11951, "X", "boot data verify: the image read back differs (first differing address)"},

@@ -514,6 +514,26 @@ Bitte prüfen Sie den Dateinamen und ob der Ordner beschreibbar ist.</translatio
 Die Datei ist beschädigt oder nicht für dieses Gerät bestimmt; das Update wurde nicht begonnen.</translation>
     </message>
     <message>
+        <source>11941</source>
+        <translation>Die Datensätze der Datei sind nicht nach Adressen aufsteigend geordnet: Der Datensatz bei %06X hexadezimal enthält Daten für Adressen, die der Bootloader bereits erhalten hat; das Gerät würde sie leer lassen.
+Sortieren Sie die Datei nach Adressen (zum Beispiel mit srec_cat) und starten Sie erneut. Die Übertragung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>11942</source>
+        <translation>Die Datei endet vor den Daten, die der Bootloader bei %06X hexadezimal angefordert hat. Die Datei ist unvollständig oder nicht für dieses Gerät bestimmt.
+Die Übertragung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>11943</source>
+        <translation>Der Datensatz der Datei bei %06X hexadezimal überschreitet die Grenze des Blocks, den der Bootloader bei %06X hexadezimal angefordert hat; seine Daten können nicht gesendet werden. Die Datei ist beschädigt oder nicht für dieses Gerät bestimmt.
+Die Übertragung wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>11944</source>
+        <translation>Der Bootloader hat einen Block von %d Bytes angefordert; ein Block einer Update-Datei umfasst 1 bis 64 Bytes.
+Die Übertragung wurde abgebrochen.</translation>
+    </message>
+    <message>
         <source>11950</source>
         <translation>Überprüfung fehlgeschlagen: Speicherplatz %d weicht ab Adresse %04X von der Datei ab.</translation>
     </message>

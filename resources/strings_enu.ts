@@ -514,6 +514,26 @@ Check the file name and that you may write to its folder.</translation>
 The file is damaged or not meant for this device; the update was not started.</translation>
     </message>
     <message>
+        <source>11941</source>
+        <translation>The records of the file are not in ascending address order: the record at %06X hexadecimal holds data for addresses the bootloader has already received, so the device would keep them empty.
+Sort the file by address (for example with srec_cat) and start again. The transfer was stopped.</translation>
+    </message>
+    <message>
+        <source>11942</source>
+        <translation>The file ends before the data the bootloader asked for at %06X hexadecimal. The file is incomplete or not meant for this device.
+The transfer was stopped.</translation>
+    </message>
+    <message>
+        <source>11943</source>
+        <translation>The record of the file at %06X hexadecimal crosses the edge of the block the bootloader asked for at %06X hexadecimal, so its data cannot be sent. The file is damaged or not meant for this device.
+The transfer was stopped.</translation>
+    </message>
+    <message>
+        <source>11944</source>
+        <translation>The bootloader asked for a block of %d bytes; a block of an update file holds 1 to 64 bytes.
+The transfer was stopped.</translation>
+    </message>
+    <message>
         <source>11950</source>
         <translation>Verification failed: slot %d differs from the file at address %04X.</translation>
     </message>

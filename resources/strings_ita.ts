@@ -514,6 +514,26 @@ Verificare il nome del file e che la sua cartella sia scrivibile.</translation>
 Il file è danneggiato o non è destinato a questo dispositivo; l'aggiornamento non è stato avviato.</translation>
     </message>
     <message>
+        <source>11941</source>
+        <translation>I record del file non sono in ordine crescente di indirizzo: il record a %06X esadecimale contiene dati per indirizzi che il bootloader ha già ricevuto, quindi il dispositivo li lascerebbe vuoti.
+Ordinare il file per indirizzo (ad esempio con srec_cat) e riprovare. Il trasferimento è stato interrotto.</translation>
+    </message>
+    <message>
+        <source>11942</source>
+        <translation>Il file termina prima dei dati che il bootloader ha richiesto a %06X esadecimale. Il file è incompleto o non è destinato a questo dispositivo.
+Il trasferimento è stato interrotto.</translation>
+    </message>
+    <message>
+        <source>11943</source>
+        <translation>Il record del file a %06X esadecimale supera il limite del blocco che il bootloader ha richiesto a %06X esadecimale, quindi i suoi dati non possono essere inviati. Il file è danneggiato o non è destinato a questo dispositivo.
+Il trasferimento è stato interrotto.</translation>
+    </message>
+    <message>
+        <source>11944</source>
+        <translation>Il bootloader ha richiesto un blocco di %d byte; un blocco di un file di aggiornamento contiene da 1 a 64 byte.
+Il trasferimento è stato interrotto.</translation>
+    </message>
+    <message>
         <source>11950</source>
         <translation>Verifica non riuscita: lo slot %d differisce dal file all'indirizzo %04X.</translation>
     </message>

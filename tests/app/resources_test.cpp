@@ -18,18 +18,23 @@ namespace {
 
 const char* const kModules[] = {"QbxDEU.dll", "QbxENU.dll", "QbxITA.dll"};
 
-std::string ModulePath(const char* name) { return std::string(QBX_PROGRAM_DIR) + "/" + name; }
+std::string ModulePath(const char* name) {
+    return std::string(QBX_PROGRAM_DIR) + "/" + name;
+}
 
 std::set<int> CatalogIds() {
     std::set<int> ids;
-    for (const StringCatalogEntry& entry : StringCatalog()) ids.insert(entry.id);
+    for (const StringCatalogEntry& entry : StringCatalog())
+        ids.insert(entry.id);
     return ids;
 }
 
 TEST(Resources, CatalogCoversEveryIdentifierTheProgramNames) {
-    std::set<int> expected = {101, 102, 103, 11450, 11451, 11650, 11651, 11653, 11654, 11670, 11680, 11681, 11930, 11940};
+    std::set<int> expected = {101,   102,   103,   11450, 11451, 11650, 11651,
+                              11653, 11654, 11670, 11680, 11681, 11930};
     auto range = [&](int from, int to) {
-        for (int id = from; id <= to; ++id) expected.insert(id);
+        for (int id = from; id <= to; ++id)
+            expected.insert(id);
     };
     range(11001, 11027);
     range(11030, 11033);
@@ -44,6 +49,7 @@ TEST(Resources, CatalogCoversEveryIdentifierTheProgramNames) {
     range(11910, 11910); // checks of chosen paths
     range(11911, 11917); // why a scanned port cannot be used
     range(11920, 11921); // number fields
+    range(11940, 11944); // OS update: the file's boot sector, records and welcome page
     range(11950, 11952); // verify after write
     EXPECT_EQ(CatalogIds(), expected);
 }
@@ -65,8 +71,8 @@ TEST(Resources, SourcesUseOnlyCatalogIdentifiers) {
     std::set<int> known = CatalogIds();
     std::regex identifier("\\b11[0-9]{3}\\b");
     int files = 0;
-    for (const char* folder : {"app", "ui", "link", "functiondata", "firmware", "webpages", "settings", "welcome",
-                               "bootdata", "cli"}) {
+    for (const char* folder : {"app", "ui", "link", "functiondata", "firmware", "webpages", "settings",
+                               "welcome", "bootdata", "cli"}) {
         std::filesystem::path root = std::filesystem::path(QBX_SOURCE_DIR) / folder;
         if (!std::filesystem::exists(root)) continue;
         for (const auto& entry : std::filesystem::recursive_directory_iterator(root)) {
@@ -98,7 +104,8 @@ std::vector<TemplateText> TemplateTexts(const QString& path) {
     std::vector<TemplateText> texts;
     while (!xml.atEnd()) {
         if (!xml.readNextStartElement()) continue;
-        if (xml.name() == QLatin1String("class")) context = xml.readElementText();
+        if (xml.name() == QLatin1String("class"))
+            context = xml.readElementText();
         else if (xml.name() == QLatin1String("string")) {
             bool untranslated = xml.attributes().value("notr") == QLatin1String("true");
             QString text = xml.readElementText();
@@ -109,7 +116,8 @@ std::vector<TemplateText> TemplateTexts(const QString& path) {
 }
 
 TEST(Resources, EveryTemplateTextIsTranslatedInEveryModule) {
-    auto templates = std::filesystem::directory_iterator(std::filesystem::path(QBX_SOURCE_DIR) / "resources/dialogs");
+    auto templates =
+        std::filesystem::directory_iterator(std::filesystem::path(QBX_SOURCE_DIR) / "resources/dialogs");
     std::vector<std::filesystem::path> files(begin(templates), end(templates));
     ASSERT_GE(files.size(), 4u);
     for (const char* name : kModules) {
@@ -117,7 +125,8 @@ TEST(Resources, EveryTemplateTextIsTranslatedInEveryModule) {
         ASSERT_TRUE(module.Load(ModulePath(name), false));
         for (const auto& file : files) {
             for (const TemplateText& text : TemplateTexts(QString::fromStdString(file.string()))) {
-                QString translated = module.Translate(text.context.toUtf8().constData(), text.source.toUtf8().constData());
+                QString translated =
+                    module.Translate(text.context.toUtf8().constData(), text.source.toUtf8().constData());
                 EXPECT_FALSE(translated.isEmpty())
                     << name << " " << text.context.toStdString() << ": " << text.source.toStdString();
             }
@@ -133,7 +142,7 @@ TEST(Resources, EveryTemplateBuildsAndCarriesTheIcon) {
         CScriptedUserInterface ui;
         CUiContext context{module, ui};
         for (const auto& file : std::filesystem::directory_iterator(std::filesystem::path(QBX_SOURCE_DIR) /
-                                                                     "resources/dialogs")) {
+                                                                    "resources/dialogs")) {
             int id = std::stoi(file.path().stem().string());
             CDialog dialog(context, id);
             EXPECT_TRUE(dialog.Initialize()) << name << " template " << id;

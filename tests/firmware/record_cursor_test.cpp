@@ -184,16 +184,63 @@ TEST(RecordCursor, SmallerRequestsAndRecordsOutOfOrderWithinABlock) {
         EXPECT_EQ(Ask(s.cursor, a, 0x10).bytes, Slice(kImage, a, 0x10)) << a;
 }
 
-TEST(RecordCursor, TheBaseAddressIsKeptFromOnePhaseToTheNext) {
+TEST(RecordCursor, EachImageStartsAtUpperAddressZero) {
+    // objcopy writes a segment record only where an image crosses 64 KiB, so
+    // a boot-sector image after a large program image has none of its own.
     const Bytes first = Pattern(0x40, 4), second = Pattern(0x40, 5);
-    TextSource source(hexfile::Linear(1) + DataRecords(first, 0, 0x40) + End() +
-                      "DATA_BSUPD_PROGRAM_BEGIN\n" + DataRecords(second, 0, 0x40) + End());
-    CRecordCursor cursor(source.Stream());
-    cursor.BeginPhase(kProgramImagePhase);
-    EXPECT_EQ(Ask(cursor, 0x10000, 0x40).bytes, first);
-    cursor.BeginPhase(kBootSectorImagePhase);
-    EXPECT_EQ(Ask(cursor, 0x00000, 0x40).result, kServeNoData); // the records lie at 0x10000
-    EXPECT_EQ(Ask(cursor, 0x10000, 0x40).bytes, second);
+    for (const std::string& upper : {hexfile::Linear(1), hexfile::Segment(0x1000)}) {
+        TextSource source(upper + DataRecords(first, 0, 0x40) + End() + "DATA_BSUPD_PROGRAM_BEGIN\n" +
+                          DataRecords(second, 0, 0x40) + End());
+        CRecordCursor cursor(source.Stream());
+        cursor.BeginPhase(kProgramImagePhase);
+        EXPECT_EQ(Ask(cursor, 0x10000, 0x40).bytes, first);
+        cursor.BeginPhase(kBootSectorImagePhase);
+        EXPECT_EQ(Ask(cursor, 0x00000, 0x40).bytes, second);
+    }
+}
+
+TEST(RecordCursor, RecordsForAddressesAlreadyAnsweredAreOutOfOrder) {
+    const auto records = [](std::initializer_list<std::pair<std::uint32_t, std::uint32_t>> ranges) {
+        std::string text;
+        for (auto [from, to] : ranges)
+            text += DataRecords(kImage, from, to);
+        return text;
+    };
+    struct {
+        const char* name;
+        std::string text;
+        std::vector<std::uint32_t> blocks; // asked for in this order, 64 bytes each
+        int last;                          // the answer to the last request
+        std::uint32_t record;              // RecordAddress() after it
+    } cases[] = {
+        // Hand-merged: 0x40..0x4F stands after 0x100..0x13F.
+        {"after a later block",
+         records({{0, 0x40}, {0x100, 0x140}, {0x40, 0x50}, {0x140, 0x180}}),
+         {0x000, 0x040, 0x080, 0x0C0, 0x100, 0x140},
+         kServeOutOfOrder,
+         0x40},
+        // 0xB0 reaches the block's end and is read before 0xA0.
+        {"inside one block",
+         records({{0x80, 0xA0}, {0xB0, 0xC0}, {0xA0, 0xB0}, {0xC0, 0x100}}),
+         {0x080, 0x0C0},
+         kServeOutOfOrder,
+         0xA0},
+        // The device skipped 0x40..0xFF: nothing it was answered for is lost.
+        {"behind a skip",
+         records({{0, 0x40}, {0x100, 0x140}, {0x40, 0x50}, {0x140, 0x180}}),
+         {0x000, 0x100, 0x140},
+         kServeData,
+         0x170},
+        {"ascending", records({{0, 0x180}}), {0x000, 0x040, 0x100, 0x140}, kServeData, 0x170},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Served s(c.text);
+        for (std::size_t i = 0; i + 1 < c.blocks.size(); ++i)
+            ASSERT_LE(Ask(s.cursor, c.blocks[i], 0x40).result, kServeNoData) << c.blocks[i];
+        EXPECT_EQ(Ask(s.cursor, c.blocks.back(), 0x40).result, c.last);
+        EXPECT_EQ(s.cursor.RecordAddress(), c.record);
+    }
 }
 
 // A two-image file's images, DATA_SIZE 0x200 and BS_SIZE 0x80: the boot

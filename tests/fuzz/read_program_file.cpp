@@ -17,11 +17,13 @@ namespace {
 void ServeRun(CRecordCursor& cursor, std::uint32_t start) {
     std::uint32_t address = start;
     for (int i = 0; i < 600; ++i) {
-        const std::uint32_t count = i % 7 == 6 ? 1 + static_cast<std::uint32_t>(i % kMaxRequestBytes) : kMaxRequestBytes;
+        const std::uint32_t count =
+            i % 7 == 6 ? 1 + static_cast<std::uint32_t>(i % kMaxRequestBytes) : kMaxRequestBytes;
         AnswerBlock block;
         const int result = cursor.Serve(address, count, block);
-        FUZZ_CHECK(result >= kServeData && result <= kServeBehindCursor);
-        for (std::size_t k = count; k < block.size(); ++k) FUZZ_CHECK(block[k] == kUnprogrammedByte);
+        FUZZ_CHECK(result >= kServeData && result <= kServeOutOfOrder);
+        for (std::size_t k = count; k < block.size(); ++k)
+            FUZZ_CHECK(block[k] == kUnprogrammedByte);
         if (result > kServeNoData) return;
         if (address > 0xFFFFFFFFu - count) return;
         address += count;

@@ -176,18 +176,23 @@ std::vector<FailureCase> Failures() {
     }
     cases.push_back({"device error 60", asked({0xA0, 0x10, 60, 0, 0, 0, 0}), 35, 91, 16});
     cases.push_back({"device error 255", asked({0xA0, 0x10, 255, 0, 0, 0, 0}), 35, 91, 17, "[11023]"});
-    const std::vector<std::pair<std::string, Bytes>> unexpected = {
-        {"refusal", {0x80, 0x10, 0x1F, 0, 0, 0, 0}},
-        {"request of another phase", Req(0x20, 0x1E, 0x100, 0x40)},
-        {"end frame with a wrong marker", {0x60, 0x11, 0x1F, 0, 0, 0, 0}},
-        // What the records cannot answer ends the phase instead of guessing.
-        {"request of more than 64 bytes", Req(0x20, 0x1F, 0x100, 0x41)},
-        {"request of no bytes", Req(0x20, 0x1F, 0x100, 0x00)},
-        {"request past the last record", Req(0x20, 0x1F, 0x400, 0x40)},
-        {"record reaching beyond the block", Req(0x20, 0x1F, 0x108, 0x10)},
+    const struct {
+        std::string what;
+        Bytes body;
+        std::string text;
+    } unexpected[] = {
+        {"refusal", {0x80, 0x10, 0x1F, 0, 0, 0, 0}, "[11024]"},
+        {"request of another phase", Req(0x20, 0x1E, 0x100, 0x40), "[11024]"},
+        {"end frame with a wrong marker", {0x60, 0x11, 0x1F, 0, 0, 0, 0}, "[11024]"},
+        // What the records cannot answer ends the phase instead of guessing,
+        // and the text names the file where it is the cause.
+        {"request of more than 64 bytes", Req(0x20, 0x1F, 0x100, 0x41), "[11944] 65"},
+        {"request of no bytes", Req(0x20, 0x1F, 0x100, 0x00), "[11944] 0"},
+        {"request past the last record", Req(0x20, 0x1F, 0x400, 0x40), "[11942] 1024"},
+        {"record reaching beyond the block", Req(0x20, 0x1F, 0x108, 0x10), "[11943] 256 264"},
     };
-    for (const auto& [what, body] : unexpected)
-        cases.push_back({what, asked(body), 36, 92, 18, "[11024]"});
+    for (const auto& u : unexpected)
+        cases.push_back({u.what, asked(u.body), 36, 92, 18, u.text});
     return cases;
 }
 
