@@ -20,8 +20,9 @@ class CSessionLogInterface : public CUserInterface {
 
     MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
                               MessageKind kind) override;
-    QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter) override {
-        return inner.ChooseOpenFile(owner, startFolder, filter);
+    QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter,
+                           const QString& suffix = QString()) override {
+        return inner.ChooseOpenFile(owner, startFolder, filter, suffix);
     }
     QString ChooseSaveFile(QWidget* owner, const QString& startFolder, const QString& filter) override {
         return inner.ChooseSaveFile(owner, startFolder, filter);

@@ -40,7 +40,8 @@ QString CBootDataDialog::StartFolder() const {
 bool CBootDataDialog::Prepare(COperationHost& host) {
     const QString filter = String(boot_data::kStringFilter);
     if (mode == kBootDataWriteMode) {
-        const std::string path = Context().ui.ChooseOpenFile(this, StartFolder(), filter).toStdString();
+        const std::string path =
+            Context().ui.ChooseOpenFile(this, StartFolder(), filter, kDefaultExtension).toStdString();
         return !path.empty() && PrepareBootDataWrite(host, path, job);
     }
     const auto choose = [&](const std::string& offered, std::string& path) {

@@ -60,7 +60,8 @@ int RunOsUpdate(CommandContext& context) {
         if (!os_preparation::CheckWelcomePageFile(host, welcome, os_preparation::kWrongWelcomeExtension))
             return kExitFailed;
         // The dialog's chooser only offers files that exist.
-        if (!std::filesystem::is_regular_file(welcome)) return UsageError(host, "no welcome-page file " + welcome);
+        if (!std::filesystem::is_regular_file(welcome))
+            return UsageError(host, "no welcome-page file " + welcome);
         paths.welcomePage = welcome;
     } else {
         paths.welcomePage = os_preparation::StandardPagePath(edition); // as with the standard-page box ticked
@@ -68,6 +69,7 @@ int RunOsUpdate(CommandContext& context) {
     if (!os_preparation::CheckProgramFile(host, program, edition)) return kExitFailed;
     paths.programFile = program;
     if (!os_preparation::CheckHandoverPaths(host, paths)) return kExitFailed;
+    if (!os_preparation::CheckWelcomePageOpens(host, paths)) return kExitFailed;
     // Kept for the preparation dialog's next start. The transfer takes the
     // paths from here, so that a file that could not be replaced never
     // hands over an earlier choice.

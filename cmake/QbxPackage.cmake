@@ -12,6 +12,7 @@ install(TARGETS qbx_module_DEU qbx_module_ENU qbx_module_ITA LIBRARY DESTINATION
 foreach(folder ${QBX_DEFAULT_FOLDERS})
     install(DIRECTORY DESTINATION ${QBX_INSTALL_FOLDER}/${folder})
 endforeach()
+install(FILES ${QBX_CUSTOMER_PAGE} DESTINATION ${QBX_INSTALL_FOLDER}/${QBX_CUSTOMER_PAGE_FOLDER})
 
 # qbx finds its folder through the real path of its executable, so links do.
 file(MAKE_DIRECTORY ${qbx_package_build})

@@ -127,7 +127,7 @@ std::string COsUpdatePreparationDialog::ChoosePageName() {
     const QString filter = String(kStringWelcomePageFilter);
     CDialogHost host(*this, kGroup);
     if (!newPage) {
-        std::string chosen = Context().ui.ChooseOpenFile(this, folder, filter).toStdString();
+        std::string chosen = Context().ui.ChooseOpenFile(this, folder, filter, kBgsExtension).toStdString();
         if (chosen.empty() || !CheckWelcomePageFile(host, chosen, kWrongWelcomeExtension)) return {};
         return chosen;
     }
@@ -228,7 +228,7 @@ void COsUpdatePreparationDialog::ChooseProgramFile() {
     TakeValues();
     const QString folder = QString::fromStdString(ReadFolder(FolderLine::OperatingSystem, edition));
     std::string chosen =
-        Context().ui.ChooseOpenFile(this, folder, String(kStringProgramFilter)).toStdString();
+        Context().ui.ChooseOpenFile(this, folder, String(kStringProgramFilter), "prg").toStdString();
     if (chosen.empty()) return;
     CDialogHost host(*this, kGroup);
     if (!CheckProgramFile(host, chosen, edition)) return;
@@ -250,6 +250,7 @@ void COsUpdatePreparationDialog::OnOK() {
     OsUpdateHandover handover = paths;
     if (standardPage) handover.welcomePage = StandardPagePath(edition);
     CDialogHost host(*this, kGroup);
+    if (!CheckWelcomePageOpens(host, handover)) return;
     // A file that was not replaced would hand an earlier choice to the
     // transfer, so the dialog stays open.
     if (!WriteHandover(host, handover)) return;

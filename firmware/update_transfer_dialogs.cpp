@@ -58,7 +58,7 @@ QString CFirmwareUpdateDialog::FileText() const {
 
 bool CFirmwareUpdateDialog::OnInitDialog() {
     const QString folder = QString::fromStdString(ReadFolder(FolderLine::Bootloader, AppState().edition));
-    path = Context().ui.ChooseOpenFile(this, folder, String(kFirmwareFilter)).toStdString();
+    path = Context().ui.ChooseOpenFile(this, folder, String(kFirmwareFilter), "frm").toStdString();
     if (path.empty()) {
         EndDialog(kIdCancel);
         return true;

@@ -10,7 +10,6 @@
 #include "ui/dialog_host.h"
 #include "welcome/welcome_editor_dialog.h"
 
-
 namespace qbx {
 namespace {
 
@@ -37,9 +36,11 @@ bool CUploadPreparationDialog::OnInitDialog() {
 
     BeginWaitCursor();
     if (ReadUploadSlotList(choices)) {
-        for (int i = 0; i < kSlotCount; ++i) CheckFile(i, false);
+        for (int i = 0; i < kSlotCount; ++i)
+            CheckFile(i, false);
     } else {
-        for (int i = 0; i < kSlotCount; ++i) SetSlotButtons(i, false, false);
+        for (int i = 0; i < kSlotCount; ++i)
+            SetSlotButtons(i, false, false);
     }
     bool connected = LookAtBootloader();
     EndWaitCursor();
@@ -55,7 +56,8 @@ bool CUploadPreparationDialog::OnInitDialog() {
 bool CUploadPreparationDialog::LookAtBootloader() {
     SlotOverview overview;
     if (!ReadBootloaderSlots(overview)) return false;
-    for (int i = 0; i < kSlotCount; ++i) EnableItem(kEmptySlotButton + i, overview.HoldsData(i + 1));
+    for (int i = 0; i < kSlotCount; ++i)
+        EnableItem(kEmptySlotButton + i, overview.HoldsData(i + 1));
     return true;
 }
 
@@ -76,8 +78,10 @@ void CUploadPreparationDialog::CheckFile(int i, bool withMessages) {
     }
     if (withMessages) {
         CDialogHost host(*this, kGroup);
-        if (result == kDatCannotOpen) host.ShowMessage(kFileNotOpened, str::kCannotOpen);
-        else host.ShowMessage(kFileNotValid, str::kNotValidForFunction);
+        if (result == kDatCannotOpen)
+            host.ShowMessage(kFileNotOpened, str::kCannotOpen);
+        else
+            host.ShowMessage(kFileNotValid, str::kNotValidForFunction);
     }
     fileNames[i].clear();
     choices[i].flag = 0;
@@ -86,7 +90,7 @@ void CUploadPreparationDialog::CheckFile(int i, bool withMessages) {
 
 void CUploadPreparationDialog::Browse(int i) {
     QString folder = QString::fromStdString(ReadFolder(FolderLine::Upload, AppState().edition));
-    QString chosen = Context().ui.ChooseOpenFile(this, folder, String(kFunctionDataFilter));
+    QString chosen = Context().ui.ChooseOpenFile(this, folder, String(kFunctionDataFilter), "dat");
     if (!chosen.isEmpty() && !PathFitsField(chosen.toStdString())) {
         CDialogHost host(*this, kGroup);
         ReportOverlongPath(host, kPathTooLong, chosen.toStdString());

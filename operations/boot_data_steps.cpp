@@ -5,17 +5,7 @@
 #include "operations/transfer_messages.h"
 #include "operations/transfer_steps.h"
 
-#include <algorithm>
-
 namespace qbx::boot_data {
-namespace {
-
-// A progress bar from 1 to 0 has no room; an empty image shows a bar of one.
-std::uint32_t BarEnd(std::uint32_t size) {
-    return std::max<std::uint32_t>(size, 1);
-}
-
-} // namespace
 
 bool ConnectToLinkbox(COperationHost& host, const ConnectMessages& messages, int notLinkbox,
                       const ConnectOptions& options, std::unique_ptr<CTransport>& transport) {
@@ -38,7 +28,7 @@ bool ConnectToLinkbox(COperationHost& host, const ConnectMessages& messages, int
 }
 
 void ShowPrepared(COperationHost& host, int labelString, const std::string& path, std::uint32_t size) {
-    host.SetProgressRange(1, BarEnd(size));
+    host.SetProgressRange(1, transfer::ProgressBarEnd(size));
     host.SetProgressPosition(0);
     host.SetStatusString(transfer::kStatusConnecting);
     const std::size_t slash = path.rfind('/');
@@ -48,7 +38,7 @@ void ShowPrepared(COperationHost& host, int labelString, const std::string& path
 }
 
 void ShowStarting(COperationHost& host, std::uint32_t size) {
-    host.SetProgressRange(1, BarEnd(size));
+    host.SetProgressRange(1, transfer::ProgressBarEnd(size));
     host.SetProgressPosition(0);
     host.SetStatusString(transfer::kStatusStarting);
 }

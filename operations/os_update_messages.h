@@ -13,6 +13,8 @@ inline constexpr int kUnknownProgramFile = 1;   // string 11041
 inline constexpr int kFileNotOpened = 2;        // 11044 with the path
 inline constexpr int kNoHandoverFile = 120;     // 11044 with the hand-over file's path
 inline constexpr int kBootSectorTooLarge = 121; // 11940 with BS_SIZE
+// The welcome page to go into the program does not open (11945 with its path).
+inline constexpr int kWelcomePageMissing = 122;
 
 struct ProcedureMessages {
     ConnectMessages connect;

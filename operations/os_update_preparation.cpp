@@ -3,6 +3,7 @@
 #include "firmware/update_file_names.h"
 #include "operations/path_length_check.h"
 #include "operations/string_ids.h"
+#include "operations/welcome_page_check.h"
 #include "settings/folder_file.h"
 
 namespace qbx::os_preparation {
@@ -42,6 +43,12 @@ bool CheckWelcomePageFile(COperationHost& host, const std::string& path, int ext
 
 bool CheckHandoverPaths(COperationHost& host, const OsUpdateHandover& paths) {
     return FitsHandover(host, paths.welcomePage) && FitsHandover(host, paths.programFile);
+}
+
+bool CheckWelcomePageOpens(COperationHost& host, const OsUpdateHandover& paths) {
+    if (!WelcomePageMissing(paths)) return true;
+    host.ShowMessage(kWelcomePageMissing, str::kWelcomePageMissing, {paths.welcomePage});
+    return false;
 }
 
 bool WriteHandover(COperationHost& host, const OsUpdateHandover& paths, const std::string& folder) {

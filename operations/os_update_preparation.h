@@ -24,6 +24,8 @@ inline constexpr int kPathTooLong = 8;
 inline constexpr int kHandoverNotWritten = 9;
 // The edited welcome page cannot be saved: editing goes on (11032).
 inline constexpr int kPageNotSaved = 10;
+// The welcome page to go into the program does not open (11945 with its path).
+inline constexpr int kWelcomePageMissing = 11;
 
 inline constexpr int kStringNoWelcomePage = 11036;
 inline constexpr int kStringNoProgramFile = 11037;
@@ -55,6 +57,9 @@ bool CheckWelcomePageFile(COperationHost& host, const std::string& path, int ext
 
 // Both paths fit the hand-over file's fields; false after the message.
 bool CheckHandoverPaths(COperationHost& host, const OsUpdateHandover& paths);
+// The welcome page that would go into the program opens; false after the
+// message (the customer edition's standard page may be missing, too).
+bool CheckWelcomePageOpens(COperationHost& host, const OsUpdateHandover& paths);
 // Writes config_bs_5130.ini in `folder` as a whole; false after the message,
 // and the transfer must not start then: it would read an earlier choice.
 bool WriteHandover(COperationHost& host, const OsUpdateHandover& paths,

@@ -8,6 +8,7 @@
 #include "operations/os_update_messages.h"
 #include "operations/string_ids.h"
 #include "operations/transfer_steps.h"
+#include "operations/welcome_page_check.h"
 
 namespace qbx {
 namespace {
@@ -55,7 +56,7 @@ bool ConnectAndReopen(COperationHost& host, const std::string& path, const Conne
 }
 
 // The welcome page goes into the program only where the kind allows it and
-// a page was chosen; a page that does not open is left out without a word.
+// a page was chosen; whether it opens was checked before the link was.
 void OpenWelcomePage(Procedure& run, const std::string& path, bool applies, CRecordCursor& cursor) {
     if (!applies || IsNoWelcomePage(path) || run.welcome.Open(path) != 0) return;
     cursor.SetWelcomePage(&run.welcome);
@@ -184,6 +185,10 @@ bool RunOsUpdate(COperationHost& host, const OsUpdateHandover& paths, const Conn
     host.SetFileText(transfer::PathTitle(paths.programFile));
     const int kind = CheckProgramFile(host, paths.programFile);
     if (kind == kNotProgramFile) return false;
+    if (WelcomePageMissing(paths)) {
+        host.ShowMessage(kWelcomePageMissing, str::kWelcomePageMissing, {paths.welcomePage});
+        return false;
+    }
     host.SetStatusString(transfer::kStatusConnecting);
     transfer::CWaitCursor wait(host);
     const bool done =

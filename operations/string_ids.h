@@ -49,6 +49,7 @@ inline constexpr int kRecordsOutOfOrder = 11941;     // the record's address
 inline constexpr int kFileEndsInBlock = 11942;       // the block's address
 inline constexpr int kRecordAcrossBlock = 11943;     // the record's address, the block's
 inline constexpr int kBadRequestLength = 11944;      // the byte count
+inline constexpr int kWelcomePageMissing = 11945;    // the welcome page's path
 inline constexpr int kPathTooLong = 11910;           // the path's length in bytes, the limit
 inline constexpr int kVerifySlotDiffers = 11950;     // slot, first differing address
 inline constexpr int kVerifyBootDataDiffers = 11951; // first differing address

@@ -20,6 +20,11 @@ void ReportDeviceError(COperationHost& host, const DeviceErrorMessages& messages
 std::string ProgressText(std::uint32_t offset, std::uint32_t size);
 // "%4d".
 std::string SlotNumberText(int slot);
+// The upper end of a progress bar from 1 over `size` bytes: a bar from 1 to
+// 0 has no room, so an empty file or image shows a bar of one.
+inline std::uint32_t ProgressBarEnd(std::uint32_t size) {
+    return size == 0 ? 1 : size;
+}
 // The file's name without its folder and its extension.
 std::string PathTitle(const std::string& path);
 

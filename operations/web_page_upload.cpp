@@ -148,7 +148,7 @@ std::string WebPageFileText(COperationHost& host, const std::string& path) {
 }
 
 void ShowWebPageStart(COperationHost& host, const WebPageFile& page) {
-    host.SetProgressRange(1, page.size);
+    host.SetProgressRange(1, transfer::ProgressBarEnd(page.size));
     host.SetProgressPosition(0);
     host.SetStatusString(transfer::kStatusConnecting);
     host.SetFileText(WebPageFileText(host, page.path));

@@ -141,6 +141,7 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11942, "X", "update data phase: the file ends inside the requested block (block address)"},
         {11943, "XX", "update data phase: a record crosses the requested block (record address, block address)"},
         {11944, "d", "update data phase: the bootloader asked for 0 or more than 64 bytes (byte count)"},
+        {11945, "s", "OS update: the welcome page to go into the program cannot be opened (path)"},
         // Verify after write.
         {11950, "dX", "upload verify: the slot read back differs (slot, first differing address)"},
         {11951, "X", "boot data verify: the image read back differs (first differing address)"},

@@ -534,6 +534,11 @@ Die Übertragung wurde abgebrochen.</translation>
 Die Übertragung wurde abgebrochen.</translation>
     </message>
     <message>
+        <source>11945</source>
+        <translation>Die Begrüßungsseite %s kann nicht geöffnet werden; das Betriebssystem würde ohne sie geschrieben.
+Wählen Sie eine vorhandene Begrüßungsseite; das Update wurde nicht begonnen.</translation>
+    </message>
+    <message>
         <source>11950</source>
         <translation>Überprüfung fehlgeschlagen: Speicherplatz %d weicht ab Adresse %04X von der Datei ab.</translation>
     </message>

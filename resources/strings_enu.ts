@@ -534,6 +534,11 @@ The transfer was stopped.</translation>
 The transfer was stopped.</translation>
     </message>
     <message>
+        <source>11945</source>
+        <translation>The welcome page %s cannot be opened, so the operating system would be written without it.
+Choose a welcome page that exists; the update was not started.</translation>
+    </message>
+    <message>
         <source>11950</source>
         <translation>Verification failed: slot %d differs from the file at address %04X.</translation>
     </message>

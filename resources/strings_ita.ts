@@ -534,6 +534,11 @@ Il trasferimento è stato interrotto.</translation>
 Il trasferimento è stato interrotto.</translation>
     </message>
     <message>
+        <source>11945</source>
+        <translation>La pagina di benvenuto %s non può essere aperta, quindi il sistema operativo verrebbe scritto senza di essa.
+Scegliere una pagina di benvenuto esistente; l'aggiornamento non è stato avviato.</translation>
+    </message>
+    <message>
         <source>11950</source>
         <translation>Verifica non riuscita: lo slot %d differisce dal file all'indirizzo %04X.</translation>
     </message>

@@ -25,7 +25,7 @@ constexpr int kIdCancel = 2;
 // by their numeric identifier (the objectName in the template); buttons "1"
 // and "2" end the dialog with OK and Cancel unless a subclass overrides them.
 class CDialog : public QDialog {
-public:
+  public:
     CDialog(CUiContext& context, int templateId, QWidget* parent = nullptr);
     ~CDialog() override;
 
@@ -106,10 +106,11 @@ public:
     // the language module, formatted with `args`.
     MessageAnswer Message(int group, int number, int stringId, const std::vector<MessageArg>& args = {},
                           MessageKind kind = MessageKind::Notice);
-    MessageAnswer MessageText(int group, int number, const QString& text, MessageKind kind = MessageKind::Notice);
+    MessageAnswer MessageText(int group, int number, const QString& text,
+                              MessageKind kind = MessageKind::Notice);
     QString String(int id) const;
 
-protected:
+  protected:
     virtual bool OnInitDialog() { return true; }
     virtual void OnOK() { EndDialog(kIdOk); }
     virtual void OnCancel() { EndDialog(kIdCancel); }
@@ -117,7 +118,7 @@ protected:
     void reject() override { OnCancel(); }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     bool Build();
 
     CUiContext& context;

@@ -8,7 +8,7 @@ namespace qbx {
 // group, questions, texts of the language module, and a pump for waiting
 // events. Transfer dialogs extend it with their progress controls.
 class CDialogHost : public COperationHost {
-public:
+  public:
     CDialogHost(CDialog& dialog, int group) : dialog(dialog), group(group) {}
 
     void ShowMessage(int number, int stringId, const std::vector<MessageArg>& args = {}) override {
@@ -30,7 +30,7 @@ public:
     }
     ~CDialogHost() override { SetWaitCursor(false); }
 
-protected:
+  protected:
     CDialog& dialog;
     int group;
     bool waitCursorShown = false;

@@ -28,16 +28,21 @@ MessageAnswer CQtUserInterface::ShowMessage(QWidget* owner, const QString& capti
     return AnswerOf(*box, kind);
 }
 
-QString CQtUserInterface::ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter) {
-    return RunChooser(owner, ChooserKind::Open, QString(), startFolder, filter);
+QString CQtUserInterface::ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter,
+                                         const QString& suffix) {
+    auto chooser = MakeFileChooser(owner, ChooserKind::Open, QString(), startFolder, filter);
+    chooser->setDefaultSuffix(suffix);
+    int result = chooser->exec();
+    return ChosenPath(*chooser, result);
 }
 
 QString CQtUserInterface::ChooseSaveFile(QWidget* owner, const QString& startFolder, const QString& filter) {
     return RunChooser(owner, ChooserKind::Save, QString(), startFolder, filter);
 }
 
-QString CQtUserInterface::ChooseSaveFileNamed(QWidget* owner, const QString& startFolder, const QString& filter,
-                                              const QString& name, const QString& suffix) {
+QString CQtUserInterface::ChooseSaveFileNamed(QWidget* owner, const QString& startFolder,
+                                              const QString& filter, const QString& name,
+                                              const QString& suffix) {
     auto chooser = MakeFileChooser(owner, ChooserKind::Save, QString(), startFolder, filter);
     chooser->setDefaultSuffix(suffix);
     if (!name.isEmpty()) chooser->selectFile(name);
@@ -56,8 +61,12 @@ int CQtUserInterface::RunModal(CDialog& dialog) {
     return dialog.Result();
 }
 
-void CQtUserInterface::Beep(int /*frequency*/, int /*durationMs*/) { QApplication::beep(); }
+void CQtUserInterface::Beep(int /*frequency*/, int /*durationMs*/) {
+    QApplication::beep();
+}
 
-bool CQtUserInterface::OpenUrl(const QString& url) { return QDesktopServices::openUrl(QUrl(url)); }
+bool CQtUserInterface::OpenUrl(const QString& url) {
+    return QDesktopServices::openUrl(QUrl(url));
+}
 
 } // namespace qbx

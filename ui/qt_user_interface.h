@@ -8,9 +8,11 @@ namespace qbx {
 // also written to standard error as "caption: text", so a session started
 // from a terminal keeps a record.
 class CQtUserInterface : public CUserInterface {
-public:
-    MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text, MessageKind kind) override;
-    QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter) override;
+  public:
+    MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
+                              MessageKind kind) override;
+    QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter,
+                           const QString& suffix = QString()) override;
     QString ChooseSaveFile(QWidget* owner, const QString& startFolder, const QString& filter) override;
     QString ChooseSaveFileNamed(QWidget* owner, const QString& startFolder, const QString& filter,
                                 const QString& name, const QString& suffix) override;

@@ -31,22 +31,27 @@ MessageAnswer CScriptedUserInterface::ShowMessage(QWidget*, const QString& capti
     return answer;
 }
 
-QString CScriptedUserInterface::ChooseOpenFile(QWidget*, const QString& startFolder, const QString& filter) {
+QString CScriptedUserInterface::ChooseOpenFile(QWidget*, const QString& startFolder, const QString& filter,
+                                               const QString& suffix) {
     chooserStarts.push_back(startFolder);
     chooserFilters.push_back(filter);
+    chooserSuffixes.push_back(suffix);
     return TakeFront(openFiles);
 }
 
-QString CScriptedUserInterface::ChooseSaveFile(QWidget*, const QString& startFolder, const QString& filter) {
-    chooserStarts.push_back(startFolder);
-    chooserFilters.push_back(filter);
-    return TakeFront(saveFiles);
+QString CScriptedUserInterface::ChooseSaveFile(QWidget* owner, const QString& startFolder,
+                                               const QString& filter) {
+    return ChooseSaveFileNamed(owner, startFolder, filter, QString(), QString());
 }
 
-QString CScriptedUserInterface::ChooseSaveFileNamed(QWidget* owner, const QString& startFolder,
-                                                    const QString& filter, const QString& name, const QString&) {
-    chooserNames.push_back(name);
-    return ChooseSaveFile(owner, startFolder, filter);
+QString CScriptedUserInterface::ChooseSaveFileNamed(QWidget*, const QString& startFolder,
+                                                    const QString& filter, const QString& name,
+                                                    const QString& suffix) {
+    chooserStarts.push_back(startFolder);
+    chooserFilters.push_back(filter);
+    if (!name.isEmpty()) chooserNames.push_back(name);
+    chooserSuffixes.push_back(suffix);
+    return TakeFront(saveFiles);
 }
 
 QString CScriptedUserInterface::ChooseFolder(QWidget*, const QString&, const QString& startFolder) {
@@ -67,7 +72,9 @@ int CScriptedUserInterface::RunModal(CDialog& dialog) {
     return dialog.HasEnded() ? dialog.Result() : result;
 }
 
-void CScriptedUserInterface::Beep(int, int) { ++beeps; }
+void CScriptedUserInterface::Beep(int, int) {
+    ++beeps;
+}
 
 bool CScriptedUserInterface::OpenUrl(const QString& url) {
     urlsOpened.push_back(url);
@@ -89,6 +96,7 @@ void CScriptedUserInterface::Clear() {
     chooserStarts.clear();
     chooserFilters.clear();
     chooserNames.clear();
+    chooserSuffixes.clear();
     urlsOpened.clear();
     beeps = 0;
 }

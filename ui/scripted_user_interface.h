@@ -21,9 +21,11 @@ struct ShownMessage {
 // without a scripted answer get No, choosers without one are cancelled, and
 // child dialogs without a script are initialised and cancelled.
 class CScriptedUserInterface : public CUserInterface {
-public:
-    MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text, MessageKind kind) override;
-    QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter) override;
+  public:
+    MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
+                              MessageKind kind) override;
+    QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter,
+                           const QString& suffix = QString()) override;
     QString ChooseSaveFile(QWidget* owner, const QString& startFolder, const QString& filter) override;
     QString ChooseSaveFileNamed(QWidget* owner, const QString& startFolder, const QString& filter,
                                 const QString& name, const QString& suffix) override;
@@ -46,7 +48,8 @@ public:
     std::vector<int> dialogsRun;
     std::vector<QString> chooserStarts; // start folder or path of every chooser asked
     std::vector<QString> chooserFilters;
-    std::vector<QString> chooserNames; // the names save choosers offered
+    std::vector<QString> chooserNames;    // the names save choosers offered
+    std::vector<QString> chooserSuffixes; // the default extension of every chooser asked
     std::vector<QString> urlsOpened;
     int beeps = 0;
 };

@@ -15,7 +15,7 @@ enum class MessageAnswer { Ok, Yes, No };
 // Everything that waits for a person goes through here, so that dialog tests
 // can answer from a script and read every message that was shown.
 class CUserInterface {
-public:
+  public:
     virtual ~CUserInterface() = default;
 
     // Questions offer Yes and No, with No the default.
@@ -24,7 +24,9 @@ public:
     // Return the chosen path, or an empty text when the person cancelled.
     // A start folder that does not exist starts the chooser in its nearest
     // existing ancestor, with no file name filled in.
-    virtual QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter) = 0;
+    // `suffix` is added to a name typed without an extension.
+    virtual QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter,
+                                   const QString& suffix = QString()) = 0;
     virtual QString ChooseSaveFile(QWidget* owner, const QString& startFolder, const QString& filter) = 0;
     // A save chooser with `name` filled in, which adds `suffix` to a name
     // typed without an extension.

@@ -61,18 +61,20 @@ TEST_F(QbxUpdate, WelcomePageGivenOrTheCustomersOwn) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(Received(0x1F) == WithWelcomePage(image));
 
-    // The customer edition writes the program folder's page when none is given.
+    // The customer edition writes the program folder's page when none is
+    // given: the one the build puts there, the edition's default page.
     folder.Write("customer.ini", "2\n");
     std::filesystem::create_directory(folder.File("Begrüssungsseiten"));
-    std::string reversed = WelcomePageText();
-    std::reverse(reversed.begin(), reversed.end());
-    folder.Write("Begrüssungsseiten/ormand.bgs", reversed);
+    std::filesystem::copy_file(QBX_PROGRAM_DIR "/Begrüssungsseiten/ormand.bgs",
+                               folder.File("Begrüssungsseiten/ormand.bgs"));
     sim.Stop();
     StartSim(false, {"--os-size", "0x10400"});
     run = Call("os-update os.prg");
     EXPECT_EQ(run.status, 0) << run.err;
+    const std::string ormand =
+        "        ORMAND" + std::string(30, ' ') + "     Ormand Control" + std::string(25, ' ');
     Image expected = image;
-    std::copy(reversed.begin(), reversed.end(), expected.begin() + 0x10002);
+    std::copy(ormand.begin(), ormand.end(), expected.begin() + 0x10002);
     EXPECT_TRUE(Received(0x1F) == expected);
     EXPECT_NE(folder.Read("config_bs_5130.ini").find(folder.File("Begrüssungsseiten/ormand.bgs")),
               std::string::npos);
@@ -90,6 +92,8 @@ TEST_F(QbxUpdate, PreparationChecksAndUsage) {
         {"1", "os-update os.Prg", 1, "Quillbox-Message 8.006: "},
         {"2", "os-update os.Prg", 1, "Quillbox-Message 8.007: "},
         {"1", "os-update os.prg --welcome w.Bgs", 1, "Quillbox-Message 8.003: "},
+        // No Begrüssungsseiten/ormand.bgs in this program folder.
+        {"2", "os-update os.prg", 1, "Quillbox-Message 8.011: "},
         {"1", "os-update " + std::string(250, 'p') + ".prg", 1, "Quillbox-Message 8.008: "},
         {"1", "firmware boot.Frm", 1, "Quillbox-Message 3.001: "},
         {"1", "firmware missing.frm", 1, "Quillbox-Message 3.039: "},
@@ -136,7 +140,8 @@ TEST_F(QbxUpdate, FirmwareForTheFamilyThatAnswers) {
 
 TEST_F(QbxUpdate, WebPageRelativeToTheStartFolderOverBothLines) {
     std::string html = "<html><body>";
-    for (int row = 0; row < 300; ++row) html += "<p>Kessel " + std::to_string(row) + "</p>\n";
+    for (int row = 0; row < 300; ++row)
+        html += "<p>Kessel " + std::to_string(row) + "</p>\n";
     html += "</body></html>\n";
     files.Write("Start Page.HTML", html);
     for (bool serial : {false, true}) {

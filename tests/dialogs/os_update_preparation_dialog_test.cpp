@@ -231,6 +231,20 @@ TEST_F(OsUpdatePreparation, OkNeedsAPageAndAProgramFileAndAWrittenHandover) {
     EXPECT_EQ(dialog->Result(), kIdOk);
 }
 
+TEST_F(OsUpdatePreparation, TheCustomersStandardPageMustOpenForAProgramThatTakesIt) {
+    folder.Write("os.prg", "BRAVOLT_PROGRAM_FILE 20000\n");
+    auto dialog = Open(2);
+    ui.openFiles = {QString::fromStdString(folder.File("os.prg"))};
+    EXPECT_TRUE(dialog->Click(kChooseProgram));
+    EXPECT_TRUE(dialog->Click(kIdOk));
+    EXPECT_EQ(ui.MessageNumbers(), "8.011");
+    EXPECT_FALSE(dialog->HasEnded());
+    std::filesystem::create_directory(folder.File("Begr\xC3\xBCssungsseiten"));
+    folder.Write("Begr\xC3\xBCssungsseiten/ormand.bgs", std::string(88, 'O'));
+    EXPECT_TRUE(dialog->Click(kIdOk));
+    EXPECT_EQ(dialog->Result(), kIdOk);
+}
+
 TEST_F(OsUpdatePreparation, AnEarlierPageThatIsGoneFallsBackToTheStandardPage) {
     EarlierPage("Alt");
     std::filesystem::remove(folder.File("old.bgs"));

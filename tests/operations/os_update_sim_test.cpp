@@ -2,9 +2,9 @@
 // pseudo-terminal: what the device receives must be the source binary at
 // every address, 0xFF where the file has no data.
 #include "firmware/handover_file.h"
-#include "operations/firmware_update_messages.h"
-#include "operations//os_update_messages.h"
 #include "operations//firmware_update.h"
+#include "operations//os_update_messages.h"
+#include "operations/firmware_update_messages.h"
 #include "operations/os_update_transfer.h"
 #include "recording_host.h"
 #include "sim/state_file.h"
@@ -144,10 +144,22 @@ struct SmallCase {
     bool twoImage;
     std::vector<std::string> sim;
     std::vector<bool> answers;
-    std::string messages;  // numbers shown, questions included
-    bool overlay = false;  // the welcome page is in the received program image
-    Hole skipped = {0, 0}; // a block the device left out
+    std::string messages;   // numbers shown, questions included
+    bool overlay = false;   // the welcome page is in the received program image
+    Hole skipped = {0, 0};  // a block the device left out
+    bool reordered = false; // the record at 0x40 moved behind the one at 0x120, as by hand
 };
+
+// The file's text with the record line for `from` moved behind the one for `behind`.
+std::string MoveRecord(const std::string& hex, const std::string& from, const std::string& behind) {
+    std::string text = hex;
+    const std::size_t at = text.find(":20" + from + "00");
+    const std::size_t end = text.find('\n', at) + 1;
+    const std::string line = text.substr(at, end - at);
+    text.erase(at, end - at);
+    const std::size_t after = text.find('\n', text.find(":20" + behind + "00")) + 1;
+    return text.insert(after, line);
+}
 
 void PrintTo(const SmallCase& c, std::ostream* out) {
     *out << c.name;
@@ -166,11 +178,12 @@ TEST_P(SmallUpdate, AgainstTheSimulator) {
     // objcopy's 16-byte records carry the welcome page exactly; srec_cat's
     // longer ones would also run image bytes through the text conversion.
     const std::vector<Hole> holes = c.overlay ? std::vector<Hole>{} : std::vector<Hole>{{0x200, 0x300}};
-    const std::string hex = MakeHex(run.folder, "img", binary, holes);
-    // The upper address carries over into the second image, which therefore
-    // starts with its own extended address record.
-    const std::string file = c.twoImage ? TwoImageFile(c.magic, 0x10400, 0x40, hex, hexfile::Linear(0) + hex)
-                                        : SingleImageFile(c.magic, 0x10400, hex);
+    std::string hex = MakeHex(run.folder, "img", binary, holes);
+    if (c.reordered) hex = MoveRecord(hex, "0040", "0120");
+    // Each image is a HEX stream of its own: the second starts at upper
+    // address 0 although the first ended above 64 KiB.
+    const std::string file =
+        c.twoImage ? TwoImageFile(c.magic, 0x10400, 0x40, hex, hex) : SingleImageFile(c.magic, 0x10400, hex);
     const bool done = run.Update(run.Write("os.prg", file), run.Write("page.bgs", WelcomePageText()));
     EXPECT_EQ(run.host.Numbers(), c.messages);
     EXPECT_EQ(done, c.messages.empty() || c.messages == "8");
@@ -213,7 +226,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "",
                   false,
                   {0x100, 0x140}},
-        SmallCase{"RequestAbove64Bytes", "BRAVOLT_BLUPD_FILE", false, {"--block", "65"}, {}, "36"},
+        SmallCase{
+            "SrecCatRecordsReorderedByHand", "BRAVOLT_BLUPD_FILE", false, {}, {}, "36", false, {0, 0}, true},
         SmallCase{"DeviceErrorSingle", "BRAVOLT_BLUPD_FILE", false, {"--device-error", "30@3"}, {}, "30"},
         SmallCase{"DeviceErrorTwoImage", "BUS_GATE", true, {"--device-error", "77@2"}, {}, "91"},
         SmallCase{"ModeSwitchAccepted", "BRAVOLT_BLUPD_FILE", false, {"--kind", "A8"}, {true}, "8"},
@@ -229,12 +243,18 @@ TEST(OsUpdateChecks, FailBeforeTheLinkIsOpened) {
     folder.Write("big.prg", TwoImageFile("QRT5130", 0x20000, 0x1000001, hex, hex));
     folder.Write("odd.prg", "BRAVOLT_PRG_FILEX\n" + hex);
     folder.Write("long.prg", std::string(300, 'B') + "\n" + hex);
+    folder.Write("qrt.prg", SingleImageFile("BRAVOLT_PROGRAM_FILE", 0x100, hex));
+    folder.Write("two.prg", TwoImageFile("QRT5130", 0x100, 0x40, hex, hex));
+    const std::string gone = folder.File("gone.bgs");
     const struct {
-        std::string program, messages, text;
+        std::string program, messages, text, welcome = "0";
     } cases[] = {{folder.File("big.prg"), "121", "[11940] 16777217"},
                  {folder.File("odd.prg"), "1", "[11041]"},
                  {folder.File("long.prg"), "1", "[11041]"},
-                 {folder.File("none.prg"), "2", "[11044] " + folder.File("none.prg")}};
+                 {folder.File("none.prg"), "2", "[11044] " + folder.File("none.prg")},
+                 // The page would go in, but it is not there.
+                 {folder.File("qrt.prg"), "122", "[11945] " + gone, gone},
+                 {folder.File("two.prg"), "122", "[11945] " + gone, gone}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.program);
         int links = 0;
@@ -246,7 +266,7 @@ TEST(OsUpdateChecks, FailBeforeTheLinkIsOpened) {
             return nullptr;
         };
         CRecordingHost host{os_update::kGroup};
-        EXPECT_FALSE(RunOsUpdate(host, {"0", c.program}, options));
+        EXPECT_FALSE(RunOsUpdate(host, {c.welcome, c.program}, options));
         EXPECT_EQ(host.Numbers(), c.messages);
         EXPECT_EQ(host.shown.at(0).text, c.text);
         EXPECT_EQ(links, 0);
@@ -273,8 +293,18 @@ TEST(OsUpdateChecks, HandOverFileMissingOrRead) {
 // Failures once the link is open: each procedure reports under its own numbers.
 TEST(UpdateFailures, AfterTheLinkIsOpened) {
     enum class Procedure { Single, Two, Firmware };
-    const std::string hex = hexfile::DataRecords(hexfile::Pattern(0x100, 3), 0, 0x100);
+    const Image binary = hexfile::Pattern(0x100, 3);
+    const auto records = [&binary](std::initializer_list<std::pair<std::uint32_t, std::uint32_t>> ranges) {
+        std::string text;
+        for (auto [from, to] : ranges)
+            text += hexfile::DataRecords(binary, from, to);
+        return text;
+    };
+    const std::string hex = records({{0, 0x100}});
     const std::string two = TwoImageFile("BUS_METER", 0x100, 0x40, hex, hex);
+    // Hand-merged: 0x40..0x4F after the records up to 0xBF; 0xB0 before 0xA0.
+    const std::string reordered = records({{0, 0x40}, {0x50, 0xC0}, {0x40, 0x50}, {0xC0, 0x100}});
+    const std::string inBlock = records({{0, 0xA0}, {0xB0, 0xC0}, {0xA0, 0xB0}, {0xC0, 0x100}});
     const auto without = [&two](const std::string& line) {
         std::string text = two;
         return text.erase(text.find(line), line.size());
@@ -286,19 +316,98 @@ TEST(UpdateFailures, AfterTheLinkIsOpened) {
         std::string file; // empty: a good file of the procedure
         int group;
         std::string messages;
+        std::string text = ""; // of the last message, where it matters
     } cases[] = {
         {"NoIdentificationSingle", Procedure::Single, {"--silent", "1"}, "", os_update::kGroup, "115"},
         {"NoIdentificationTwo", Procedure::Two, {"--silent", "1"}, "", os_update::kGroup, "116"},
-        {"NoIdentificationFirmware", Procedure::Firmware, {"--silent", "1"}, "", firmware_update::kGroup, "40"},
-        {"ShortHeaderNotTakenSingle", Procedure::Single, {"--short-reply", "46:1"}, "", os_update::kGroup, "118"},
+        {"NoIdentificationFirmware",
+         Procedure::Firmware,
+         {"--silent", "1"},
+         "",
+         firmware_update::kGroup,
+         "40"},
+        {"ShortHeaderNotTakenSingle",
+         Procedure::Single,
+         {"--short-reply", "46:1"},
+         "",
+         os_update::kGroup,
+         "118"},
         {"ShortHeaderNotTakenTwo", Procedure::Two, {"--short-reply", "46:1"}, "", os_update::kGroup, "119"},
-        {"TwoImageFirstLineWithMore", Procedure::Two, {}, "BRAVOLT_PRG_FILE 2" + two.substr(16), os_update::kGroup,
+        {"TwoImageFirstLineWithMore",
+         Procedure::Two,
+         {},
+         "BRAVOLT_PRG_FILE 2" + two.substr(16),
+         os_update::kGroup,
          "113"},
-        {"TwoImageHeaderCutShort", Procedure::Two, {}, "BRAVOLT_PRG_FILE\nFILE_FORMAT: 2\n", os_update::kGroup, "113"},
-        {"TwoImageWithoutProgramMarker", Procedure::Two, {}, without("DATA_PROGRAM_BEGIN\n"), os_update::kGroup,
+        {"TwoImageHeaderCutShort",
+         Procedure::Two,
+         {},
+         "BRAVOLT_PRG_FILE\nFILE_FORMAT: 2\n",
+         os_update::kGroup,
          "113"},
-        {"TwoImageWithoutBootSectorMarker", Procedure::Two, {}, without("DATA_BSUPD_PROGRAM_BEGIN\n"),
-         os_update::kGroup, "113"},
+        {"TwoImageWithoutProgramMarker",
+         Procedure::Two,
+         {},
+         without("DATA_PROGRAM_BEGIN\n"),
+         os_update::kGroup,
+         "113"},
+        {"TwoImageWithoutBootSectorMarker",
+         Procedure::Two,
+         {},
+         without("DATA_BSUPD_PROGRAM_BEGIN\n"),
+         os_update::kGroup,
+         "113"},
+        // What the file cannot serve is named as the file's fault.
+        {"RecordsOutOfOrderSingle",
+         Procedure::Single,
+         {},
+         SingleImageFile("BRAVOLT_BLUPD_FILE", 0x100, reordered),
+         os_update::kGroup,
+         "36",
+         "[11941] 64"},
+        {"RecordsOutOfOrderInsideABlock",
+         Procedure::Single,
+         {},
+         SingleImageFile("BRAVOLT_PROGRAM_FILE", 0x100, inBlock),
+         os_update::kGroup,
+         "36",
+         "[11941] 160"},
+        {"RecordsOutOfOrderTwo",
+         Procedure::Two,
+         {},
+         TwoImageFile("BUS_METER", 0x100, 0x40, reordered, hex),
+         os_update::kGroup,
+         "92",
+         "[11941] 64"},
+        {"RecordsOutOfOrderFirmware",
+         Procedure::Firmware,
+         {},
+         SingleImageFile("BRAVOLT_FIRMWARE_FILE", 0x100, inBlock),
+         firmware_update::kGroup,
+         "18",
+         "[11941] 160"},
+        {"FileEndsInsideABlock",
+         Procedure::Single,
+         {},
+         SingleImageFile("BRAVOLT_BLUPD_FILE", 0x100, records({{0, 0x90}})),
+         os_update::kGroup,
+         "36",
+         "[11942] 128"},
+        {"RecordAcrossTheBlock",
+         Procedure::Two,
+         {},
+         TwoImageFile("BUS_METER", 0x100, 0x40, records({{0, 0x30}}) + hexfile::Data(0x30, Image(0x20, 7)),
+                      hex),
+         os_update::kGroup,
+         "92",
+         "[11943] 48 0"},
+        {"RequestAbove64Bytes",
+         Procedure::Single,
+         {"--block", "65"},
+         "",
+         os_update::kGroup,
+         "36",
+         "[11944] 65"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -309,14 +418,16 @@ TEST(UpdateFailures, AfterTheLinkIsOpened) {
         run.host.group = c.group;
         std::string file = c.file;
         if (file.empty())
-            file = c.procedure == Procedure::Two        ? two
-                   : c.procedure == Procedure::Single   ? SingleImageFile("BRAVOLT_BLUPD_FILE", 0x100, hex)
-                                                        : SingleImageFile("BRAVOLT_FIRMWARE_FILE", 0x100, hex);
+            file = c.procedure == Procedure::Two      ? two
+                   : c.procedure == Procedure::Single ? SingleImageFile("BRAVOLT_BLUPD_FILE", 0x100, hex)
+                                                      : SingleImageFile("BRAVOLT_FIRMWARE_FILE", 0x100, hex);
         const std::string path = run.Write(c.procedure == Procedure::Firmware ? "fw.frm" : "os.prg", file);
-        const bool done = c.procedure == Procedure::Firmware ? RunFirmwareUpdate(run.host, path, run.link.Options())
-                                                             : run.Update(path);
+        const bool done = c.procedure == Procedure::Firmware
+                              ? RunFirmwareUpdate(run.host, path, run.link.Options())
+                              : run.Update(path);
         EXPECT_FALSE(done);
         EXPECT_EQ(run.host.Numbers(), c.messages);
+        if (!c.text.empty()) EXPECT_EQ(run.host.shown.back().text, c.text);
         EXPECT_EQ(run.host.beeps, 0);
     }
 }

@@ -1,8 +1,8 @@
 // The web page upload over a scripted link: the frames on the wire, the
 // bytes past the end of the file, and the message of every way the data
 // phase fails; then the checks of the chosen file.
-#include "operations/web_page_upload_messages.h"
 #include "operations//web_page_upload.h"
+#include "operations/web_page_upload_messages.h"
 #include "recording_host.h"
 #include "tests/support/temp_folder.h"
 #include "transfer_script.h"
@@ -224,12 +224,8 @@ TEST(WebPageFileCheck, MessagesOfTheChecks) {
     ASSERT_EQ(mkfifo(folder.File("pipe.html").c_str(), 0600), 0);
     std::filesystem::create_symlink("/dev/zero", folder.File("zero.gif"));
     const std::pair<std::string, std::string> cases[] = {
-        {"page.htm", "1 [11048]"},
-        {"big.html", "2 [11049] 196000"},
-        {"folder.gif", "3 [11031]"},
-        {"pipe.html", "3 [11031]"},
-        {"zero.gif", "3 [11031]"},
-        {"gone.gif", "3 [11031]"},
+        {"page.htm", "1 [11048]"},  {"big.html", "2 [11049] 196000"}, {"folder.gif", "3 [11031]"},
+        {"pipe.html", "3 [11031]"}, {"zero.gif", "3 [11031]"},        {"gone.gif", "3 [11031]"},
     };
     for (const auto& [name, expected] : cases) {
         SCOPED_TRACE(name);
@@ -250,6 +246,9 @@ TEST(WebPageFileCheck, ProgressAndFileTexts) {
     EXPECT_EQ(host.ranges, (std::vector<std::pair<std::uint32_t, std::uint32_t>>{{1, 0x230}}));
     EXPECT_EQ(host.progressTexts, (std::vector<std::string>{"00000 / 00230"}));
     EXPECT_EQ(host.statuses, (std::vector<int>{11500}));
+    // An empty page still gets a bar with room in it.
+    ShowWebPageStart(host, {"/srv/pages/empty.html", kWebPageHtml, 0});
+    EXPECT_EQ(host.ranges.back(), (std::pair<std::uint32_t, std::uint32_t>{1, 1}));
 }
 
 } // namespace
