@@ -24,6 +24,7 @@ int Read(CConsoleHost& host, const std::string& typed) {
         ReportOverlongPath(host, boot_data::kPathTooLong, path);
         return kExitFailed;
     }
+    if (!CheckSaveTarget(host, boot_data::kNotSaved, typed, path)) return kExitFailed;
     BootDataJob job;
     const auto choose = [&](const std::string&, std::string& chosen) {
         chosen = ConfirmBootDataTarget(host, path);

@@ -28,6 +28,11 @@ bool TakeVerifyOption(std::vector<std::string>& arguments);
 int UsageError(CConsoleHost& host, const std::string& reason);
 // A file named on the command line, relative to the folder qbx was started in.
 std::string FromStartFolder(const std::string& path, const std::string& startFolder);
+// A file to be saved under the name `typed` (`path` once ".dat" is added)
+// must be one the save can take, known before a link is opened and data
+// crosses it: not a folder, in a folder that exists and takes new files.
+// False after message `number` (string 11025 with the path at fault).
+bool CheckSaveTarget(CConsoleHost& host, int number, const std::string& typed, const std::string& path);
 
 int RunIdentify(CommandContext& context);
 int RunSlots(CommandContext& context);
@@ -36,9 +41,9 @@ int RunUpload(CommandContext& context);
 int RunDownload(CommandContext& context);
 int RunOsUpdate(CommandContext& context); // cli/update_commands.cpp
 int RunFirmware(CommandContext& context);
-int RunScan(CommandContext& context);      // cli/scan_commands.cpp
+int RunScan(CommandContext& context); // cli/scan_commands.cpp
 int RunTcpStatus(CommandContext& context);
-int RunBootData(CommandContext& context); // cli/boot_data_commands.cpp
+int RunBootData(CommandContext& context);          // cli/boot_data_commands.cpp
 int RunModeSwitchCommand(CommandContext& context); // cli/bootloader_commands.cpp
 int RunConfig(CommandContext& context);
 int RunWebPage(CommandContext& context); // cli/web_page_command.cpp

@@ -1,6 +1,8 @@
 #include "cli/slot_arguments.h"
 
 #include "cli/commands.h"
+#include "operations/string_ids.h"
+#include "platform/save_target.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -46,6 +48,14 @@ std::string FromStartFolder(const std::string& path, const std::string& startFol
     std::filesystem::path file = path;
     if (file.is_relative() && !startFolder.empty()) file = std::filesystem::path(startFolder) / file;
     return file.lexically_normal().string();
+}
+
+bool CheckSaveTarget(CConsoleHost& host, int number, const std::string& typed, const std::string& path) {
+    // "name" for a folder "name" would otherwise be saved as "name.dat" beside it.
+    const std::string& refused = CheckSaveTarget(typed) == kSaveTargetIsFolder ? typed : path;
+    if (refused == path && CheckSaveTarget(path) == kSaveTargetUsable) return true;
+    host.ShowMessage(number, str::kCannotSave, {refused});
+    return false;
 }
 
 } // namespace qbx

@@ -20,7 +20,6 @@
 namespace qbx {
 namespace {
 
-
 // The preparation messages do not name the file; with several files given, this says which.
 void NameFile(CConsoleHost& host, int slot, const std::string& path) {
     host.Note("slot " + std::to_string(slot) + ": " + path);
@@ -73,11 +72,15 @@ bool NamesAreDatFiles(CConsoleHost& host, SlotList& slots) {
         SlotListEntry& entry = slots[slot - 1];
         if (entry.flag != 1) continue;
         if (CheckDownloadName(entry.path) == DownloadName::Refused) {
-            host.ShowMessage(download_preparation::ExtensionMessage(slot, edition), str::kWrongDownloadExtension);
+            host.ShowMessage(download_preparation::ExtensionMessage(slot, edition),
+                             str::kWrongDownloadExtension);
             NameFile(host, slot, entry.path);
             all = false;
+            continue;
         }
-        entry.path = DownloadPath(entry.path);
+        const std::string typed = entry.path;
+        entry.path = DownloadPath(typed);
+        if (!CheckSaveTarget(host, download_preparation::kSlotListNotWritten, typed, entry.path)) all = false;
     }
     return all;
 }
@@ -125,7 +128,8 @@ int RunDownload(CommandContext& context) {
     CConsoleHost& host = context.host;
     SlotList slots;
     std::string reason;
-    if (!ParseSlotArguments(context.arguments, context.startFolder, slots, reason)) return UsageError(host, reason);
+    if (!ParseSlotArguments(context.arguments, context.startFolder, slots, reason))
+        return UsageError(host, reason);
 
     host.SetGroup(download_preparation::kGroup);
     if (!NamesAreDatFiles(host, slots)) return kExitFailed;

@@ -82,6 +82,25 @@ TEST_P(QbxBootDataChecks, FileChecksComeBeforeAnyLink) {
     for (const char* usage :
          {"bootdata", "bootdata read", "bootdata copy x.dat", "bootdata read a.dat b.dat"})
         EXPECT_EQ(Call(usage).status, 2) << usage;
+    // Files that could never be saved, the download's included.
+    std::filesystem::create_directory(files.File("sub.dat"));
+    std::filesystem::create_directory(files.File("folder"));
+    const struct {
+        std::string arguments, message, path;
+    } targets[] = {
+        {"bootdata read missing/x.dat", "12.092", "missing/x.dat"},
+        {"--yes bootdata read sub.dat", "12.092", "sub.dat"},
+        {"--yes bootdata read sub", "12.092", "sub.dat"},
+        {"download 1=folder", "7.059", "folder"},
+        {"download 1=missing/x", "7.059", "missing/x.dat"},
+    };
+    for (const auto& t : targets) {
+        run = Call(t.arguments);
+        EXPECT_EQ(run.status, 1) << t.arguments;
+        EXPECT_EQ(
+            run.err.rfind("Quillbox-Message " + t.message + ": The file " + files.File(t.path) + " ", 0), 0u)
+            << run.err;
+    }
     sim.Stop();
     EXPECT_EQ(files.Read("trace.txt").find(" in "), std::string::npos);
     // Without settings each direction stops at its own number.

@@ -1,6 +1,7 @@
 // Whole-file replacement: where it replaces, where it writes in place, where
 // it refuses, and what it leaves behind.
 #include "platform/replace_file.h"
+#include "platform/save_target.h"
 #include "tests/support/child_run.h"
 #include "tests/support/temp_folder.h"
 
@@ -60,6 +61,8 @@ TEST_P(ReplaceFilePermissions, AsAnOpenForWritingWould) {
         const ino_t inode = Status(file).st_ino;
         ASSERT_EQ(chmod(folder.c_str(), c.folderMode), 0);
 
+        // What is checked before a download must agree with the save.
+        EXPECT_EQ(CheckSaveTarget(file) == kSaveTargetUsable, c.saved);
         EXPECT_EQ(ReplaceFileContents(file, "new"), c.saved);
         EXPECT_EQ(temp.Read("program/qbx_man.ini"), c.saved ? "new" : c.fileMode ? "old" : "");
         if (c.fileMode) {
