@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -272,6 +277,27 @@ TEST_F(SimProcessTest, StateFileWithDataPastTheSlotIsRefused) {
     CSimProcess sim;
     EXPECT_FALSE(sim.Start({"--tcp", "0", "--state", state}));
     EXPECT_EQ(Contents(state), text);
+}
+
+// A device node that takes the state file's name while the simulator runs
+// keeps it: the next save fails instead of putting a file in its place.
+TEST_F(SimProcessTest, SaveLeavesADeviceThatTookTheStateFilesName) {
+    const std::string state = TempFile("taken.state");
+    CSimProcess sim;
+    CRawLine line;
+    StartTcp(sim, line, {"--kind", "A8", "--state", state});
+    ASSERT_EQ(unlink(state.c_str()), 0);
+    if (mknod(state.c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+        GTEST_SKIP() << "mknod: " << std::strerror(errno) << " (needs root)";
+    EXPECT_EQ(line.Exchange({0x22, 0xC0}, 1), CWire{0xC0}); // a change, so a save
+    EXPECT_EQ(line.Exchange(kIdentify, 5).size(), 5u);      // after the save, and still serving
+    struct stat after {};
+    ASSERT_EQ(lstat(state.c_str(), &after), 0);
+    EXPECT_TRUE(S_ISCHR(after.st_mode));
+    EXPECT_EQ(after.st_rdev, makedev(1, 3));
+    const std::string prefix = std::filesystem::path(state).filename().string() + ".";
+    for (const auto& entry : std::filesystem::directory_iterator(::testing::TempDir()))
+        EXPECT_NE(entry.path().filename().string().rfind(prefix, 0), 0u) << entry.path() << " left behind";
 }
 
 TEST_F(SimProcessTest, StartFailuresAreReported) {
