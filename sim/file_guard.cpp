@@ -78,6 +78,16 @@ bool MayReplace(const std::string& path) {
     return kind == 0 || kind == S_IFREG;
 }
 
+bool MayWriteInto(const std::string& path) {
+    const mode_t kind = KindOf(path, true);
+    return kind == 0 || kind == S_IFREG;
+}
+
+bool MayLink(const std::string& path) {
+    const mode_t kind = KindOf(path, false);
+    return kind == 0 || kind == S_IFLNK;
+}
+
 bool ReplaceFile(const std::string& path, const std::string& bytes) {
     std::string temporary;
     const int fd = CreateTemporary(path, temporary);

@@ -11,6 +11,14 @@ namespace qbx::sim {
 // exist: what a file replaced as a whole (the state) may take the place of.
 bool MayReplace(const std::string& path);
 
+// True when writing into `path` writes a regular file, links followed, or
+// creates one: what a file written in place (the trace) may be.
+bool MayWriteInto(const std::string& path);
+
+// True when `path` is a symbolic link or does not exist: what --link may
+// make its link.
+bool MayLink(const std::string& path);
+
 // Makes `bytes` the whole content of `path`: they go to a new file beside
 // it, which then takes its place, so that a reader sees the old content or
 // all of the new. Only a regular file or nothing is replaced: something

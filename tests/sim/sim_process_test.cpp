@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -277,6 +278,56 @@ TEST_F(SimProcessTest, StateFileWithDataPastTheSlotIsRefused) {
     CSimProcess sim;
     EXPECT_FALSE(sim.Start({"--tcp", "0", "--state", state}));
     EXPECT_EQ(Contents(state), text);
+}
+
+// Run as root, the simulator could put its files in place of a device
+// node: a path that names what it may not write stops the start with a
+// usage error before anything is written, and stays as it was.
+TEST_F(SimProcessTest, PathsItMayNotWriteStopTheStart) {
+    enum class EMade { CharDevice, Folder, File };
+    struct {
+        const char* option;
+        EMade made;
+    } const cases[] = {
+        {"--state", EMade::CharDevice},
+        {"--state", EMade::Folder},
+        {"--trace", EMade::CharDevice},
+        {"--link", EMade::File},
+    };
+    for (const auto& c : cases) {
+        std::map<std::string, std::string> paths{{"--state", TempFile("out.state")},
+                                                 {"--trace", TempFile("out.trace")},
+                                                 {"--link", TempFile("out.link")}};
+        const std::string& target = paths[c.option];
+        if (c.made == EMade::CharDevice && mknod(target.c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0) {
+            std::printf("%s on a device skipped: mknod: %s (needs root)\n", c.option, std::strerror(errno));
+            continue;
+        }
+        if (c.made == EMade::Folder) {
+            ASSERT_EQ(mkdir(target.c_str(), 0700), 0);
+        }
+        if (c.made == EMade::File) std::ofstream(target) << "keep";
+        struct stat before {};
+        ASSERT_EQ(lstat(target.c_str(), &before), 0);
+        CSimProcess sim;
+        EXPECT_FALSE(sim.Start(
+            {"--pty", "--state", paths["--state"], "--trace", paths["--trace"], "--link", paths["--link"]}));
+        const int status = sim.EndStatus();
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << c.option << " status " << status;
+        struct stat after {};
+        ASSERT_EQ(lstat(target.c_str(), &after), 0) << c.option;
+        EXPECT_EQ(after.st_mode, before.st_mode) << c.option;
+        EXPECT_EQ(after.st_rdev, before.st_rdev) << c.option;
+        EXPECT_EQ(after.st_ino, before.st_ino) << c.option;
+        if (c.made == EMade::File) {
+            EXPECT_EQ(Contents(target), "keep");
+        }
+        for (const auto& [option, path] : paths) {
+            if (option != c.option) {
+                EXPECT_NE(access(path.c_str(), F_OK), 0) << path << " written for " << c.option;
+            }
+        }
+    }
 }
 
 // A device node that takes the state file's name while the simulator runs
