@@ -129,23 +129,37 @@ TEST(PortHolder, FollowsALiveLockFileOnly) {
     EXPECT_FALSE(FindPortHolder(folder.File("ttyQ7"), "/proc", {folder.Path()}, holder));
 }
 
-TEST(PortHolder, PermissionDeniedNamesTheDevicesGroup) {
+// Joining the group helps only where the group may read and write.
+TEST(PortHolder, PermissionDeniedSaysWhoMayOpenThePort) {
     if (!test::RunsAsRoot()) GTEST_SKIP() << "needs root to hand the device to a group";
-    Pty pty;
-    ASSERT_FALSE(pty.slave.empty());
     const group* dialout = getgrnam("dialout");
-    gid_t gid = dialout ? dialout->gr_gid : 0;
-    std::string name = dialout ? "dialout" : "root";
-    ASSERT_EQ(chown(pty.slave.c_str(), 0, gid), 0);
-    ASSERT_EQ(chmod(pty.slave.c_str(), 0660), 0);
-    EXPECT_EQ(DeviceGroupName(pty.slave), name);
-    test::RunInChild({.unprivileged = true}, [&] {
-        int error = 0;
-        EXPECT_EQ(ProbeSerialDevice(pty.slave, error), kSerialInUse);
-        EXPECT_EQ(error, EACCES);
-        CScanHost host;
-        EXPECT_EQ(PortDiagnosis(host, 2, pty.slave, kPortInUse, error, {}), "group " + name);
-    });
+    const gid_t dialoutGid = dialout ? dialout->gr_gid : 0;
+    const std::string dialoutName = dialout ? "dialout" : "root";
+    struct {
+        gid_t gid;
+        mode_t mode;
+        bool groupMayOpen;
+    } const cases[] = {
+        {dialoutGid, 0660, true},
+        {0, 0600, false},
+        {dialoutGid, 0640, false},
+    };
+    for (const auto& c : cases) {
+        Pty pty;
+        ASSERT_FALSE(pty.slave.empty());
+        ASSERT_EQ(chown(pty.slave.c_str(), 0, c.gid), 0);
+        ASSERT_EQ(chmod(pty.slave.c_str(), c.mode), 0);
+        const std::string expected =
+            c.groupMayOpen ? "group " + dialoutName : "owner only " + pty.slave + " root";
+        test::RunInChild({.unprivileged = true}, [&] {
+            int error = 0;
+            EXPECT_EQ(ProbeSerialDevice(pty.slave, error), kSerialInUse);
+            EXPECT_EQ(error, EACCES);
+            CScanHost host;
+            EXPECT_EQ(PortDiagnosis(host, 2, pty.slave, kPortInUse, error, {}), expected)
+                << std::oct << c.mode;
+        });
+    }
 }
 
 TEST(PortHolder, OtherStatesSayWhatTheyCan) {
