@@ -8,7 +8,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(qbx::kApplicationTitle);
     qbx::CQtUserInterface ui;
-    qbx::CQuillboxApp app(ui);
+    qbx::StartupOptions options;
+    options.instanceName = qbx::InstanceNameFromEnvironment();
+    qbx::CQuillboxApp app(ui, options);
     qbx::StartupResult result = app.InitInstance();
     app.ExitInstance();
     return result == qbx::StartupResult::Ran ? 0 : 1;

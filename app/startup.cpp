@@ -13,6 +13,7 @@
 #include "ui/user_interface.h"
 
 #include <cerrno>
+#include <cstdlib>
 #include <unistd.h>
 
 namespace qbx {
@@ -21,6 +22,11 @@ constexpr int kStartupGroup = 0;
 
 bool IsNotFound(int error) { return error == ENOENT || error == ENOTDIR; }
 } // namespace
+
+std::string InstanceNameFromEnvironment() {
+    const char* own = std::getenv(kInstanceVariable);
+    return own && *own ? std::string(kInstanceName) + "/" + own : kInstanceName;
+}
 
 CQuillboxApp::CQuillboxApp(CUserInterface& ui, StartupOptions options) : ui(ui), options(std::move(options)) {}
 

@@ -10,6 +10,10 @@ class CUserInterface;
 
 constexpr const char* kExecutableFileName = "Quillbox Suite.exe";
 constexpr const char* kInstanceName = "Mutex String";
+// When set, its value makes the program an instance of its own: a copy
+// started with another value (a test beside the user's open program) is
+// not refused, and one started with the same value is.
+constexpr const char* kInstanceVariable = "QUILLBOX_INSTANCE";
 
 // How a start-up ended.
 enum class StartupResult {
@@ -21,6 +25,10 @@ enum class StartupResult {
     VersionMismatch, // 0.004
     ModuleLoadFailed,
 };
+
+// kInstanceName, followed by "/" and the value of kInstanceVariable where
+// that is set and not empty.
+std::string InstanceNameFromEnvironment();
 
 struct StartupOptions {
     std::string executablePath; // empty: the running executable

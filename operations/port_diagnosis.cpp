@@ -2,6 +2,7 @@
 
 #include "link/serial_transport.h"
 #include "operations/scan_strings.h"
+#include "platform/device_access.h"
 #include "platform/port_holder.h"
 
 #include <cerrno>
@@ -20,12 +21,18 @@ std::string Joined(const std::vector<std::string>& items) {
     return text;
 }
 
+// Joining the group helps only where the group may read and write;
+// otherwise only the owner (and root) gets in.
+std::string NoPermission(COperationHost& host, const std::string& path) {
+    CDeviceAccess access;
+    if (!ReadDeviceAccess(path, access) || access.othersMayOpen)
+        return Text(host, str::kNoPermission, {path});
+    if (access.groupMayOpen) return Text(host, str::kNeedsGroup, {access.group});
+    return Text(host, str::kOwnerOnly, {path, access.owner});
+}
+
 std::string InUse(COperationHost& host, const std::string& path, int error) {
-    if (error == EACCES || error == EPERM) {
-        std::string group = DeviceGroupName(path);
-        if (group.empty()) return Text(host, str::kNoPermission, {path});
-        return Text(host, str::kNeedsGroup, {group});
-    }
+    if (error == EACCES || error == EPERM) return NoPermission(host, path);
     CPortHolder holder;
     if (!FindPortHolder(path, holder)) return Text(host, str::kHeldUnseen, {});
     if (!holder.lockFile.empty())

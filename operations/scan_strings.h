@@ -21,4 +21,5 @@ inline constexpr int kNeedsGroup = 11914;    // group name
 inline constexpr int kNoPermission = 11915;  // device path
 inline constexpr int kMissingOthers = 11916; // device path, devices present, port number
 inline constexpr int kNotATerminal = 11917;  // device path
+inline constexpr int kOwnerOnly = 11918;     // device path, owner's user name
 } // namespace qbx::str

@@ -8,7 +8,6 @@
 #include <cstdlib>
 #include <dirent.h>
 #include <fstream>
-#include <grp.h>
 #include <iterator>
 #include <sstream>
 #include <sys/stat.h>
@@ -145,13 +144,6 @@ bool FindPortHolder(const std::string& path, const std::string& procRoot,
 
 bool FindPortHolder(const std::string& path, CPortHolder& holder) {
     return FindPortHolder(path, "/proc", kLockFolders, holder);
-}
-
-std::string DeviceGroupName(const std::string& path) {
-    struct stat device {};
-    if (::stat(path.c_str(), &device) != 0) return {};
-    if (const group* entry = ::getgrgid(device.st_gid)) return entry->gr_name;
-    return std::to_string(device.st_gid);
 }
 
 std::vector<std::string> SerialDevicesPresent(const std::vector<std::string>& taken) {

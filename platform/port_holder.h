@@ -23,10 +23,6 @@ bool FindPortHolder(const std::string& path, CPortHolder& holder);
 bool FindPortHolder(const std::string& path, const std::string& procRoot,
                     const std::vector<std::string>& lockFolders, CPortHolder& holder);
 
-// The name of the group that owns the device file at `path`, or its number
-// as text when the group has no name; empty when `path` cannot be examined.
-std::string DeviceGroupName(const std::string& path);
-
 // Serial-looking devices that exist now: /dev/serial/by-id entries, then
 // /dev/ttyUSB* and /dev/ttyACM*, sorted within each kind, without the ones
 // whose device is already among `taken` (paths, links followed).

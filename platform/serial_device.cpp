@@ -42,6 +42,15 @@ speed_t SpeedFor(std::uint32_t baudRate) {
     }
 }
 
+// A line another program holds in exclusive mode (TIOCEXCL, as modem
+// managers do) without a lock. Its further opens fail with EBUSY, except
+// root's: then this open got through and must give the line up untouched.
+// A kernel that cannot tell counts as not exclusive.
+bool HeldExclusively(int fd) {
+    int exclusive = 0;
+    return ::ioctl(fd, TIOCGEXCL, &exclusive) == 0 && exclusive != 0;
+}
+
 // Opens and locks; returns the descriptor or -1 with errno set. Only a
 // terminal is taken: a file, a pipe or /dev/null named as a port would
 // take the requests and hand back nonsense or nothing. The kind is checked
@@ -60,6 +69,8 @@ int OpenLocked(const std::string& path) {
     int error = 0;
     if (!::isatty(fd))
         error = ENOTTY;
+    else if (HeldExclusively(fd))
+        error = EBUSY;
     else if (::flock(fd, LOCK_EX | LOCK_NB) != 0)
         error = errno;
     if (error != 0) {

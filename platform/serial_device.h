@@ -7,7 +7,7 @@ namespace qbx {
 // Outcome of opening a serial device, in the order callers report them.
 inline constexpr int kSerialOpened = 0;
 inline constexpr int kSerialMissing = 1;    // no such device (ENOENT)
-inline constexpr int kSerialInUse = 2;      // EACCES, EBUSY, or locked by another open
+inline constexpr int kSerialInUse = 2;      // EACCES, EBUSY: locked or held exclusively by another open
 inline constexpr int kSerialOtherError = 3; // anything else; the errno tells which
 
 // An open serial device file: exclusive, non-blocking underneath, with reads
@@ -20,8 +20,9 @@ class CSerialDevice {
     ~CSerialDevice() { Close(); }
 
     // Opens `path` for reading and writing and takes an exclusive advisory
-    // lock on it. Returns one of the kSerial* codes; `error` gets the errno
-    // (0 on success).
+    // lock on it; a line another open holds in exclusive mode (TIOCEXCL) is
+    // in use (EBUSY) even where the open got through. Returns one of the
+    // kSerial* codes; `error` gets the errno (0 on success).
     // Anything but a terminal (a file, a pipe, /dev/null) is refused with
     // kSerialOtherError and ENOTTY before it is opened for writing.
     int Open(const std::string& path, int& error);

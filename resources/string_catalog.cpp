@@ -119,6 +119,7 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11915, "s", "scan: no permission to open the device (device path)"},
         {11916, "ssd", "scan: mapped device missing, other serial devices exist (path, devices, port number)"},
         {11917, "s", "scan: the mapped path is no serial device (path)"},
+        {11918, "ss", "scan: no permission, and the group may not open the device (device path, owner)"},
         // Window titles.
         {11670, "", "web page upload: dialog caption"},
         {11680, "", "bootloader data: window title in write mode"},

@@ -509,6 +509,10 @@ Bitte prüfen Sie den Dateinamen und ob der Ordner beschreibbar ist.</translatio
         <translation>%s ist keine serielle Schnittstelle</translation>
     </message>
     <message>
+        <source>11918</source>
+        <translation>keine Berechtigung: nur der Eigentümer von %s (%s) oder der Administrator darf die Schnittstelle öffnen; den Administrator um Zugriff bitten</translation>
+    </message>
+    <message>
         <source>11940</source>
         <translation>Der Bootsektor der Programmdatei ist zu groß (BS_SIZE = %X hexadezimal; höchstens 1000000 hexadezimal, 16 MiB).
 Die Datei ist beschädigt oder nicht für dieses Gerät bestimmt; das Update wurde nicht begonnen.</translation>

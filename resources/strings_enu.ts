@@ -509,6 +509,10 @@ Check the file name and that you may write to its folder.</translation>
         <translation>%s is not a serial device</translation>
     </message>
     <message>
+        <source>11918</source>
+        <translation>no permission: only the owner of %s (%s) or the administrator may open it; ask the administrator for access</translation>
+    </message>
+    <message>
         <source>11940</source>
         <translation>The boot sector of the program file is too large (BS_SIZE = %X hexadecimal; at most 1000000 hexadecimal, 16 MiB).
 The file is damaged or not meant for this device; the update was not started.</translation>

@@ -509,6 +509,10 @@ Verificare il nome del file e che la sua cartella sia scrivibile.</translation>
         <translation>%s non è un dispositivo seriale</translation>
     </message>
     <message>
+        <source>11918</source>
+        <translation>nessun permesso: solo il proprietario di %s (%s) o l'amministratore può aprire la porta; chiedere l'accesso all'amministratore</translation>
+    </message>
+    <message>
         <source>11940</source>
         <translation>Il settore di avvio del file di programma è troppo grande (BS_SIZE = %X esadecimale; al massimo 1000000 esadecimale, 16 MiB).
 Il file è danneggiato o non è destinato a questo dispositivo; l'aggiornamento non è stato avviato.</translation>

@@ -8,6 +8,7 @@
 
 #include "sim/bootloader_commands.h"
 #include "sim/fd_line.h"
+#include "sim/file_guard.h"
 #include "sim/loopback_plug.h"
 #include "sim/pty_endpoint.h"
 #include "sim/sim_options.h"
@@ -71,6 +72,29 @@ bool LoadState(const CSimOptions& options, CDeviceState& state) {
     return true;
 }
 
+// Run as root, qbx-sim could turn a device node into a file of its own:
+// every path it writes must be what it may write there, or nothing is
+// written at all.
+bool OutputPathsAllowed(const CSimOptions& options) {
+    struct {
+        const char* option;
+        const std::string& path;
+        bool (*allowed)(const std::string&);
+        const char* kind;
+    } const outputs[] = {
+        {"--state", options.statePath, MayReplace, "a regular file (not a link)"},
+        {"--trace", options.tracePath, MayWriteInto, "a regular file"},
+        {"--link", options.linkPath, MayLink, "a symbolic link"},
+    };
+    for (const auto& output : outputs) {
+        if (output.allowed(output.path)) continue;
+        std::fprintf(stderr, "qbx-sim: %s %s: must be %s or not exist yet; nothing was written\n",
+                     output.option, output.path.c_str(), output.kind);
+        return false;
+    }
+    return true;
+}
+
 void Ready(const std::string& where) {
     std::printf("qbx-sim ready %s\n", where.c_str());
     std::fflush(stdout);
@@ -90,6 +114,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "qbx-sim: %s\n%s", error.c_str(), SimUsage());
         return kExitUsage;
     }
+
+    if (!OutputPathsAllowed(options)) return kExitUsage;
 
     CDeviceState state;
     if (!LoadState(options, state)) return kExitFailed;

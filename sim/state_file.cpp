@@ -5,8 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 
 #include "sim/device_text.h"
+#include "sim/file_guard.h"
 
 namespace qbx::sim {
 
@@ -272,45 +274,32 @@ int LoadStateFile(const std::string& path, CDeviceState& state, int& badLine, st
 }
 
 bool SaveStateFile(const std::string& path, const CDeviceState& state) {
-    const std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::trunc);
-        if (!out) return false;
-        char byte[8];
-        out << "# qbx-sim device state, rewritten after every change (format: sim/README.md)\n";
-        out << "format " << kFormatVersion << '\n';
-        std::snprintf(byte, sizeof byte, "%02X", state.mode);
-        out << "mode " << byte << '\n';
-        std::snprintf(byte, sizeof byte, "%02X", state.configByte);
-        out << "config " << byte << '\n';
-        const CNetworkRecord& net = state.network;
-        out << "network " << AddressText(net.address1) << ' ' << AddressText(net.address2) << ' '
-            << AddressText(net.address3) << ' ' << unsigned{net.parameterByte} << ' ' << net.parameterWord1
-            << ' ' << net.parameterWord2 << '\n';
-        out << "device " << HeaderText(state.deviceHeader, true) << '\n';
-        WriteData(out, "device-data ", state.deviceImage);
-        out << "short " << HeaderText(state.shortHeader, false) << '\n';
-        for (int n = 1; n <= kSlotCount; ++n) {
-            out << "slot " << n << ' ' << HeaderText(state.Slot(n).header, true) << '\n';
-            WriteData(out, "slot-data " + std::to_string(n) + " ", state.Slot(n).data);
-        }
-        for (const auto& [code, image] : state.images) {
-            std::snprintf(byte, sizeof byte, "%02X", code);
-            WriteData(out, "image-data " + std::string(byte) + " ", image);
-        }
-        for (const auto& [type, page] : state.pages)
-            WriteData(out, "page-data " + std::to_string(type) + " ", page);
-        out.flush();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return false;
-        }
+    std::ostringstream out;
+    char byte[8];
+    out << "# qbx-sim device state, rewritten after every change (format: sim/README.md)\n";
+    out << "format " << kFormatVersion << '\n';
+    std::snprintf(byte, sizeof byte, "%02X", state.mode);
+    out << "mode " << byte << '\n';
+    std::snprintf(byte, sizeof byte, "%02X", state.configByte);
+    out << "config " << byte << '\n';
+    const CNetworkRecord& net = state.network;
+    out << "network " << AddressText(net.address1) << ' ' << AddressText(net.address2) << ' '
+        << AddressText(net.address3) << ' ' << unsigned{net.parameterByte} << ' ' << net.parameterWord1 << ' '
+        << net.parameterWord2 << '\n';
+    out << "device " << HeaderText(state.deviceHeader, true) << '\n';
+    WriteData(out, "device-data ", state.deviceImage);
+    out << "short " << HeaderText(state.shortHeader, false) << '\n';
+    for (int n = 1; n <= kSlotCount; ++n) {
+        out << "slot " << n << ' ' << HeaderText(state.Slot(n).header, true) << '\n';
+        WriteData(out, "slot-data " + std::to_string(n) + " ", state.Slot(n).data);
     }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
+    for (const auto& [code, image] : state.images) {
+        std::snprintf(byte, sizeof byte, "%02X", code);
+        WriteData(out, "image-data " + std::string(byte) + " ", image);
     }
-    return true;
+    for (const auto& [type, page] : state.pages)
+        WriteData(out, "page-data " + std::to_string(type) + " ", page);
+    return out && ReplaceFile(path, out.str());
 }
 
 } // namespace qbx::sim

@@ -19,8 +19,9 @@ enum : int {
 // (when given) says what is wrong with the line.
 int LoadStateFile(const std::string& path, CDeviceState& state, int& badLine, std::string* why = nullptr);
 
-// Writes the whole state to a temporary file beside `path` and renames it
-// over `path`, so a reader never sees half a state.
+// Writes the whole state to a temporary file beside `path`, which then
+// takes its place, so a reader never sees half a state. Only a regular file
+// or nothing is replaced (false otherwise).
 bool SaveStateFile(const std::string& path, const CDeviceState& state);
 
 // The fields of a `network` line ("A1 A2 A3 P W1 W2"), as the state file

@@ -1,6 +1,10 @@
 #include "sim/trace.h"
 
+#include <cerrno>
 #include <chrono>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace qbx::sim {
 
@@ -19,9 +23,20 @@ std::int64_t NowMicroseconds() {
     return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+// Emptied only once it is known to be a regular file: a device or a FIFO
+// named as the trace (it may have taken the name since the start's look)
+// is never written, and the open does not wait for a FIFO's reader.
 bool CTrace::Open(const std::string& path) {
-    file.reset(std::fopen(path.c_str(), "w"));
-    return IsOpen();
+    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
+    if (fd < 0) return false;
+    struct stat info {};
+    const bool regular = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (regular && ftruncate(fd, 0) == 0 && fcntl(fd, F_SETFL, 0) == 0) file.reset(fdopen(fd, "w"));
+    if (file) return true;
+    const int error = regular ? errno : EINVAL;
+    close(fd);
+    errno = error;
+    return false;
 }
 
 // Flushed line by line: the trace is most wanted when the run ends badly.

@@ -13,12 +13,16 @@
 class ChildProcess {
 public:
     ChildProcess(const std::string& program, const std::string& folder) {
+        const std::string instance = InstanceOfThisTest();
         int fds[2];
         if (pipe2(fds, O_CLOEXEC) != 0) return;
         pid = fork();
         if (pid == 0) {
             dup2(fds[1], STDERR_FILENO);
             setenv("QT_QPA_PLATFORM", "offscreen", 1);
+            // An instance of this test process's own, so that a Quillbox the
+            // user has open on the machine does not refuse it.
+            setenv("QUILLBOX_INSTANCE", instance.c_str(), 1);
             if (chdir(folder.c_str()) != 0) _exit(126);
             execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
             _exit(127);
@@ -52,6 +56,9 @@ public:
         }
         return true;
     }
+    // The instance every child of this test process runs as.
+    static std::string InstanceOfThisTest() { return "test-" + std::to_string(getpid()); }
+
     bool IsRunning() const { return pid > 0 && waitpid(pid, nullptr, WNOHANG) == 0; }
     const std::string& Errors() const { return errors; }
 

@@ -47,7 +47,7 @@ TEST(Resources, CatalogCoversEveryIdentifierTheProgramNames) {
     range(11902, 11905); // session log: not written, menu entry on and off, chooser filter
     range(11906, 11906); // bootloader data: overwrite question
     range(11910, 11910); // checks of chosen paths
-    range(11911, 11917); // why a scanned port cannot be used
+    range(11911, 11918); // why a scanned port cannot be used
     range(11920, 11921); // number fields
     range(11940, 11945); // OS update: the file's boot sector, records and welcome page
     range(11950, 11952); // verify after write

@@ -13,6 +13,7 @@
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/ioctl.h>
 #include <sys/prctl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -33,9 +34,13 @@ struct Pty {
     }
 };
 
-// A child named "port-holder" that opens `path` (and locks it when asked)
-// and waits until the returned pipe closes. Its PID, 0 on failure.
-pid_t StartHolder(const std::string& path, bool lock, int& release) {
+// How a holder keeps the port: only open, locked as another Quillbox locks
+// it, or in exclusive mode without a lock, as modem managers hold a line.
+enum class EHold { Open, Lock, Exclusive };
+
+// A child named "port-holder" that opens `path` and holds it as `hold` says
+// until the returned pipe closes. Its PID, 0 on failure.
+pid_t StartHolder(const std::string& path, EHold hold, int& release) {
     int ready[2], done[2];
     if (pipe(ready) != 0 || pipe(done) != 0) return 0;
     std::fflush(stdout);
@@ -45,7 +50,9 @@ pid_t StartHolder(const std::string& path, bool lock, int& release) {
         close(ready[0]);
         close(done[1]);
         int fd = open(path.c_str(), O_RDWR | O_NOCTTY);
-        if (fd < 0 || (lock && flock(fd, LOCK_EX | LOCK_NB) != 0)) _exit(1);
+        if (fd < 0 || (hold == EHold::Lock && flock(fd, LOCK_EX | LOCK_NB) != 0) ||
+            (hold == EHold::Exclusive && ioctl(fd, TIOCEXCL) != 0))
+            _exit(1);
         char byte = 1;
         (void)!write(ready[1], &byte, 1);
         (void)!read(done[0], &byte, 1);
@@ -65,21 +72,34 @@ void StopHolder(pid_t pid, int release) {
     waitpid(pid, nullptr, 0);
 }
 
+// A port locked or held in exclusive mode is in use even to root, whose
+// open of an exclusive line gets through.
 TEST(PortHolder, NamesTheProcessThatLocksOrOpensThePort) {
-    for (bool lock : {true, false}) {
+    struct {
+        EHold hold;
+        int probed;
+        int error;
+    } const cases[] = {
+        {EHold::Open, kSerialOpened, 0},
+        {EHold::Lock, kSerialInUse, EWOULDBLOCK},
+        {EHold::Exclusive, kSerialInUse, EBUSY},
+    };
+    for (const auto& c : cases) {
+        const int row = static_cast<int>(c.hold);
         Pty pty;
         ASSERT_FALSE(pty.slave.empty());
         int release = -1;
-        pid_t pid = StartHolder(pty.slave, lock, release);
+        pid_t pid = StartHolder(pty.slave, c.hold, release);
         ASSERT_GT(pid, 0);
         CPortHolder holder;
-        EXPECT_TRUE(FindPortHolder(pty.slave, holder)) << lock;
-        EXPECT_EQ(holder.pid, pid) << lock;
+        EXPECT_TRUE(FindPortHolder(pty.slave, holder)) << row;
+        EXPECT_EQ(holder.pid, pid) << row;
         EXPECT_EQ(holder.name, "port-holder");
         EXPECT_EQ(holder.lockFile, "");
-        if (lock) {
-            int error = 0;
-            EXPECT_EQ(ProbeSerialDevice(pty.slave, error), kSerialInUse);
+        int error = 0;
+        EXPECT_EQ(ProbeSerialDevice(pty.slave, error), c.probed) << row;
+        EXPECT_EQ(error, c.error) << row;
+        if (c.probed == kSerialInUse) {
             CScanHost host;
             EXPECT_EQ(PortDiagnosis(host, 3, pty.slave, kPortInUse, error, {}),
                       "held by port-holder " + std::to_string(pid));
@@ -93,7 +113,7 @@ TEST(PortHolder, FollowsALiveLockFileOnly) {
     TempFolder folder;
     folder.Write("ttyQ7", ""); // stands for a device nobody has open
     int release = -1;
-    pid_t pid = StartHolder("/dev/null", false, release);
+    pid_t pid = StartHolder("/dev/null", EHold::Open, release);
     ASSERT_GT(pid, 0);
     char text[16];
     std::snprintf(text, sizeof text, "%10d\n", static_cast<int>(pid));
@@ -109,23 +129,37 @@ TEST(PortHolder, FollowsALiveLockFileOnly) {
     EXPECT_FALSE(FindPortHolder(folder.File("ttyQ7"), "/proc", {folder.Path()}, holder));
 }
 
-TEST(PortHolder, PermissionDeniedNamesTheDevicesGroup) {
+// Joining the group helps only where the group may read and write.
+TEST(PortHolder, PermissionDeniedSaysWhoMayOpenThePort) {
     if (!test::RunsAsRoot()) GTEST_SKIP() << "needs root to hand the device to a group";
-    Pty pty;
-    ASSERT_FALSE(pty.slave.empty());
     const group* dialout = getgrnam("dialout");
-    gid_t gid = dialout ? dialout->gr_gid : 0;
-    std::string name = dialout ? "dialout" : "root";
-    ASSERT_EQ(chown(pty.slave.c_str(), 0, gid), 0);
-    ASSERT_EQ(chmod(pty.slave.c_str(), 0660), 0);
-    EXPECT_EQ(DeviceGroupName(pty.slave), name);
-    test::RunInChild({.unprivileged = true}, [&] {
-        int error = 0;
-        EXPECT_EQ(ProbeSerialDevice(pty.slave, error), kSerialInUse);
-        EXPECT_EQ(error, EACCES);
-        CScanHost host;
-        EXPECT_EQ(PortDiagnosis(host, 2, pty.slave, kPortInUse, error, {}), "group " + name);
-    });
+    const gid_t dialoutGid = dialout ? dialout->gr_gid : 0;
+    const std::string dialoutName = dialout ? "dialout" : "root";
+    struct {
+        gid_t gid;
+        mode_t mode;
+        bool groupMayOpen;
+    } const cases[] = {
+        {dialoutGid, 0660, true},
+        {0, 0600, false},
+        {dialoutGid, 0640, false},
+    };
+    for (const auto& c : cases) {
+        Pty pty;
+        ASSERT_FALSE(pty.slave.empty());
+        ASSERT_EQ(chown(pty.slave.c_str(), 0, c.gid), 0);
+        ASSERT_EQ(chmod(pty.slave.c_str(), c.mode), 0);
+        const std::string expected =
+            c.groupMayOpen ? "group " + dialoutName : "owner only " + pty.slave + " root";
+        test::RunInChild({.unprivileged = true}, [&] {
+            int error = 0;
+            EXPECT_EQ(ProbeSerialDevice(pty.slave, error), kSerialInUse);
+            EXPECT_EQ(error, EACCES);
+            CScanHost host;
+            EXPECT_EQ(PortDiagnosis(host, 2, pty.slave, kPortInUse, error, {}), expected)
+                << std::oct << c.mode;
+        });
+    }
 }
 
 TEST(PortHolder, OtherStatesSayWhatTheyCan) {

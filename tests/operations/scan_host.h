@@ -23,6 +23,8 @@ class CScanHost : public CRecordingHost {
             return "missing %s; present %s; COM%d";
         case 11917:
             return "not a terminal %s";
+        case 11918:
+            return "owner only %s %s";
         default:
             return CRecordingHost::String(stringId);
         }

@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -272,6 +278,77 @@ TEST_F(SimProcessTest, StateFileWithDataPastTheSlotIsRefused) {
     CSimProcess sim;
     EXPECT_FALSE(sim.Start({"--tcp", "0", "--state", state}));
     EXPECT_EQ(Contents(state), text);
+}
+
+// Run as root, the simulator could put its files in place of a device
+// node: a path that names what it may not write stops the start with a
+// usage error before anything is written, and stays as it was.
+TEST_F(SimProcessTest, PathsItMayNotWriteStopTheStart) {
+    enum class EMade { CharDevice, Folder, File };
+    struct {
+        const char* option;
+        EMade made;
+    } const cases[] = {
+        {"--state", EMade::CharDevice},
+        {"--state", EMade::Folder},
+        {"--trace", EMade::CharDevice},
+        {"--link", EMade::File},
+    };
+    for (const auto& c : cases) {
+        std::map<std::string, std::string> paths{{"--state", TempFile("out.state")},
+                                                 {"--trace", TempFile("out.trace")},
+                                                 {"--link", TempFile("out.link")}};
+        const std::string& target = paths[c.option];
+        if (c.made == EMade::CharDevice && mknod(target.c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0) {
+            std::printf("%s on a device skipped: mknod: %s (needs root)\n", c.option, std::strerror(errno));
+            continue;
+        }
+        if (c.made == EMade::Folder) {
+            ASSERT_EQ(mkdir(target.c_str(), 0700), 0);
+        }
+        if (c.made == EMade::File) std::ofstream(target) << "keep";
+        struct stat before {};
+        ASSERT_EQ(lstat(target.c_str(), &before), 0);
+        CSimProcess sim;
+        EXPECT_FALSE(sim.Start(
+            {"--pty", "--state", paths["--state"], "--trace", paths["--trace"], "--link", paths["--link"]}));
+        const int status = sim.EndStatus();
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 2) << c.option << " status " << status;
+        struct stat after {};
+        ASSERT_EQ(lstat(target.c_str(), &after), 0) << c.option;
+        EXPECT_EQ(after.st_mode, before.st_mode) << c.option;
+        EXPECT_EQ(after.st_rdev, before.st_rdev) << c.option;
+        EXPECT_EQ(after.st_ino, before.st_ino) << c.option;
+        if (c.made == EMade::File) {
+            EXPECT_EQ(Contents(target), "keep");
+        }
+        for (const auto& [option, path] : paths) {
+            if (option != c.option) {
+                EXPECT_NE(access(path.c_str(), F_OK), 0) << path << " written for " << c.option;
+            }
+        }
+    }
+}
+
+// A device node that takes the state file's name while the simulator runs
+// keeps it: the next save fails instead of putting a file in its place.
+TEST_F(SimProcessTest, SaveLeavesADeviceThatTookTheStateFilesName) {
+    const std::string state = TempFile("taken.state");
+    CSimProcess sim;
+    CRawLine line;
+    StartTcp(sim, line, {"--kind", "A8", "--state", state});
+    ASSERT_EQ(unlink(state.c_str()), 0);
+    if (mknod(state.c_str(), S_IFCHR | 0600, makedev(1, 3)) != 0)
+        GTEST_SKIP() << "mknod: " << std::strerror(errno) << " (needs root)";
+    EXPECT_EQ(line.Exchange({0x22, 0xC0}, 1), CWire{0xC0}); // a change, so a save
+    EXPECT_EQ(line.Exchange(kIdentify, 5).size(), 5u);      // after the save, and still serving
+    struct stat after {};
+    ASSERT_EQ(lstat(state.c_str(), &after), 0);
+    EXPECT_TRUE(S_ISCHR(after.st_mode));
+    EXPECT_EQ(after.st_rdev, makedev(1, 3));
+    const std::string prefix = std::filesystem::path(state).filename().string() + ".";
+    for (const auto& entry : std::filesystem::directory_iterator(::testing::TempDir()))
+        EXPECT_NE(entry.path().filename().string().rfind(prefix, 0), 0u) << entry.path() << " left behind";
 }
 
 TEST_F(SimProcessTest, StartFailuresAreReported) {

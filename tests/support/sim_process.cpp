@@ -54,6 +54,7 @@ bool CSimProcess::Start(const std::string& program, const std::vector<std::strin
                         std::chrono::milliseconds readyWait) {
     Stop();
     error.clear();
+    endStatus = -1;
     readyLine.clear();
     tcpPort = 0;
     ptyPath.clear();
@@ -98,7 +99,7 @@ bool CSimProcess::Start(const std::string& program, const std::vector<std::strin
     }
     if (!ReadReadyLine(readyWait) || !ParseReadyLine()) {
         const std::string why = error;
-        Stop();
+        endStatus = Stop();
         error = why;
         return false;
     }

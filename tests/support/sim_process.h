@@ -37,6 +37,8 @@ class CSimProcess {
     pid_t Pid() const { return pid; }
     const std::string& ReadyLine() const { return readyLine; }
     const std::string& Error() const { return error; }
+    // The waitpid status of a child that ended before it was ready, else -1.
+    int EndStatus() const { return endStatus; }
     // The TCP port from "ready tcp 127.0.0.1:PORT", else 0.
     std::uint16_t TcpPort() const { return tcpPort; }
     // The slave path from "ready pty PATH", else "".
@@ -55,6 +57,7 @@ class CSimProcess {
     int outputFd = -1; // the child's standard output, kept open while it runs
     std::string readyLine;
     std::string error;
+    int endStatus = -1;
     std::uint16_t tcpPort = 0;
     std::string ptyPath;
 };
