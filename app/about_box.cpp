@@ -1,6 +1,7 @@
 #include "app/about_box.h"
 
 #include "app/app_state.h"
+#include "app/edition.h"
 #include "app/home_page.h"
 
 #include <QLabel>
@@ -12,7 +13,7 @@ CAboutBox::CAboutBox(CUiContext& context, QWidget* parent) : CDialog(context, kA
 bool CAboutBox::OnInitDialog() {
     int edition = AppState().edition;
     SetItemText(kAboutHomePageLink, QString::fromStdString(HomePageHost(edition)));
-    if (edition == 2) SetItemText(kAboutProductLine, kOemProductName);
+    if (edition == kCustomerEdition) SetItemText(kAboutProductLine, kOemProductName);
     if (auto* link = ItemAs<QLabel>(kAboutHomePageLink)) {
         QFont font = link->font();
         font.setUnderline(true);

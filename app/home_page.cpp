@@ -1,9 +1,15 @@
 #include "app/home_page.h"
 
+#include "app/edition.h"
+
 namespace qbx {
 
-std::string HomePageHost(int edition) { return edition == 2 ? "ormand.test" : "bravolt.test"; }
+std::string HomePageHost(int edition) {
+    return edition == kCustomerEdition ? "ormand.test" : "bravolt.test";
+}
 
-std::string HomePageUrl(int edition) { return "https://" + HomePageHost(edition) + "/"; }
+std::string HomePageUrl(int edition) {
+    return "https://" + HomePageHost(edition) + "/";
+}
 
 } // namespace qbx

@@ -1,6 +1,7 @@
 #include "app/information_box.h"
 
 #include "app/app_state.h"
+#include "app/edition.h"
 
 namespace qbx {
 namespace {
@@ -12,8 +13,9 @@ CInformationBox::CInformationBox(CUiContext& context, QWidget* parent)
     : CDialog(context, kInformationTemplate, parent) {}
 
 bool CInformationBox::OnInitDialog() {
-    SetItemText(kInformationText,
-                String(AppState().edition == 2 ? kOemInformationString : kStandardInformationString));
+    SetItemText(
+        kInformationText,
+        String(AppState().edition == kCustomerEdition ? kOemInformationString : kStandardInformationString));
     return true;
 }
 

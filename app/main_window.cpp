@@ -12,6 +12,7 @@
 #include "functiondata/download_preparation_dialog.h"
 #include "functiondata/transfer_dialog.h"
 #include "functiondata/upload_preparation_dialog.h"
+#include "operations/string_ids.h"
 #include "platform/executable_path.h"
 #include "platform/fixed_version.h"
 #include "platform/program_folder.h"
@@ -23,17 +24,13 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPointer>
 #include <unistd.h>
 
 namespace qbx {
 namespace {
 constexpr int kFirstFunctionButton = 1003;
 constexpr int kLastFunctionButton = 1010;
-QPointer<QWidget> mainWindowHandle;
 } // namespace
-
-QWidget* MainWindowHandle() { return mainWindowHandle.data(); }
 
 CMainWindow::CMainWindow(CUiContext& context, CSessionLogInterface* sessionLog)
     : CDialog(context, kMainWindowTemplate), sessionLog(sessionLog) {}
@@ -61,7 +58,8 @@ void CMainWindow::AddSystemMenu() {
         QAction* action = systemMenu->addAction(about, this, [this] { OnSysCommand(kSysCommandAbout); });
         action->setData(kSysCommandAbout);
     }
-    QAction* info = systemMenu->addAction(String(102), this, [this] { OnSysCommand(kSysCommandInformation); });
+    QAction* info =
+        systemMenu->addAction(String(102), this, [this] { OnSysCommand(kSysCommandInformation); });
     info->setData(kSysCommandInformation);
     if (sessionLog) {
         sessionLogEntry = systemMenu->addAction(String(sessionLog->Running() ? 11904 : 11903), this,
@@ -84,19 +82,19 @@ void CMainWindow::OnSysCommand(int command) {
 }
 
 namespace {
-constexpr int kStringSessionLogNotWritten = 11902; // path, errno
 constexpr int kStringStartSessionLog = 11903;
 constexpr int kStringStopSessionLog = 11904;
 constexpr int kStringSessionLogFilter = 11905;
 
 std::vector<std::string> SessionHeader() {
     FixedVersionInfo version;
-    std::string program = ReadFixedVersion(ExecutablePath(), version) ? FormatProductVersion(version) : "unknown";
+    std::string program =
+        ReadFixedVersion(ExecutablePath(), version) ? FormatProductVersion(version) : "unknown";
     CSettings settings;
     settings.Load();
     return {"Quillbox session log: Quillbox Suite " + program, "started " + SessionTimeText(),
-            "settings: " + ProgramFile(kSettingsFileName) + ", link " + SessionLinkText(settings) + ", language " +
-                std::to_string(settings.language)};
+            "settings: " + ProgramFile(kSettingsFileName) + ", link " + SessionLinkText(settings) +
+                ", language " + std::to_string(settings.language)};
 }
 } // namespace
 
@@ -106,17 +104,18 @@ void CMainWindow::ToggleSessionLog() {
     if (sessionLog->Running()) {
         sessionLog->Stop();
     } else {
-        const QString path = Context().ui.ChooseSaveFileNamed(this, QString::fromStdString(ProgramFolder()),
-                                                              String(kStringSessionLogFilter),
-                                                              "quillbox-session.log", ".log");
+        const QString path =
+            Context().ui.ChooseSaveFileNamed(this, QString::fromStdString(ProgramFolder()),
+                                             String(kStringSessionLogFilter), "quillbox-session.log", ".log");
         if (path.isEmpty()) return;
         if (int error = sessionLog->Start(path.toStdString(), SessionHeader())) {
-            Message(kMainWindowGroup, kSessionLogNotWritten, kStringSessionLogNotWritten,
+            Message(kMainWindowGroup, kSessionLogNotWritten, str::kSessionLogNotWritten,
                     {path.toStdString(), static_cast<long long>(error)});
         }
     }
     if (sessionLogEntry)
-        sessionLogEntry->setText(String(sessionLog->Running() ? kStringStopSessionLog : kStringStartSessionLog));
+        sessionLogEntry->setText(
+            String(sessionLog->Running() ? kStringStopSessionLog : kStringStartSessionLog));
 }
 
 namespace {
@@ -146,9 +145,10 @@ bool CMainWindow::HasFunction(int button) {
 }
 
 void CMainWindow::RunFunction(int button) {
-    if (button >= 1003 && button <= 1006) mainWindowHandle = this;
     switch (button) {
-    case kOsUpdateButton: RunPair<COsUpdatePreparationDialog, COsUpdateTransferDialog>(Context(), this); break;
+    case kOsUpdateButton:
+        RunPair<COsUpdatePreparationDialog, COsUpdateTransferDialog>(Context(), this);
+        break;
     case kUploadButton: {
         CUploadTransferDialog transfer(Context(), this);
         CUploadPreparationDialog preparation(Context(), this);
@@ -158,7 +158,9 @@ void CMainWindow::RunFunction(int button) {
         }
         break;
     }
-    case kDownloadButton: RunPair<CDownloadPreparationDialog, CDownloadTransferDialog>(Context(), this); break;
+    case kDownloadButton:
+        RunPair<CDownloadPreparationDialog, CDownloadTransferDialog>(Context(), this);
+        break;
     case kFirmwareButton: {
         CFirmwareUpdateDialog firmware(Context(), this);
         firmware.DoModal();
@@ -166,8 +168,8 @@ void CMainWindow::RunFunction(int button) {
     }
     case kBootDataWriteButton:
     case kBootDataReadButton: {
-        CBootDataDialog bootData(Context(), button == kBootDataWriteButton ? kBootDataWriteMode : kBootDataReadMode,
-                                 this);
+        CBootDataDialog bootData(
+            Context(), button == kBootDataWriteButton ? kBootDataWriteMode : kBootDataReadMode, this);
         bootData.DoModal();
         break;
     }
@@ -181,7 +183,8 @@ void CMainWindow::RunFunction(int button) {
         settings.DoModal();
         break;
     }
-    default: break;
+    default:
+        break;
     }
 }
 

@@ -15,13 +15,9 @@ constexpr int kSessionLogNotWritten = 1;
 
 class CSessionLogInterface;
 
-// The window the device functions repaint while they block the interface
-// thread; set just before the dialogs of buttons 1003 to 1006 run.
-QWidget* MainWindowHandle();
-
 // One button per function of the program; closing it ends the program.
 class CMainWindow : public CDialog {
-public:
+  public:
     // With `sessionLog` the window menu offers to start and stop it.
     explicit CMainWindow(CUiContext& context, CSessionLogInterface* sessionLog = nullptr);
 
@@ -29,10 +25,10 @@ public:
     QMenu* SystemMenu() const { return systemMenu; }
     void OnSysCommand(int command);
 
-protected:
+  protected:
     bool OnInitDialog() override;
 
-private:
+  private:
     void AddSystemMenu();
     void ToggleSessionLog();
     void RunFunction(int button);

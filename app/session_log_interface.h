@@ -37,6 +37,7 @@ class CSessionLogInterface : public CUserInterface {
     int RunModal(CDialog& dialog) override { return inner.RunModal(dialog); }
     void Beep(int frequency, int durationMs) override { inner.Beep(frequency, durationMs); }
     bool OpenUrl(const QString& url) override { return inner.OpenUrl(url); }
+    std::string TracePath() const override { return log ? log->Path() : inner.TracePath(); }
 
   private:
     CUserInterface& inner;

@@ -25,7 +25,9 @@ void CSettings::Reset() {
     port = kDefaultPort;
 }
 
-bool CSettings::Load() { return Load(ProgramFolder()); }
+bool CSettings::Load() {
+    return Load(ProgramFolder());
+}
 
 bool CSettings::Load(const std::string& folder) {
     Reset();
@@ -56,21 +58,25 @@ std::string CSettings::Serialize() {
            std::to_string(port) + "\n";
 }
 
-bool CSettings::Save() { return Save(ProgramFolder()); }
+bool CSettings::Save() {
+    return Save(ProgramFolder());
+}
 
 bool CSettings::Save(const std::string& folder) {
     // Replaced as a whole: a failed save keeps the old settings.
     return ReplaceFileContents(folder + "/" + kSettingsFileName, Serialize());
 }
 
-int ReadEdition() { return ReadEdition(ProgramFolder()); }
+int ReadEdition() {
+    return ReadEdition(ProgramFolder());
+}
 
 int ReadEdition(const std::string& folder) {
     std::string text;
-    if (!ReadFilePrefix(folder + "/" + kCustomerFileName, kReadLimit, text)) return 1;
+    if (!ReadFilePrefix(folder + "/" + kCustomerFileName, kReadLimit, text)) return kStandardEdition;
     CTextScanner in(text);
     long long digit = 0;
-    return in.ScanInt(digit, 1) && digit == 2 ? 2 : 1;
+    return in.ScanInt(digit, 1) && digit == kCustomerEdition ? kCustomerEdition : kStandardEdition;
 }
 
 } // namespace qbx

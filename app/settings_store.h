@@ -1,4 +1,5 @@
 #pragma once
+#include "app/edition.h"
 #include <cstdint>
 #include <string>
 
@@ -12,7 +13,7 @@ constexpr std::uint16_t kDefaultPort = 40000;
 // The interface, language and network address that every device operation
 // loads afresh from "qbx_man.ini"; the file is the only shared state.
 class CSettings {
-public:
+  public:
     CSettings() { Reset(); }
     virtual ~CSettings() = default;
 
@@ -40,8 +41,8 @@ public:
     std::uint16_t port;
 };
 
-// Edition from "customer.ini": 2 (ORMAND customer edition) when its first
-// digit is 2, else 1.
+// Edition from "customer.ini": kCustomerEdition when its first digit is 2,
+// else kStandardEdition.
 int ReadEdition();
 int ReadEdition(const std::string& folder);
 

@@ -27,7 +27,9 @@ std::string CConsoleHost::Text(int stringId, const std::vector<MessageArg>& args
 namespace {
 
 // "2.028" of "Quillbox-Message 2.028".
-std::string MessageId(const std::string& caption) { return caption.substr(caption.rfind(' ') + 1); }
+std::string MessageId(const std::string& caption) {
+    return caption.substr(caption.rfind(' ') + 1);
+}
 
 std::string OneLine(std::string text) {
     std::replace(text.begin(), text.end(), '\n', ' ');
@@ -60,7 +62,8 @@ void CConsoleHost::Note(const std::string& text) {
     if (log) log->Message("qbx", text);
 }
 
-bool CConsoleHost::Answer(const std::string& caption, const std::string& text, bool yes, const char* answeredBy) {
+bool CConsoleHost::Answer(const std::string& caption, const std::string& text, bool yes,
+                          const char* answeredBy) {
     if (events) events->Question(MessageId(caption), text, yes, answeredBy);
     if (log) log->Question(caption, text, yes);
     return yes;
@@ -117,6 +120,10 @@ void CConsoleHost::SetSlotNumber(const std::string& text) {
 void CConsoleHost::EndProgressLine() {
     if (progressShown) std::fputc('\n', stderr);
     progressShown = false;
+}
+
+std::string CConsoleHost::TracePath() {
+    return log ? log->Path() : std::string();
 }
 
 } // namespace qbx

@@ -13,7 +13,7 @@ namespace qbx {
 // and progress step is also an event on standard output; with --trace each
 // message and answer also goes into the session log.
 class CConsoleHost : public COperationHost {
-public:
+  public:
     CConsoleHost(const CLanguageModule& module, int group, bool answerYes);
 
     void ShowMessage(int number, int stringId, const std::vector<MessageArg>& args = {}) override;
@@ -35,9 +35,11 @@ public:
     void SetGroup(int newGroup) { group = newGroup; }
     void SetEvents(CJsonEvents* newEvents) { events = newEvents; }
     void SetSessionLog(CSessionLog* newLog) { log = newLog; }
+    // The links of a session log's run are traced into it.
+    std::string TracePath() override;
     int MessagesShown() const { return shown; }
 
-private:
+  private:
     std::string Text(int stringId, const std::vector<MessageArg>& args);
     bool Answer(const std::string& caption, const std::string& text, bool yes, const char* answeredBy);
 

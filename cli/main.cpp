@@ -3,6 +3,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "link/session_log.h"
+#include "operations/string_ids.h"
 #include "platform/executable_path.h"
 #include "platform/fixed_version.h"
 #include "platform/program_folder.h"
@@ -42,9 +43,12 @@ const std::map<std::string, Command>& Commands() {
 std::string AbsoluteFolder(const std::string& folder, const std::string& base) {
     std::string path = folder[0] == '/' ? folder : base + "/" + folder;
     for (;;) {
-        if (path.size() > 1 && path.back() == '/') path.pop_back();
-        else if (path.size() > 2 && path.ends_with("/.")) path.resize(path.size() - 2);
-        else return path;
+        if (path.size() > 1 && path.back() == '/')
+            path.pop_back();
+        else if (path.size() > 2 && path.ends_with("/."))
+            path.resize(path.size() - 2);
+        else
+            return path;
     }
 }
 
@@ -53,8 +57,6 @@ int Usage(const std::string& reason) {
     std::fputs(qbx::UsageText(), stderr);
     return qbx::kExitUsage;
 }
-
-constexpr int kStringSessionLogNotWritten = 11902;
 
 // The command line as a person could type it again.
 std::string CommandLineText(int argc, char** argv) {
@@ -67,19 +69,20 @@ std::string CommandLineText(int argc, char** argv) {
             continue;
         }
         text += '\'';
-        for (char c : arg) text += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        for (char c : arg)
+            text += c == '\'' ? std::string("'\\''") : std::string(1, c);
         text += '\'';
     }
     return text;
 }
 
-std::vector<std::string> SessionHeader(int argc, char** argv, const std::string& folder, const qbx::CSettings& settings) {
+std::vector<std::string> SessionHeader(int argc, char** argv, const std::string& folder,
+                                       const qbx::CSettings& settings) {
     qbx::FixedVersionInfo version;
     std::string program = qbx::ReadFixedVersion(qbx::ExecutablePath(), version)
                               ? "qbx " + qbx::FormatProductVersion(version)
                               : "qbx (version unknown)";
-    return {"Quillbox session log: " + program,
-            "started " + qbx::SessionTimeText(),
+    return {"Quillbox session log: " + program, "started " + qbx::SessionTimeText(),
             "command line: " + CommandLineText(argc, argv),
             "settings: " + folder + "/qbx_man.ini, link " + qbx::SessionLinkText(settings) + ", language " +
                 std::to_string(settings.language)};
@@ -114,8 +117,10 @@ int main(int argc, char** argv) {
     qbx::CSettings settings;
     settings.Load();
     qbx::CLanguageModule module;
-    std::string modulePath = programFolder + "/" + qbx::ModuleFileName(settings.language <= 2 ? settings.language : 0);
-    if (!module.Load(modulePath, false)) std::fprintf(stderr, "qbx: no language module %s\n", modulePath.c_str());
+    std::string modulePath =
+        programFolder + "/" + qbx::ModuleFileName(settings.language <= 2 ? settings.language : 0);
+    if (!module.Load(modulePath, false))
+        std::fprintf(stderr, "qbx: no language module %s\n", modulePath.c_str());
 
     qbx::CConsoleHost host(module, 0, line.yes);
     host.SetEvents(&events);
@@ -125,7 +130,7 @@ int main(int argc, char** argv) {
         int error = 0;
         log = qbx::CSessionLog::Start(path, SessionHeader(argc, argv, folder, settings), &error);
         if (!log) {
-            std::string text = qbx::FormatMessage(host.String(kStringSessionLogNotWritten),
+            std::string text = qbx::FormatMessage(host.String(qbx::str::kSessionLogNotWritten),
                                                   {path, static_cast<long long>(error)});
             std::replace(text.begin(), text.end(), '\n', ' ');
             std::fprintf(stderr, "qbx: %s\n", text.c_str());

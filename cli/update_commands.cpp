@@ -16,8 +16,6 @@
 namespace qbx {
 namespace {
 
-constexpr int kStringWrongFirmwareExtension = 11040;
-
 int Finish(CConsoleHost& host, bool done) {
     host.EndProgressLine();
     return done ? kExitOk : kExitFailed;
@@ -85,7 +83,7 @@ int RunFirmware(CommandContext& context) {
     const std::string path = FromStartFolder(context.arguments[0], context.startFolder);
     host.SetGroup(firmware_update::kGroup);
     if (!IsFirmwareFileName(path)) {
-        host.ShowMessage(firmware_update::kWrongExtension, kStringWrongFirmwareExtension);
+        host.ShowMessage(firmware_update::kWrongExtension, firmware_update::kStringWrongExtension);
         return kExitFailed;
     }
     return Finish(host, RunFirmwareUpdate(host, path));

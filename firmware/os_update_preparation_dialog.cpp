@@ -3,6 +3,7 @@
 #include "app/app_state.h"
 #include "functiondata/windows1252.h"
 #include "operations/os_update_preparation.h"
+#include "operations/string_ids.h"
 #include "operations/transfer_steps.h"
 #include "settings/folder_file.h"
 #include "ui/dialog_host.h"
@@ -27,7 +28,6 @@ constexpr int kProgramTitle = 1082;
 constexpr int kSaveButton = 1084;
 constexpr int kCancelEditButton = 1085;
 constexpr int kChooseProgramButton = 1086;
-constexpr int kStringCannotWrite = 11032;
 
 QString Title(const std::string& path) {
     return QString::fromStdString(transfer::PathTitle(path));
@@ -124,7 +124,7 @@ void COsUpdatePreparationDialog::StandardPageToggled() {
 // to save under. Empty when the person cancelled or the name was refused.
 std::string COsUpdatePreparationDialog::ChoosePageName() {
     const QString folder = QString::fromStdString(ReadFolder(FolderLine::WelcomePages, edition));
-    const QString filter = String(kStringWelcomePageFilter);
+    const QString filter = String(str::kWelcomePageFilter);
     CDialogHost host(*this, kGroup);
     if (!newPage) {
         std::string chosen = Context().ui.ChooseOpenFile(this, folder, filter, kBgsExtension).toStdString();
@@ -217,7 +217,7 @@ void COsUpdatePreparationDialog::SavePage() {
     }
     if (!SaveBgsFile(paths.welcomePage, lines)) {
         // Still editing, so that the page can go under another name.
-        Message(kGroup, kPageNotSaved, kStringCannotWrite);
+        Message(kGroup, kPageNotSaved, str::kCannotWrite);
         return;
     }
     EndEditing();

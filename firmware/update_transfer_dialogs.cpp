@@ -16,7 +16,6 @@ namespace {
 
 constexpr int kFileText = 1023;
 constexpr int kFirmwareFilter = 11663;
-constexpr int kStringWrongFirmwareExtension = 11040;
 constexpr int kOsProgressDigits = 5;
 
 TransferRunResult Outcome(bool done) {
@@ -65,7 +64,8 @@ bool CFirmwareUpdateDialog::OnInitDialog() {
     }
     SetItemText(kFileText, FileText());
     if (!IsFirmwareFileName(path)) {
-        Message(firmware_update::kGroup, firmware_update::kWrongExtension, kStringWrongFirmwareExtension);
+        Message(firmware_update::kGroup, firmware_update::kWrongExtension,
+                firmware_update::kStringWrongExtension);
         EndDialog(kIdCancel);
         return true;
     }

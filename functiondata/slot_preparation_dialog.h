@@ -20,11 +20,12 @@ constexpr int kFunctionDataFilter = 11660;
 // tick, what the bootloader holds and the chosen file, and the look at the
 // bootloader's slots while the dialog opens.
 class CSlotPreparationDialog : public CDialog {
-public:
+  public:
     const SlotList& Choices() const { return choices; }
 
-protected:
-    CSlotPreparationDialog(CUiContext& context, int templateId, int group, int slotHeaderFailed, QWidget* parent);
+  protected:
+    CSlotPreparationDialog(CUiContext& context, int templateId, int group, int slotHeaderFailed,
+                           QWidget* parent);
 
     // Connects and checks the bootloader and reads its slots into `contents`;
     // false after the failure's message (the caller then cancels).
@@ -32,13 +33,12 @@ protected:
     void TakeValues();
     void ShowValues();
     bool AnyPath() const;
-    int Group() const { return group; }
 
     SlotList choices;
     std::array<QString, kSlotCount> fileNames;
     std::array<QString, kSlotCount> contents;
 
-private:
+  private:
     int group;
     int slotHeaderFailed;
 };

@@ -65,20 +65,16 @@ int CheckBootloader(CTransport& transport, BootloaderRefusal& refusal) {
     std::uint8_t type = answer[device::kTypeAt];
     std::uint8_t version = answer[device::kVersionAt];
     if (type != device::kSerialFamily && type != device::kNetworkFamily) {
-        refusal = {kStringUnsupportedType, static_cast<long long>(type)};
+        refusal = {kRefusedType, type, version};
         return kCheckUnsupported;
     }
     std::uint8_t minimum =
         type == device::kSerialFamily ? device::kMinSerialVersion : device::kMinNetworkVersion;
     if (version < minimum) {
-        refusal = {kStringOldVersion, VersionText(type, version)};
+        refusal = {kRefusedVersion, type, version};
         return kCheckUnsupported;
     }
     return kCheckSupported;
-}
-
-std::string RefusalText(const BootloaderRefusal& refusal, const std::string& format) {
-    return FormatMessage(format, {refusal.argument});
 }
 
 std::string VersionText(std::uint8_t type, std::uint8_t version) {

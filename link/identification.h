@@ -1,5 +1,4 @@
 #pragma once
-#include "app/message_format.h"
 #include "link/transport.h"
 
 #include <array>
@@ -15,14 +14,16 @@ struct BootloaderId {
     std::uint8_t version = 0; // tenths for 0xA2, hundredths for 0xA3; 0 = none reported
 };
 
-// The string numbers CheckBootloader names for a refusal.
-inline constexpr int kStringUnsupportedType = 11013; // formatted with the type code
-inline constexpr int kStringOldVersion = 11014;      // formatted with the version text
-
-// Why CheckBootloader refused: the string to show and its one argument.
+// Why CheckBootloader refused, with the type and version the bootloader sent.
+enum BootloaderRefusalReason : int {
+    kRefusedNone = 0,
+    kRefusedType = 1,    // neither the serial family nor a LINKBOX
+    kRefusedVersion = 2, // firmware older than the family's minimum
+};
 struct BootloaderRefusal {
-    int stringId = 0;
-    MessageArg argument;
+    int reason = kRefusedNone;
+    std::uint8_t type = 0;
+    std::uint8_t version = 0;
 };
 
 // Results of CheckBootloader.
@@ -48,9 +49,6 @@ bool IdentifyBootloader(CTransport& transport, BootloaderId& id);
 // Asks again and accepts only a serial-family bootloader from version 2.6 or
 // a LINKBOX from 1.28 on. On kCheckUnsupported `refusal` holds the reason.
 int CheckBootloader(CTransport& transport, BootloaderRefusal& refusal);
-
-// The message for a refusal, given the language module's text for its string.
-std::string RefusalText(const BootloaderRefusal& refusal, const std::string& format);
 
 // The version as the refusal shows it: "2.5" for 25 in tenths, "1.27" for
 // 127 in hundredths.

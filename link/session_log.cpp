@@ -4,7 +4,6 @@
 #include "platform/serial_port_path.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <ctime>
 
 namespace qbx {
@@ -34,17 +33,10 @@ std::unique_ptr<CSessionLog> CSessionLog::Start(const std::string& path,
 }
 
 CSessionLog::CSessionLog(std::unique_ptr<CWireTrace> notes, std::string path)
-    : notes(std::move(notes)), path(std::move(path)) {
-    if (const char* earlier = std::getenv(kTraceVariable)) earlierTrace = earlier;
-    setenv(kTraceVariable, this->path.c_str(), 1);
-}
+    : notes(std::move(notes)), path(std::move(path)) {}
 
 CSessionLog::~CSessionLog() {
     notes->Note("session log ends");
-    if (earlierTrace)
-        setenv(kTraceVariable, earlierTrace->c_str(), 1);
-    else
-        unsetenv(kTraceVariable);
 }
 
 void CSessionLog::Message(const std::string& caption, const std::string& text) {

@@ -3,7 +3,6 @@
 #include "link/wire_trace.h"
 
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,14 +11,13 @@ namespace qbx {
 // A file a user can send in to support: a header, then the wire trace of
 // every link opened while the log runs and every message shown, in the
 // order they happened. The wire goes through the one choke point that
-// already traces it (QUILLBOX_TRACE names this file while the log runs).
+// already traces it: the hosts hand Path() to the links they open.
 class CSessionLog {
   public:
     // Null, with the errno in `error`, when `path` cannot be opened for
     // appending. `path` should be absolute: the program changes folders.
     static std::unique_ptr<CSessionLog> Start(const std::string& path, const std::vector<std::string>& header,
                                               int* error = nullptr);
-    // Puts QUILLBOX_TRACE back as it was before the log started.
     ~CSessionLog();
     CSessionLog(const CSessionLog&) = delete;
     CSessionLog& operator=(const CSessionLog&) = delete;
@@ -33,7 +31,6 @@ class CSessionLog {
     CSessionLog(std::unique_ptr<CWireTrace> notes, std::string path);
     std::unique_ptr<CWireTrace> notes;
     std::string path;
-    std::optional<std::string> earlierTrace;
 };
 
 // The link the settings choose, for the header: "COM2 /dev/ttyS1",

@@ -9,8 +9,8 @@
 
 namespace qbx {
 
-std::unique_ptr<CTransport> CreateTransport(const CSettings& settings, int& result,
-                                            const LinkTiming& timing) {
+std::unique_ptr<CTransport> CreateTransport(const CSettings& settings, int& result, const LinkTiming& timing,
+                                            const std::string& tracePath) {
     LinkChoice choice = ChooseLink(settings);
     result = kTransportCreated;
     switch (choice.kind) {
@@ -19,14 +19,14 @@ std::unique_ptr<CTransport> CreateTransport(const CSettings& settings, int& resu
         auto label = [number] { return "COM" + std::to_string(number) + " " + SerialPortPath(number); };
         auto port = static_cast<std::uint8_t>(number);
         return TraceIfRequested(std::make_unique<CSerialTransport>(port, exchange::kBaudRate, timing.serial),
-                                label);
+                                label, tracePath);
     }
     case LinkKind::Tcp: {
         auto label = [&settings] {
             return "TCP " + settings.ipAddress + ":" + std::to_string(settings.port);
         };
         return TraceIfRequested(
-            std::make_unique<CTcpTransport>(settings.ipAddress, settings.port, timing.tcp), label);
+            std::make_unique<CTcpTransport>(settings.ipAddress, settings.port, timing.tcp), label, tracePath);
     }
     case LinkKind::Invalid:
         break;

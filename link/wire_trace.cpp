@@ -86,8 +86,9 @@ void CTracedTransport::Pause(int milliseconds) {
 }
 
 std::unique_ptr<CTransport> TraceIfRequested(std::unique_ptr<CTransport> transport,
-                                             const std::function<std::string()>& label) {
-    const char* path = std::getenv(kTraceVariable);
+                                             const std::function<std::string()>& label,
+                                             const std::string& tracePath) {
+    const char* path = tracePath.empty() ? std::getenv(kTraceVariable) : tracePath.c_str();
     if (!transport || !path || !*path) return transport;
     std::unique_ptr<CWireTrace> trace = CWireTrace::Open(path);
     if (!trace) return transport;

@@ -55,11 +55,12 @@ class CTracedTransport : public CTransport {
     bool isOpen = false;
 };
 
-// The transport itself when QUILLBOX_TRACE is not set (no cost at all),
-// else the transport wrapped so that it writes to that file. `label` names
-// the link in the trace ("COM3 /dev/ttyS2", "TCP 192.168.0.1:40000"); it is
-// only asked for when tracing.
+// The transport wrapped so that it writes to `tracePath`, or when that is
+// empty to the file QUILLBOX_TRACE names; the transport itself when neither
+// names one (no cost at all). `label` names the link in the trace ("COM3
+// /dev/ttyS2", "TCP 192.168.0.1:40000"); it is only asked for when tracing.
 std::unique_ptr<CTransport> TraceIfRequested(std::unique_ptr<CTransport> transport,
-                                             const std::function<std::string()>& label);
+                                             const std::function<std::string()>& label,
+                                             const std::string& tracePath = {});
 
 } // namespace qbx

@@ -22,9 +22,11 @@ ConnectResult Fail(COperationHost& host, int number, int stringId, std::unique_p
 }
 
 // Brings a mode-switching bootloader into transfer mode.
-ConnectResult EnsureTransferMode(COperationHost& host, const ConnectMessages& m, std::unique_ptr<CTransport>& transport) {
+ConnectResult EnsureTransferMode(COperationHost& host, const ConnectMessages& m,
+                                 std::unique_ptr<CTransport>& transport) {
     std::uint8_t mode = 0;
-    if (QueryMode(*transport, mode) != kModeAnswered) return Fail(host, m.queryNoAnswer, str::kNoModeAnswer, transport);
+    if (QueryMode(*transport, mode) != kModeAnswered)
+        return Fail(host, m.queryNoAnswer, str::kNoModeAnswer, transport);
     if (mode == opmode::kTransfer) return ConnectResult::Connected;
     if (!host.AskQuestion(m.askSwitch, str::kAskSwitchMode)) {
         transport.reset();
@@ -34,7 +36,8 @@ ConnectResult EnsureTransferMode(COperationHost& host, const ConnectMessages& m,
     if (switched == kSwitchNoAnswer) return Fail(host, m.switchNoAnswer, str::kSwitchNoAnswer, transport);
     if (switched == kSwitchRefused) return Fail(host, m.switchRefused, str::kSwitchRefused, transport);
     transport->Pause(kPauseBeforeRequery);
-    if (QueryMode(*transport, mode) != kModeAnswered) return Fail(host, m.requeryNoAnswer, str::kSwitchNoAnswer, transport);
+    if (QueryMode(*transport, mode) != kModeAnswered)
+        return Fail(host, m.requeryNoAnswer, str::kSwitchNoAnswer, transport);
     if (mode == opmode::kOther) return Fail(host, m.stillOtherMode, str::kStillOtherMode, transport);
     if (mode != opmode::kTransfer) return Fail(host, m.notTransferMode, str::kNotTransferMode, transport);
     return ConnectResult::Connected;
@@ -62,23 +65,30 @@ ConnectResult Connect(COperationHost& host, const ConnectMessages& m, const Conn
                       std::unique_ptr<CTransport>& transport, BootloaderId& id) {
     transport.reset();
     CSettings loaded;
-    if (!options.settings && !loaded.Load()) return Fail(host, m.settingsUnreadable, str::kSettingsUnreadable, transport);
+    if (!options.settings && !loaded.Load())
+        return Fail(host, m.settingsUnreadable, str::kSettingsUnreadable, transport);
     const CSettings& settings = options.settings ? *options.settings : loaded;
 
     int created = kTransportCreated;
-    transport = options.createTransport ? options.createTransport(settings, created)
-                                        : CreateTransport(settings, created, options.timing);
+    transport = options.createTransport
+                    ? options.createTransport(settings, created)
+                    : CreateTransport(settings, created, options.timing, host.TracePath());
     if (!transport) return Fail(host, m.invalidInterface, str::kInvalidInterface, transport);
     int error = 0;
     switch (transport->Open(error)) {
-    case kOpenOk: break;
-    case kOpenNotFound: return Fail(host, m.openNotFound, str::kPortNotFound, transport);
-    case kOpenDenied: return Fail(host, m.openDenied, str::kPortDenied, transport);
-    default: return FailOpen(host, m, settings, error, transport);
+    case kOpenOk:
+        break;
+    case kOpenNotFound:
+        return Fail(host, m.openNotFound, str::kPortNotFound, transport);
+    case kOpenDenied:
+        return Fail(host, m.openDenied, str::kPortDenied, transport);
+    default:
+        return FailOpen(host, m, settings, error, transport);
     }
 
     if (options.identify) {
-        if (!IdentifyBootloader(*transport, id)) return Fail(host, m.identifyFailed, str::kNoAnswer, transport);
+        if (!IdentifyBootloader(*transport, id))
+            return Fail(host, m.identifyFailed, str::kNoAnswer, transport);
         if (options.modeCheck && NeedsModeCheck(id)) {
             ConnectResult mode = EnsureTransferMode(host, m, transport);
             if (mode != ConnectResult::Connected) return mode;
@@ -89,13 +99,19 @@ ConnectResult Connect(COperationHost& host, const ConnectMessages& m, const Conn
         int checked = CheckBootloader(*transport, refusal);
         if (checked == kCheckNoAnswer) return Fail(host, m.checkNoAnswer, str::kNoAnswer, transport);
         if (checked != kCheckSupported) {
-            std::string text = RefusalText(refusal, host.String(refusal.stringId));
+            std::string text = RefusalText(host, refusal);
             transport.reset();
             if (m.checkUnsupported) host.ShowMessageText(m.checkUnsupported, text);
             return ConnectResult::Failed;
         }
     }
     return ConnectResult::Connected;
+}
+
+std::string RefusalText(COperationHost& host, const BootloaderRefusal& refusal) {
+    if (refusal.reason == kRefusedType)
+        return FormatMessage(host.String(str::kUnsupportedType), {static_cast<long long>(refusal.type)});
+    return FormatMessage(host.String(str::kOldVersion), {VersionText(refusal.type, refusal.version)});
 }
 
 } // namespace qbx

@@ -58,9 +58,9 @@ enum class ConnectResult {
 };
 
 struct ConnectOptions {
-    bool identify = true;  // IdentifyBootloader
-    bool modeCheck = true; // mode check and switch for the kinds that need it
-    bool check = true;     // CheckBootloader
+    bool identify = true;                // IdentifyBootloader
+    bool modeCheck = true;               // mode check and switch for the kinds that need it
+    bool check = true;                   // CheckBootloader
     const CSettings* settings = nullptr; // use these instead of loading qbx_man.ini
     LinkTiming timing;
     // Builds the transport from the settings; CreateTransport when empty.
@@ -78,5 +78,9 @@ ConnectResult Connect(COperationHost& host, const ConnectMessages& messages, con
 
 // The device kinds that need the transfer mode checked before a transfer.
 bool NeedsModeCheck(const BootloaderId& id);
+
+// What a refusal of CheckBootloader tells the person: the type that is not
+// supported, or the firmware version that is too old.
+std::string RefusalText(COperationHost& host, const BootloaderRefusal& refusal);
 
 } // namespace qbx

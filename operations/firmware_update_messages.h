@@ -9,7 +9,8 @@ namespace qbx::firmware_update {
 
 inline constexpr int kGroup = 3;
 
-inline constexpr int kWrongExtension = 1; // string 11040
+inline constexpr int kWrongExtension = 1; // kStringWrongExtension
+inline constexpr int kStringWrongExtension = 11040;
 inline constexpr ConnectMessages kConnect = {.settingsUnreadable = 2,
                                              .invalidInterface = 3,
                                              .openNotFound = 4,

@@ -42,6 +42,9 @@ public:
     // The slot number, right-aligned in four characters.
     virtual void SetSlotNumber(const std::string& /*text*/) {}
     virtual void SetWaitCursor(bool /*on*/) {}
+    // The file the wire trace of every link this host's operations open is
+    // appended to (a session log), or empty: then QUILLBOX_TRACE's, if set.
+    virtual std::string TracePath() { return {}; }
 };
 
 } // namespace qbx

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/edition.h"
 #include "firmware/handover_file.h"
 #include "operations/operation_host.h"
 #include "platform/program_folder.h"
@@ -38,9 +39,7 @@ inline constexpr int kStringOemStandardPageBox = 11650;
 inline constexpr int kStringWelcomeGroup = 11654;
 inline constexpr int kStringOemWelcomeGroup = 11651;
 inline constexpr int kStringProgramFilter = 11662;
-inline constexpr int kStringWelcomePageFilter = 11664;
 
-inline constexpr int kCustomerEdition = 2;
 inline constexpr const char* kCustomerWelcomePageName = "ormand.bgs";
 
 // What the standard-page box hands over: no page in the standard edition,

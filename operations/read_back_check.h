@@ -2,7 +2,7 @@
 #include "functiondata/function_data_image.h"
 #include "link/slot_header.h"
 #include "link/transport.h"
-#include "operations/operation_host.h"
+#include "operations/forwarding_host.h"
 
 #include <cstdint>
 #include <optional>
@@ -28,31 +28,18 @@ bool VerifyUploadedSlot(CTransport& transport, COperationHost& host, int slot, c
 // Passes every call on to another host, except that every message gets
 // the number `number`: a step borrowed from another operation reports
 // under the caller's own number, with the step's text.
-class CRenumberingHost : public COperationHost {
-public:
-    CRenumberingHost(COperationHost& inner, int number) : host(inner), shown(number) {}
+class CRenumberingHost : public CForwardingHost {
+  public:
+    CRenumberingHost(COperationHost& inner, int number) : CForwardingHost(inner), shown(number) {}
     void ShowMessage(int, int stringId, const std::vector<MessageArg>& args = {}) override {
-        host.ShowMessage(shown, stringId, args);
+        inner.ShowMessage(shown, stringId, args);
     }
-    void ShowMessageText(int, const std::string& text) override { host.ShowMessageText(shown, text); }
+    void ShowMessageText(int, const std::string& text) override { inner.ShowMessageText(shown, text); }
     bool AskQuestion(int, int stringId, const std::vector<MessageArg>& args = {}) override {
-        return host.AskQuestion(shown, stringId, args);
+        return inner.AskQuestion(shown, stringId, args);
     }
-    std::string String(int stringId) override { return host.String(stringId); }
-    void SetStatus(const std::string& text) override { host.SetStatus(text); }
-    void SetProgress(std::uint32_t position, std::uint32_t range) override { host.SetProgress(position, range); }
-    void PumpEvents() override { host.PumpEvents(); }
-    void Beep() override { host.Beep(); }
-    void SetStatusString(int stringId) override { host.SetStatusString(stringId); }
-    void SetProgressRange(std::uint32_t low, std::uint32_t high) override { host.SetProgressRange(low, high); }
-    void SetProgressPosition(std::uint32_t position) override { host.SetProgressPosition(position); }
-    void SetProgressText(const std::string& text) override { host.SetProgressText(text); }
-    void SetFileText(const std::string& text) override { host.SetFileText(text); }
-    void SetSlotNumber(const std::string& text) override { host.SetSlotNumber(text); }
-    void SetWaitCursor(bool on) override { host.SetWaitCursor(on); }
 
-private:
-    COperationHost& host;
+  private:
     const int shown;
 };
 

@@ -2,6 +2,7 @@
 
 #include "link/framing.h"
 #include "link/identification.h"
+#include "operations/forwarding_host.h"
 #include "operations/string_ids.h"
 
 #include <algorithm>
@@ -13,40 +14,17 @@ namespace {
 // Passes everything through to the dialog's host, and shows the status of
 // the mode switch right after the person said Yes to it, while Connect goes
 // on to send the switch.
-class CSwitchStatusHost : public COperationHost {
+class CSwitchStatusHost : public CForwardingHost {
   public:
-    CSwitchStatusHost(COperationHost& inner, int askNumber) : inner(inner), askNumber(askNumber) {}
+    CSwitchStatusHost(COperationHost& inner, int askNumber) : CForwardingHost(inner), askNumber(askNumber) {}
 
-    void ShowMessage(int number, int stringId, const std::vector<MessageArg>& args = {}) override {
-        inner.ShowMessage(number, stringId, args);
-    }
-    void ShowMessageText(int number, const std::string& text) override {
-        inner.ShowMessageText(number, text);
-    }
     bool AskQuestion(int number, int stringId, const std::vector<MessageArg>& args = {}) override {
         bool yes = inner.AskQuestion(number, stringId, args);
         if (yes && number == askNumber) inner.SetStatusString(kStatusSwitchingMode);
         return yes;
     }
-    std::string String(int stringId) override { return inner.String(stringId); }
-    void SetStatus(const std::string& text) override { inner.SetStatus(text); }
-    void SetProgress(std::uint32_t position, std::uint32_t range) override {
-        inner.SetProgress(position, range);
-    }
-    void PumpEvents() override { inner.PumpEvents(); }
-    void Beep() override { inner.Beep(); }
-    void SetStatusString(int stringId) override { inner.SetStatusString(stringId); }
-    void SetProgressRange(std::uint32_t low, std::uint32_t high) override {
-        inner.SetProgressRange(low, high);
-    }
-    void SetProgressPosition(std::uint32_t position) override { inner.SetProgressPosition(position); }
-    void SetProgressText(const std::string& text) override { inner.SetProgressText(text); }
-    void SetFileText(const std::string& text) override { inner.SetFileText(text); }
-    void SetSlotNumber(const std::string& text) override { inner.SetSlotNumber(text); }
-    void SetWaitCursor(bool on) override { inner.SetWaitCursor(on); }
 
   private:
-    COperationHost& inner;
     int askNumber;
 };
 
@@ -126,7 +104,7 @@ bool CheckConnectedBootloader(COperationHost& host, const ConnectMessages& messa
     if (checked == kCheckNoAnswer) {
         host.ShowMessage(messages.checkNoAnswer, str::kNoAnswer);
     } else {
-        host.ShowMessageText(messages.checkUnsupported, RefusalText(refusal, host.String(refusal.stringId)));
+        host.ShowMessageText(messages.checkUnsupported, RefusalText(host, refusal));
     }
     return false;
 }

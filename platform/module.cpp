@@ -4,7 +4,9 @@
 
 namespace qbx {
 
-CModule::~CModule() { Free(); }
+CModule::~CModule() {
+    Free();
+}
 
 bool CModule::Load(const std::string& path, std::string* reason) {
     Free();
@@ -20,7 +22,5 @@ void CModule::Free() {
     if (handle) dlclose(handle);
     handle = nullptr;
 }
-
-void* CModule::Symbol(const char* name) const { return handle ? dlsym(handle, name) : nullptr; }
 
 } // namespace qbx

@@ -5,7 +5,7 @@ namespace qbx {
 
 // A shared object loaded by path and kept until Free or destruction.
 class CModule {
-public:
+  public:
     CModule() = default;
     CModule(const CModule&) = delete;
     CModule& operator=(const CModule&) = delete;
@@ -14,9 +14,8 @@ public:
     bool Load(const std::string& path, std::string* reason = nullptr);
     void Free();
     bool IsLoaded() const { return handle != nullptr; }
-    void* Symbol(const char* name) const;
 
-private:
+  private:
     void* handle = nullptr;
 };
 

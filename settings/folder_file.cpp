@@ -1,5 +1,6 @@
 #include "settings/folder_file.h"
 
+#include "app/edition.h"
 #include "platform/regular_file.h"
 #include "platform/replace_file.h"
 
@@ -30,7 +31,7 @@ const char* DefaultSubfolder(FolderLine line, int edition) {
     case FolderLine::Download:
         return kFunctionDataFolder;
     case FolderLine::OperatingSystem:
-        return edition == 2 ? kOemOperatingSystemFolder : kOperatingSystemFolder;
+        return edition == kCustomerEdition ? kOemOperatingSystemFolder : kOperatingSystemFolder;
     case FolderLine::Bootloader:
         return kBootloaderFolder;
     case FolderLine::WelcomePages:

@@ -1,6 +1,7 @@
 #include "settings/folders_dialog.h"
 
 #include "app/app_state.h"
+#include "app/edition.h"
 #include "operations/path_length_check.h"
 #include "ui/dialog_host.h"
 
@@ -28,8 +29,8 @@ CFoldersDialog::CFoldersDialog(CUiContext& context, QWidget* parent)
 
 bool CFoldersDialog::OnInitDialog() {
     int edition = AppState().edition;
-    SetItemText(kOsFolderLabel, String(edition == 2 ? 11600 : 11602));
-    SetItemText(kOsFolderNote, String(edition == 2 ? 11601 : 11603));
+    SetItemText(kOsFolderLabel, String(edition == kCustomerEdition ? 11600 : 11602));
+    SetItemText(kOsFolderNote, String(edition == kCustomerEdition ? 11601 : 11603));
     FolderPaths stored;
     bool read = ReadFolderFile(stored);
     for (int i = 0; i < kFolderLineCount; ++i) {

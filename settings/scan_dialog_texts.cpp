@@ -1,6 +1,7 @@
 #include "settings/scan_dialog_texts.h"
 
 #include "app/app_state.h"
+#include "app/edition.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -10,7 +11,7 @@ namespace qbx {
 
 void LoadEditionLabels(CDialog& dialog, const std::vector<int>& controls, int edition1First,
                        int edition2First) {
-    int first = AppState().edition == 2 ? edition2First : edition1First;
+    int first = AppState().edition == kCustomerEdition ? edition2First : edition1First;
     for (std::size_t i = 0; i < controls.size(); ++i)
         dialog.SetItemText(controls[i], dialog.String(first + static_cast<int>(i)));
 }

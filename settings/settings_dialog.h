@@ -15,7 +15,6 @@ class CSettingsDialog : public CDialog {
 
     int Selection() const { return selection; }
     // Tests shorten the waits of the bootloader functions' link.
-    void SetLinkOptions(const ConnectOptions& options) { linkOptions = options; }
 
   protected:
     bool OnInitDialog() override;

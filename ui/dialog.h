@@ -51,7 +51,6 @@ class CDialog : public QDialog {
     QString ItemToolTip(int id) const;
     void EnableItem(int id, bool enable);
     bool IsItemEnabled(int id) const;
-    void ShowItem(int id, bool show);
     void SetCheck(int id, bool checked);
     bool IsChecked(int id) const;
     void SetFocusTo(int id);

@@ -16,13 +16,20 @@ namespace qbx {
 
 void CDialog::SetItemText(int id, const QString& text) {
     QWidget* item = Item(id);
-    if (auto* label = qobject_cast<QLabel*>(item)) label->setText(text);
-    else if (auto* edit = qobject_cast<QLineEdit*>(item)) edit->setText(text);
-    else if (auto* button = qobject_cast<QAbstractButton*>(item)) button->setText(text);
-    else if (auto* group = qobject_cast<QGroupBox*>(item)) group->setTitle(text);
-    else if (auto* plain = qobject_cast<QPlainTextEdit*>(item)) plain->setPlainText(text);
-    else if (auto* rich = qobject_cast<QTextEdit*>(item)) rich->setPlainText(text);
-    else if (auto* combo = qobject_cast<QComboBox*>(item)) combo->setCurrentText(text);
+    if (auto* label = qobject_cast<QLabel*>(item))
+        label->setText(text);
+    else if (auto* edit = qobject_cast<QLineEdit*>(item))
+        edit->setText(text);
+    else if (auto* button = qobject_cast<QAbstractButton*>(item))
+        button->setText(text);
+    else if (auto* group = qobject_cast<QGroupBox*>(item))
+        group->setTitle(text);
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(item))
+        plain->setPlainText(text);
+    else if (auto* rich = qobject_cast<QTextEdit*>(item))
+        rich->setPlainText(text);
+    else if (auto* combo = qobject_cast<QComboBox*>(item))
+        combo->setCurrentText(text);
 }
 
 QString CDialog::ItemText(int id) const {
@@ -53,10 +60,6 @@ void CDialog::EnableItem(int id, bool enable) {
 bool CDialog::IsItemEnabled(int id) const {
     QWidget* item = Item(id);
     return item && item->isEnabled();
-}
-
-void CDialog::ShowItem(int id, bool show) {
-    if (QWidget* item = Item(id)) item->setVisible(show);
 }
 
 void CDialog::SetCheck(int id, bool checked) {

@@ -28,6 +28,7 @@ class CDialogHost : public COperationHost {
         if (!on && waitCursorShown) dialog.EndWaitCursor();
         waitCursorShown = on;
     }
+    std::string TracePath() override { return dialog.Context().ui.TracePath(); }
     ~CDialogHost() override { SetWaitCursor(false); }
 
   protected:

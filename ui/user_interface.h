@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <string>
 
 class QWidget;
 
@@ -37,6 +38,9 @@ class CUserInterface {
     virtual int RunModal(CDialog& dialog) = 0;
     virtual void Beep(int frequency, int durationMs) = 0;
     virtual bool OpenUrl(const QString& url) = 0;
+    // Where the links the dialogs open trace their wire (a running session
+    // log), or empty.
+    virtual std::string TracePath() const { return {}; }
 };
 
 } // namespace qbx

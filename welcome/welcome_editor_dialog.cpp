@@ -17,17 +17,16 @@ constexpr int kLineEdits[kWelcomeLineCount] = {1075, 1225, 1226, 1227};
 constexpr int kValueLists[4] = {1141, 1140, 1139, 1138}; // A, B, C, D
 constexpr int kLoadButton = 1228;
 constexpr int kSaveButton = 1229;
-constexpr int kPageFileFilter = 11664;
 constexpr int kValueCount = 16;
 
 // Message numbers of the editor.
-constexpr int kNotFunctionData = 1;   // 11027
-constexpr int kFileNotUsable = 2;     // 11044 with the path
-constexpr int kFileNotSaved = 3;      // 11032
-constexpr int kPageFileNotOpened = 4; // 11031
+constexpr int kNotFunctionData = 1;    // 11027
+constexpr int kFileNotUsable = 2;      // 11044 with the path
+constexpr int kFileNotSaved = 3;       // 11032
+constexpr int kPageFileNotOpened = 4;  // 11031
 constexpr int kPageFileNotWritten = 5; // 11032
 // Function data of another device, too small to hold a welcome page.
-constexpr int kNoWelcomeArea = 6;     // 11051
+constexpr int kNoWelcomeArea = 6; // 11051
 
 } // namespace
 
@@ -37,9 +36,12 @@ CWelcomeEditorDialog::CWelcomeEditorDialog(CUiContext& context, std::string path
 bool CWelcomeEditorDialog::OnInitDialog() {
     int result = model.Open(path, AppState().edition);
     if (result != kDatLoaded) {
-        if (result == kDatNoMagic) Message(kWelcomeGroup, kNotFunctionData, str::kNotFunctionData);
-        else if (result == kWelcomeImageTooSmall) Message(kWelcomeGroup, kNoWelcomeArea, str::kNotValidForFunction);
-        else Message(kWelcomeGroup, kFileNotUsable, str::kFileNotUsable, {path});
+        if (result == kDatNoMagic)
+            Message(kWelcomeGroup, kNotFunctionData, str::kNotFunctionData);
+        else if (result == kWelcomeImageTooSmall)
+            Message(kWelcomeGroup, kNoWelcomeArea, str::kNotValidForFunction);
+        else
+            Message(kWelcomeGroup, kFileNotUsable, str::kFileNotUsable, {path});
         EndDialog(kIdCancel);
         return true;
     }
@@ -53,7 +55,8 @@ bool CWelcomeEditorDialog::OnInitDialog() {
         auto* list = ItemAs<QComboBox>(id);
         if (!list) continue;
         if (list->count() == 0) {
-            for (int value = 0; value < kValueCount; ++value) list->addItem(QString::number(value));
+            for (int value = 0; value < kValueCount; ++value)
+                list->addItem(QString::number(value));
         }
         connect(list, QOverload<int>::of(&QComboBox::activated), this, [this] { ValuesChosen(); });
     }
@@ -72,7 +75,8 @@ void CWelcomeEditorDialog::ShowValues() {
     }
     SetCheck(kOwnPageBox, page.ownPage);
     for (size_t i = 0; i < kWelcomeLineCount; ++i) {
-        SetItemText(kLineEdits[i], page.ownPage ? QString::fromStdString(Windows1252ToUtf8(page.lines[i])) : QString());
+        SetItemText(kLineEdits[i],
+                    page.ownPage ? QString::fromStdString(Windows1252ToUtf8(page.lines[i])) : QString());
         EnableItem(kLineEdits[i], page.ownPage);
     }
     EnableItem(kLoadButton, page.ownPage);
@@ -83,13 +87,15 @@ void CWelcomeEditorDialog::ShowValues() {
 void CWelcomeEditorDialog::LinesEdited() {
     if (showing) return;
     for (size_t i = 0; i < kWelcomeLineCount; ++i) {
-        model.page.lines[i] = Utf8ToWindows1252(ItemText(kLineEdits[i]).left(kWelcomeLineLength).toStdString());
+        model.page.lines[i] =
+            Utf8ToWindows1252(ItemText(kLineEdits[i]).left(kWelcomeLineLength).toStdString());
     }
 }
 
 void CWelcomeEditorDialog::ValuesChosen() {
     for (int i = 0; i < 4; ++i) {
-        if (auto* list = ItemAs<QComboBox>(kValueLists[i])) model.page.values[i] = std::max(0, list->currentIndex());
+        if (auto* list = ItemAs<QComboBox>(kValueLists[i]))
+            model.page.values[i] = std::max(0, list->currentIndex());
     }
 }
 
@@ -103,7 +109,7 @@ QString CWelcomeEditorDialog::ChooserFolder() const {
 }
 
 void CWelcomeEditorDialog::LoadPageFile() {
-    QString chosen = Context().ui.ChooseOpenFile(this, ChooserFolder(), String(kPageFileFilter));
+    QString chosen = Context().ui.ChooseOpenFile(this, ChooserFolder(), String(str::kWelcomePageFilter));
     if (chosen.isEmpty()) return;
     if (!LoadBgsFile(WithBgsExtension(chosen.toStdString()), model.page.lines)) {
         Message(kWelcomeGroup, kPageFileNotOpened, str::kCannotOpen);
@@ -113,7 +119,7 @@ void CWelcomeEditorDialog::LoadPageFile() {
 }
 
 void CWelcomeEditorDialog::SavePageFile() {
-    QString chosen = Context().ui.ChooseSaveFile(this, ChooserFolder(), String(kPageFileFilter));
+    QString chosen = Context().ui.ChooseSaveFile(this, ChooserFolder(), String(str::kWelcomePageFilter));
     if (chosen.isEmpty()) return;
     if (!SaveBgsFile(WithBgsExtension(chosen.toStdString()), model.page.lines)) {
         Message(kWelcomeGroup, kPageFileNotWritten, str::kCannotWrite);

@@ -1,5 +1,6 @@
 #include "welcome/welcome_page.h"
 
+#include "app/edition.h"
 #include "app/home_page.h"
 #include "link/device_charset.h"
 
@@ -21,7 +22,7 @@ std::uint8_t Nibbles(int low, int high) {
 } // namespace
 
 WelcomeLines DefaultWelcomeLines(int edition) {
-    if (edition == 2) return {"        ORMAND", "", "     Ormand Control", ""};
+    if (edition == kCustomerEdition) return {"        ORMAND", "", "     Ormand Control", ""};
     return {"  BRAVOLT", "Homepage: " + HomePageHost(1), std::string(kWelcomeLineLength, '-'),
             "       QRT5130"};
 }

@@ -16,7 +16,7 @@ namespace qbx {
 namespace {
 
 class MainWindow : public ModuleTest {
-protected:
+  protected:
     void SetUp() override {
         ModuleTest::SetUp();
         SetProgramFolder(folder.Path());
@@ -62,7 +62,8 @@ TEST_F(MainWindow, NoAboutEntryWhenTheModuleHasNoText) {
     auto entries = MenuEntries(window);
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].first, kSysCommandInformation);
-    for (QAction* action : window.SystemMenu()->actions()) EXPECT_FALSE(action->isSeparator());
+    for (QAction* action : window.SystemMenu()->actions())
+        EXPECT_FALSE(action->isSeparator());
 }
 
 TEST_F(MainWindow, MenuCommandsOpenTheirBoxes) {
@@ -166,7 +167,8 @@ TEST_F(MainWindow, SessionLogEntryStartsAndStopsTheLog) {
     ui.saveFiles.push_back(QString::fromStdString(path));
     window.OnSysCommand(kSysCommandSessionLog);
     ASSERT_TRUE(logged.Running());
-    EXPECT_EQ(std::string(std::getenv("QUILLBOX_TRACE")), path);
+    EXPECT_EQ(logged.TracePath(), path);
+    EXPECT_EQ(std::getenv("QUILLBOX_TRACE"), nullptr);
     EXPECT_EQ(MenuEntries(window)[2].second, module.String(11904));
     ui.dialogScripts[153] = [](CDialog&) { return kIdCancel; };
     window.Click(1004); // no settings: the preparation ends with its first message
@@ -174,7 +176,7 @@ TEST_F(MainWindow, SessionLogEntryStartsAndStopsTheLog) {
 
     window.OnSysCommand(kSysCommandSessionLog);
     EXPECT_FALSE(logged.Running());
-    EXPECT_EQ(std::getenv("QUILLBOX_TRACE"), nullptr);
+    EXPECT_EQ(logged.TracePath(), "");
     EXPECT_EQ(MenuEntries(window)[2].second, module.String(11903));
     const std::string log = folder.Read("support.log");
     EXPECT_NE(log.find("-- Quillbox session log: Quillbox Suite "), std::string::npos) << log;

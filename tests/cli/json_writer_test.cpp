@@ -120,14 +120,15 @@ TEST_F(Events, DisabledWritesNothingAndKeepsStandardOutput) {
     EXPECT_EQ(qbx::CJsonEvents(true, out).HumanOut(), stderr);
 }
 
-TEST(SessionLog, NamesItsFileForTheTraceWhileItRuns) {
+TEST(SessionLog, KeepsHeaderAndMessagesAndLeavesTheEnvironmentAlone) {
     TempFolder folder;
     const char* variable = qbx::kTraceVariable;
     setenv(variable, "/earlier/trace", 1);
     {
         auto log = qbx::CSessionLog::Start(folder.File("session.log"), {"head one", "head two"});
         ASSERT_TRUE(log);
-        EXPECT_EQ(std::string(std::getenv(variable)), folder.File("session.log"));
+        EXPECT_EQ(log->Path(), folder.File("session.log"));
+        EXPECT_EQ(std::string(std::getenv(variable)), "/earlier/trace");
         log->Message("Quillbox-Message 2.028", "two\nlines");
         log->Question("Quillbox-Message 6.007", "switch?", false);
     }

@@ -53,27 +53,24 @@ TEST(IdentifyBootloader, FragmentsAreAckedButFailEveryAttempt) {
 TEST(CheckBootloader, AcceptsOnlyKnownFamiliesFromTheirMinimumVersion) {
     struct {
         std::uint8_t type, version;
-        int result, stringId;
-        MessageArg argument;
-    } cases[] = {{0xA2, 26, kCheckSupported, 0, {}},
-                 {0xA3, 128, kCheckSupported, 0, {}},
-                 {0xA2, 25, kCheckUnsupported, kStringOldVersion, std::string("2.5")},
-                 {0xA3, 127, kCheckUnsupported, kStringOldVersion, std::string("1.27")},
-                 {0xA8, 30, kCheckUnsupported, kStringUnsupportedType, 0xA8LL}};
+        int result, reason;
+    } cases[] = {{0xA2, 26, kCheckSupported, kRefusedNone},
+                 {0xA3, 128, kCheckSupported, kRefusedNone},
+                 {0xA2, 25, kCheckUnsupported, kRefusedVersion},
+                 {0xA3, 127, kCheckUnsupported, kRefusedVersion},
+                 {0xA8, 30, kCheckUnsupported, kRefusedType}};
     for (const auto& c : cases) {
         CScriptedTransport link;
         link.ExpectWrite(kIdentify).Answer(IdAnswer(c.type, c.version)).ExpectWrite(Ack());
         BootloaderRefusal refusal;
         EXPECT_EQ(CheckBootloader(link, refusal), c.result) << int(c.type) << "/" << int(c.version);
-        EXPECT_EQ(refusal.stringId, c.stringId);
+        EXPECT_EQ(refusal.reason, c.reason);
         if (c.result != kCheckSupported) {
-            EXPECT_EQ(refusal.argument, c.argument);
+            EXPECT_EQ(refusal.type, c.type);
+            EXPECT_EQ(refusal.version, c.version);
         }
         EXPECT_TRUE(link.pauses.empty());
     }
-    EXPECT_EQ(RefusalText({kStringOldVersion, std::string("2.5")}, "Version %s is too old."),
-              "Version 2.5 is too old.");
-    EXPECT_EQ(RefusalText({kStringUnsupportedType, 0xA8LL}, "Type %d"), "Type 168");
 }
 
 TEST(CheckBootloader, OnlyTheLastAttemptCounts) {

@@ -32,12 +32,13 @@ TEST(WireTrace, OffUnlessTheVariableNamesAWritableFile) {
 TEST(WireTrace, LogsEveryChunkWithStampAndDirection) {
     char path[] = "/tmp/qbx-trace-XXXXXX";
     close(mkstemp(path));
-    setenv(kTraceVariable, path, 1);
+    // Named by the caller (a session log), not by the environment.
+    unsetenv(kTraceVariable);
     auto scripted = std::make_unique<CScriptedTransport>(true);
     CScriptedTransport& script = *scripted;
     script.ExpectWrite(Bytes{0x20, 0x10, 0x18}).Answer(Bytes{0x21, 0x43, 0xA2}).Silence();
-    auto traced = TraceIfRequested(std::move(scripted), [] { return std::string("TCP 127.0.0.1:1"); });
-    unsetenv(kTraceVariable);
+    auto traced = TraceIfRequested(
+        std::move(scripted), [] { return std::string("TCP 127.0.0.1:1"); }, path);
     ASSERT_NE(dynamic_cast<CTracedTransport*>(traced.get()), nullptr);
     EXPECT_TRUE(traced->IsNetwork());
     int error = -1;
