@@ -1,6 +1,6 @@
 #include "cli/console_host.h"
 
-#include "app/message_record.h"
+#include "core/message_record.h"
 
 #include <algorithm>
 #include <cstdio>

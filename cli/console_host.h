@@ -1,5 +1,5 @@
 #pragma once
-#include "app/language_module.h"
+#include "language/language_module.h"
 #include "cli/json_events.h"
 #include "link/session_log.h"
 #include "operations/operation_host.h"

@@ -1,5 +1,5 @@
-#include "app/language_module.h"
-#include "app/settings_store.h"
+#include "language/language_module.h"
+#include "core/settings_store.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "link/session_log.h"

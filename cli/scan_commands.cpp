@@ -1,5 +1,5 @@
 // scan, tcp-status: where a bootloader answers.
-#include "app/settings_store.h"
+#include "core/settings_store.h"
 #include "cli/commands.h"
 #include "operations/port_scan.h"
 #include "operations/tcp_status.h"

@@ -1,9 +1,9 @@
 // upload, download: function data between files and the storage slots, with
 // the checks of the preparation dialogs and then the transfer itself.
-#include "app/settings_store.h"
+#include "core/settings_store.h"
 #include "cli/commands.h"
 #include "cli/slot_arguments.h"
-#include "functiondata/function_data_image.h"
+#include "formats/function_data_image.h"
 #include "operations/download_preparation_checks.h"
 #include "operations/download_preparation_messages.h"
 #include "operations/download_transfer.h"

@@ -1,9 +1,9 @@
 // os-update, firmware: the checks of the update dialogs on the command line's
 // files, then the transfer itself.
-#include "app/settings_store.h"
+#include "core/settings_store.h"
 #include "cli/commands.h"
-#include "firmware/handover_file.h"
-#include "firmware/update_file_names.h"
+#include "formats/handover_file.h"
+#include "formats/update_file_names.h"
 #include "operations/firmware_update.h"
 #include "operations/firmware_update_messages.h"
 #include "operations/os_update_messages.h"

@@ -1,4 +1,6 @@
 #pragma once
+#include "core/device_families.h"
+
 #include <cstdint>
 
 // The bootloader protocol's fixed numbers, named once. Everything that builds
@@ -68,12 +70,9 @@ inline constexpr std::uint8_t kTransfer = 0xC0; // the mode transfers need
 inline constexpr std::uint8_t kOther = 0x80;
 } // namespace opmode
 
-// Type codes of the identification answer.
+// The identification answer; its type codes are the families of
+// core/device_families.h.
 namespace device {
-inline constexpr std::uint8_t kSerialFamily = 0xA2;
-inline constexpr std::uint8_t kNetworkFamily = 0xA3; // LINKBOX
-inline constexpr std::uint8_t kModeSwitchingA = 0xA8;
-inline constexpr std::uint8_t kModeSwitchingB = 0xD1;
 inline constexpr std::uint8_t kMinSerialVersion = 26;   // tenths: 2.6
 inline constexpr std::uint8_t kMinNetworkVersion = 128; // hundredths: 1.28
 inline constexpr int kAnswerSize = 5;                   // identification answer

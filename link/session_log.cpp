@@ -1,6 +1,6 @@
 #include "link/session_log.h"
 
-#include "app/link_choice.h"
+#include "core/link_choice.h"
 #include "platform/serial_port_path.h"
 
 #include <cerrno>

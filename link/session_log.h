@@ -1,5 +1,5 @@
 #pragma once
-#include "app/settings_store.h"
+#include "core/settings_store.h"
 #include "link/wire_trace.h"
 
 #include <memory>

@@ -1,6 +1,6 @@
 #include "link/transport_factory.h"
 
-#include "app/link_choice.h"
+#include "core/link_choice.h"
 #include "link/protocol_constants.h"
 #include "link/serial_transport.h"
 #include "link/tcp_transport.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "functiondata/function_data_image.h"
+#include "formats/function_data_image.h"
 #include "link/transport.h"
 #include "operations/operation_host.h"
 #include "operations/transfer_messages.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "functiondata/function_data_image.h"
+#include "formats/function_data_image.h"
 #include "operations/connection.h"
 #include "operations/transfer_steps.h"
 

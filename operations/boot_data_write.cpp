@@ -1,4 +1,4 @@
-#include "functiondata/windows1252.h"
+#include "core/windows1252.h"
 #include "link/framing.h"
 #include "link/protocol_constants.h"
 #include "link/slot_commands.h"

@@ -1,6 +1,6 @@
 #include "operations/connection.h"
 
-#include "app/link_choice.h"
+#include "core/link_choice.h"
 #include "link/mode_commands.h"
 #include "link/protocol_constants.h"
 #include "link/transport_factory.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/settings_store.h"
+#include "core/settings_store.h"
 #include "link/identification.h"
 #include "link/link_timing.h"
 #include "link/transport.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/edition.h"
+#include "core/edition.h"
 #include "operations/connection.h"
 
 // Message numbers of the download preparation (group 7), shared by its

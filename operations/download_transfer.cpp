@@ -1,6 +1,6 @@
 #include "operations/download_transfer.h"
 
-#include "functiondata/function_data_format.h"
+#include "formats/function_data_format.h"
 #include "link/framing.h"
 #include "link/protocol_constants.h"
 #include "link/slot_commands.h"

@@ -1,6 +1,6 @@
 #pragma once
-#include "functiondata/function_data_header.h"
-#include "functiondata/function_data_image.h"
+#include "formats/function_data_header.h"
+#include "formats/function_data_image.h"
 #include "link/slot_header.h"
 #include "link/transport.h"
 #include "operations/connection.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "firmware/record_cursor.h"
+#include "formats/record_cursor.h"
 #include "link/transport.h"
 #include "operations/operation_host.h"
 #include "operations/transfer_messages.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/message_format.h"
+#include "core/message_format.h"
 
 #include <cstdint>
 #include <string>

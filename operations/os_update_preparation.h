@@ -1,6 +1,6 @@
 #pragma once
-#include "app/edition.h"
-#include "firmware/handover_file.h"
+#include "core/edition.h"
+#include "formats/handover_file.h"
 #include "operations/operation_host.h"
 #include "platform/program_folder.h"
 

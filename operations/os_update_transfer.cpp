@@ -1,7 +1,7 @@
 #include "operations/os_update_transfer.h"
 
-#include "firmware/program_file.h"
-#include "firmware/record_cursor.h"
+#include "formats/program_file.h"
+#include "formats/record_cursor.h"
 #include "link/protocol_constants.h"
 #include "link/slot_commands.h"
 #include "operations/image_phase.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "firmware/handover_file.h"
+#include "formats/handover_file.h"
 #include "operations/connection.h"
 #include "platform/program_folder.h"
 

@@ -1,6 +1,6 @@
 #include "operations/path_length_check.h"
 
-#include "functiondata/slot_list.h"
+#include "formats/slot_list.h"
 #include "operations/string_ids.h"
 
 namespace qbx {

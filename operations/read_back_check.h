@@ -1,5 +1,5 @@
 #pragma once
-#include "functiondata/function_data_image.h"
+#include "formats/function_data_image.h"
 #include "link/slot_header.h"
 #include "link/transport.h"
 #include "operations/forwarding_host.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "functiondata/slot_list.h"
+#include "formats/slot_list.h"
 #include "operations/operation_host.h"
 
 #include <functional>

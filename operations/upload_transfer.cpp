@@ -1,6 +1,6 @@
 #include "operations/upload_transfer.h"
 
-#include "functiondata/windows1252.h"
+#include "core/windows1252.h"
 #include "link/framing.h"
 #include "link/protocol_constants.h"
 #include "link/slot_commands.h"

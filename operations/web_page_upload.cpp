@@ -137,6 +137,24 @@ bool ServeWebPage(CTransport& transport, COperationHost& host, const WebPageFile
     return CPageServer(transport, host, page, bytes).Run();
 }
 
+bool PrepareWebPage(COperationHost& host, const std::string& path, WebPageFile& page) {
+    switch (CheckWebPageFile(path, page)) {
+    case kPageOk:
+        return true;
+    case kPageWrongExtension:
+        host.ShowMessage(web_page::kWrongExtension, web_page::kStringWrongExtension);
+        break;
+    case kPageTooLarge:
+        host.ShowMessage(web_page::kTooLarge, web_page::kStringTooLarge,
+                         {static_cast<long long>(kMaxWebPageSize)});
+        break;
+    default:
+        host.ShowMessage(web_page::kNotOpened, str::kCannotOpen);
+        break;
+    }
+    return false;
+}
+
 std::string WebPageProgressText(std::uint32_t address, std::uint32_t size) {
     char text[32];
     std::snprintf(text, sizeof text, "%05X / %05X", address, size);

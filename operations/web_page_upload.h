@@ -1,6 +1,6 @@
 #pragma once
 #include "operations/connection.h"
-#include "operations/web_page_file.h"
+#include "formats/web_page_file.h"
 
 #include <cstdint>
 #include <string>
@@ -9,6 +9,10 @@
 // A web page (an HTML page or a GIF picture) from the PC into the LINKBOX.
 // The messages are those of group 11 (operations/web_page_upload_messages.h).
 namespace qbx {
+
+// CheckWebPageFile with the message of group 11 for each failure; false
+// after it.
+bool PrepareWebPage(COperationHost& host, const std::string& path, WebPageFile& page);
 
 // "%05X / %05X": the address being sent and the file size.
 std::string WebPageProgressText(std::uint32_t address, std::uint32_t size);

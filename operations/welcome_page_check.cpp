@@ -1,6 +1,6 @@
 #include "operations/welcome_page_check.h"
 
-#include "firmware/program_file.h"
+#include "formats/program_file.h"
 
 namespace qbx {
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "firmware/handover_file.h"
+#include "formats/handover_file.h"
 
 // Whether the welcome page an OS update is to write can be read at all: a
 // page that does not open would otherwise be left out without a word.

@@ -1,7 +1,7 @@
 #include "ui/dialog.h"
 
-#include "app/language_module.h"
-#include "app/message_record.h"
+#include "language/language_module.h"
+#include "core/message_record.h"
 #include "ui/ip_address_field.h"
 
 #include <QAbstractButton>

@@ -1,5 +1,5 @@
 #pragma once
-#include "app/message_format.h"
+#include "core/message_format.h"
 #include "ui/ui_context.h"
 #include "ui/user_interface.h"
 

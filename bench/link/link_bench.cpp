@@ -2,7 +2,7 @@
 // same byte counts achieve with no protocol at all. The protocol adds reads
 // in pieces, checks and a purge per write; it should keep at least 0.8 of
 // the raw rate.
-#include "app/settings_store.h"
+#include "core/settings_store.h"
 #include "bench/support/cpu_placement.h"
 #include "bench/support/raw_peer.h"
 #include "link/serial_transport.h"

@@ -11,7 +11,7 @@
 #include "bench/support/sim_line.h"
 #include "bench/transfer/bench_devices.h"
 #include "bench/transfer/metered_link.h"
-#include "firmware/record_cursor.h"
+#include "formats/record_cursor.h"
 #include "link/protocol_constants.h"
 #include "operations/image_phase.h"
 #include "operations/os_update_messages.h"

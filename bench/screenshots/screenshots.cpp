@@ -1,17 +1,17 @@
 // Renders every dialog in every language and edition to PNG files, so that
 // layouts and texts can be looked at without a display.
-#include "app/app_state.h"
-#include "app/language_module.h"
+#include "core/app_state.h"
+#include "language/language_module.h"
 #include "dialog_gallery.h"
-#include "firmware/handover_file.h"
-#include "functiondata/function_data_image.h"
-#include "functiondata/slot_list.h"
+#include "formats/handover_file.h"
+#include "formats/function_data_image.h"
+#include "formats/slot_list.h"
 #include "platform/program_folder.h"
 #include "standard_boxes.h"
-#include "tests/firmware/hex_builder.h"
+#include "tests/formats/hex_builder.h"
 #include "tests/support/sim_process.h"
 #include "ui/scripted_user_interface.h"
-#include "welcome/bgs_file.h"
+#include "formats/bgs_file.h"
 
 #include <QApplication>
 #include <QBuffer>

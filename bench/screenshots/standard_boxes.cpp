@@ -1,8 +1,8 @@
 #include "standard_boxes.h"
 
-#include "app/language_module.h"
-#include "app/message_format.h"
-#include "functiondata/slot_preparation_dialog.h"
+#include "language/language_module.h"
+#include "core/message_format.h"
+#include "gui/functiondata/slot_preparation_dialog.h"
 #include "operations/download_preparation_messages.h"
 #include "operations/string_ids.h"
 #include "ui/file_chooser.h"

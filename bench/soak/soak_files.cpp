@@ -1,6 +1,6 @@
 #include "bench/soak/soak_files.h"
 
-#include "functiondata/function_data_image.h"
+#include "formats/function_data_image.h"
 
 #include <algorithm>
 #include <filesystem>

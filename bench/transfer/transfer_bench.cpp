@@ -10,7 +10,7 @@
 #include "bench/support/sim_line.h"
 #include "bench/transfer/bench_devices.h"
 #include "bench/transfer/metered_link.h"
-#include "functiondata/function_data_image.h"
+#include "formats/function_data_image.h"
 #include "operations/download_transfer.h"
 #include "operations/upload_transfer.h"
 #include "operations/web_page_upload.h"

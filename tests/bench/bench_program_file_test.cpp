@@ -2,9 +2,9 @@
 // independent tool reads back to the image, and that the program's own
 // record cursor serves block by block, beyond 64 KiB too.
 #include "bench/osupdate/bench_program_file.h"
-#include "firmware/program_file.h"
-#include "firmware/record_cursor.h"
-#include "tests/firmware/tool_run.h"
+#include "formats/program_file.h"
+#include "formats/record_cursor.h"
+#include "tests/formats/tool_run.h"
 #include "tests/support/temp_folder.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // qbx --json as a fleet tool reads it: every line of standard output goes
 // through Python's JSON parser (json_lines.py), which also checks the
 // shape every line shares; the tests here check what the events say.
-#include "functiondata/function_data_image.h"
+#include "formats/function_data_image.h"
 #include "tests/cli/qbx_against_sim.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // qbx --trace FILE: the session log a user sends in, against the simulator.
-#include "functiondata/function_data_image.h"
+#include "formats/function_data_image.h"
 #include "tests/cli/qbx_against_sim.h"
 
 #include <gtest/gtest.h>

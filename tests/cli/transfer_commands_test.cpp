@@ -1,5 +1,5 @@
 // qbx upload and qbx download as a script would use them, against the simulator.
-#include "functiondata/function_data_image.h"
+#include "formats/function_data_image.h"
 #include "tests/cli/qbx_against_sim.h"
 
 #include <chrono>

@@ -1,6 +1,6 @@
 // qbx upload --verify and qbx bootdata write --verify against a simulator
 // that can spoil one stored byte on purpose.
-#include "functiondata/function_data_image.h"
+#include "formats/function_data_image.h"
 #include "tests/cli/qbx_against_sim.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "fuzz_files.h"
 
-#include "functiondata/function_data_image.h"
+#include "formats/function_data_image.h"
 #include "fuzz_check.h"
 
 #include <cstdio>

@@ -1,7 +1,7 @@
 // A ".bgs" welcome page: four lines of at most 22 characters, and a saved
 // page is 88 bytes that load back to the same lines.
 #include "fuzz_check.h"
-#include "welcome/bgs_file.h"
+#include "formats/bgs_file.h"
 
 using namespace qbx;
 using namespace qbx::fuzz;

@@ -2,7 +2,7 @@
 // whatever the file holds (a longer path than its field is kept whole);
 // format → parse → format gives the same text.
 #include "fuzz_check.h"
-#include "settings/folder_file.h"
+#include "formats/folder_file.h"
 
 using namespace qbx;
 using namespace qbx::fuzz;

@@ -2,10 +2,10 @@
 // writes back so that it loads the same data; the second save is the first
 // byte for byte.
 #include "fuzz_check.h"
-#include "functiondata/function_data_format.h"
-#include "functiondata/function_data_image.h"
-#include "functiondata/function_data_reader.h"
-#include "functiondata/function_data_writer.h"
+#include "formats/function_data_format.h"
+#include "formats/function_data_image.h"
+#include "formats/function_data_reader.h"
+#include "formats/function_data_writer.h"
 
 #include <sstream>
 

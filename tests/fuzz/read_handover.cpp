@@ -1,6 +1,6 @@
 // "config_bs_5130.ini": two paths, each as long as its field allows;
 // format → parse → format gives the same text.
-#include "firmware/handover_file.h"
+#include "formats/handover_file.h"
 #include "fuzz_check.h"
 
 using namespace qbx;

@@ -2,9 +2,9 @@
 // then the record cursor serving a run of ascending requests the way a device
 // asks. Every answer stays inside its block: the bytes past a request's count
 // keep the unprogrammed value, and a result outside the known set is a fault.
-#include "firmware/program_file.h"
-#include "firmware/record_cursor.h"
-#include "firmware/text_stream.h"
+#include "formats/program_file.h"
+#include "formats/record_cursor.h"
+#include "formats/text_stream.h"
 #include "fuzz_check.h"
 
 using namespace qbx;

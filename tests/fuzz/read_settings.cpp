@@ -1,6 +1,6 @@
 // "qbx_man.ini" and "customer.ini": any text gives usable settings and an
 // edition of 1 or 2; serialise → parse → serialise gives the same text.
-#include "app/settings_store.h"
+#include "core/settings_store.h"
 #include "fuzz_check.h"
 
 using namespace qbx;

@@ -2,7 +2,7 @@
 // paths of at most 256 characters, however the file looks; format → parse →
 // format gives the same text.
 #include "fuzz_check.h"
-#include "functiondata/slot_list.h"
+#include "formats/slot_list.h"
 
 using namespace qbx;
 using namespace qbx::fuzz;

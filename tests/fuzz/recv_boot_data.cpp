@@ -1,7 +1,7 @@
 // The LINKBOX's own data, written from a file or read into one, with the
 // device's side played by the fuzzer: a failure shows exactly one message, a
 // success none, and a failed read leaves no file.
-#include "functiondata/function_data_format.h"
+#include "formats/function_data_format.h"
 #include "fuzz_files.h"
 #include "fuzz_link.h"
 #include "link/protocol_constants.h"

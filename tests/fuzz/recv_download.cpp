@@ -2,8 +2,8 @@
 // failure shows exactly one message and leaves the target as it was (no file,
 // or the old one untouched); a success shows none and leaves a file that
 // loads with the slot's size.
-#include "functiondata/function_data_format.h"
-#include "functiondata/function_data_image.h"
+#include "formats/function_data_format.h"
+#include "formats/function_data_image.h"
 #include "fuzz_files.h"
 #include "fuzz_link.h"
 #include "operations/download_transfer.h"

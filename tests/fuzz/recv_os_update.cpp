@@ -2,7 +2,7 @@
 // without a welcome page) with the device's side played by the fuzzer: a
 // failure shows exactly one message (none when the person declined the mode
 // switch), a success none.
-#include "firmware/handover_file.h"
+#include "formats/handover_file.h"
 #include "fuzz_files.h"
 #include "fuzz_link.h"
 #include "operations/os_update_transfer.h"

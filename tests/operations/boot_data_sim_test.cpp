@@ -1,7 +1,7 @@
 // The LINKBOX data image written and read back against the simulator, over
 // loopback TCP and a pseudo-terminal, and the failures its faults provoke.
 #include "operations/boot_data_messages.h"
-#include "operations//boot_data_transfer.h"
+#include "operations/boot_data_transfer.h"
 #include "recording_host.h"
 #include "sim_link.h"
 #include "tests/support/temp_folder.h"

@@ -2,7 +2,7 @@
 // makes, the header it writes, and the message of every way it fails.
 #include "link/slot_header.h"
 #include "operations/boot_data_messages.h"
-#include "operations//boot_data_transfer.h"
+#include "operations/boot_data_transfer.h"
 #include "recording_host.h"
 #include "tests/support/temp_folder.h"
 #include "transfer_script.h"

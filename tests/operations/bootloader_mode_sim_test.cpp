@@ -3,7 +3,7 @@
 // the device's faults, and what they leave in the device.
 #include "link/protocol_constants.h"
 #include "operations/bootloader_mode_messages.h"
-#include "operations//bootloader_settings.h"
+#include "operations/bootloader_settings.h"
 #include "operations/mode_switch.h"
 #include "recording_host.h"
 #include "sim_link.h"

@@ -3,7 +3,7 @@
 // simulator failing in that step. Each failure shows the function's own
 // number with the step's text, once, and nothing after it; a step that is
 // not part of a function's sequence has no row for it.
-#include "functiondata/function_data_image.h"
+#include "formats/function_data_image.h"
 #include "operations/boot_data_messages.h"
 #include "operations/boot_data_transfer.h"
 #include "operations/download_preparation_messages.h"

@@ -5,8 +5,8 @@
 #include "operations/image_phase.h"
 #include "operations/os_update_messages.h"
 #include "recording_host.h"
-#include "tests/firmware/hex_builder.h"
-#include "tests/firmware/text_source.h"
+#include "tests/formats/hex_builder.h"
+#include "tests/formats/text_source.h"
 #include "transfer_script.h"
 
 namespace qbx {

@@ -2,11 +2,11 @@
 // simulator's faults over loopback TCP and a pseudo-terminal: each ends with
 // its own message, in bounded time, and leaves the slot or the file as it
 // was; where the line lets the program recover, the transfer succeeds.
-#include "functiondata/function_data_image.h"
-#include "functiondata/slot_list.h"
+#include "formats/function_data_image.h"
+#include "formats/slot_list.h"
 #include "operations/download_transfer_messages.h"
 #include "operations/upload_transfer_messages.h"
-#include "operations//download_transfer.h"
+#include "operations/download_transfer.h"
 #include "operations/upload_transfer.h"
 #include "recording_host.h"
 #include "sim_link.h"

@@ -1,9 +1,9 @@
 // OS and firmware updates against the simulator, over loopback TCP and a
 // pseudo-terminal: what the device receives must be the source binary at
 // every address, 0xFF where the file has no data.
-#include "firmware/handover_file.h"
-#include "operations//firmware_update.h"
-#include "operations//os_update_messages.h"
+#include "formats/handover_file.h"
+#include "operations/firmware_update.h"
+#include "operations/os_update_messages.h"
 #include "operations/firmware_update_messages.h"
 #include "operations/os_update_transfer.h"
 #include "recording_host.h"

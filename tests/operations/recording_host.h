@@ -1,6 +1,6 @@
 #pragma once
-#include "app/message_format.h"
-#include "app/message_record.h"
+#include "core/message_format.h"
+#include "core/message_record.h"
 #include "operations/operation_host.h"
 
 #include <deque>

@@ -1,5 +1,5 @@
 #pragma once
-#include "functiondata/function_data_image.h"
+#include "formats/function_data_image.h"
 #include "link/wire_bytes.h"
 #include "tests/link/scripted_transport.h"
 

@@ -1,10 +1,10 @@
 // Upload and download runs against the simulator, over loopback TCP and a
 // pseudo-terminal.
-#include "functiondata/function_data_image.h"
-#include "functiondata/slot_list.h"
+#include "formats/function_data_image.h"
+#include "formats/slot_list.h"
 #include "operations/download_transfer_messages.h"
 #include "operations/upload_transfer_messages.h"
-#include "operations//download_transfer.h"
+#include "operations/download_transfer.h"
 #include "operations/upload_transfer.h"
 #include "recording_host.h"
 #include "sim_link.h"

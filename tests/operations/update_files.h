@@ -1,6 +1,6 @@
 #pragma once
-#include "tests/firmware/hex_builder.h"
-#include "tests/firmware/tool_run.h"
+#include "tests/formats/hex_builder.h"
+#include "tests/formats/tool_run.h"
 #include "tests/support/temp_folder.h"
 
 #include <cstdio>

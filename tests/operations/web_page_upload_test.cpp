@@ -1,7 +1,7 @@
 // The web page upload over a scripted link: the frames on the wire, the
 // bytes past the end of the file, and the message of every way the data
 // phase fails; then the checks of the chosen file.
-#include "operations//web_page_upload.h"
+#include "operations/web_page_upload.h"
 #include "operations/web_page_upload_messages.h"
 #include "recording_host.h"
 #include "tests/support/temp_folder.h"

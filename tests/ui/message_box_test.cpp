@@ -1,5 +1,5 @@
 // Message boxes and the texts of Qt's own boxes in each language.
-#include "app/language_module.h"
+#include "language/language_module.h"
 #include "tests/support/qstring_printer.h"
 #include "tests/support/temp_folder.h"
 #include "tests/ui/modal_script.h"

@@ -1,0 +1,55 @@
+#include "gui/settings/network_settings_dialog.h"
+
+#include "operations/bootloader_settings.h"
+#include "gui/settings/configuration_dialog.h"
+
+namespace qbx {
+namespace {
+
+constexpr int kAddress1 = 1114;
+constexpr int kAddress2 = 1122;
+constexpr int kAddress3 = 1123;
+constexpr int kParameterByte = 1124;
+constexpr int kParameterWord1 = 1125;
+constexpr int kParameterWord2 = 1126;
+constexpr int kByteDigits = 3;
+constexpr int kWordDigits = 5;
+
+} // namespace
+
+CNetworkSettingsDialog::CNetworkSettingsDialog(CUiContext& context, std::uint8_t& configByte,
+                                               NetworkSettings& settings, QWidget* parent)
+    : CDialog(context, kNetworkSettingsTemplate, parent), configByte(configByte), settings(settings) {}
+
+bool CNetworkSettingsDialog::OnInitDialog() {
+    SetCurSel(kConfigurationList, ConfigurationEntry(configByte, ItemCount(kConfigurationList)));
+    SetIpAddress(kAddress1, settings.address1);
+    SetIpAddress(kAddress2, settings.address2);
+    SetIpAddress(kAddress3, settings.address3);
+    LimitText(kParameterByte, kByteDigits);
+    LimitText(kParameterWord1, kWordDigits);
+    LimitText(kParameterWord2, kWordDigits);
+    SetItemNumber(kParameterByte, settings.parameterByte);
+    SetItemNumber(kParameterWord1, settings.parameterWord1);
+    SetItemNumber(kParameterWord2, settings.parameterWord2);
+    return true;
+}
+
+void CNetworkSettingsDialog::OnOK() {
+    long long byte = 0, word1 = 0, word2 = 0;
+    // A field that holds no number keeps the dialog open, nothing taken.
+    if (!TakeNumber(kParameterByte, NumberField::Signed16, byte) ||
+        !TakeNumber(kParameterWord1, NumberField::Unsigned, word1) ||
+        !TakeNumber(kParameterWord2, NumberField::Unsigned, word2))
+        return;
+    configByte = ConfigurationValue(CurSel(kConfigurationList), configByte);
+    settings.address1 = IpAddress(kAddress1);
+    settings.address2 = IpAddress(kAddress2);
+    settings.address3 = IpAddress(kAddress3);
+    settings.parameterByte = ClampParameterByte(byte);
+    settings.parameterWord1 = ClampParameterWord(word1);
+    settings.parameterWord2 = ClampParameterWord(word2);
+    EndDialog(kIdOk);
+}
+
+} // namespace qbx

@@ -1,0 +1,144 @@
+#include "ui/transfer_dialog.h"
+
+#include "formats/slot_list.h"
+#include "operations/download_transfer.h"
+#include "operations/transfer_steps.h"
+#include "operations/upload_transfer.h"
+#include "ui/dialog_host.h"
+
+namespace qbx {
+namespace {
+
+constexpr int kCloseButton = kIdCancel;
+constexpr int kProgressBar = 1007;
+constexpr int kStatusText = 1008;
+constexpr int kProgressText = 1009;
+constexpr int kFileText = 1023;
+constexpr int kSlotNumber = 1073;
+constexpr int kTimerPeriod = 100;
+constexpr int kUploadGroup = 2;
+constexpr int kDownloadGroup = 1;
+
+// The transfer's displays are the dialog's controls. Each change is laid out
+// and painted at once: the interface thread is busy with the link between
+// blocks.
+class CTransferHost : public CDialogHost {
+public:
+    using CDialogHost::CDialogHost;
+
+    void SetStatusString(int stringId) override { Show(kStatusText, dialog.String(stringId)); }
+    void SetProgressRange(std::uint32_t low, std::uint32_t high) override {
+        dialog.SetProgressRange(kProgressBar, static_cast<int>(low), static_cast<int>(high));
+    }
+    void SetProgressPosition(std::uint32_t position) override {
+        dialog.SetProgressPos(kProgressBar, static_cast<int>(position));
+    }
+    void SetProgressText(const std::string& text) override { Show(kProgressText, QString::fromStdString(text)); }
+    void SetFileText(const std::string& text) override { Show(kFileText, QString::fromStdString(text)); }
+    void SetSlotNumber(const std::string& text) override { Show(kSlotNumber, QString::fromStdString(text)); }
+    void SetWaitCursor(bool on) override {
+        if (on && !waiting) dialog.BeginWaitCursor();
+        if (!on && waiting) dialog.EndWaitCursor();
+        waiting = on;
+    }
+    ~CTransferHost() override { SetWaitCursor(false); }
+
+private:
+    void Show(int id, const QString& text) {
+        dialog.SetItemText(id, text);
+        if (dialog.FitItem(id)) dialog.repaint(); // the other controls moved too
+        else if (QWidget* item = dialog.Item(id)) item->repaint();
+    }
+    bool waiting = false;
+};
+
+} // namespace
+
+CTransferDialog::CTransferDialog(CUiContext& context, int templateId, int group, TransferTexts texts,
+                                 QWidget* parent)
+    : CDialog(context, templateId, parent), group(group), texts(std::move(texts)) {}
+
+bool CTransferDialog::OnInitDialog() {
+    EnableItem(kCloseButton, false);
+    MakeRoomForTexts();
+    StartTimer(kTransferTimer, kTimerPeriod);
+    return true;
+}
+
+// The window takes its size when it opens, with its texts still empty; the
+// run's texts must fit into that.
+void CTransferDialog::MakeRoomForTexts() {
+    std::vector<QString> statuses;
+    for (int id : texts.statusIds) statuses.push_back(String(id));
+    ReserveTextWidth(kStatusText, statuses);
+
+    std::vector<QString> progress; // which hexadecimal digit is widest depends on the font
+    for (char digit : std::string("0123456789ABCDEF")) {
+        std::string digits(static_cast<std::size_t>(texts.progressDigits), digit);
+        progress.push_back(QString::fromStdString(digits + " / " + digits));
+    }
+    ReserveTextWidth(kProgressText, progress);
+    ReserveTextWidth(kSlotNumber, {QString::fromStdString(transfer::SlotNumberText(kSlotCount))});
+    ReserveTextWidth(kFileText, FileTexts());
+}
+
+std::vector<QString> CTransferDialog::FileTexts() {
+    std::vector<QString> files;
+    SlotList slots;
+    if (!texts.slotListName) return files;
+    ReadSlotList(texts.slotListName, slots);
+    const std::string label = String(texts.fileStringId).toStdString();
+    for (const SlotListEntry& slot : slots)
+        files.push_back(QString::fromStdString(SlotFileText(label, slot.path)));
+    return files;
+}
+
+bool CTransferDialog::RunStep(const std::function<bool(COperationHost&)>& step) {
+    CTransferHost host(*this, group);
+    return step(host);
+}
+
+void CTransferDialog::OnTimer(int id) {
+    if (id != kTransferTimer || running) return;
+    KillTimer(kTransferTimer);
+    running = true;
+    {
+        CTransferHost host(*this, group);
+        runResult = Run(host);
+    }
+    running = false;
+    if (ClosesAfter(runResult)) {
+        EndDialog(kIdCancel);
+        return;
+    }
+    EnableItem(kCloseButton, true);
+    SetFocusTo(kCloseButton);
+}
+
+void CTransferDialog::OnCancel() {
+    // Neither the close button nor the window's close box ends a running transfer.
+    if (running || !IsItemEnabled(kCloseButton)) return;
+    EndDialog(kIdCancel);
+}
+
+CUploadTransferDialog::CUploadTransferDialog(CUiContext& context, QWidget* parent)
+    : CTransferDialog(context, kUploadTransferTemplate, kUploadGroup,
+                      {kUploadSlotListName, transfer::kSourceFile,
+                       {transfer::kStatusConnecting, transfer::kStatusSwitchingMode,
+                        transfer::kStatusStarting, transfer::kStatusSending, transfer::kStatusFinished}},
+                      parent) {}
+
+TransferRunResult CUploadTransferDialog::Run(COperationHost& host) {
+    return RunUploadTransfer(host, {}, ProgramFolder(), verify);
+}
+
+CDownloadTransferDialog::CDownloadTransferDialog(CUiContext& context, QWidget* parent)
+    : CTransferDialog(context, kDownloadTransferTemplate, kDownloadGroup,
+                      {kDownloadSlotListName, transfer::kTargetFile,
+                       {transfer::kStatusConnecting, transfer::kStatusSwitchingMode,
+                        transfer::kStatusStarting, transfer::kStatusReceiving, transfer::kStatusAllReceived}},
+                      parent) {}
+
+TransferRunResult CDownloadTransferDialog::Run(COperationHost& host) { return RunDownloadTransfer(host); }
+
+} // namespace qbx
