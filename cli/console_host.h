@@ -1,6 +1,6 @@
 #pragma once
-#include "language/language_module.h"
 #include "cli/json_events.h"
+#include "language/language_module.h"
 #include "link/session_log.h"
 #include "operations/operation_host.h"
 

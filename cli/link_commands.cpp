@@ -10,7 +10,9 @@
 namespace qbx {
 namespace {
 
-std::string Utf8FromDevice(const std::string& pcText) { return QString::fromLatin1(pcText).toStdString(); }
+std::string Utf8FromDevice(const std::string& pcText) {
+    return QString::fromLatin1(pcText).toStdString();
+}
 
 } // namespace
 
@@ -22,11 +24,12 @@ int RunIdentify(CommandContext& context) {
     options.check = false;
     std::unique_ptr<CTransport> transport;
     BootloaderId id;
-    if (Connect(context.host, upload_preparation::kConnect, options, transport, id) != ConnectResult::Connected) {
+    if (Connect(context.host, upload_preparation::kConnect, options, transport, id) !=
+        ConnectResult::Connected) {
         return kExitFailed;
     }
-    std::fprintf(context.events.HumanOut(), "family 0x%02X\nrawType 0x%02X\nversion %d\n", id.family, id.rawType,
-                 id.version);
+    std::fprintf(context.events.HumanOut(), "family 0x%02X\nrawType 0x%02X\nversion %d\n", id.family,
+                 id.rawType, id.version);
     context.events.Emit(CJsonEvents::Event("device")
                             .Number("family", id.family)
                             .Number("rawType", id.rawType)
@@ -38,8 +41,8 @@ int RunSlots(CommandContext& context) {
     if (!context.arguments.empty()) return kExitUsage;
     context.host.SetGroup(upload_preparation::kGroup);
     SlotOverview overview;
-    if (!ConnectAndReadSlots(context.host, upload_preparation::kConnect, upload_preparation::kSlotHeaderFailed,
-                             overview)) {
+    if (!ConnectAndReadSlots(context.host, upload_preparation::kConnect,
+                             upload_preparation::kSlotHeaderFailed, overview)) {
         return kExitFailed;
     }
     std::string empty = context.host.String(str::kEmptySlot);
@@ -53,7 +56,8 @@ int RunSlots(CommandContext& context) {
         } else {
             std::fprintf(out, "%d: %s\n", slot, empty.c_str());
         }
-        CJsonObject event = CJsonEvents::Event("slot").Number("slot", slot).String("state", holdsData ? "data" : "empty");
+        CJsonObject event =
+            CJsonEvents::Event("slot").Number("slot", slot).String("state", holdsData ? "data" : "empty");
         if (holdsData) {
             event.Number("kind", header.kind)
                 .Number("size", header.size)
@@ -71,7 +75,8 @@ int RunClear(CommandContext& context) {
     const std::string& text = context.arguments[0];
     if (text.size() != 1 || text[0] < '1' || text[0] > '7') return kExitUsage;
     context.host.SetGroup(upload_preparation::kGroup);
-    return ClearSlotOperation(context.host, upload_preparation::kClearSlot, text[0] - '0') ? kExitOk : kExitFailed;
+    return ClearSlotOperation(context.host, upload_preparation::kClearSlot, text[0] - '0') ? kExitOk
+                                                                                           : kExitFailed;
 }
 
 } // namespace qbx

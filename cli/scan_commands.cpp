@@ -1,6 +1,6 @@
 // scan, tcp-status: where a bootloader answers.
-#include "core/settings_store.h"
 #include "cli/commands.h"
+#include "core/settings_store.h"
 #include "operations/port_scan.h"
 #include "operations/tcp_status.h"
 
@@ -70,8 +70,8 @@ int RunTcpStatus(CommandContext& context) {
         return kExitUsage;
     }
     TcpStatus status = CheckTcpStatus(host, port);
-    std::fprintf(context.events.HumanOut(), "%s %s %s\n", status.texts.status.c_str(), status.texts.type.c_str(),
-                 status.texts.version.c_str());
+    std::fprintf(context.events.HumanOut(), "%s %s %s\n", status.texts.status.c_str(),
+                 status.texts.type.c_str(), status.texts.version.c_str());
     context.events.Emit(CJsonEvents::Event("tcp-status")
                             .String("host", host)
                             .Number("port", port)

@@ -1,8 +1,8 @@
 // upload, download: function data between files and the storage slots, with
 // the checks of the preparation dialogs and then the transfer itself.
-#include "core/settings_store.h"
 #include "cli/commands.h"
 #include "cli/slot_arguments.h"
+#include "core/settings_store.h"
 #include "formats/function_data_image.h"
 #include "operations/download_preparation_checks.h"
 #include "operations/download_preparation_messages.h"

@@ -1,7 +1,7 @@
 // os-update, firmware: the checks of the update dialogs on the command line's
 // files, then the transfer itself.
-#include "core/settings_store.h"
 #include "cli/commands.h"
+#include "core/settings_store.h"
 #include "formats/handover_file.h"
 #include "formats/update_file_names.h"
 #include "operations/firmware_update.h"

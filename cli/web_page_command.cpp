@@ -4,7 +4,6 @@
 #include "operations/web_page_upload.h"
 #include "operations/web_page_upload_messages.h"
 
-
 namespace qbx {
 
 int RunWebPage(CommandContext& context) {
@@ -13,7 +12,8 @@ int RunWebPage(CommandContext& context) {
         return UsageError(host, "expected one web page file (.html or .gif)");
     host.SetGroup(web_page::kGroup);
     WebPageFile page;
-    if (!PrepareWebPage(host, FromStartFolder(context.arguments[0], context.startFolder), page)) return kExitFailed;
+    if (!PrepareWebPage(host, FromStartFolder(context.arguments[0], context.startFolder), page))
+        return kExitFailed;
     const bool done = RunWebPageUpload(host, page);
     host.EndProgressLine();
     return done ? kExitOk : kExitFailed;

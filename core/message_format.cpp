@@ -55,9 +55,12 @@ std::string Convert(const Placeholder& placeholder, const MessageArg* arg) {
     if (!arg || !std::holds_alternative<long long>(*arg)) return "?";
     long long value = std::get<long long>(*arg);
     switch (placeholder.conversion) {
-    case 'c': return std::string(1, static_cast<char>(value));
+    case 'c':
+        return std::string(1, static_cast<char>(value));
     case 'd':
-    case 'i': std::snprintf(buffer, sizeof buffer, (pattern + "lld").c_str(), value); break;
+    case 'i':
+        std::snprintf(buffer, sizeof buffer, (pattern + "lld").c_str(), value);
+        break;
     default: // u, x, X act on the 32-bit value as printf does for an int
         std::snprintf(buffer, sizeof buffer, (pattern + "ll" + placeholder.conversion).c_str(),
                       static_cast<unsigned long long>(static_cast<unsigned int>(value)));
@@ -96,7 +99,10 @@ std::string PlaceholderSignature(const std::string& format) {
     for (size_t i = 0; i < format.size();) {
         Placeholder placeholder;
         if (format[i] == '%' && ParsePlaceholder(format, i, placeholder)) {
-            if (placeholder.conversion != '%') signature += (placeholder.conversion == 'i' || placeholder.conversion == 'u') ? 'd' : placeholder.conversion;
+            if (placeholder.conversion != '%')
+                signature += (placeholder.conversion == 'i' || placeholder.conversion == 'u')
+                                 ? 'd'
+                                 : placeholder.conversion;
             i = placeholder.end;
         } else {
             ++i;

@@ -6,11 +6,14 @@
 
 namespace qbx {
 namespace {
-bool IsSpace(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+bool IsSpace(char c) {
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
 } // namespace
 
 void CTextScanner::SkipSpace() {
-    while (pos < text.size() && IsSpace(text[pos])) ++pos;
+    while (pos < text.size() && IsSpace(text[pos]))
+        ++pos;
 }
 
 bool CTextScanner::ScanInt(long long& value, size_t width) {
@@ -36,7 +39,8 @@ bool CTextScanner::ScanInt(long long& value, size_t width) {
 bool CTextScanner::ScanWord(std::string& word, size_t width) {
     SkipSpace();
     size_t start = pos;
-    while (pos < text.size() && !IsSpace(text[pos]) && (width == 0 || pos - start < width)) ++pos;
+    while (pos < text.size() && !IsSpace(text[pos]) && (width == 0 || pos - start < width))
+        ++pos;
     word = text.substr(start, pos - start);
     return pos > start;
 }

@@ -8,7 +8,7 @@ namespace qbx {
 // versions of the program load the same. A failed conversion consumes what
 // fscanf consumes: the white space in front of it and a sign without digits.
 class CTextScanner {
-public:
+  public:
     explicit CTextScanner(const std::string& text) : text(text) {}
 
     void SkipSpace();
@@ -21,7 +21,7 @@ public:
     // NUL bytes included.
     bool ScanWord(std::string& word, size_t width);
 
-private:
+  private:
     const std::string& text;
     size_t pos = 0;
 };

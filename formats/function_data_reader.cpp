@@ -1,7 +1,7 @@
 #include "formats/function_data_reader.h"
 
-#include "formats/function_data_format.h"
 #include "core/hex_text.h"
+#include "formats/function_data_format.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 #include "formats/hex_records.h"
 
-#include "formats/scan_conversions.h"
 #include "core/device_charset.h"
+#include "formats/scan_conversions.h"
 
 namespace qbx {
 namespace {

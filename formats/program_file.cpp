@@ -1,7 +1,7 @@
 #include "formats/program_file.h"
 
-#include "formats/scan_conversions.h"
 #include "core/device_families.h"
+#include "formats/scan_conversions.h"
 
 namespace qbx {
 namespace {

@@ -1,8 +1,8 @@
 #include "formats/welcome_page.h"
 
+#include "core/device_charset.h"
 #include "core/edition.h"
 #include "core/home_page.h"
-#include "core/device_charset.h"
 
 #include <algorithm>
 #include <iterator>

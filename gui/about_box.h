@@ -9,10 +9,10 @@ constexpr int kAboutHomePageLink = 1022;
 
 // Product line and a link to the edition's home page.
 class CAboutBox : public CDialog {
-public:
+  public:
     CAboutBox(CUiContext& context, QWidget* parent = nullptr);
 
-protected:
+  protected:
     bool OnInitDialog() override;
 };
 

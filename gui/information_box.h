@@ -8,10 +8,10 @@ constexpr int kInformationText = 1101;
 
 // The edition's information text.
 class CInformationBox : public CDialog {
-public:
+  public:
     CInformationBox(CUiContext& context, QWidget* parent = nullptr);
 
-protected:
+  protected:
     bool OnInitDialog() override;
 };
 

@@ -14,7 +14,8 @@ constexpr int kLanguageNotSavedText = 11901; // with the settings file's path
 
 } // namespace
 
-CLanguageDialog::CLanguageDialog(CUiContext& context, QWidget* parent) : CDialog(context, kLanguageTemplate, parent) {}
+CLanguageDialog::CLanguageDialog(CUiContext& context, QWidget* parent)
+    : CDialog(context, kLanguageTemplate, parent) {}
 
 bool CLanguageDialog::OnInitDialog() {
     SetRadioIndex(kLanguageGroup, AppState().selectedLanguage);
@@ -34,7 +35,8 @@ void CLanguageDialog::OnOK() {
     if (!settings.Save()) {
         // Nothing changes at the next start: say so in the language of now,
         // and stay open for another try or Cancel.
-        Message(kLanguageGroupNumber, kLanguageNotSaved, kLanguageNotSavedText, {ProgramFile(kSettingsFileName)});
+        Message(kLanguageGroupNumber, kLanguageNotSaved, kLanguageNotSavedText,
+                {ProgramFile(kSettingsFileName)});
         return;
     }
     state.selectedLanguage = chosen;

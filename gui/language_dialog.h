@@ -9,10 +9,10 @@ constexpr int kLanguageGroupNumber = 9;
 
 // Picks the language for the next start (German, English, Italian).
 class CLanguageDialog : public CDialog {
-public:
+  public:
     CLanguageDialog(CUiContext& context, QWidget* parent = nullptr);
 
-protected:
+  protected:
     bool OnInitDialog() override;
     void OnOK() override;
 };

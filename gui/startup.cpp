@@ -1,11 +1,11 @@
 #include "gui/startup.h"
 
 #include "core/app_state.h"
-#include "gui/main_window.h"
-#include "gui/session_log_interface.h"
 #include "core/message_format.h"
 #include "core/message_record.h"
 #include "core/settings_store.h"
+#include "gui/main_window.h"
+#include "gui/session_log_interface.h"
 #include "gui/startup_messages.h"
 #include "platform/executable_path.h"
 #include "platform/fixed_version.h"
@@ -20,7 +20,9 @@ namespace qbx {
 namespace {
 constexpr int kStartupGroup = 0;
 
-bool IsNotFound(int error) { return error == ENOENT || error == ENOTDIR; }
+bool IsNotFound(int error) {
+    return error == ENOENT || error == ENOTDIR;
+}
 } // namespace
 
 std::string InstanceNameFromEnvironment() {
@@ -28,14 +30,17 @@ std::string InstanceNameFromEnvironment() {
     return own && *own ? std::string(kInstanceName) + "/" + own : kInstanceName;
 }
 
-CQuillboxApp::CQuillboxApp(CUserInterface& ui, StartupOptions options) : ui(ui), options(std::move(options)) {}
+CQuillboxApp::CQuillboxApp(CUserInterface& ui, StartupOptions options)
+    : ui(ui), options(std::move(options)) {}
 
-CQuillboxApp::~CQuillboxApp() { ExitInstance(); }
+CQuillboxApp::~CQuillboxApp() {
+    ExitInstance();
+}
 
 StartupResult CQuillboxApp::Fail(StartupResult result, int number, const std::string& text) {
     RecordShownMessage(kStartupGroup, number);
-    ui.ShowMessage(nullptr, QString::fromStdString(MessageCaption(kStartupGroup, number)), QString::fromStdString(text),
-                   MessageKind::Notice);
+    ui.ShowMessage(nullptr, QString::fromStdString(MessageCaption(kStartupGroup, number)),
+                   QString::fromStdString(text), MessageKind::Notice);
     return result;
 }
 
@@ -69,7 +74,8 @@ StartupResult CQuillboxApp::InitInstance() {
                     FormatMessage(StartupMessageText(missing ? 2 : 3, language),
                                   {moduleName, static_cast<long long>(error)}));
     }
-    if (module.productVersionMS != program.productVersionMS || module.productVersionLS != program.productVersionLS) {
+    if (module.productVersionMS != program.productVersionMS ||
+        module.productVersionLS != program.productVersionLS) {
         return Fail(StartupResult::VersionMismatch, 4,
                     FormatMessage(StartupMessageText(4, language),
                                   {moduleName, FormatProductVersion(module), FormatProductVersion(program)}));

@@ -17,12 +17,12 @@ constexpr const char* kInstanceVariable = "QUILLBOX_INSTANCE";
 
 // How a start-up ended.
 enum class StartupResult {
-    Ran,             // the main window ran and was closed
-    AlreadyRunning,  // another copy holds the instance guard
+    Ran,              // the main window ran and was closed
+    AlreadyRunning,   // another copy holds the instance guard
     NoProgramVersion, // 0.001
-    ModuleMissing,   // 0.002
+    ModuleMissing,    // 0.002
     ModuleUnreadable, // 0.003
-    VersionMismatch, // 0.004
+    VersionMismatch,  // 0.004
     ModuleLoadFailed,
 };
 
@@ -38,7 +38,7 @@ struct StartupOptions {
 // The application object: from the start of the process to the end of the
 // main window.
 class CQuillboxApp {
-public:
+  public:
     CQuillboxApp(CUserInterface& ui, StartupOptions options = {});
     ~CQuillboxApp();
 
@@ -47,7 +47,7 @@ public:
 
     CLanguageModule& LanguageModule() { return languageModule; }
 
-private:
+  private:
     StartupResult Fail(StartupResult result, int number, const std::string& text);
 
     CUserInterface& ui;

@@ -5,9 +5,11 @@ namespace {
 
 // [number - 1][language]
 const char* const kStartupTexts[4][3] = {
-    {"Es konnten keine Informationen zur Anwendung Quillbox ermittelt werden. (ErrorCode: %d)\nDas Programm kann "
+    {"Es konnten keine Informationen zur Anwendung Quillbox ermittelt werden. (ErrorCode: %d)\nDas Programm "
+     "kann "
      "nicht ausgeführt werden.",
-     "It isn't possible to determine information about Quillbox. (ErrorCode: %d)\nExecution of program failed.",
+     "It isn't possible to determine information about Quillbox. (ErrorCode: %d)\nExecution of program "
+     "failed.",
      "Non può essere trasmessa nessuna informazione sull'utilizzazione del Quillbox. (ErrorCode: %d)\n Il "
      "programma non può essere utilizzato."},
     {"Die Datei %s wurde nicht gefunden. (ErrorCode: %d)\nDas Programm kann nicht ausgeführt werden.",
@@ -15,10 +17,13 @@ const char* const kStartupTexts[4][3] = {
      "I dati %s non sono stati trovati. (ErrorCode: %d)\n Il programma non può essere utilizzato."},
     {"Es konnten keine Informationen der Datei %s ermittelt werden. (ErrorCode: %d)\nDas Programm kann nicht "
      "ausgeführt werden.",
-     "It isn't possible to determine information about the file %s. (ErrorCode: %d)\nExecution of program failed.",
-     "Non può essere trasmessa nessuna informazione sul file %s. (ErrorCode: %d)\n Il programma non può essere "
+     "It isn't possible to determine information about the file %s. (ErrorCode: %d)\nExecution of program "
+     "failed.",
+     "Non può essere trasmessa nessuna informazione sul file %s. (ErrorCode: %d)\n Il programma non può "
+     "essere "
      "utilizzato."},
-    {"Die Datei %s (Vers. %s) ist nicht kompatibel mit Quillbox (Vers. %s).\nDas Programm kann nicht ausgeführt "
+    {"Die Datei %s (Vers. %s) ist nicht kompatibel mit Quillbox (Vers. %s).\nDas Programm kann nicht "
+     "ausgeführt "
      "werden.",
      "The file %s (vers. %s) isn't compatible with Quillbox (vers.: %s)\nExecution of program failed.",
      "Il file %s (Vers. %s) non è compatibile con il Quillbox (Vers. %s).\n Il programma non può essere "
@@ -31,7 +36,9 @@ const char* const kLanguageChanged[3] = {
     "Per rinominare la nuova impostazione della lingua, occorre spegnere e riascendere il Quillbox.",
 };
 
-int ClampLanguage(int language) { return language == 1 || language == 2 ? language : 0; }
+int ClampLanguage(int language) {
+    return language == 1 || language == 2 ? language : 0;
+}
 
 } // namespace
 
@@ -40,6 +47,8 @@ std::string StartupMessageText(int number, int language) {
     return kStartupTexts[number - 1][ClampLanguage(language)];
 }
 
-std::string LanguageChangedText(int language) { return kLanguageChanged[ClampLanguage(language)]; }
+std::string LanguageChangedText(int language) {
+    return kLanguageChanged[ClampLanguage(language)];
+}
 
 } // namespace qbx

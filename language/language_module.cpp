@@ -11,13 +11,18 @@ namespace qbx {
 
 std::string ModuleFileName(int language) {
     switch (language) {
-    case 1: return "QbxENU.dll";
-    case 2: return "QbxITA.dll";
-    default: return "QbxDEU.dll";
+    case 1:
+        return "QbxENU.dll";
+    case 2:
+        return "QbxITA.dll";
+    default:
+        return "QbxDEU.dll";
     }
 }
 
-CLanguageModule::~CLanguageModule() { Free(); }
+CLanguageModule::~CLanguageModule() {
+    Free();
+}
 
 bool CLanguageModule::Load(const std::string& path, bool install, std::string* reason) {
     Free();
@@ -51,7 +56,9 @@ void CLanguageModule::InstallQtTranslations() {
     if (QCoreApplication::installTranslator(qt.get())) qtTranslator = std::move(qt);
 }
 
-QString QtTranslationsFolder() { return QLibraryInfo::path(QLibraryInfo::TranslationsPath); }
+QString QtTranslationsFolder() {
+    return QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+}
 
 void CLanguageModule::Free() {
     // The translator reads the module's memory: it goes before the module.
@@ -75,8 +82,12 @@ QString CLanguageModule::Translate(const char* context, const char* source) cons
     return translator ? translator->translate(context, source) : QString();
 }
 
-QString CLanguageModule::TemplatePath(int templateId) const { return root + "/dialogs/" + QString::number(templateId) + ".ui"; }
+QString CLanguageModule::TemplatePath(int templateId) const {
+    return root + "/dialogs/" + QString::number(templateId) + ".ui";
+}
 
-QString CLanguageModule::IconPath() const { return root + "/icon128.png"; }
+QString CLanguageModule::IconPath() const {
+    return root + "/icon128.png";
+}
 
 } // namespace qbx

@@ -20,7 +20,7 @@ std::string ModuleFileName(int language);
 // the icon for the whole run. Its embedded resources live under ":/<base>/",
 // where <base> is the file name without ".dll".
 class CLanguageModule {
-public:
+  public:
     CLanguageModule() = default;
     CLanguageModule(const CLanguageModule&) = delete;
     CLanguageModule& operator=(const CLanguageModule&) = delete;
@@ -43,7 +43,7 @@ public:
     QString IconPath() const;
     const QString& ResourceRoot() const { return root; }
 
-private:
+  private:
     void InstallQtTranslations();
 
     CModule module;

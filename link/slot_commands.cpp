@@ -1,7 +1,7 @@
 #include "link/slot_commands.h"
 
-#include "link/command_exchange.h"
 #include "core/device_charset.h"
+#include "link/command_exchange.h"
 #include "link/wire_bytes.h"
 
 #include <vector>

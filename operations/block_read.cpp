@@ -36,9 +36,9 @@ void ShowBlock(COperationHost& host, int status, std::uint32_t address, std::uin
 
 // One block: the request, its reply body (kept in `reply` for the end
 // frame), then the bytes into the image.
-bool ReadBlock(CTransport& transport, COperationHost& host, transfer::CWaitCursor& wait, FunctionDataImage& image,
-               std::uint8_t code, const BlockReadMessages& messages, std::uint32_t address, int count,
-               Body& reply) {
+bool ReadBlock(CTransport& transport, COperationHost& host, transfer::CWaitCursor& wait,
+               FunctionDataImage& image, std::uint8_t code, const BlockReadMessages& messages,
+               std::uint32_t address, int count, Body& reply) {
     Body request = {frame::kRequest, frame::kMarker, code, 0, 0, 0, static_cast<std::uint8_t>(count)};
     PutLe24(request.data() + frame::kParameterAt, address);
     const int sent = SendFrame(transport, request.data(), frame::kBodySize);
@@ -79,7 +79,8 @@ bool ReadImageBlocks(CTransport& transport, COperationHost& host, transfer::CWai
     Body last = {frame::kAnswer, frame::kMarker, code, 0, 0, 0, 0};
     for (std::uint32_t address = 0; address < size;) {
         // Never more than the image has left, so the last block is the shorter one.
-        const int count = static_cast<int>(std::min<std::uint32_t>(command::kMaxDownloadBlock, size - address));
+        const int count =
+            static_cast<int>(std::min<std::uint32_t>(command::kMaxDownloadBlock, size - address));
         if (!ReadBlock(transport, host, wait, image, code, messages, address, count, last)) return false;
         address += static_cast<std::uint32_t>(count);
     }

@@ -16,9 +16,9 @@ namespace qbx {
 struct BlockReadMessages {
     transfer::SendMessages request;
     transfer::ReceiveMessages reply;
-    int refused = 0;                          // string 11021
+    int refused = 0;                           // string 11021
     transfer::DeviceErrorMessages deviceError; // error frame
-    int unexpected = 0;                       // 11024: any other frame
+    int unexpected = 0;                        // 11024: any other frame
     transfer::ReceiveMessages data;
     transfer::SendMessages endFrame;
 };

@@ -36,7 +36,8 @@ std::optional<std::pair<int, int>> FindSameFile(const SlotList& slots) {
     return std::nullopt;
 }
 
-bool ConfirmOverwrites(const SlotList& slots, const std::function<bool(int slot, const std::string& path)>& mayOverwrite) {
+bool ConfirmOverwrites(const SlotList& slots,
+                       const std::function<bool(int slot, const std::string& path)>& mayOverwrite) {
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         const SlotListEntry& entry = slots[slot - 1];
         std::error_code error;

@@ -26,6 +26,7 @@ std::optional<std::pair<int, int>> FindSameFile(const SlotList& slots);
 // For each ticked slot in slot order whose file exists, asks `mayOverwrite`
 // (slot 1-based, path); false at the first No, true when every existing file
 // may be replaced (or none exists).
-bool ConfirmOverwrites(const SlotList& slots, const std::function<bool(int slot, const std::string& path)>& mayOverwrite);
+bool ConfirmOverwrites(const SlotList& slots,
+                       const std::function<bool(int slot, const std::string& path)>& mayOverwrite);
 
 } // namespace qbx

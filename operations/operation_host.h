@@ -11,7 +11,7 @@ namespace qbx {
 // end, a test): messages by number within the caller's group, a question,
 // the texts of the language module, progress, and a pump for waiting events.
 class COperationHost {
-public:
+  public:
     virtual ~COperationHost() = default;
 
     // Message G.`number` with the text of `stringId`, formatted with `args`.

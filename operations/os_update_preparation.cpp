@@ -1,10 +1,10 @@
 #include "operations/os_update_preparation.h"
 
+#include "formats/folder_file.h"
 #include "formats/update_file_names.h"
 #include "operations/path_length_check.h"
 #include "operations/string_ids.h"
 #include "operations/welcome_page_check.h"
-#include "formats/folder_file.h"
 
 namespace qbx::os_preparation {
 namespace {

@@ -7,7 +7,9 @@ namespace qbx {
 
 static_assert(kMaxStoredPathBytes == kSlotPathWidth, "the slot lists read back this many characters");
 
-bool PathFitsField(const std::string& path) { return path.size() <= kMaxStoredPathBytes; }
+bool PathFitsField(const std::string& path) {
+    return path.size() <= kMaxStoredPathBytes;
+}
 
 void ReportOverlongPath(COperationHost& host, int number, const std::string& path) {
     host.ShowMessage(number, str::kPathTooLong,

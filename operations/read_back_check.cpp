@@ -45,7 +45,8 @@ bool VerifyUploadedSlot(CTransport& transport, COperationHost& host, int slot, c
     CRenumberingHost renumbered(host, kVerifyNotRead);
     if (!ReceiveDownloadData(transport, renumbered, back)) return false;
     if (const auto at = FirstDifference(image, back)) {
-        host.ShowMessage(kVerifyDataDiffers, str::kVerifySlotDiffers, {static_cast<long long>(slot), static_cast<long long>(*at)});
+        host.ShowMessage(kVerifyDataDiffers, str::kVerifySlotDiffers,
+                         {static_cast<long long>(slot), static_cast<long long>(*at)});
         return false;
     }
     return true;

@@ -8,7 +8,8 @@ namespace qbx {
 bool ReadSlotOverview(CTransport& transport, SlotOverview& overview) {
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         SlotHeader header;
-        if (!SelectSlot(transport, static_cast<std::uint8_t>(slot)) || !ReadSlotHeader(transport, header)) return false;
+        if (!SelectSlot(transport, static_cast<std::uint8_t>(slot)) || !ReadSlotHeader(transport, header))
+            return false;
         overview.headers[slot - 1] = header;
     }
     return true;

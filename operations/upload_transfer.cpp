@@ -75,11 +75,14 @@ bool ServeUploadData(CTransport& transport, COperationHost& host, const Function
     for (;;) {
         std::uint8_t body[frame::kBodySize] = {};
         switch (transfer::AwaitDeviceTurn(transport, host, command::kSlotUpload, turn, body)) {
-        case transfer::DeviceTurn::Failed: return false;
+        case transfer::DeviceTurn::Failed:
+            return false;
         case transfer::DeviceTurn::Request:
             if (!AnswerRequest(transport, host, wait, image, body)) return false;
             break;
-        case transfer::DeviceTurn::End: ShowFinished(host, image.Header().dataSize); return true;
+        case transfer::DeviceTurn::End:
+            ShowFinished(host, image.Header().dataSize);
+            return true;
         }
     }
 }

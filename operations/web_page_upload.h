@@ -1,6 +1,6 @@
 #pragma once
-#include "operations/connection.h"
 #include "formats/web_page_file.h"
+#include "operations/connection.h"
 
 #include <cstdint>
 #include <string>

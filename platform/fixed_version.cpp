@@ -33,7 +33,8 @@ bool ReadAt(int fd, std::uint64_t offset, void* buffer, size_t size) {
 
 std::uint64_t Le(const unsigned char* p, int bytes) {
     std::uint64_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | p[i];
+    for (int i = bytes - 1; i >= 0; --i)
+        value = (value << 8) | p[i];
     return value;
 }
 
@@ -47,7 +48,12 @@ struct Section {
 bool ReadSections(int fd, std::uint64_t fileSize, std::vector<Section>& sections, size_t& nameIndex) {
     unsigned char ident[64] = {};
     if (fileSize < 52 || !ReadAt(fd, 0, ident, fileSize < 64 ? 52 : 64)) return false;
-    if (std::memcmp(ident, "\x7f" "ELF", 4) != 0 || ident[5] != 1) return false;
+    if (std::memcmp(ident,
+                    "\x7f"
+                    "ELF",
+                    4) != 0 ||
+        ident[5] != 1)
+        return false;
     bool wide = ident[4] == 2;
     if (!wide && ident[4] != 1) return false;
     if (wide && fileSize < 64) return false;
@@ -74,17 +80,20 @@ bool FindRecord(int fd, std::uint64_t fileSize, FixedVersionInfo& block) {
     size_t nameIndex = 0;
     if (!ReadSections(fd, fileSize, sections, nameIndex)) return false;
     const Section& names = sections[nameIndex];
-    if (names.offset > fileSize || names.size > fileSize - names.offset || names.size > (1u << 24)) return false;
+    if (names.offset > fileSize || names.size > fileSize - names.offset || names.size > (1u << 24))
+        return false;
     std::vector<char> nameTable(names.size + 1, '\0');
     if (!ReadAt(fd, names.offset, nameTable.data(), names.size)) return false;
     for (const Section& s : sections) {
-        if (s.name >= names.size || std::strcmp(nameTable.data() + s.name, kVersionSectionName) != 0) continue;
+        if (s.name >= names.size || std::strcmp(nameTable.data() + s.name, kVersionSectionName) != 0)
+            continue;
         if (s.size < kFixedVersionSize || s.offset > fileSize - kFixedVersionSize) return false;
         unsigned char raw[kFixedVersionSize];
         if (!ReadAt(fd, s.offset, raw, sizeof raw)) return false;
         std::uint32_t values[13];
-        for (size_t i = 0; i < 13; ++i) values[i] = static_cast<std::uint32_t>(Le(raw + 4 * i, 4));
-        FixedVersionInfo parsed{values[0], values[1], values[2],  values[3],  values[4],  values[5], values[6],
+        for (size_t i = 0; i < 13; ++i)
+            values[i] = static_cast<std::uint32_t>(Le(raw + 4 * i, 4));
+        FixedVersionInfo parsed{values[0], values[1], values[2], values[3],  values[4],  values[5], values[6],
                                 values[7], values[8], values[9], values[10], values[11], values[12]};
         if (parsed.signature != kFixedVersionSignature) return false;
         block = parsed;
@@ -118,7 +127,8 @@ bool ReadFixedVersion(const std::string& path, FixedVersionInfo& block, int* err
 std::string FormatProductVersion(const FixedVersionInfo& block) {
     char text[48];
     std::snprintf(text, sizeof text, "%d.%d.%d.%d", static_cast<int>(block.productVersionMS >> 16),
-                  static_cast<int>(block.productVersionMS & 0xFFFF), static_cast<int>(block.productVersionLS >> 16),
+                  static_cast<int>(block.productVersionMS & 0xFFFF),
+                  static_cast<int>(block.productVersionLS >> 16),
                   static_cast<int>(block.productVersionLS & 0xFFFF));
     return text;
 }

@@ -10,7 +10,9 @@
 
 namespace qbx {
 
-CInstanceLock::~CInstanceLock() { Release(); }
+CInstanceLock::~CInstanceLock() {
+    Release();
+}
 
 bool CInstanceLock::Acquire(const std::string& name) {
     Release();

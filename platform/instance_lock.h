@@ -7,7 +7,7 @@ namespace qbx {
 // name of this user's. The system drops it with the process, so a crashed copy
 // never blocks the next start.
 class CInstanceLock {
-public:
+  public:
     CInstanceLock() = default;
     CInstanceLock(const CInstanceLock&) = delete;
     CInstanceLock& operator=(const CInstanceLock&) = delete;
@@ -17,7 +17,7 @@ public:
     bool Acquire(const std::string& name);
     void Release();
 
-private:
+  private:
     int fd = -1;
 };
 

@@ -10,10 +10,16 @@ std::string& Folder() {
 }
 } // namespace
 
-const std::string& ProgramFolder() { return Folder(); }
+const std::string& ProgramFolder() {
+    return Folder();
+}
 
-void SetProgramFolder(const std::string& folder) { Folder() = folder; }
+void SetProgramFolder(const std::string& folder) {
+    Folder() = folder;
+}
 
-std::string ProgramFile(const std::string& name) { return Folder() + "/" + name; }
+std::string ProgramFile(const std::string& name) {
+    return Folder() + "/" + name;
+}
 
 } // namespace qbx

@@ -4,8 +4,8 @@
 #include <climits>
 #include <cstdint>
 #include <cstdio>
-#include <fcntl.h>
 #include <ctime>
+#include <fcntl.h>
 #include <sys/random.h>
 #include <sys/stat.h>
 #include <unistd.h>

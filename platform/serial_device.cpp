@@ -2,11 +2,11 @@
 
 #include "platform/monotonic_clock.h"
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
-#include <cstring>
-#include <algorithm>
 #include <sys/file.h>
 #include <sys/ioctl.h>
 #include <sys/stat.h>

@@ -119,8 +119,7 @@ void CStreamSocket::Close() {
 // The wait is the socket's own time-out, so that one system call both waits
 // and transfers: a poll in front of every send and receive doubled the calls
 // per frame, and over loopback the calls are most of a block's cost.
-template <typename Call>
-int CStreamSocket::Transfer(int option, int timeoutMs, Call call) {
+template <typename Call> int CStreamSocket::Transfer(int option, int timeoutMs, Call call) {
     if (fd < 0) return -1;
     CDeadline deadline(timeoutMs < 0 ? 0 : timeoutMs);
     for (;;) {
@@ -146,7 +145,8 @@ bool CStreamSocket::SetTimeout(int option, int milliseconds) {
 }
 
 int CStreamSocket::Send(const std::uint8_t* data, int len, int timeoutMs) {
-    return Transfer(SO_SNDTIMEO, timeoutMs, [&] { return ::send(fd, data, static_cast<size_t>(len), MSG_NOSIGNAL); });
+    return Transfer(SO_SNDTIMEO, timeoutMs,
+                    [&] { return ::send(fd, data, static_cast<size_t>(len), MSG_NOSIGNAL); });
 }
 
 void CStreamSocket::DiscardInput() {

@@ -40,8 +40,7 @@ class CStreamSocket {
     int Receive(std::uint8_t* data, int len, int timeoutMs);
 
   private:
-    template <typename Call>
-    int Transfer(int option, int timeoutMs, Call call);
+    template <typename Call> int Transfer(int option, int timeoutMs, Call call);
     bool SetTimeout(int option, int milliseconds);
 
     static constexpr int kNoTimeoutSet = -1;

@@ -113,11 +113,13 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11910, "dd", "path too long for the program's files (length in bytes, largest length)"},
         // Why a port cannot be used (interface scan, qbx scan).
         {11911, "sd", "scan: port held by a process (process name, PID)"},
-        {11912, "sds", "scan: port announced by a lock file of a running process (process name, PID, lock file)"},
+        {11912, "sds",
+         "scan: port announced by a lock file of a running process (process name, PID, lock file)"},
         {11913, "", "scan: port held by a program that cannot be identified"},
         {11914, "s", "scan: no permission, the user must join the device's group (group name)"},
         {11915, "s", "scan: no permission to open the device (device path)"},
-        {11916, "ssd", "scan: mapped device missing, other serial devices exist (path, devices, port number)"},
+        {11916, "ssd",
+         "scan: mapped device missing, other serial devices exist (path, devices, port number)"},
         {11917, "s", "scan: the mapped path is no serial device (path)"},
         {11918, "ss", "scan: no permission, and the group may not open the device (device path, owner)"},
         // Window titles.
@@ -125,7 +127,8 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11680, "", "bootloader data: window title in write mode"},
         {11681, "", "bootloader data: window title in read mode"},
         // Serial link.
-        {11930, "ddsd", "link open result 3 with ENOTTY: the port names no terminal (error code, port, path, port)"},
+        {11930, "ddsd",
+         "link open result 3 with ENOTTY: the port names no terminal (error code, port, path, port)"},
         // Saving the settings file.
         {11900, "s", "settings dialog: qbx_man.ini cannot be written (path)"},
         {11901, "s", "language dialog: qbx_man.ini cannot be written, the language stays (path)"},
@@ -140,7 +143,8 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11940, "X", "OS update: BS_SIZE of a two-image program file too large to keep (BS_SIZE)"},
         {11941, "X", "update data phase: the file's records are out of address order (record address)"},
         {11942, "X", "update data phase: the file ends inside the requested block (block address)"},
-        {11943, "XX", "update data phase: a record crosses the requested block (record address, block address)"},
+        {11943, "XX",
+         "update data phase: a record crosses the requested block (record address, block address)"},
         {11944, "d", "update data phase: the bootloader asked for 0 or more than 64 bytes (byte count)"},
         {11945, "s", "OS update: the welcome page to go into the program cannot be opened (path)"},
         // Verify after write.

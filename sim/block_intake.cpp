@@ -33,8 +33,9 @@ void CBlockIntake::AwaitHeader(CProtocolEngine& engine) {
 }
 
 void CBlockIntake::AwaitData(CProtocolEngine& engine) {
-    engine.ExpectBlock(request[kFrameCountAt] + 1u,
-                       [self = shared_from_this()](CProtocolEngine& e, const CBytes& b) { self->OnData(e, b); });
+    engine.ExpectBlock(
+        request[kFrameCountAt] + 1u,
+        [self = shared_from_this()](CProtocolEngine& e, const CBytes& b) { self->OnData(e, b); });
 }
 
 // Only the answer to this very request will do (with data to follow, or

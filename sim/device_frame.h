@@ -44,15 +44,15 @@ constexpr std::uint8_t kCmdWriteSlotHeader = 0x42;
 constexpr std::uint8_t kCmdReadDeviceHeader = 0x43;
 constexpr std::uint8_t kCmdWriteDeviceHeader = 0x44;
 constexpr std::uint8_t kCmdWriteShortHeader = 0x46;
-constexpr std::uint8_t kCmdSlotUpload = 0x2F;   // PC into the selected slot; the device asks for blocks
-constexpr std::uint8_t kCmdSlotDownload = 0xF2; // selected slot to the PC; the program asks for blocks
-constexpr std::uint8_t kCmdOsImage = 0x1F;         // OS update: single image or program image
-constexpr std::uint8_t kCmdOsBootSector = 0x1E;    // OS update: boot-sector update image
-constexpr std::uint8_t kCmdFirmwareUpdate = 0x3F;  // the bootloader's own firmware
-constexpr std::uint8_t kCmdBootDataWrite = 0x4F;   // LINKBOX data image from the PC; the device asks for blocks
-constexpr std::uint8_t kCmdBootDataRead = 0xF4;    // LINKBOX data image to the PC; the program asks for blocks
-constexpr std::uint8_t kCmdWebPageUpload = 0x5F;   // LINKBOX: an HTML page or a GIF picture from the PC
-constexpr std::uint8_t kCodeNoData = 0x5A;         // answer code: the program has no data for the block
+constexpr std::uint8_t kCmdSlotUpload = 0x2F;     // PC into the selected slot; the device asks for blocks
+constexpr std::uint8_t kCmdSlotDownload = 0xF2;   // selected slot to the PC; the program asks for blocks
+constexpr std::uint8_t kCmdOsImage = 0x1F;        // OS update: single image or program image
+constexpr std::uint8_t kCmdOsBootSector = 0x1E;   // OS update: boot-sector update image
+constexpr std::uint8_t kCmdFirmwareUpdate = 0x3F; // the bootloader's own firmware
+constexpr std::uint8_t kCmdBootDataWrite = 0x4F; // LINKBOX data image from the PC; the device asks for blocks
+constexpr std::uint8_t kCmdBootDataRead = 0xF4;  // LINKBOX data image to the PC; the program asks for blocks
+constexpr std::uint8_t kCmdWebPageUpload = 0x5F; // LINKBOX: an HTML page or a GIF picture from the PC
+constexpr std::uint8_t kCodeNoData = 0x5A;       // answer code: the program has no data for the block
 
 // Data-phase frames: bytes 3 to 5 a 24-bit address (LSB first), byte 6 a count.
 constexpr std::size_t kFrameAddressAt = 3;

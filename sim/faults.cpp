@@ -32,7 +32,8 @@ std::optional<CExtraRequest> CFaultPlan::TakeExtraRequest(int frameNumber) {
     return extra;
 }
 
-std::optional<std::size_t> CFaultPlan::TakeShape(std::map<std::uint8_t, CReplyShape>& shapes, std::uint8_t code) {
+std::optional<std::size_t> CFaultPlan::TakeShape(std::map<std::uint8_t, CReplyShape>& shapes,
+                                                 std::uint8_t code) {
     const auto due = shapes.find(code);
     if (due == shapes.end() || !Take(due->second.times)) return std::nullopt;
     const std::size_t bytes = due->second.bytes;

@@ -41,21 +41,21 @@ class CFaultPlan {
     // Busy frames an upload sends before its device frame number K (the
     // key; 1 = the first request, the end frame counts as the last).
     std::map<int, int> busyBefore;
-    int badSums = 0;                   // checksummed answers sent with a wrong sum
-    int silentRequests = 0;            // requests swallowed without an answer
-    int wrongAcks = 0;                 // acknowledgements replaced by other bytes
-    int dropAfter = -1;                // requests served before the line is cut; -1 = never
-    bool refuseSwitch = false;         // mode switch answered with a refusal
+    int badSums = 0;                         // checksummed answers sent with a wrong sum
+    int silentRequests = 0;                  // requests swallowed without an answer
+    int wrongAcks = 0;                       // acknowledgements replaced by other bytes
+    int dropAfter = -1;                      // requests served before the line is cut; -1 = never
+    bool refuseSwitch = false;               // mode switch answered with a refusal
     std::optional<std::uint8_t> switchLands; // a granted mode switch ends in this mode instead
-    bool refuseData = false;           // data phases answered with a refusal
-    std::optional<CIdentity> identity; // identification answered with these instead
+    bool refuseData = false;                 // data phases answered with a refusal
+    std::optional<CIdentity> identity;       // identification answered with these instead
     std::optional<CDeviceError> deviceError;
     // Extra requests of the next upload, by device frame number (1 = the first).
     std::map<int, CExtraRequest> extraRequests;
-    bool descending = false;           // uploads ask for their blocks from the last to the first
-    int badEndSums = 0;                // upload end frames sent with a wrong sum
-    int nakEnds = 0;                   // end frames of the program answered 0x00 0xFF
-    int wrongConfigEchoes = 0;         // configuration writes echoed with another value, not stored
+    bool descending = false;   // uploads ask for their blocks from the last to the first
+    int badEndSums = 0;        // upload end frames sent with a wrong sum
+    int nakEnds = 0;           // end frames of the program answered 0x00 0xFF
+    int wrongConfigEchoes = 0; // configuration writes echoed with another value, not stored
     std::map<std::uint8_t, CReplyShape> shortReplies;   // by request code
     std::map<std::uint8_t, CReplyShape> splitReplies;   // by request code
     std::map<std::uint8_t, CReplyShape> surplusReplies; // by request code
@@ -90,7 +90,8 @@ class CFaultPlan {
     // as the header flip asks and arms the cut after a store. Each strikes once.
     void Stored(CHeaderRecord& kept);
     // The byte count of a shape due for the answer to `code`, used up.
-    static std::optional<std::size_t> TakeShape(std::map<std::uint8_t, CReplyShape>& shapes, std::uint8_t code);
+    static std::optional<std::size_t> TakeShape(std::map<std::uint8_t, CReplyShape>& shapes,
+                                                std::uint8_t code);
     // The error code when the device error is due at block `blockNumber`
     // of the current data phase. Strikes once.
     std::optional<std::uint8_t> TakeDeviceError(int blockNumber);

@@ -16,8 +16,9 @@ namespace {
 class CImageIntake : public CBlockIntake {
   public:
     CImageIntake(std::uint8_t phaseCode, std::uint32_t imageSize, const CDeviceProfile& profile)
-        : CBlockIntake(phaseCode, true), size(imageSize), block(std::max<std::uint8_t>(profile.uploadBlock, 1)),
-          askAgainAfter(profile.askAgainAfter), skipAfter(profile.skipAfter), image(imageSize, 0xFF) {}
+        : CBlockIntake(phaseCode, true), size(imageSize),
+          block(std::max<std::uint8_t>(profile.uploadBlock, 1)), askAgainAfter(profile.askAgainAfter),
+          skipAfter(profile.skipAfter), image(imageSize, 0xFF) {}
 
   private:
     std::optional<CBlockPlan> Plan(CFaultPlan&, int) override;

@@ -60,8 +60,8 @@ bool LoadState(const CSimOptions& options, CDeviceState& state) {
         const int result = LoadStateFile(options.statePath, state, badLine, &why);
         if (result == kStateUnreadable) return Fail("cannot read the state file " + options.statePath) == 0;
         if (result == kStateMalformed)
-            return Fail("state file " + options.statePath + ", line " + std::to_string(badLine) + ": " + why) ==
-                   0;
+            return Fail("state file " + options.statePath + ", line " + std::to_string(badLine) + ": " +
+                        why) == 0;
     }
     if (options.mode) state.mode = *options.mode;
     if (options.configByte) state.configByte = *options.configByte;

@@ -78,7 +78,8 @@ bool CProtocolEngine::Answer(CAnswer answer, bool awaitAck, CAckHandler onAck) {
         shapeFor.reset();
         // A reply cut short ends what the device says to this request, so
         // the program meets the short reply alone, however fast it reads.
-        if (const auto keep = CFaultPlan::TakeShape(faults.shortReplies, code); keep && *keep < bytes.size()) {
+        if (const auto keep = CFaultPlan::TakeShape(faults.shortReplies, code);
+            keep && *keep < bytes.size()) {
             bytes.resize(*keep);
             cut = true;
         }

@@ -20,8 +20,8 @@ namespace qbx::sim {
 // its acknowledgement or its checked sum.
 struct CAnswer {
     CBytes bytes;
-    bool ackFirst = false; // begins with "!C"
-    int sumAt = -1;        // index of a sum the program verifies, or -1
+    bool ackFirst = false;  // begins with "!C"
+    int sumAt = -1;         // index of a sum the program verifies, or -1
     bool uploadEnd = false; // the end frame of an upload (--bad-end-sum)
 };
 

@@ -151,7 +151,8 @@ void RegisterRecordCommands(CProtocolEngine& engine) {
             return true;
         });
     });
-    engine.Register(kCmdReadConfigByte, [](CProtocolEngine& e, const CFrame&) { ConfigAnswer(e, e.State().configByte); });
+    engine.Register(kCmdReadConfigByte,
+                    [](CProtocolEngine& e, const CFrame&) { ConfigAnswer(e, e.State().configByte); });
     engine.Register(kCmdWriteConfigByte, WriteConfigByte);
     engine.Register(kCmdReadNetworkSettings, ReadNetworkSettings);
     engine.Register(kCmdWriteNetworkSettings, WriteNetworkSettings);

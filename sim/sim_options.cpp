@@ -61,10 +61,12 @@ bool ParseExtraRequest(const std::string& text, std::map<int, CExtraRequest>& ou
     const std::size_t colon = text.find(':', equals == std::string::npos ? 0 : equals);
     unsigned long frame = 0, address = 0, count = 0;
     if (equals == std::string::npos || !ParseNumber(text.substr(0, equals), kMaxCount, frame) || frame == 0 ||
-        !ParseNumber(text.substr(equals + 1, colon == std::string::npos ? std::string::npos : colon - equals - 1),
-                     0xFFFFFF, address))
+        !ParseNumber(
+            text.substr(equals + 1, colon == std::string::npos ? std::string::npos : colon - equals - 1),
+            0xFFFFFF, address))
         return false;
-    if (colon != std::string::npos && (!ParseNumber(text.substr(colon + 1), kMaxBlockCount, count) || count == 0))
+    if (colon != std::string::npos &&
+        (!ParseNumber(text.substr(colon + 1), kMaxBlockCount, count) || count == 0))
         return false;
     out[static_cast<int>(frame)] = {static_cast<std::uint32_t>(address), static_cast<std::uint8_t>(count)};
     return true;
@@ -77,10 +79,12 @@ bool ParseReplyShape(const std::string& text, std::map<std::uint8_t, CReplyShape
     std::uint8_t code = 0;
     unsigned long bytes = 0, times = 1;
     if (first == std::string::npos || !ParseHexByte(text.substr(0, first), code) ||
-        !ParseNumber(text.substr(first + 1, second == std::string::npos ? std::string::npos : second - first - 1),
-                     kMaxReplyBytes, bytes))
+        !ParseNumber(
+            text.substr(first + 1, second == std::string::npos ? std::string::npos : second - first - 1),
+            kMaxReplyBytes, bytes))
         return false;
-    if (second != std::string::npos && (!ParseNumber(text.substr(second + 1), kMaxCount, times) || times == 0))
+    if (second != std::string::npos &&
+        (!ParseNumber(text.substr(second + 1), kMaxCount, times) || times == 0))
         return false;
     out[code] = {static_cast<std::size_t>(bytes), static_cast<int>(times)};
     return true;
@@ -334,15 +338,18 @@ const char* SimUsage() {
            "  --trace FILE        log every chunk in and out with a monotonic time stamp\n"
            "  --quiet-ms N        give up half-received input after N ms of silence (default 200)\n"
            "  --block N           bytes asked for per request in an upload or update, 1..255 (default 64)\n"
-           "  --os-size N         bytes of the OS update images 1F and 1E (default: the last short header's size)\n"
+           "  --os-size N         bytes of the OS update images 1F and 1E (default: the last short header's "
+           "size)\n"
            "  --firmware-size N   bytes of the firmware image 3F (default 0x10000)\n"
            "  --ask-again K       update phases: ask the block of request K once more\n"
            "  --skip-after K      update phases: leave out the block after request K\n"
            "faults (counted over the whole run):\n"
-           "  --flip-stored ADDR  invert the byte at ADDR of the next upload or boot data image as it is kept\n"
+           "  --flip-stored ADDR  invert the byte at ADDR of the next upload or boot data image as it is "
+           "kept\n"
            "  --flip-stored-header N invert byte N (0..52) of the header kept with the next stored image\n"
            "  --cut-after-store   cut the line at the first request after the next stored image\n"
-           "  --busy N[@K]        N busy frames before frame K of an upload or update (default 1; repeatable)\n"
+           "  --busy N[@K]        N busy frames before frame K of an upload or update (default 1; "
+           "repeatable)\n"
            "  --device-error C[@K] error frame with code C instead of block K of a data phase (default 1)\n"
            "  --refuse-data       refuse the data phases with a refusal frame\n"
            "  --bad-sum N         the next N checked sums are wrong\n"

@@ -5,19 +5,19 @@
 #include <vector>
 
 #include "sim/device_profile.h"
+#include "sim/device_state.h"
 #include "sim/faults.h"
 #include "sim/line_loop.h"
 #include "sim/slot_seed.h"
-#include "sim/device_state.h"
 
 // The command line of qbx-sim.
 namespace qbx::sim {
 
 struct CSimOptions {
     CDeviceProfile profile;
-    std::optional<std::uint8_t> mode; // overrides the state file and the kind's default
-    std::optional<std::uint8_t> configByte;   // overrides the state file
-    std::optional<CNetworkRecord> network;    // overrides the state file
+    std::optional<std::uint8_t> mode;       // overrides the state file and the kind's default
+    std::optional<std::uint8_t> configByte; // overrides the state file
+    std::optional<CNetworkRecord> network;  // overrides the state file
     bool tcp = false;
     std::uint16_t tcpPort = 0;
     bool pty = false;

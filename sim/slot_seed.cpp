@@ -48,7 +48,8 @@ void FillHeader(CHeaderRecord& header, std::uint8_t kind, const CSlotSeed& seed)
     CopyText(kSeedTextB, header.textB.data(), header.textB.size());
     header.size = seed.size;
     const CBytes description = DeviceTextFromUtf8(seed.description);
-    std::copy_n(description.begin(), std::min(description.size(), kDescriptionSize), header.description.begin());
+    std::copy_n(description.begin(), std::min(description.size(), kDescriptionSize),
+                header.description.begin());
 }
 
 } // namespace

@@ -17,8 +17,9 @@ class CUpload : public CBlockIntake {
   public:
     CUpload(int slotNumber, const CHeaderRecord& newHeader, std::uint8_t blockSize, bool backwards)
         : CBlockIntake(kCmdSlotUpload, false), slot(slotNumber), header(newHeader),
-          size(header.status == kStatusHasData ? header.size : 0), block(std::max<std::uint8_t>(blockSize, 1)),
-          blocks((size + block - 1) / block), descending(backwards), data(size, 0xFF) {}
+          size(header.status == kStatusHasData ? header.size : 0),
+          block(std::max<std::uint8_t>(blockSize, 1)), blocks((size + block - 1) / block),
+          descending(backwards), data(size, 0xFF) {}
 
   private:
     std::optional<CBlockPlan> Plan(CFaultPlan& faults, int frameNumber) override;
@@ -50,7 +51,8 @@ std::optional<CBlockPlan> CUpload::Plan(CFaultPlan& faults, int frameNumber) {
     const auto injected = faults.TakeExtraRequest(frameNumber);
     extra = injected.has_value();
     if (!extra && done >= blocks) return std::nullopt;
-    current = extra ? CBlockPlan{injected->address, injected->count ? injected->count : block} : Planned(done);
+    current =
+        extra ? CBlockPlan{injected->address, injected->count ? injected->count : block} : Planned(done);
     return current;
 }
 

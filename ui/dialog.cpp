@@ -1,7 +1,7 @@
 #include "ui/dialog.h"
 
-#include "language/language_module.h"
 #include "core/message_record.h"
+#include "language/language_module.h"
 #include "ui/ip_address_field.h"
 
 #include <QAbstractButton>
@@ -21,15 +21,19 @@ CDialog::CDialog(CUiContext& context, int templateId, QWidget* parent)
     : QDialog(parent), context(context), templateId(templateId) {}
 
 CDialog::~CDialog() {
-    while (waitCursors > 0) EndWaitCursor();
+    while (waitCursors > 0)
+        EndWaitCursor();
 }
 
-int CDialog::DoModal() { return context.ui.RunModal(*this); }
+int CDialog::DoModal() {
+    return context.ui.RunModal(*this);
+}
 
 void CDialog::EndDialog(int result) {
     ended = true;
     endResult = result;
-    for (auto& [id, timer] : timers) timer->stop();
+    for (auto& [id, timer] : timers)
+        timer->stop();
     done(result);
 }
 
@@ -68,7 +72,9 @@ bool CDialog::Build() {
     return true;
 }
 
-QWidget* CDialog::Item(int id) const { return findChild<QWidget*>(QString::number(id)); }
+QWidget* CDialog::Item(int id) const {
+    return findChild<QWidget*>(QString::number(id));
+}
 
 void CDialog::OnCommand(int id, std::function<void()> handler) {
     bool known = commands.count(id) > 0;
@@ -101,9 +107,12 @@ bool CDialog::SendCommand(int id) {
         it->second();
         return true;
     }
-    if (id == kIdOk) OnOK();
-    else if (id == kIdCancel) OnCancel();
-    else return false;
+    if (id == kIdOk)
+        OnOK();
+    else if (id == kIdCancel)
+        OnCancel();
+    else
+        return false;
     return true;
 }
 
@@ -139,7 +148,9 @@ bool CDialog::IsTimerRunning(int id) const {
     return it != timers.end() && it->second->isActive();
 }
 
-void CDialog::FireTimer(int id) { OnTimer(id); }
+void CDialog::FireTimer(int id) {
+    OnTimer(id);
+}
 
 void CDialog::BeginWaitCursor() {
     ++waitCursors;
@@ -152,9 +163,13 @@ void CDialog::EndWaitCursor() {
     QApplication::restoreOverrideCursor();
 }
 
-void CDialog::PumpMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+void CDialog::PumpMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
 
-QString CDialog::String(int id) const { return context.module.String(id); }
+QString CDialog::String(int id) const {
+    return context.module.String(id);
+}
 
 MessageAnswer CDialog::Message(int group, int number, int stringId, const std::vector<MessageArg>& args,
                                MessageKind kind) {

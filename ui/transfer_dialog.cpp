@@ -23,7 +23,7 @@ constexpr int kDownloadGroup = 1;
 // and painted at once: the interface thread is busy with the link between
 // blocks.
 class CTransferHost : public CDialogHost {
-public:
+  public:
     using CDialogHost::CDialogHost;
 
     void SetStatusString(int stringId) override { Show(kStatusText, dialog.String(stringId)); }
@@ -33,7 +33,9 @@ public:
     void SetProgressPosition(std::uint32_t position) override {
         dialog.SetProgressPos(kProgressBar, static_cast<int>(position));
     }
-    void SetProgressText(const std::string& text) override { Show(kProgressText, QString::fromStdString(text)); }
+    void SetProgressText(const std::string& text) override {
+        Show(kProgressText, QString::fromStdString(text));
+    }
     void SetFileText(const std::string& text) override { Show(kFileText, QString::fromStdString(text)); }
     void SetSlotNumber(const std::string& text) override { Show(kSlotNumber, QString::fromStdString(text)); }
     void SetWaitCursor(bool on) override {
@@ -43,11 +45,13 @@ public:
     }
     ~CTransferHost() override { SetWaitCursor(false); }
 
-private:
+  private:
     void Show(int id, const QString& text) {
         dialog.SetItemText(id, text);
-        if (dialog.FitItem(id)) dialog.repaint(); // the other controls moved too
-        else if (QWidget* item = dialog.Item(id)) item->repaint();
+        if (dialog.FitItem(id))
+            dialog.repaint(); // the other controls moved too
+        else if (QWidget* item = dialog.Item(id))
+            item->repaint();
     }
     bool waiting = false;
 };
@@ -69,7 +73,8 @@ bool CTransferDialog::OnInitDialog() {
 // run's texts must fit into that.
 void CTransferDialog::MakeRoomForTexts() {
     std::vector<QString> statuses;
-    for (int id : texts.statusIds) statuses.push_back(String(id));
+    for (int id : texts.statusIds)
+        statuses.push_back(String(id));
     ReserveTextWidth(kStatusText, statuses);
 
     std::vector<QString> progress; // which hexadecimal digit is widest depends on the font
@@ -123,7 +128,8 @@ void CTransferDialog::OnCancel() {
 
 CUploadTransferDialog::CUploadTransferDialog(CUiContext& context, QWidget* parent)
     : CTransferDialog(context, kUploadTransferTemplate, kUploadGroup,
-                      {kUploadSlotListName, transfer::kSourceFile,
+                      {kUploadSlotListName,
+                       transfer::kSourceFile,
                        {transfer::kStatusConnecting, transfer::kStatusSwitchingMode,
                         transfer::kStatusStarting, transfer::kStatusSending, transfer::kStatusFinished}},
                       parent) {}
@@ -134,11 +140,14 @@ TransferRunResult CUploadTransferDialog::Run(COperationHost& host) {
 
 CDownloadTransferDialog::CDownloadTransferDialog(CUiContext& context, QWidget* parent)
     : CTransferDialog(context, kDownloadTransferTemplate, kDownloadGroup,
-                      {kDownloadSlotListName, transfer::kTargetFile,
+                      {kDownloadSlotListName,
+                       transfer::kTargetFile,
                        {transfer::kStatusConnecting, transfer::kStatusSwitchingMode,
                         transfer::kStatusStarting, transfer::kStatusReceiving, transfer::kStatusAllReceived}},
                       parent) {}
 
-TransferRunResult CDownloadTransferDialog::Run(COperationHost& host) { return RunDownloadTransfer(host); }
+TransferRunResult CDownloadTransferDialog::Run(COperationHost& host) {
+    return RunDownloadTransfer(host);
+}
 
 } // namespace qbx

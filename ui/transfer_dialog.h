@@ -17,21 +17,21 @@ struct TransferTexts {
     const char* slotListName; // its entries give the file texts; none when null
     int fileStringId;         // 11508 or 11509
     std::vector<int> statusIds;
-    int progressDigits = 4;   // of each number in the progress text
+    int progressDigits = 4; // of each number in the progress text
 };
 
 // A transfer dialog: opens, starts timer 101, and on its first tick runs the
 // whole transfer with progress; closes at once after a failure, else waits
 // with its close button enabled.
 class CTransferDialog : public CDialog {
-public:
+  public:
     CTransferDialog(CUiContext& context, int templateId, int group, TransferTexts texts,
                     QWidget* parent = nullptr);
 
     bool IsRunning() const { return running; }
     TransferRunResult RunResult() const { return runResult; }
 
-protected:
+  protected:
     bool OnInitDialog() override;
     void OnTimer(int id) override;
     void OnCancel() override;
@@ -44,7 +44,7 @@ protected:
     // with the dialog's displays and messages as its host.
     bool RunStep(const std::function<bool(COperationHost&)>& step);
 
-private:
+  private:
     void MakeRoomForTexts();
 
     int group;
@@ -54,24 +54,24 @@ private:
 };
 
 class CUploadTransferDialog : public CTransferDialog {
-public:
+  public:
     CUploadTransferDialog(CUiContext& context, QWidget* parent = nullptr);
 
     // Read each slot back after its upload and compare it with its file.
     void SetVerify(bool on) { verify = on; }
 
-protected:
+  protected:
     TransferRunResult Run(COperationHost& host) override;
 
-private:
+  private:
     bool verify = false;
 };
 
 class CDownloadTransferDialog : public CTransferDialog {
-public:
+  public:
     CDownloadTransferDialog(CUiContext& context, QWidget* parent = nullptr);
 
-protected:
+  protected:
     TransferRunResult Run(COperationHost& host) override;
 };
 

@@ -2,9 +2,9 @@
 // same byte counts achieve with no protocol at all. The protocol adds reads
 // in pieces, checks and a purge per write; it should keep at least 0.8 of
 // the raw rate.
-#include "core/settings_store.h"
 #include "bench/support/cpu_placement.h"
 #include "bench/support/raw_peer.h"
+#include "core/settings_store.h"
 #include "link/serial_transport.h"
 #include "link/slot_commands.h"
 #include "link/tcp_transport.h"
@@ -122,7 +122,8 @@ bool Report(const char* line, double protocol, double raw) {
 
 int main(int argc, char** argv) {
     double seconds = argc > 1 ? std::atof(argv[1]) : 2.0;
-    if (getenv("QBX_BENCH_CLIENT_ONLY")) std::printf("client only over pty: %.0f/s\n", ClientOnlyPty(seconds));
+    if (getenv("QBX_BENCH_CLIENT_ONLY"))
+        std::printf("client only over pty: %.0f/s\n", ClientOnlyPty(seconds));
     bool ok = Report("pty", SimPty(seconds), RawPty(seconds));
     ok = Report("tcp", SimTcp(seconds), RawTcp(seconds)) && ok;
     return ok ? 0 : 1;

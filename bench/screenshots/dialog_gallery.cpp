@@ -1,31 +1,31 @@
 #include "dialog_gallery.h"
 
+#include "formats/folder_file.h"
+#include "formats/function_data_image.h"
 #include "gui/about_box.h"
-#include "gui/information_box.h"
-#include "gui/language_dialog.h"
-#include "gui/main_window.h"
 #include "gui/bootdata/boot_data_dialog.h"
 #include "gui/firmware/os_update_preparation_dialog.h"
 #include "gui/firmware/update_transfer_dialogs.h"
 #include "gui/functiondata/download_preparation_dialog.h"
-#include "formats/function_data_image.h"
-#include "ui/transfer_dialog.h"
 #include "gui/functiondata/upload_preparation_dialog.h"
+#include "gui/information_box.h"
+#include "gui/language_dialog.h"
+#include "gui/main_window.h"
+#include "gui/settings/configuration_dialog.h"
+#include "gui/settings/folders_dialog.h"
+#include "gui/settings/network_settings_dialog.h"
+#include "gui/settings/port_scan_dialog.h"
+#include "gui/settings/settings_dialog.h"
+#include "gui/settings/tcp_status_dialog.h"
+#include "gui/webpages/web_page_upload_dialog.h"
+#include "gui/welcome/welcome_editor_dialog.h"
+#include "link/serial_transport.h"
 #include "operations/transfer_messages.h"
 #include "operations/transfer_steps.h"
 #include "platform/program_folder.h"
-#include "formats/folder_file.h"
-#include "gui/settings/configuration_dialog.h"
-#include "gui/settings/folders_dialog.h"
-#include "link/serial_transport.h"
-#include "gui/settings/port_scan_dialog.h"
-#include "gui/settings/network_settings_dialog.h"
-#include "gui/settings/settings_dialog.h"
-#include "gui/settings/tcp_status_dialog.h"
 #include "tests/support/sim_process.h"
 #include "ui/scripted_user_interface.h"
-#include "gui/webpages/web_page_upload_dialog.h"
-#include "gui/welcome/welcome_editor_dialog.h"
+#include "ui/transfer_dialog.h"
 
 #include <QApplication>
 #include <QLayout>
@@ -181,7 +181,8 @@ class CBootDataMidway : public CBootDataDialog {
   protected:
     TransferRunResult Run(COperationHost& host) override {
         host.SetProgressPosition(0x210);
-        host.SetStatusString(Mode() == kBootDataWriteMode ? transfer::kStatusSending : transfer::kStatusReceiving);
+        host.SetStatusString(Mode() == kBootDataWriteMode ? transfer::kStatusSending
+                                                          : transfer::kStatusReceiving);
         host.SetProgressText("0210 / 0400");
         layout()->setEnabled(false);
         return TransferRunResult::Finished;
@@ -254,10 +255,11 @@ GalleryEntry PortScan(const char* name, bool found) {
     return {name, [found](CUiContext& context) -> std::unique_ptr<CDialog> {
                 PortScanOptions options;
                 options.enumerate = [](int* state, int* error, int count) {
-                    const int states[] = {kPortPresent, kPortPresent, kPortInUse, kPortOtherError, kPortPresent,
-                                          kPortMissing};
+                    const int states[] = {kPortPresent,    kPortPresent, kPortInUse,
+                                          kPortOtherError, kPortPresent, kPortMissing};
                     const int errors[] = {0, 0, EBUSY, EIO, 0, ENOENT};
-                    for (int i = 0; i < count; ++i) state[i] = states[i], error[i] = errors[i];
+                    for (int i = 0; i < count; ++i)
+                        state[i] = states[i], error[i] = errors[i];
                 };
                 options.createTransport = [found](int port) -> std::unique_ptr<CTransport> {
                     if (found && port == 2) return std::make_unique<CGalleryLine>(0xA2, 27);
@@ -300,7 +302,8 @@ class CConfigurationShot : private CBootloaderValues, public CConfigurationDialo
 
 class CNetworkSettingsShot : private CBootloaderValues, public CNetworkSettingsDialog {
   public:
-    explicit CNetworkSettingsShot(CUiContext& context) : CNetworkSettingsDialog(context, CBootloaderValues::configByte, CBootloaderValues::network) {}
+    explicit CNetworkSettingsShot(CUiContext& context)
+        : CNetworkSettingsDialog(context, CBootloaderValues::configByte, CBootloaderValues::network) {}
 };
 } // namespace
 

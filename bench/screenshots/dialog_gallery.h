@@ -17,6 +17,7 @@ struct GalleryEntry {
 const std::vector<GalleryEntry>& DialogGallery();
 
 // The web page in the stage's program folder that the web page dialog sends.
-constexpr const char* kStageWebPage = "Anlagen\xC3\xBC" "bersicht Heizzentrale Nord.html";
+constexpr const char* kStageWebPage = "Anlagen\xC3\xBC"
+                                      "bersicht Heizzentrale Nord.html";
 
 } // namespace qbx

@@ -1,17 +1,17 @@
 // Renders every dialog in every language and edition to PNG files, so that
 // layouts and texts can be looked at without a display.
 #include "core/app_state.h"
-#include "language/language_module.h"
 #include "dialog_gallery.h"
-#include "formats/handover_file.h"
+#include "formats/bgs_file.h"
 #include "formats/function_data_image.h"
+#include "formats/handover_file.h"
 #include "formats/slot_list.h"
+#include "language/language_module.h"
 #include "platform/program_folder.h"
 #include "standard_boxes.h"
 #include "tests/formats/hex_builder.h"
 #include "tests/support/sim_process.h"
 #include "ui/scripted_user_interface.h"
-#include "formats/bgs_file.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -50,7 +50,8 @@ bool PrepareUpdateFiles(const std::string& stage) {
     std::ofstream(page) << qbx::FormatBgs(
         {"  Heizzentrale Nord", "Stadtwerke Musterheim", "Kesselhaus 2", "Service 0421 55 66"});
     std::ofstream web(stage + "/" + qbx::kStageWebPage, std::ios::binary);
-    for (int row = 0; row < 200; ++row) web << "<p>Kessel " << row << ": 72 &deg;C, Vorlauf 55 &deg;C</p>\n";
+    for (int row = 0; row < 200; ++row)
+        web << "<p>Kessel " << row << ": 72 &deg;C, Vorlauf 55 &deg;C</p>\n";
     if (!qbx::WriteHandoverFile({page, program}, stage)) {
         std::fprintf(stderr, "qbx-screenshots: cannot write the hand-over file in %s\n", stage.c_str());
         return false;

@@ -1,8 +1,8 @@
 #include "standard_boxes.h"
 
-#include "language/language_module.h"
 #include "core/message_format.h"
 #include "gui/functiondata/slot_preparation_dialog.h"
+#include "language/language_module.h"
 #include "operations/download_preparation_messages.h"
 #include "operations/string_ids.h"
 #include "ui/file_chooser.h"
@@ -23,7 +23,8 @@ const std::vector<StandardBoxEntry>& StandardBoxes() {
              using namespace download_preparation;
              std::string text = FormatMessage(module.StringUtf8(str::kAskOverwrite),
                                               {stage + "/Funktionsdaten/Kessel Nord.dat", 1LL});
-             return MakeMessageBox(nullptr, QString::fromStdString(MessageCaption(kGroup, OverwriteMessage(1))),
+             return MakeMessageBox(nullptr,
+                                   QString::fromStdString(MessageCaption(kGroup, OverwriteMessage(1))),
                                    QString::fromStdString(text), MessageKind::Caution);
          }},
         {"save-chooser",

@@ -2,8 +2,8 @@
 // What the benchmarks against qbx-sim share: the two lines, the settings
 // that reach the simulator over each, the raw baseline's end of a line, and
 // a stopwatch.
-#include "core/settings_store.h"
 #include "bench/support/raw_peer.h"
+#include "core/settings_store.h"
 #include "tests/support/sim_process.h"
 
 #include <chrono>

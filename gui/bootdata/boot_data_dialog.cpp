@@ -1,9 +1,9 @@
 #include "gui/bootdata/boot_data_dialog.h"
 
 #include "core/app_state.h"
+#include "formats/folder_file.h"
 #include "operations/boot_data_messages.h"
 #include "operations/transfer_messages.h"
-#include "formats/folder_file.h"
 
 namespace qbx {
 namespace {

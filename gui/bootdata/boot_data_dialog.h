@@ -1,6 +1,6 @@
 #pragma once
-#include "ui/transfer_dialog.h"
 #include "operations/boot_data_transfer.h"
+#include "ui/transfer_dialog.h"
 
 namespace qbx {
 

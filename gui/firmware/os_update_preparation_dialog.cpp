@@ -2,12 +2,12 @@
 
 #include "core/app_state.h"
 #include "core/windows1252.h"
+#include "formats/bgs_file.h"
+#include "formats/folder_file.h"
 #include "operations/os_update_preparation.h"
 #include "operations/string_ids.h"
 #include "operations/transfer_steps.h"
-#include "formats/folder_file.h"
 #include "ui/dialog_host.h"
-#include "formats/bgs_file.h"
 
 #include <QLineEdit>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #pragma once
 #include "formats/handover_file.h"
-#include "ui/dialog.h"
 #include "formats/welcome_page.h"
+#include "ui/dialog.h"
 
 #include <string>
 

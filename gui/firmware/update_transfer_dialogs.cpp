@@ -1,6 +1,7 @@
 #include "gui/firmware/update_transfer_dialogs.h"
 
 #include "core/app_state.h"
+#include "formats/folder_file.h"
 #include "formats/handover_file.h"
 #include "formats/update_file_names.h"
 #include "operations/firmware_update.h"
@@ -9,7 +10,6 @@
 #include "operations/os_update_transfer.h"
 #include "operations/transfer_messages.h"
 #include "operations/transfer_steps.h"
-#include "formats/folder_file.h"
 
 namespace qbx {
 namespace {

@@ -1,14 +1,13 @@
 #include "gui/functiondata/download_preparation_dialog.h"
 
 #include "core/app_state.h"
+#include "formats/folder_file.h"
 #include "operations/download_preparation_checks.h"
 #include "operations/download_preparation_messages.h"
 #include "operations/path_length_check.h"
 #include "operations/slot_overview.h"
 #include "operations/string_ids.h"
-#include "formats/folder_file.h"
 #include "ui/dialog_host.h"
-
 
 namespace qbx {
 namespace {
@@ -97,12 +96,15 @@ void CDownloadPreparationDialog::SlotTicked(int i) {
 }
 
 void CDownloadPreparationDialog::ClearAll() {
-    for (int i = 0; i < kSlotCount; ++i) ForgetSlot(i);
+    for (int i = 0; i < kSlotCount; ++i)
+        ForgetSlot(i);
     ShowValues();
     UpdateOk();
 }
 
-void CDownloadPreparationDialog::UpdateOk() { EnableItem(kIdOk, AnyPath()); }
+void CDownloadPreparationDialog::UpdateOk() {
+    EnableItem(kIdOk, AnyPath());
+}
 
 void CDownloadPreparationDialog::OnOK() {
     TakeValues();
@@ -113,8 +115,8 @@ void CDownloadPreparationDialog::OnOK() {
         return;
     }
     bool overwrite = ConfirmOverwrites(choices, [this](int slot, const std::string& path) {
-        return Message(kGroup, OverwriteMessage(slot), str::kAskOverwrite, {path, static_cast<long long>(slot)},
-                       MessageKind::Caution) == MessageAnswer::Yes;
+        return Message(kGroup, OverwriteMessage(slot), str::kAskOverwrite,
+                       {path, static_cast<long long>(slot)}, MessageKind::Caution) == MessageAnswer::Yes;
     });
     if (!overwrite) return;
     if (!WriteDownloadSlotList(choices)) {

@@ -9,14 +9,14 @@ constexpr int kDownloadPreparationTemplate = 157;
 // in. OK refuses two slots with one file, asks before overwriting, and
 // leaves the choice in config_do.ini for the download transfer.
 class CDownloadPreparationDialog : public CSlotPreparationDialog {
-public:
+  public:
     CDownloadPreparationDialog(CUiContext& context, QWidget* parent = nullptr);
 
-protected:
+  protected:
     bool OnInitDialog() override;
     void OnOK() override;
 
-private:
+  private:
     bool LookAtBootloader();
     void Browse(int index);
     void SlotTicked(int index);

@@ -9,10 +9,12 @@
 
 namespace qbx {
 
-QString FileTitle(const std::string& path) { return QFileInfo(QString::fromStdString(path)).completeBaseName(); }
+QString FileTitle(const std::string& path) {
+    return QFileInfo(QString::fromStdString(path)).completeBaseName();
+}
 
-CSlotPreparationDialog::CSlotPreparationDialog(CUiContext& context, int templateId, int group, int slotHeaderFailed,
-                                               QWidget* parent)
+CSlotPreparationDialog::CSlotPreparationDialog(CUiContext& context, int templateId, int group,
+                                               int slotHeaderFailed, QWidget* parent)
     : CDialog(context, templateId, parent), group(group), slotHeaderFailed(slotHeaderFailed) {}
 
 bool CSlotPreparationDialog::ReadBootloaderSlots(SlotOverview& overview) {
@@ -27,7 +29,8 @@ bool CSlotPreparationDialog::ReadBootloaderSlots(SlotOverview& overview) {
 }
 
 void CSlotPreparationDialog::TakeValues() {
-    for (int i = 0; i < kSlotCount; ++i) choices[i].flag = IsChecked(kSlotEnableBox + i) ? 1 : 0;
+    for (int i = 0; i < kSlotCount; ++i)
+        choices[i].flag = IsChecked(kSlotEnableBox + i) ? 1 : 0;
 }
 
 void CSlotPreparationDialog::ShowValues() {

@@ -1,14 +1,14 @@
 #include "gui/functiondata/upload_preparation_dialog.h"
 
 #include "core/app_state.h"
+#include "formats/folder_file.h"
 #include "formats/function_data_image.h"
+#include "gui/welcome/welcome_editor_dialog.h"
 #include "operations/path_length_check.h"
 #include "operations/slot_overview.h"
 #include "operations/string_ids.h"
 #include "operations/upload_preparation_messages.h"
-#include "formats/folder_file.h"
 #include "ui/dialog_host.h"
-#include "gui/welcome/welcome_editor_dialog.h"
 
 namespace qbx {
 namespace {

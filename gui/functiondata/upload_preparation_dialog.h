@@ -9,18 +9,18 @@ constexpr int kUploadPreparationTemplate = 153;
 // what the choices hold now and can empty a slot. OK leaves the choice in
 // config_up.ini for the upload transfer.
 class CUploadPreparationDialog : public CSlotPreparationDialog {
-public:
+  public:
     CUploadPreparationDialog(CUiContext& context, QWidget* parent = nullptr);
 
     // After OK: whether each slot is to be read back after its upload
     // (the check box, off whenever the dialog opens).
     bool VerifyAfterWriting() const { return verify; }
 
-protected:
+  protected:
     bool OnInitDialog() override;
     void OnOK() override;
 
-private:
+  private:
     bool LookAtBootloader();
     void CheckFile(int index, bool withMessages);
     void SetSlotButtons(int index, bool browse, bool welcome);

@@ -1,10 +1,10 @@
 #include "gui/settings/bootloader_functions.h"
 
+#include "gui/settings/configuration_dialog.h"
+#include "gui/settings/network_settings_dialog.h"
 #include "operations/bootloader_mode_messages.h"
 #include "operations/bootloader_settings.h"
 #include "operations/mode_switch.h"
-#include "gui/settings/configuration_dialog.h"
-#include "gui/settings/network_settings_dialog.h"
 #include "ui/dialog_host.h"
 
 namespace qbx {

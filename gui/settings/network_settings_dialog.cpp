@@ -1,7 +1,7 @@
 #include "gui/settings/network_settings_dialog.h"
 
-#include "operations/bootloader_settings.h"
 #include "gui/settings/configuration_dialog.h"
+#include "operations/bootloader_settings.h"
 
 namespace qbx {
 namespace {

@@ -1,8 +1,8 @@
 #include "gui/settings/port_scan_dialog.h"
 
+#include "gui/settings/scan_dialog_texts.h"
 #include "link/serial_transport.h"
 #include "operations/scan_strings.h"
-#include "gui/settings/scan_dialog_texts.h"
 #include "ui/dialog_host.h"
 
 #include <QApplication>

@@ -1,14 +1,14 @@
 #include "gui/settings/settings_dialog.h"
 
-#include "gui/language_dialog.h"
 #include "core/settings_store.h"
-#include "link/serial_transport.h"
-#include "platform/program_folder.h"
-#include "operations/mode_switch.h"
+#include "gui/language_dialog.h"
 #include "gui/settings/bootloader_functions.h"
 #include "gui/settings/folders_dialog.h"
 #include "gui/settings/port_scan_dialog.h"
 #include "gui/settings/tcp_status_dialog.h"
+#include "link/serial_transport.h"
+#include "operations/mode_switch.h"
+#include "platform/program_folder.h"
 
 #include <QLineEdit>
 #include <QRadioButton>

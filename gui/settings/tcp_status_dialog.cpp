@@ -1,8 +1,8 @@
 #include "gui/settings/tcp_status_dialog.h"
 
-#include "operations/scan_strings.h"
 #include "gui/settings/port_scan_dialog.h"
 #include "gui/settings/scan_dialog_texts.h"
+#include "operations/scan_strings.h"
 
 namespace qbx {
 namespace {

@@ -1,6 +1,6 @@
 #pragma once
-#include "ui/transfer_dialog.h"
 #include "formats/web_page_file.h"
+#include "ui/transfer_dialog.h"
 
 namespace qbx {
 

@@ -2,9 +2,9 @@
 
 #include "core/app_state.h"
 #include "core/windows1252.h"
-#include "operations/string_ids.h"
-#include "formats/folder_file.h"
 #include "formats/bgs_file.h"
+#include "formats/folder_file.h"
+#include "operations/string_ids.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
-#include "ui/dialog.h"
 #include "formats/welcome_editor_model.h"
+#include "ui/dialog.h"
 
 namespace qbx {
 
@@ -11,16 +11,16 @@ constexpr int kWelcomeGroup = 10;
 // own-page switch and the four values; loads and saves ".bgs" files. OK
 // writes the file back.
 class CWelcomeEditorDialog : public CDialog {
-public:
+  public:
     CWelcomeEditorDialog(CUiContext& context, std::string path, QWidget* parent = nullptr);
 
     const WelcomePage& Page() const { return model.page; }
 
-protected:
+  protected:
     bool OnInitDialog() override;
     void OnOK() override;
 
-private:
+  private:
     void ShowValues();
     void LinesEdited();
     void ValuesChosen();

@@ -38,7 +38,8 @@ class CQbxAgainstSim {
             folder.Write("qbx_man.ini", "0\n" + lang + "\n");
             environment = "QUILLBOX_COM1='" + sim.PtyPath() + "'";
         } else {
-            folder.Write("qbx_man.ini", "6\n" + lang + "\n127.0.0.1\n" + std::to_string(sim.TcpPort()) + "\n");
+            folder.Write("qbx_man.ini",
+                         "6\n" + lang + "\n127.0.0.1\n" + std::to_string(sim.TcpPort()) + "\n");
             environment.clear();
         }
     }
@@ -65,9 +66,10 @@ class CQbxAgainstSim {
 
     // Runs qbx `arguments` from the working folder, without a terminal.
     QbxRun Call(const std::string& arguments) const {
-        const std::string command = "cd '" + files.Path() + "' && " + environment + " '" QBX_PROGRAM_DIR
-                                    "/qbx' --folder '" + folder.Path() + "' " + arguments + " </dev/null >'" +
-                                    files.File("out") + "' 2>'" + files.File("err") + "'";
+        const std::string command = "cd '" + files.Path() + "' && " + environment +
+                                    " '" QBX_PROGRAM_DIR "/qbx' --folder '" + folder.Path() + "' " +
+                                    arguments + " </dev/null >'" + files.File("out") + "' 2>'" +
+                                    files.File("err") + "'";
         const int status = std::system(command.c_str());
         return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, files.Read("out"), files.Read("err")};
     }

@@ -1,6 +1,6 @@
 // qbx as a script would use it, against the simulator.
-#include "tests/support/temp_folder.h"
 #include "tests/support/sim_process.h"
+#include "tests/support/temp_folder.h"
 
 #include <array>
 #include <chrono>
@@ -27,7 +27,7 @@ QbxRun RunQbx(const std::string& arguments, const std::string& environment = "")
 }
 
 class Qbx : public testing::Test {
-protected:
+  protected:
     // A simulator and a program folder whose settings point at it.
     void StartSim(bool serial, std::vector<std::string> arguments, int language = 1) {
         arguments.insert(arguments.begin(), serial ? "--pty" : "--tcp");
@@ -38,10 +38,13 @@ protected:
             folder.Write("qbx_man.ini", "0\n" + lang + "\n");
             environment = "QUILLBOX_COM1='" + sim.PtyPath() + "'";
         } else {
-            folder.Write("qbx_man.ini", "6\n" + lang + "\n127.0.0.1\n" + std::to_string(sim.TcpPort()) + "\n");
+            folder.Write("qbx_man.ini",
+                         "6\n" + lang + "\n127.0.0.1\n" + std::to_string(sim.TcpPort()) + "\n");
         }
     }
-    QbxRun Call(const std::string& arguments) { return RunQbx("--folder '" + folder.Path() + "' " + arguments, environment); }
+    QbxRun Call(const std::string& arguments) {
+        return RunQbx("--folder '" + folder.Path() + "' " + arguments, environment);
+    }
 
     qbx::test::CSimProcess sim;
     TempFolder folder;
@@ -121,7 +124,8 @@ TEST_F(Qbx, PortThatIsNoTerminalIsRefusedAtOnce) {
         EXPECT_EQ(run.out, "") << path;
         EXPECT_EQ(run.err.rfind("Quillbox-Message 6.005: ", 0), 0u) << run.err;
         EXPECT_NE(run.err.find("(system error 25)"), std::string::npos) << run.err;
-        EXPECT_NE(run.err.find("COM1 is " + path + ", which is not a serial port"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("COM1 is " + path + ", which is not a serial port"), std::string::npos)
+            << run.err;
     }
     EXPECT_EQ(folder.Read("com1.txt"), "not a port\n");
 }
@@ -150,8 +154,8 @@ TEST_F(Qbx, RelativeFolderIsTakenFromTheCallersFolder) {
 }
 
 TEST(QbxUsage, BadCommandLinesExitTwo) {
-    for (const char* arguments : {"", "frobnicate", "clear", "clear 8", "clear 1 2", "--folder", "--bogus identify",
-                                  "identify extra"}) {
+    for (const char* arguments : {"", "frobnicate", "clear", "clear 8", "clear 1 2", "--folder",
+                                  "--bogus identify", "identify extra"}) {
         QbxRun run = RunQbx(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_NE(run.err.find("usage: qbx"), std::string::npos) << arguments;

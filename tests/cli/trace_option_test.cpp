@@ -12,7 +12,9 @@ class QbxTrace : public testing::Test, protected CQbxAgainstSim {
         folder.Write("qbx_man.ini",
                      "6\n" + std::to_string(language) + "\n127.0.0.1\n" + std::to_string(port) + "\n");
     }
-    void StartSim(std::vector<std::string> arguments) { CQbxAgainstSim::StartSim(false, std::move(arguments)); }
+    void StartSim(std::vector<std::string> arguments) {
+        CQbxAgainstSim::StartSim(false, std::move(arguments));
+    }
 };
 
 TEST_F(QbxTrace, LogHoldsHeaderFramesAndMessagesOfEachRun) {

@@ -11,7 +11,9 @@ namespace {
 // The parameter: true over a serial line (pty), false over TCP.
 class QbxVerify : public testing::TestWithParam<bool>, protected CQbxAgainstSim {
   protected:
-    void StartSim(std::vector<std::string> arguments) { CQbxAgainstSim::StartSim(GetParam(), std::move(arguments)); }
+    void StartSim(std::vector<std::string> arguments) {
+        CQbxAgainstSim::StartSim(GetParam(), std::move(arguments));
+    }
     void SaveImage(const std::string& name, std::uint8_t kind, std::uint32_t size) {
         qbx::FunctionDataImage image;
         ASSERT_TRUE(image.Prepare({3, kind, "FW 1", "BS 2", size}));
@@ -34,15 +36,28 @@ TEST_P(QbxVerify, ReadBackFindsTheFirstDifferingByte) {
     const std::vector<VerifyCase> cases = {
         {"clean upload", {}, 0x84, "upload --verify 3=f.dat", 0, ""},
         // A flipped byte in the last, shorter block, and one in the first.
-        {"upload, late byte", {"--flip-stored", "0x2F1"}, 0x84, "upload --verify 3=f.dat", 1,
+        {"upload, late byte",
+         {"--flip-stored", "0x2F1"},
+         0x84,
+         "upload --verify 3=f.dat",
+         1,
          "Quillbox-Message 2.200: Verification failed: slot 3 differs from the file at address 02F1."},
-        {"upload, first byte", {"--flip-stored", "0"}, 0x84, "upload 2=f.dat --verify", 1,
+        {"upload, first byte",
+         {"--flip-stored", "0"},
+         0x84,
+         "upload 2=f.dat --verify",
+         1,
          "Quillbox-Message 2.200: Verification failed: slot 2 differs from the file at address 0000."},
         // Without --verify the same fault goes unnoticed: the check is what catches it.
         {"upload unverified", {"--flip-stored", "0x10"}, 0x84, "upload 3=f.dat", 0, ""},
         {"clean boot data", {"--kind", "A3"}, 0xA3, "bootdata write --verify f.dat", 0, ""},
-        {"boot data, flipped", {"--kind", "A3", "--flip-stored", "0x1C0"}, 0xA3, "bootdata write --verify f.dat",
-         1, "Quillbox-Message 12.200: Verification failed: the LINKBOX data differ from the file at address 01C0."},
+        {"boot data, flipped",
+         {"--kind", "A3", "--flip-stored", "0x1C0"},
+         0xA3,
+         "bootdata write --verify f.dat",
+         1,
+         "Quillbox-Message 12.200: Verification failed: the LINKBOX data differ from the file at address "
+         "01C0."},
         {"boot data unverified", {"--kind", "A3", "--flip-stored", "5"}, 0xA3, "bootdata write f.dat", 0, ""},
     };
     for (const VerifyCase& c : cases) {
@@ -72,13 +87,26 @@ TEST_P(QbxVerify, AHeaderThatDiffersOrAReadBackThatFailsIsReported) {
         const char* number;
         bool serialToo;
     } cases[] = {
-        {"upload, description", {"--flip-stored-header", "21"}, 0x84, "upload --verify 4=f.dat", "2.201", true},
+        {"upload, description",
+         {"--flip-stored-header", "21"},
+         0x84,
+         "upload --verify 4=f.dat",
+         "2.201",
+         true},
         {"upload, size", {"--flip-stored-header", "18"}, 0x84, "upload --verify 4=f.dat", "2.201", true},
         {"upload, device restarts", {"--cut-after-store"}, 0x84, "upload --verify 4=f.dat", "2.202", false},
-        {"boot data, kind", {"--kind", "A3", "--flip-stored-header", "1"}, 0xA3, "bootdata write --verify f.dat",
-         "12.201", true},
-        {"boot data, device restarts", {"--kind", "A3", "--cut-after-store"}, 0xA3, "bootdata write --verify f.dat",
-         "12.202", false},
+        {"boot data, kind",
+         {"--kind", "A3", "--flip-stored-header", "1"},
+         0xA3,
+         "bootdata write --verify f.dat",
+         "12.201",
+         true},
+        {"boot data, device restarts",
+         {"--kind", "A3", "--cut-after-store"},
+         0xA3,
+         "bootdata write --verify f.dat",
+         "12.202",
+         false},
     };
     for (const auto& c : cases) {
         if (GetParam() && !c.serialToo) continue;
@@ -111,7 +139,8 @@ TEST(QbxLink, FindsItsFolderThroughALink) {
     settings.Write("qbx_man.ini", "0\n1\n");
     ASSERT_EQ(std::system(("ln -s '" QBX_PROGRAM_DIR "/qbx' '" + bin.File("qbx") + "'").c_str()), 0);
     const std::string command = "'" + bin.File("qbx") + "' --folder '" + settings.Path() +
-                                "' bootdata write missing.dat </dev/null >/dev/null 2>'" + bin.File("err") + "'";
+                                "' bootdata write missing.dat </dev/null >/dev/null 2>'" + bin.File("err") +
+                                "'";
     const int status = std::system(command.c_str());
     EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
     const std::string err = bin.Read("err");

@@ -21,7 +21,8 @@ TEST(MessageFormat, PrintfConversions) {
         {"%c%c", {'!' * 1LL, 'C' * 1LL}, "!C"},
         {"Typ %d", {0xA8LL}, "Typ 168"},
     };
-    for (const Case& c : cases) EXPECT_EQ(FormatMessage(c.format, c.args), c.expected) << c.format;
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatMessage(c.format, c.args), c.expected) << c.format;
 }
 
 TEST(MessageFormat, FaultyTablesNeverReadMissingArguments) {

@@ -31,7 +31,8 @@ TEST_P(SettingsParse, FieldsAsTheFileReaderSeesThem) {
 INSTANTIATE_TEST_SUITE_P(
     Files, SettingsParse,
     testing::Values(ParseCase{"Written", "6\n1\n10.0.0.7\n4001\n", 6, 1, "10.0.0.7", 4001},
-                    ParseCase{"WindowsLineEnds", "2\r\n2\r\nlinkbox.test\r\n40000\r\n", 2, 2, "linkbox.test", 40000},
+                    ParseCase{"WindowsLineEnds", "2\r\n2\r\nlinkbox.test\r\n40000\r\n", 2, 2, "linkbox.test",
+                              40000},
                     ParseCase{"OnlyTwoLines", "3\n1\n", 3, 1, "192.168.0.1", 40000},
                     ParseCase{"Empty", "", 0, 0, "192.168.0.1", 40000},
                     ParseCase{"PortKeepsLow16Bits", "0\n0\n192.168.0.1\n70000\n", 0, 0, "192.168.0.1", 4464},
@@ -92,7 +93,8 @@ TEST(Edition, FirstDigitDecides) {
     struct Case {
         const char* content;
         int edition;
-    } cases[] = {{"2", 2}, {"23", 2}, {"2\n", 2}, {" 2", 2}, {"3", 1}, {"1", 1}, {"", 1}, {"x2", 1}, {"-2", 1}};
+    } cases[] = {{"2", 2}, {"23", 2}, {"2\n", 2}, {" 2", 2}, {"3", 1},
+                 {"1", 1}, {"", 1},   {"x2", 1},  {"-2", 1}};
     for (const Case& c : cases) {
         TempFolder folder;
         folder.Write("customer.ini", c.content);

@@ -1,5 +1,5 @@
-#include "tests/support/temp_folder.h"
 #include "formats/bgs_file.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,17 +1,17 @@
 // Every reader of the program's files takes regular files only, and only as
 // much of them as its format can hold.
 #include "core/settings_store.h"
+#include "formats/bgs_file.h"
+#include "formats/folder_file.h"
+#include "formats/function_data_image.h"
 #include "formats/handover_file.h"
 #include "formats/program_file.h"
-#include "formats/text_stream.h"
-#include "formats/function_data_image.h"
 #include "formats/slot_list.h"
+#include "formats/text_stream.h"
 #include "platform/regular_file.h"
 #include "platform/serial_port_path.h"
-#include "formats/folder_file.h"
 #include "tests/support/child_run.h"
 #include "tests/support/temp_folder.h"
-#include "formats/bgs_file.h"
 
 #include <gtest/gtest.h>
 

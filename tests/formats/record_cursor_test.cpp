@@ -1,6 +1,6 @@
+#include "core/device_charset.h"
 #include "formats/program_file.h"
 #include "formats/record_cursor.h"
-#include "core/device_charset.h"
 #include "tests/formats/hex_builder.h"
 #include "tests/formats/text_source.h"
 

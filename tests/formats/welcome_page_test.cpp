@@ -1,6 +1,6 @@
-#include "tests/support/temp_folder.h"
 #include "formats/welcome_editor_model.h"
 #include "formats/welcome_page.h"
+#include "tests/support/temp_folder.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ftw.h>
 #include <fstream>
+#include <ftw.h>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -27,7 +27,7 @@ void RemoveFile(const std::string& path);
 
 } // namespace qbx::fuzz
 
-#define FUZZ_CHECK(condition)                                                                      \
-    do {                                                                                           \
-        if (!(condition)) ::qbx::fuzz::Fail(#condition, __FILE__, __LINE__);                       \
+#define FUZZ_CHECK(condition)                                                                                \
+    do {                                                                                                     \
+        if (!(condition)) ::qbx::fuzz::Fail(#condition, __FILE__, __LINE__);                                 \
     } while (false)

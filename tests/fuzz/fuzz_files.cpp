@@ -39,17 +39,20 @@ std::string FunctionDataFile(const std::string& name, std::uint8_t deviceCode, s
     header.dataSize = size;
     FunctionDataImage image;
     FUZZ_CHECK(image.Prepare(header));
-    for (std::uint32_t i = 0; i < size; ++i) image.SetByte(i, static_cast<std::uint8_t>(i * 7));
+    for (std::uint32_t i = 0; i < size; ++i)
+        image.SetByte(i, static_cast<std::uint8_t>(i * 7));
     const std::string path = WorkFolder() + "/" + name;
     FUZZ_CHECK(image.Save(path));
     return path;
 }
 
 std::string HexImage(std::uint32_t address, std::uint32_t size) {
-    std::string text = Record(4, 0, {static_cast<std::uint8_t>(address >> 24), static_cast<std::uint8_t>(address >> 16)});
+    std::string text =
+        Record(4, 0, {static_cast<std::uint8_t>(address >> 24), static_cast<std::uint8_t>(address >> 16)});
     for (std::uint32_t at = 0; at < size; at += 32) {
         std::vector<std::uint8_t> bytes;
-        for (std::uint32_t i = at; i < size && i < at + 32; ++i) bytes.push_back(static_cast<std::uint8_t>(i * 13));
+        for (std::uint32_t i = at; i < size && i < at + 32; ++i)
+            bytes.push_back(static_cast<std::uint8_t>(i * 13));
         text += Record(0, static_cast<std::uint16_t>(address + at), bytes);
     }
     return text + Record(1, 0, {});
@@ -66,14 +69,16 @@ std::string TwoImageFile(const std::string& name, const std::string& device, std
     char sizes[96];
     std::snprintf(sizes, sizeof sizes, "  DATA_SIZE: %X\n    BS_SIZE: %X\n", dataSize, bsSize);
     return TextFile(name, "BRAVOLT_PRG_FILE\nFILE_FORMAT: 2\n     DEVICE: " + device +
-                              "\n    PROGRAM: V 4.17\n BOOTSECTOR: BS 1.02\n" + sizes + "DATA_FORMAT: INTEL HEX\n" +
-                              "comment line\nDATA_PROGRAM_BEGIN\n" + HexImage(0, dataSize / 2) +
-                              "DATA_BSUPD_PROGRAM_BEGIN\n" + HexImage(dataSize / 2, bsSize));
+                              "\n    PROGRAM: V 4.17\n BOOTSECTOR: BS 1.02\n" + sizes +
+                              "DATA_FORMAT: INTEL HEX\n" + "comment line\nDATA_PROGRAM_BEGIN\n" +
+                              HexImage(0, dataSize / 2) + "DATA_BSUPD_PROGRAM_BEGIN\n" +
+                              HexImage(dataSize / 2, bsSize));
 }
 
 std::string WelcomePageFile(const std::string& name) {
     std::string text;
-    for (int i = 0; i < 88; ++i) text += static_cast<char>('A' + i % 26);
+    for (int i = 0; i < 88; ++i)
+        text += static_cast<char>('A' + i % 26);
     return TextFile(name, text);
 }
 

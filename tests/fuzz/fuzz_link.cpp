@@ -66,7 +66,8 @@ ConnectOptions FuzzOptions(DeviceReplies& replies, bool network) {
     static const CSettings tcp = FixedSettings(true);
     ConnectOptions options;
     options.settings = network ? &tcp : &serial;
-    options.createTransport = [&replies, network](const CSettings&, int& result) -> std::unique_ptr<CTransport> {
+    options.createTransport = [&replies, network](const CSettings&,
+                                                  int& result) -> std::unique_ptr<CTransport> {
         result = 0;
         return std::make_unique<CFuzzTransport>(replies, network);
     };

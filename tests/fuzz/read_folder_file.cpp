@@ -1,8 +1,8 @@
 // "directory.ini": five paths, none with a line end or a leading blank,
 // whatever the file holds (a longer path than its field is kept whole);
 // format → parse → format gives the same text.
-#include "fuzz_check.h"
 #include "formats/folder_file.h"
+#include "fuzz_check.h"
 
 using namespace qbx;
 using namespace qbx::fuzz;
@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int line = 1; line <= kFolderLineCount; ++line) {
         const std::string folder = ReadFolder(static_cast<FolderLine>(line), 1, WorkFolder());
         const std::string& set = read[static_cast<std::size_t>(line - 1)];
-        FUZZ_CHECK(folder == (set.empty() ? DefaultFolder(static_cast<FolderLine>(line), 1, WorkFolder()) : set));
+        FUZZ_CHECK(folder ==
+                   (set.empty() ? DefaultFolder(static_cast<FolderLine>(line), 1, WorkFolder()) : set));
     }
 
     const FolderPaths parsed = ParseFolderFile(std::string(reinterpret_cast<const char*>(data), size));

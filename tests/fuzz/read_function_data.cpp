@@ -1,11 +1,11 @@
 // A ".dat" file: whatever loads has a data array of the header's size and
 // writes back so that it loads the same data; the second save is the first
 // byte for byte.
-#include "fuzz_check.h"
 #include "formats/function_data_format.h"
 #include "formats/function_data_image.h"
 #include "formats/function_data_reader.h"
 #include "formats/function_data_writer.h"
+#include "fuzz_check.h"
 
 #include <sstream>
 

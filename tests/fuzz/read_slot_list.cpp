@@ -1,8 +1,8 @@
 // "config_up.ini" and "config_do.ini": seven slots with one-digit flags and
 // paths of at most 256 characters, however the file looks; format → parse →
 // format gives the same text.
-#include "fuzz_check.h"
 #include "formats/slot_list.h"
+#include "fuzz_check.h"
 
 using namespace qbx;
 using namespace qbx::fuzz;

@@ -18,7 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         config.configByte = static_cast<std::uint8_t>(1 + config.configByte % kConfigurationChoices);
         return true;
     };
-    const BootloaderSettingsResult result = RunBootloaderSettings(host, FuzzOptions(replies, data[0] & 1), edit);
+    const BootloaderSettingsResult result =
+        RunBootloaderSettings(host, FuzzOptions(replies, data[0] & 1), edit);
     CheckOutcome(result != BootloaderSettingsResult::Failed, host);
     return 0;
 }

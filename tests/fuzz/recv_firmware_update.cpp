@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) return 0;
     DeviceReplies replies{data + 1, size - 1};
     CCountingHost host;
-    const bool ok = RunFirmwareUpdate(host, (data[0] & 2) ? linkbox : serial, FuzzOptions(replies, data[0] & 1));
+    const bool ok =
+        RunFirmwareUpdate(host, (data[0] & 2) ? linkbox : serial, FuzzOptions(replies, data[0] & 1));
     CheckOutcome(ok, host);
     return 0;
 }

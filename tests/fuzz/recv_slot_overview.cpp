@@ -13,7 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CCountingHost host;
     host.yes = (data[0] & 2) == 0;
     SlotOverview overview;
-    const bool ok = ConnectAndReadSlots(host, kConnectMessages, 16, overview, FuzzOptions(replies, data[0] & 1));
+    const bool ok =
+        ConnectAndReadSlots(host, kConnectMessages, 16, overview, FuzzOptions(replies, data[0] & 1));
     CheckOutcomeUnlessDeclined(ok, host);
     if (!ok) return 0;
     for (const SlotHeader& header : overview.headers) {

@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CCountingHost host;
     host.yes = (data[0] & 2) == 0;
     const int slot = 1 + (data[0] >> 4) % 7;
-    const bool ok = UploadSlot(host, slot, (data[0] & 4) ? controller : small, FuzzOptions(replies, data[0] & 1));
+    const bool ok =
+        UploadSlot(host, slot, (data[0] & 4) ? controller : small, FuzzOptions(replies, data[0] & 1));
     CheckOutcomeUnlessDeclined(ok, host);
     return 0;
 }

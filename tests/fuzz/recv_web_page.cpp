@@ -8,7 +8,8 @@ using namespace qbx;
 using namespace qbx::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::string html = TextFile("page.html", "<html><body>" + std::string(300, 'x') + "</body></html>");
+    static const std::string html =
+        TextFile("page.html", "<html><body>" + std::string(300, 'x') + "</body></html>");
     static const std::string gif = TextFile("picture.gif", "GIF89a" + std::string(100, '\x01'));
     if (size == 0) return 0;
     DeviceReplies replies{data + 1, size - 1};

@@ -45,7 +45,9 @@ class CSimDevice : public fuzz::ISeedDevice, public sim::IDeviceLine {
         }
         return n;
     }
-    void Send(const sim::CBytes& bytes) override { pending.insert(pending.end(), bytes.begin(), bytes.end()); }
+    void Send(const sim::CBytes& bytes) override {
+        pending.insert(pending.end(), bytes.begin(), bytes.end());
+    }
     void Cut() override {}
 
     std::vector<std::uint8_t> recorded;

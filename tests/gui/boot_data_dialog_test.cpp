@@ -1,8 +1,8 @@
 // The bootloader data dialog in both modes against the simulated LINKBOX:
 // its choosers, what it shows, how it ends, and that every text it shows
 // fits in every language.
-#include "gui/bootdata/boot_data_dialog.h"
 #include "dialog_world.h"
+#include "gui/bootdata/boot_data_dialog.h"
 #include "tests/gui/label_fit.h"
 
 #include <QApplication>

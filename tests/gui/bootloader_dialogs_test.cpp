@@ -1,9 +1,9 @@
 // The configuration and network-settings dialogs, alone and reached from the
 // settings dialog's buttons against the simulator.
-#include "operations/bootloader_settings.h"
 #include "gui/settings/configuration_dialog.h"
 #include "gui/settings/network_settings_dialog.h"
 #include "gui/settings/settings_dialog.h"
+#include "operations/bootloader_settings.h"
 #include "tests/gui/dialog_world.h"
 #include "tests/gui/label_fit.h"
 #include "ui/ip_address_field.h"
@@ -137,7 +137,8 @@ TEST_F(BootloaderDialogs, NetworkFieldsClampOrRefuse) {
         EXPECT_EQ(network.parameterByte, c.parameterByte) << c.byte;
         EXPECT_EQ(network.parameterWord1, c.parameterWord1) << c.word1;
         EXPECT_EQ(configByte, c.taken ? 5 : 2);
-        EXPECT_EQ(network.address3, (c.taken ? std::array<std::uint8_t, 4>{10, 0, 0, 1} : std::array<std::uint8_t, 4>{}));
+        EXPECT_EQ(network.address3,
+                  (c.taken ? std::array<std::uint8_t, 4>{10, 0, 0, 1} : std::array<std::uint8_t, 4>{}));
         EXPECT_EQ(ui.messages.size(), c.taken ? 0u : 1u);
         if (!c.taken) {
             EXPECT_EQ(dialog.focusWidget(), dialog.Item(c.refusedField)) << c.byte;

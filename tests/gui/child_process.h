@@ -11,7 +11,7 @@
 // A program started by a test, its standard error read through a pipe. It is
 // stopped by its own process id when the object goes.
 class ChildProcess {
-public:
+  public:
     ChildProcess(const std::string& program, const std::string& folder) {
         const std::string instance = InstanceOfThisTest();
         int fds[2];
@@ -45,7 +45,8 @@ public:
     bool WaitForError(const std::string& text, std::chrono::milliseconds limit = std::chrono::seconds(20)) {
         auto deadline = std::chrono::steady_clock::now() + limit;
         while (errors.find(text) == std::string::npos) {
-            auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+            auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                deadline - std::chrono::steady_clock::now());
             if (left.count() <= 0) return false;
             pollfd p{errorOutput, POLLIN, 0};
             if (poll(&p, 1, static_cast<int>(left.count())) <= 0) return false;
@@ -62,7 +63,7 @@ public:
     bool IsRunning() const { return pid > 0 && waitpid(pid, nullptr, WNOHANG) == 0; }
     const std::string& Errors() const { return errors; }
 
-private:
+  private:
     pid_t pid = -1;
     int errorOutput = -1;
     std::string errors;

@@ -2,8 +2,8 @@
 #include "formats/function_data_image.h"
 #include "platform/program_folder.h"
 #include "tests/gui/module_fixture.h"
-#include "tests/support/temp_folder.h"
 #include "tests/support/sim_process.h"
+#include "tests/support/temp_folder.h"
 
 #include <string>
 #include <vector>
@@ -11,7 +11,7 @@
 // A dialog test against the simulator: a program folder whose settings
 // point at a LINKBOX simulator on loopback TCP.
 class DeviceDialogTest : public ModuleTest {
-protected:
+  protected:
     void SetUp() override {
         ModuleTest::SetUp();
         qbx::SetProgramFolder(folder.Path());
@@ -34,7 +34,8 @@ protected:
         header.bootsector = format > 2 ? "B1" : "";
         header.dataSize = size;
         EXPECT_TRUE(image.Prepare(header));
-        for (std::uint32_t i = 0; i < size; ++i) image.SetByte(i, static_cast<std::uint8_t>(i * 7));
+        for (std::uint32_t i = 0; i < size; ++i)
+            image.SetByte(i, static_cast<std::uint8_t>(i * 7));
         std::string path = folder.File(name);
         EXPECT_TRUE(image.Save(path));
         return path;
@@ -45,7 +46,8 @@ protected:
     std::string NameOfPathBytes(std::size_t bytes, const std::string& extension) const {
         std::size_t stem = bytes - folder.File("").size() - extension.size();
         std::string name = stem % 2 ? "x" : "";
-        while (name.size() < stem) name += "\xC3\xBC";
+        while (name.size() < stem)
+            name += "\xC3\xBC";
         return name + extension;
     }
 

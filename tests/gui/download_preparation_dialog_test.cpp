@@ -1,6 +1,6 @@
 #include "dialog_world.h"
-#include "gui/functiondata/download_preparation_dialog.h"
 #include "formats/slot_list.h"
+#include "gui/functiondata/download_preparation_dialog.h"
 #include "operations/download_preparation_checks.h"
 #include "operations/download_preparation_messages.h"
 #include "tests/gui/label_fit.h"
@@ -18,7 +18,7 @@ namespace {
 constexpr int kBox = 1037, kContent = 1028, kName = 1045, kBrowse = 1054;
 
 class DownloadPreparation : public DeviceDialogTest {
-protected:
+  protected:
     void SetUp() override {
         DeviceDialogTest::SetUp();
         StartLinkbox({"--slot", "1=Eins", "--slot", "2=Zwei", "--slot", "5=Fuenf", "--slot", "7=Sieben"});
@@ -55,8 +55,10 @@ TEST_F(DownloadPreparation, NamesGetDatOrAreRefusedBySlotAndEdition) {
         const char* chosen;
         const char* stored; // nullptr: refused
         const char* message;
-    } cases[] = {{1, 1, "plain", "plain.dat", ""},      {2, 1, "caps.DAT", "caps.DAT", ""},
-                 {1, 1, "notes.txt", nullptr, "7.017"}, {7, 2, "mixed.Dat", nullptr, "7.030"},
+    } cases[] = {{1, 1, "plain", "plain.dat", ""},
+                 {2, 1, "caps.DAT", "caps.DAT", ""},
+                 {1, 1, "notes.txt", nullptr, "7.017"},
+                 {7, 2, "mixed.Dat", nullptr, "7.030"},
                  {5, 1, "x.tar.dat", "x.tar.dat", ""}};
     for (const Case& c : cases) {
         AppState().edition = c.edition;
@@ -77,10 +79,10 @@ TEST_F(DownloadPreparation, PathsTheSlotListCannotKeepAreRefused) {
         const char* extension;
         bool kept;
     } cases[] = {
-        {252, "", true},       // 256 with ".dat"
-        {253, "", false},      // 257 with ".dat"
+        {252, "", true},  // 256 with ".dat"
+        {253, "", false}, // 257 with ".dat"
         {256, ".DAT", true},
-        {257, ".dat", false},  // fewer than 257 characters, but bytes count
+        {257, ".dat", false}, // fewer than 257 characters, but bytes count
     };
     for (const Case& c : cases) {
         ui.Clear();
@@ -167,11 +169,12 @@ TEST_F(DownloadPreparation, UntickedSlotsTakeNoPartInTheChecks) {
 
 // Every slot holds data, so each slot's and each pair's message can be shown.
 class DownloadPreparationFull : public DownloadPreparation {
-protected:
+  protected:
     void SetUp() override {
         DeviceDialogTest::SetUp();
         std::vector<std::string> slots;
-        for (int slot = 1; slot <= kSlotCount; ++slot) slots.insert(slots.end(), {"--slot", std::to_string(slot) + "=S"});
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            slots.insert(slots.end(), {"--slot", std::to_string(slot) + "=S"});
         StartLinkbox(slots);
     }
     void ClearAll(CDownloadPreparationDialog& dialog) {
@@ -212,7 +215,8 @@ TEST_F(DownloadPreparationFull, EveryPairWithOneFileHasItsOwnMessage) {
             Choose(dialog, lower, "same.dat");
             Choose(dialog, higher, "same.dat");
             int other = 1; // a third ticked slot, with its own file
-            while (other == lower || other == higher) ++other;
+            while (other == lower || other == higher)
+                ++other;
             Choose(dialog, other, "other.dat");
             dialog.Click(kIdOk);
             SCOPED_TRACE(std::to_string(higher) + "," + std::to_string(lower));
@@ -237,7 +241,7 @@ TEST_F(DownloadPreparationFull, AnExistingFileNamesItsSlot) {
         ClearAll(dialog);
         Choose(dialog, slot, "old.dat");
         Choose(dialog, slot == 1 ? 2 : 1, "new.dat"); // does not exist: no question
-        dialog.Click(kIdOk); // answered No
+        dialog.Click(kIdOk);                          // answered No
         SCOPED_TRACE(slot);
         ASSERT_EQ(ui.MessageNumbers(), expected[slot - 1]);
         EXPECT_EQ(ui.messages[0].kind, MessageKind::Caution);

@@ -47,7 +47,8 @@ TEST(FixedVersion, DamagedBinariesAreRefusedNotOverrun) {
     }
     // A section table offset far past the end of the file.
     std::string broken = whole;
-    for (int i = 0; i < 8; ++i) broken[0x28 + i] = '\x7f';
+    for (int i = 0; i < 8; ++i)
+        broken[0x28 + i] = '\x7f';
     program.Write("broken.dll", broken);
     EXPECT_FALSE(ReadFixedVersion(program.File("broken.dll"), block, &error));
 }

@@ -1,6 +1,6 @@
 #include "core/app_state.h"
-#include "platform/program_folder.h"
 #include "gui/settings/folders_dialog.h"
+#include "platform/program_folder.h"
 #include "tests/gui/module_fixture.h"
 #include "tests/support/temp_folder.h"
 
@@ -10,13 +10,15 @@ namespace {
 constexpr int kEdit = 1064, kBox = 1087, kBrowse = 1054;
 
 class FoldersDialog : public ModuleTest {
-protected:
+  protected:
     void SetUp() override {
         ModuleTest::SetUp();
         SetProgramFolder(folder.Path());
     }
     void TearDown() override { SetProgramFolder(QBX_PROGRAM_DIR); }
-    std::string Line(const std::string& path) { return std::string(256 - std::min<size_t>(256, path.size()), ' ') + path + "\r\n"; }
+    std::string Line(const std::string& path) {
+        return std::string(256 - std::min<size_t>(256, path.size()), ' ') + path + "\r\n";
+    }
 
     TempFolder folder;
 };
@@ -48,7 +50,7 @@ TEST_F(FoldersDialog, OwnFoldersAreShownAndWrittenRightAligned) {
     EXPECT_TRUE(dialog.IsItemEnabled(kBrowse));
     EXPECT_EQ(dialog.ItemText(kEdit).toStdString(), own);
 
-    dialog.Click(kBox + 4);        // a box that was clear: the path starts empty
+    dialog.Click(kBox + 4); // a box that was clear: the path starts empty
     EXPECT_EQ(dialog.ItemText(kEdit + 4), "");
     ui.folders = {"/home/service/Begrüßung"};
     dialog.Click(kBrowse + 4);
@@ -89,14 +91,16 @@ TEST_F(FoldersDialog, TypedFolderIsTakenOnOk) {
     dialog.Click(kBox + 3);
     dialog.SetItemText(kEdit + 3, "/opt/firmware");
     dialog.Click(kIdOk);
-    EXPECT_EQ(folder.Read("directory.ini"), Line("") + Line("") + Line("") + Line("/opt/firmware") + Line(""));
+    EXPECT_EQ(folder.Read("directory.ini"),
+              Line("") + Line("") + Line("") + Line("/opt/firmware") + Line(""));
 }
 
 TEST_F(FoldersDialog, PathFieldsFollowTheirBoxes) {
     folder.Write("directory.ini", Line("/own/up") + Line("") + Line("") + Line("") + Line(""));
     CFoldersDialog dialog(context);
     ASSERT_TRUE(dialog.Initialize());
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(dialog.IsItemEnabled(kEdit + i), i == 0) << i;
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(dialog.IsItemEnabled(kEdit + i), i == 0) << i;
 
     dialog.Click(kBox + 2);
     EXPECT_TRUE(dialog.IsItemEnabled(kEdit + 2));
@@ -114,8 +118,9 @@ TEST_F(FoldersDialog, PathFieldsFollowTheirBoxes) {
 
 TEST_F(FoldersDialog, FoldersTooLongForTheFileAreRefused) {
     const std::string fits = "/" + std::string(255, 'f'); // 256 bytes
-    std::string over = "/";                                // 129 letters, 257 bytes
-    for (int i = 0; i < 128; ++i) over += "\xC3\xBC";
+    std::string over = "/";                               // 129 letters, 257 bytes
+    for (int i = 0; i < 128; ++i)
+        over += "\xC3\xBC";
     CFoldersDialog dialog(context);
     ASSERT_TRUE(dialog.Initialize());
     dialog.Click(kBox + 1);

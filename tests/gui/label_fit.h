@@ -24,7 +24,8 @@ inline std::string CutText(const CDialog& dialog, const QLabel* label) {
     // An unwrapped label breaks its text only at line breaks.
     const QStringList lines = text.split('\n');
     int widest = 0;
-    for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+    for (const QString& line : lines)
+        widest = std::max(widest, metrics.horizontalAdvance(line));
     const int count = static_cast<int>(lines.size());
     QSize need(widest, metrics.height() * count + metrics.leading() * (count - 1));
     if (label->wordWrap())

@@ -10,7 +10,7 @@ namespace qbx {
 namespace {
 
 class LanguageDialog : public ModuleTest {
-protected:
+  protected:
     void SetUp() override {
         ModuleTest::SetUp();
         SetProgramFolder(folder.Path());
@@ -42,8 +42,10 @@ TEST_F(LanguageDialog, NewLanguageIsSavedAndAnnouncedInThatLanguage) {
         int from, to;
         const char* text;
     } cases[] = {
-        {1, 2, "Per rinominare la nuova impostazione della lingua, occorre spegnere e riascendere il Quillbox."},
-        {2, 0, "Um die neue Spracheinstellung zu übernehmen, muss der Quillbox beendet und neu gestartet werden."},
+        {1, 2,
+         "Per rinominare la nuova impostazione della lingua, occorre spegnere e riascendere il Quillbox."},
+        {2, 0,
+         "Um die neue Spracheinstellung zu übernehmen, muss der Quillbox beendet und neu gestartet werden."},
         {0, 1, "Restart Quillbox to activate the new language selection."},
     };
     for (const Case& c : cases) {
@@ -72,7 +74,7 @@ TEST_F(LanguageDialog, AFailedSaveClaimsNoChangeAndKeepsTheDialogOpen) {
     EXPECT_EQ(ui.messages[0].caption, "Quillbox-Message 9.002");
     // In the language of the running module, which stays until the next start.
     EXPECT_TRUE(ui.messages[0].text.startsWith("The language cannot be saved in " +
-                                                QString::fromStdString(folder.File("qbx_man.ini"))));
+                                               QString::fromStdString(folder.File("qbx_man.ini"))));
     EXPECT_EQ(AppState().selectedLanguage, 1);
     dialog.Click(kIdCancel);
     EXPECT_EQ(AppState().selectedLanguage, 1);

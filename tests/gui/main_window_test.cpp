@@ -1,5 +1,5 @@
-#include "gui/about_box.h"
 #include "core/home_page.h"
+#include "gui/about_box.h"
 #include "gui/information_box.h"
 #include "gui/main_window.h"
 #include "gui/session_log_interface.h"

@@ -10,7 +10,7 @@
 // A dialog test's world: a language module of the built program folder and a
 // scripted person in front of the screen.
 class ModuleTest : public testing::Test {
-protected:
+  protected:
     void LoadModule(const std::string& file = "QbxENU.dll") {
         module.Free();
         ASSERT_TRUE(module.Load(std::string(QBX_PROGRAM_DIR) + "/" + file)) << file;

@@ -1,13 +1,13 @@
 // The interface scan and TCP status dialogs: what they show, what OK does,
 // and that every text fits in each language and edition.
 #include "core/app_state.h"
-#include "link/serial_transport.h"
-#include "platform/program_folder.h"
 #include "gui/settings/port_scan_dialog.h"
 #include "gui/settings/settings_dialog.h"
 #include "gui/settings/tcp_status_dialog.h"
-#include "tests/gui/module_fixture.h"
+#include "link/serial_transport.h"
+#include "platform/program_folder.h"
 #include "tests/gui/label_fit.h"
+#include "tests/gui/module_fixture.h"
 #include "tests/support/sim_process.h"
 #include "tests/support/temp_folder.h"
 

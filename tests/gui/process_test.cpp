@@ -24,7 +24,8 @@ bool InstanceGuardHeld() {
 }
 
 bool WaitForGuard() {
-    for (int i = 0; i < 400 && !InstanceGuardHeld(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    for (int i = 0; i < 400 && !InstanceGuardHeld(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     return InstanceGuardHeld();
 }
 
@@ -58,8 +59,9 @@ TEST(Program, ForeignModuleVersionIsRefused) {
     program.Write("qbx_man.ini", "0\n2\n");
     ASSERT_TRUE(program.PatchProductVersion("QbxITA.dll", (2u << 16) | 8, 1));
     ChildProcess child(program.Executable(), "/");
-    EXPECT_TRUE(child.WaitForError("Quillbox-Message 0.004: Il file QbxITA.dll (Vers. 2.8.0.1) non è compatibile "
-                                   "con il Quillbox (Vers. " QBX_VERSION ")."))
+    EXPECT_TRUE(
+        child.WaitForError("Quillbox-Message 0.004: Il file QbxITA.dll (Vers. 2.8.0.1) non è compatibile "
+                           "con il Quillbox (Vers. " QBX_VERSION ")."))
         << child.Errors();
 }
 

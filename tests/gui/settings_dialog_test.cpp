@@ -1,6 +1,6 @@
 #include "core/app_state.h"
-#include "platform/program_folder.h"
 #include "gui/settings/settings_dialog.h"
+#include "platform/program_folder.h"
 #include "tests/gui/module_fixture.h"
 #include "tests/support/temp_folder.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 // COM1 and COM2 exist (pseudo-terminals), COM3 to COM6 do not.
 class SettingsDialog : public ModuleTest {
-protected:
+  protected:
     void SetUp() override {
         ModuleTest::SetUp();
         SetProgramFolder(folder.Path());
@@ -29,8 +29,10 @@ protected:
         }
     }
     void TearDown() override {
-        for (int n = 1; n <= 6; ++n) unsetenv(("QUILLBOX_COM" + std::to_string(n)).c_str());
-        for (int i = 0; i < 2; ++i) close(masters[i]), close(slaves[i]);
+        for (int n = 1; n <= 6; ++n)
+            unsetenv(("QUILLBOX_COM" + std::to_string(n)).c_str());
+        for (int i = 0; i < 2; ++i)
+            close(masters[i]), close(slaves[i]);
         SetProgramFolder(QBX_PROGRAM_DIR);
     }
 

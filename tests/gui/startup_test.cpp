@@ -12,7 +12,7 @@ namespace qbx {
 namespace {
 
 class Startup : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         options.executablePath = program.Executable();
         options.instanceName = "startup-test-" + std::to_string(getpid());
@@ -50,8 +50,11 @@ TEST_F(Startup, LanguageOfTheSettingsPicksTheModule) {
         const char* settings; // qbx_man.ini content, nullptr: no file
         const char* root;
         int language;
-    } cases[] = {{nullptr, ":/QbxDEU", 0}, {"0\n1\n", ":/QbxENU", 1}, {"0\n2\n", ":/QbxITA", 2},
-                 {"0\n5\n", ":/QbxDEU", 0}, {"0\n0\n", ":/QbxDEU", 0}};
+    } cases[] = {{nullptr, ":/QbxDEU", 0},
+                 {"0\n1\n", ":/QbxENU", 1},
+                 {"0\n2\n", ":/QbxITA", 2},
+                 {"0\n5\n", ":/QbxDEU", 0},
+                 {"0\n0\n", ":/QbxDEU", 0}};
     for (const Case& c : cases) {
         std::filesystem::remove(program.File("qbx_man.ini"));
         if (c.settings) program.Write("qbx_man.ini", c.settings);
@@ -79,8 +82,9 @@ TEST_F(Startup, RenamedExecutableHasNoVersionToCheck) {
     options.executablePath = program.File("quillbox");
     SetLanguage(1);
     EXPECT_EQ(Start(), StartupResult::NoProgramVersion);
-    EXPECT_EQ(OnlyMessage(), "Quillbox-Message 0.001|It isn't possible to determine information about Quillbox. "
-                             "(ErrorCode: 2)\nExecution of program failed.");
+    EXPECT_EQ(OnlyMessage(),
+              "Quillbox-Message 0.001|It isn't possible to determine information about Quillbox. "
+              "(ErrorCode: 2)\nExecution of program failed.");
 }
 
 TEST_F(Startup, MissingModuleIsNamedInTheStartLanguage) {
@@ -89,10 +93,16 @@ TEST_F(Startup, MissingModuleIsNamedInTheStartLanguage) {
         const char* module;
         const char* text;
     } cases[] = {
-        {0, "QbxDEU.dll", "Die Datei QbxDEU.dll wurde nicht gefunden. (ErrorCode: 2)\nDas Programm kann nicht ausgeführt werden."},
+        {0, "QbxDEU.dll",
+         "Die Datei QbxDEU.dll wurde nicht gefunden. (ErrorCode: 2)\nDas Programm kann nicht ausgeführt "
+         "werden."},
         {1, "QbxENU.dll", "File QbxENU.dll couldn't be found. (ErrorCode: 2)\nExecution of program failed."},
-        {2, "QbxITA.dll", "I dati QbxITA.dll non sono stati trovati. (ErrorCode: 2)\n Il programma non può essere utilizzato."},
-        {7, "QbxDEU.dll", "Die Datei QbxDEU.dll wurde nicht gefunden. (ErrorCode: 2)\nDas Programm kann nicht ausgeführt werden."},
+        {2, "QbxITA.dll",
+         "I dati QbxITA.dll non sono stati trovati. (ErrorCode: 2)\n Il programma non può essere "
+         "utilizzato."},
+        {7, "QbxDEU.dll",
+         "Die Datei QbxDEU.dll wurde nicht gefunden. (ErrorCode: 2)\nDas Programm kann nicht ausgeführt "
+         "werden."},
     };
     for (const Case& c : cases) {
         ProgramCopy fresh;
@@ -108,25 +118,29 @@ TEST_F(Startup, MissingModuleIsNamedInTheStartLanguage) {
 TEST_F(Startup, UnreadableModuleVersion) {
     program.Write("QbxDEU.dll", "this is no shared object");
     EXPECT_EQ(Start(), StartupResult::ModuleUnreadable);
-    EXPECT_EQ(OnlyMessage(), QString::fromUtf8("Quillbox-Message 0.003|Es konnten keine Informationen der Datei "
-                                               "QbxDEU.dll ermittelt werden. (ErrorCode: 8)\nDas Programm kann "
-                                               "nicht ausgeführt werden."));
+    EXPECT_EQ(OnlyMessage(),
+              QString::fromUtf8("Quillbox-Message 0.003|Es konnten keine Informationen der Datei "
+                                "QbxDEU.dll ermittelt werden. (ErrorCode: 8)\nDas Programm kann "
+                                "nicht ausgeführt werden."));
 }
 
 TEST_F(Startup, EveryPartOfTheVersionMustMatch) {
     struct Case {
         unsigned high, low;
         const char* shown;
-    } cases[] = {{(2u << 16) | 8, 1, "2.8.0.1"}, {(2u << 16) | 8, 1u << 16, "2.8.1.0"}, {(3u << 16) | 8, 0, "3.8.0.0"},
+    } cases[] = {{(2u << 16) | 8, 1, "2.8.0.1"},
+                 {(2u << 16) | 8, 1u << 16, "2.8.1.0"},
+                 {(3u << 16) | 8, 0, "3.8.0.0"},
                  {(2u << 16) | 9, 0, "2.9.0.0"}};
     SetLanguage(1);
     for (const Case& c : cases) {
         ASSERT_TRUE(program.PatchProductVersion("QbxENU.dll", c.high, c.low));
         ui.Clear();
         EXPECT_EQ(Start(), StartupResult::VersionMismatch);
-        EXPECT_EQ(OnlyMessage(), QString("Quillbox-Message 0.004|The file QbxENU.dll (vers. %1) isn't compatible "
-                                         "with Quillbox (vers.: %2)\nExecution of program failed.")
-                                     .arg(c.shown, QBX_VERSION));
+        EXPECT_EQ(OnlyMessage(),
+                  QString("Quillbox-Message 0.004|The file QbxENU.dll (vers. %1) isn't compatible "
+                          "with Quillbox (vers.: %2)\nExecution of program failed.")
+                      .arg(c.shown, QBX_VERSION));
     }
 }
 

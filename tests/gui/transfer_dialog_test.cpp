@@ -6,7 +6,7 @@ namespace qbx {
 namespace {
 
 class TransferDialogs : public DeviceDialogTest {
-protected:
+  protected:
     // Opens the dialog and delivers the tick that runs the transfer.
     template <class Dialog> void RunTransfer(Dialog& dialog) {
         ASSERT_TRUE(dialog.Initialize());
@@ -85,7 +85,8 @@ TEST_F(TransferDialogs, VerifyReadsEachSlotBackAndNamesTheFirstDifference) {
         upload.SetVerify(c.verify);
         RunTransfer(upload);
         EXPECT_EQ(ui.MessageNumbers(), c.messages);
-        EXPECT_EQ(upload.RunResult(), c.messages.empty() ? TransferRunResult::Finished : TransferRunResult::SlotFailed);
+        EXPECT_EQ(upload.RunResult(),
+                  c.messages.empty() ? TransferRunResult::Finished : TransferRunResult::SlotFailed);
         if (c.messages.empty()) {
             // After the read-back the displays show the upload finished.
             EXPECT_EQ(upload.ItemText(1008), module.String(11506));

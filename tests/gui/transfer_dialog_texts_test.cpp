@@ -3,14 +3,14 @@
 // blocking call. These tests set each text the way a run does and measure
 // it at once, without letting an event through.
 #include "formats/handover_file.h"
-#include "gui/firmware/update_transfer_dialogs.h"
 #include "formats/slot_list.h"
-#include "ui/transfer_dialog.h"
-#include "platform/program_folder.h"
-#include "tests/gui/module_fixture.h"
-#include "tests/gui/label_fit.h"
-#include "tests/support/temp_folder.h"
+#include "gui/firmware/update_transfer_dialogs.h"
 #include "gui/webpages/web_page_upload_dialog.h"
+#include "platform/program_folder.h"
+#include "tests/gui/label_fit.h"
+#include "tests/gui/module_fixture.h"
+#include "tests/support/temp_folder.h"
+#include "ui/transfer_dialog.h"
 
 #include <QApplication>
 
@@ -104,7 +104,8 @@ class TransferDialogTexts : public ModuleTest {
             shows.push_back({kStatus, id});
             shows.push_back({kProgress, 0, progress('0')});
         }
-        for (char widest : std::string("0123456789ABCDEF")) shows.push_back({kProgress, 0, progress(widest)});
+        for (char widest : std::string("0123456789ABCDEF"))
+            shows.push_back({kProgress, 0, progress(widest)});
         return shows;
     }
 

@@ -22,7 +22,8 @@ TEST_F(UploadPreparation, ShowsWhatTheBootloaderHolds) {
     ASSERT_FALSE(dialog.HasEnded()) << ui.MessageNumbers();
     for (int i = 0; i < 7; ++i) {
         bool holds = i == 1 || i == 6;
-        EXPECT_EQ(dialog.ItemText(kContent + i), holds ? (i == 1 ? "Kessel Süd" : "Halle") : module.String(11507));
+        EXPECT_EQ(dialog.ItemText(kContent + i),
+                  holds ? (i == 1 ? "Kessel Süd" : "Halle") : module.String(11507));
         EXPECT_EQ(dialog.IsItemEnabled(kEmpty + i), holds) << i;
         EXPECT_FALSE(dialog.IsItemEnabled(kBrowse + i)); // no slot list yet
         EXPECT_FALSE(dialog.IsItemEnabled(kWelcome + i));
@@ -49,7 +50,7 @@ TEST_F(UploadPreparation, SlotListChoicesAreCheckedAgainWhenItOpens) {
         const char* name;
         bool welcome;
     } expect[] = {{true, "heating", true}, {true, "other", true}, {false, "", false}, {false, "", false},
-                  {true, "plain", false}, {false, "", false}, {false, "", false}};
+                  {true, "plain", false},  {false, "", false},    {false, "", false}};
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(dialog.IsChecked(kBox + i), expect[i].ticked) << i;
         EXPECT_EQ(dialog.ItemText(kName + i), expect[i].name) << i;
@@ -57,8 +58,8 @@ TEST_F(UploadPreparation, SlotListChoicesAreCheckedAgainWhenItOpens) {
         EXPECT_EQ(dialog.IsItemEnabled(kBrowse + i), expect[i].ticked) << i;
     }
     EXPECT_TRUE(ui.messages.empty()); // dropped silently
-    dialog.Click(kWelcome);      // the editor opens on the slot's file
-    dialog.Click(kWelcome + 4);  // disabled for a format-1 file
+    dialog.Click(kWelcome);           // the editor opens on the slot's file
+    dialog.Click(kWelcome + 4);       // disabled for a format-1 file
     EXPECT_EQ(ui.dialogsRun, std::vector<int>{253});
     ASSERT_TRUE(dialog.Click(kIdOk));
     SlotList written;
@@ -107,7 +108,8 @@ TEST_F(UploadPreparation, TickingChoosesAFileAtOnce) {
     EXPECT_FALSE(dialog.IsItemEnabled(kWelcome)); // another device: no welcome page
     EXPECT_TRUE(dialog.IsItemEnabled(kIdOk));
 
-    ui.openFiles = {QString::fromStdString(folder.File("broken.dat")), QString::fromStdString(folder.File("none.dat"))};
+    ui.openFiles = {QString::fromStdString(folder.File("broken.dat")),
+                    QString::fromStdString(folder.File("none.dat"))};
     dialog.Click(kBox + 1);
     dialog.Click(kBox + 2);
     EXPECT_EQ(ui.MessageNumbers(), "6.018 6.017");
@@ -199,8 +201,7 @@ TEST_F(UploadPreparation, PathsTheSlotListCannotKeepAreRefused) {
     EXPECT_EQ(dialog.ItemText(kName + 2), "");
     EXPECT_FALSE(dialog.IsItemEnabled(kIdOk));
 
-    ui.openFiles = {QString::fromStdString(fits), QString::fromStdString(fits),
-                    QString::fromStdString(over)};
+    ui.openFiles = {QString::fromStdString(fits), QString::fromStdString(fits), QString::fromStdString(over)};
     dialog.Click(kBox);
     dialog.Click(kBox + 1);
     dialog.Click(kBrowse + 1); // refused like a wrong file: the slot's earlier file goes too

@@ -12,7 +12,7 @@ constexpr int kOwn = 1223, kLoad = 1228, kSave = 1229;
 constexpr int kLines[] = {1075, 1225, 1226, 1227};
 
 class WelcomeEditor : public DeviceDialogTest {
-protected:
+  protected:
     std::uint8_t ByteOf(const std::string& path, std::size_t offset) {
         FunctionDataImage image;
         EXPECT_EQ(image.Load(path), 0);
@@ -25,7 +25,8 @@ protected:
         std::string path = WriteDat("page.dat", 2, 0x80, 0x8400);
         FunctionDataImage image;
         image.Load(path);
-        for (std::size_t i = 0x1E80; i < 0x1F00; ++i) image.SetByte(i, 0xFF);
+        for (std::size_t i = 0x1E80; i < 0x1F00; ++i)
+            image.SetByte(i, 0xFF);
         image.Save(path);
         return path;
     }
@@ -52,10 +53,10 @@ TEST_F(WelcomeEditor, TickingStartsFromTheDefaultPageAndOkStoresIt) {
     EXPECT_EQ(dialog.Result(), kIdOk);
     EXPECT_EQ(ByteOf(path, 0x1EFF), 0x00);
     EXPECT_EQ(ByteOf(path, 0x1E82), ' ');
-    EXPECT_EQ(ByteOf(path, 0x1EC4 + 2), 129);        // ö
-    EXPECT_EQ(ByteOf(path, 0x1EC4 + 3), ' ');        // ß has no device character
-    EXPECT_EQ(ByteOf(path, 0x1EC4 + 8), 127);        // °
-    EXPECT_EQ(ByteOf(path, 0x1EC4 + 21), ' ');       // padded to 22
+    EXPECT_EQ(ByteOf(path, 0x1EC4 + 2), 129);  // ö
+    EXPECT_EQ(ByteOf(path, 0x1EC4 + 3), ' ');  // ß has no device character
+    EXPECT_EQ(ByteOf(path, 0x1EC4 + 8), 127);  // °
+    EXPECT_EQ(ByteOf(path, 0x1EC4 + 21), ' '); // padded to 22
 }
 
 TEST_F(WelcomeEditor, ClearingTheBoxErasesThePage) {
@@ -72,7 +73,8 @@ TEST_F(WelcomeEditor, ClearingTheBoxErasesThePage) {
     EXPECT_EQ(dialog.ItemText(kLines[0]), "  BRAVOLT"); // read back without its padding
     dialog.Click(kOwn);
     dialog.Click(kIdOk);
-    for (std::size_t offset : {std::size_t(0x1E80), std::size_t(0x1E82), std::size_t(0x1ED9), std::size_t(0x1EFF)}) {
+    for (std::size_t offset :
+         {std::size_t(0x1E80), std::size_t(0x1E82), std::size_t(0x1ED9), std::size_t(0x1EFF)}) {
         EXPECT_EQ(ByteOf(path, offset), 0xFF) << offset;
     }
 }
@@ -101,8 +103,10 @@ TEST_F(WelcomeEditor, PageFilesGetTheirExtension) {
     ASSERT_TRUE(dialog.Initialize());
     dialog.Click(kOwn);
     dialog.SetItemText(kLines[0], "abc");
-    for (int i = 1; i < 4; ++i) dialog.SetItemText(kLines[i], "");
-    ui.saveFiles = {QString::fromStdString(folder.File("page.txt")), QString::fromStdString(folder.File("p.BGS"))};
+    for (int i = 1; i < 4; ++i)
+        dialog.SetItemText(kLines[i], "");
+    ui.saveFiles = {QString::fromStdString(folder.File("page.txt")),
+                    QString::fromStdString(folder.File("p.BGS"))};
     dialog.Click(kSave);
     dialog.Click(kSave);
     EXPECT_EQ(folder.Read("page.txt.bgs"), "abc" + std::string(85, ' '));
@@ -110,7 +114,8 @@ TEST_F(WelcomeEditor, PageFilesGetTheirExtension) {
     EXPECT_EQ(ui.chooserStarts.back().toStdString(), folder.Path() + "/Begrüssungsseiten");
 
     folder.Write("mine.bgs", "Line one\nLine two\n");
-    ui.openFiles = {QString::fromStdString(folder.File("mine")), QString::fromStdString(folder.File("missing.bgs"))};
+    ui.openFiles = {QString::fromStdString(folder.File("mine")),
+                    QString::fromStdString(folder.File("missing.bgs"))};
     dialog.Click(kLoad);
     EXPECT_EQ(dialog.ItemText(kLines[0]), "Line one");
     EXPECT_EQ(dialog.ItemText(kLines[1]), "Line two");
@@ -141,7 +146,8 @@ TEST_F(WelcomeEditor, FilesItCannotEditCloseIt) {
     struct Case {
         std::string path;
         std::string messages;
-    } cases[] = {{folder.File("text.dat"), "10.001"}, {folder.File("missing.dat"), "10.002"}, {small, "10.006"}};
+    } cases[] = {
+        {folder.File("text.dat"), "10.001"}, {folder.File("missing.dat"), "10.002"}, {small, "10.006"}};
     for (const Case& c : cases) {
         ui.Clear();
         CWelcomeEditorDialog dialog(context, c.path);

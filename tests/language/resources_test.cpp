@@ -1,5 +1,5 @@
-#include "language/language_module.h"
 #include "core/message_format.h"
+#include "language/language_module.h"
 #include "resources/string_catalog.h"
 #include "ui/dialog.h"
 #include "ui/scripted_user_interface.h"

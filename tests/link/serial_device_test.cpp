@@ -25,7 +25,9 @@ struct NotAPort {
     std::function<std::string(const TempFolder&)> make;
 };
 
-void PrintTo(const NotAPort& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const NotAPort& c, std::ostream* out) {
+    *out << c.name;
+}
 
 const NotAPort kNotAPort[] = {
     {"DevNull", [](const TempFolder&) { return std::string("/dev/null"); }},
@@ -101,7 +103,9 @@ struct OddDescriptor {
     int expected; // what a read of 5 bytes returns
 };
 
-void PrintTo(const OddDescriptor& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const OddDescriptor& c, std::ostream* out) {
+    *out << c.name;
+}
 
 int PipeWithoutWriter() {
     int ends[2];

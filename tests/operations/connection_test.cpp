@@ -22,7 +22,9 @@ struct ConnectCase {
     int family = 0;       // on success
 };
 
-void PrintTo(const ConnectCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const ConnectCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class ConnectSequence : public testing::TestWithParam<ConnectCase> {};
 
@@ -47,23 +49,45 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ConnectCase{"Linkbox", Line::Tcp, {"--kind", "A3"}, {}, ConnectResult::Connected, "", 0xA3},
         ConnectCase{"SerialFamily", Line::Serial, {"--kind", "A2"}, {}, ConnectResult::Connected, "", 0xA2},
-        ConnectCase{"SwitchAccepted", Line::Serial, {"--kind", "A8"}, {true}, ConnectResult::Connected, "7", 0xA2},
-        ConnectCase{"AlreadyInTransferMode", Line::Tcp, {"--kind", "D1", "--mode", "C0"}, {}, ConnectResult::Connected,
-                    "", 0xA2},
+        ConnectCase{
+            "SwitchAccepted", Line::Serial, {"--kind", "A8"}, {true}, ConnectResult::Connected, "7", 0xA2},
+        ConnectCase{"AlreadyInTransferMode",
+                    Line::Tcp,
+                    {"--kind", "D1", "--mode", "C0"},
+                    {},
+                    ConnectResult::Connected,
+                    "",
+                    0xA2},
         ConnectCase{"SwitchDeclined", Line::Tcp, {"--kind", "A8"}, {false}, ConnectResult::Declined, "7"},
-        ConnectCase{"SwitchRefused", Line::Tcp, {"--kind", "D1", "--refuse-switch"}, {true}, ConnectResult::Failed,
+        ConnectCase{"SwitchRefused",
+                    Line::Tcp,
+                    {"--kind", "D1", "--refuse-switch"},
+                    {true},
+                    ConnectResult::Failed,
                     "7 9"},
-        ConnectCase{"OldSerialFirmware", Line::Tcp, {"--kind", "A2", "--version", "25"}, {}, ConnectResult::Failed, "15"},
+        ConnectCase{"OldSerialFirmware",
+                    Line::Tcp,
+                    {"--kind", "A2", "--version", "25"},
+                    {},
+                    ConnectResult::Failed,
+                    "15"},
         ConnectCase{"UnsupportedType", Line::Tcp, {"--ident", "17:5"}, {}, ConnectResult::Failed, "15"},
         ConnectCase{"SilentOnceOverTcp", Line::Tcp, {"--silent", "1"}, {}, ConnectResult::Failed, "6"},
-        ConnectCase{"SilentFourTimesOnSerial", Line::Serial, {"--silent", "4"}, {}, ConnectResult::Connected, "", 0xA2},
+        ConnectCase{"SilentFourTimesOnSerial",
+                    Line::Serial,
+                    {"--silent", "4"},
+                    {},
+                    ConnectResult::Connected,
+                    "",
+                    0xA2},
         ConnectCase{"SilentOnSerial", Line::Serial, {"--silent", "5"}, {}, ConnectResult::Failed, "6"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Connect, RefusalTextsNameTypeAndVersion) {
-    for (auto [args, text] : {std::pair{std::vector<std::string>{"--version", "25"}, "version 2.5"},
-                              std::pair{std::vector<std::string>{"--kind", "A3", "--version", "127"}, "version 1.27"},
-                              std::pair{std::vector<std::string>{"--ident", "A8:30"}, "type 168"}}) {
+    for (auto [args, text] :
+         {std::pair{std::vector<std::string>{"--version", "25"}, "version 2.5"},
+          std::pair{std::vector<std::string>{"--kind", "A3", "--version", "127"}, "version 1.27"},
+          std::pair{std::vector<std::string>{"--ident", "A8:30"}, "type 168"}}) {
         SimLink link;
         ASSERT_TRUE(link.Start(Line::Tcp, args));
         CRecordingHost host{upload_preparation::kGroup};
@@ -148,8 +172,10 @@ TEST(SlotOverview, ReadsAllSevenAndClears) {
         ASSERT_EQ(Connect(host, kConnect, link.Options(), transport, id), ConnectResult::Connected);
         SlotOverview overview;
         ASSERT_TRUE(ReadSlotOverview(*transport, overview));
-        for (int slot = 1; slot <= kSlotCount; ++slot) EXPECT_EQ(overview.HoldsData(slot), slot == 2 || slot == 7);
-        EXPECT_EQ(overview.headers[1].description, "Kessel S\xFC" "d"); // Windows-1252
+        for (int slot = 1; slot <= kSlotCount; ++slot)
+            EXPECT_EQ(overview.HoldsData(slot), slot == 2 || slot == 7);
+        EXPECT_EQ(overview.headers[1].description, "Kessel S\xFC"
+                                                   "d"); // Windows-1252
         EXPECT_EQ(overview.headers[1].size, 256u);
         transport.reset();
 

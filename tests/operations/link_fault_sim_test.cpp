@@ -4,10 +4,10 @@
 // was; where the line lets the program recover, the transfer succeeds.
 #include "formats/function_data_image.h"
 #include "formats/slot_list.h"
-#include "operations/download_transfer_messages.h"
-#include "operations/upload_transfer_messages.h"
 #include "operations/download_transfer.h"
+#include "operations/download_transfer_messages.h"
 #include "operations/upload_transfer.h"
+#include "operations/upload_transfer_messages.h"
 #include "recording_host.h"
 #include "sim_link.h"
 #include "tests/support/temp_folder.h"
@@ -20,7 +20,7 @@ namespace qbx {
 namespace {
 
 constexpr int kSlot = 2;
-constexpr std::uint32_t kOldSize = 0x100;  // what the slot holds before
+constexpr std::uint32_t kOldSize = 0x100;   // what the slot holds before
 constexpr std::uint32_t kFileSize = 0x1234; // what is uploaded into it
 
 struct FaultCase {
@@ -30,7 +30,9 @@ struct FaultCase {
     std::string messages; // numbers shown, "" when the transfer succeeds
 };
 
-void PrintTo(const FaultCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const FaultCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 std::string CaseName(const testing::TestParamInfo<FaultCase>& info) {
     return std::string(info.param.name) + (info.param.line == Line::Tcp ? "Tcp" : "Serial");
@@ -40,7 +42,8 @@ std::string CaseName(const testing::TestParamInfo<FaultCase>& info) {
 class FaultRun {
   public:
     explicit FaultRun(const FaultCase& c) : line(c.line) {
-        std::vector<std::string> args = {"--slot", std::to_string(kSlot) + "=Alt:" + std::to_string(kOldSize)};
+        std::vector<std::string> args = {"--slot",
+                                         std::to_string(kSlot) + "=Alt:" + std::to_string(kOldSize)};
         args.insert(args.end(), c.faults.begin(), c.faults.end());
         started = link.Start(c.line, args);
     }
@@ -136,25 +139,24 @@ TEST_P(DownloadFault, EndsWithItsMessageAndSavesNothing) {
     EXPECT_TRUE(run.SlotAsBefore()); // the device goes on working
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sim, DownloadFault,
-    testing::Values(
-        // The program's end frame refused.
-        FaultCase{"EndFrameRefused", Line::Tcp, {"--nak-end", "1"}, "21"},
-        FaultCase{"EndFrameRefused", Line::Serial, {"--nak-end", "5"}, "21"},
-        FaultCase{"EndFrameRefusedRetried", Line::Serial, {"--nak-end", "4"}, ""},
-        // ReadSlotHeader with 20 of the 53 bytes after the status.
-        FaultCase{"ShortHeader", Line::Tcp, {"--short-reply", "41:23"}, "16"},
-        FaultCase{"ShortHeader", Line::Serial, {"--short-reply", "41:23:5"}, "16"},
-        // The same answer in two TCP segments: one receive per read sees 20
-        // bytes and fails; a serial read waits for the rest.
-        FaultCase{"SplitHeader", Line::Tcp, {"--split-reply", "41:23"}, "16"},
-        FaultCase{"SplitHeader", Line::Serial, {"--split-reply", "41:23"}, ""},
-        FaultCase{"SplitIdentification", Line::Tcp, {"--split-reply", "18:3"}, "6"},
-        // The block request's "!C" cut to one byte.
-        FaultCase{"HalfAcknowledgement", Line::Tcp, {"--short-reply", "F2:1"}, "24"},
-        FaultCase{"SurplusAfterSelect", Line::Tcp, {"--surplus", "40:2"}, ""}),
-    CaseName);
+INSTANTIATE_TEST_SUITE_P(Sim, DownloadFault,
+                         testing::Values(
+                             // The program's end frame refused.
+                             FaultCase{"EndFrameRefused", Line::Tcp, {"--nak-end", "1"}, "21"},
+                             FaultCase{"EndFrameRefused", Line::Serial, {"--nak-end", "5"}, "21"},
+                             FaultCase{"EndFrameRefusedRetried", Line::Serial, {"--nak-end", "4"}, ""},
+                             // ReadSlotHeader with 20 of the 53 bytes after the status.
+                             FaultCase{"ShortHeader", Line::Tcp, {"--short-reply", "41:23"}, "16"},
+                             FaultCase{"ShortHeader", Line::Serial, {"--short-reply", "41:23:5"}, "16"},
+                             // The same answer in two TCP segments: one receive per read sees 20
+                             // bytes and fails; a serial read waits for the rest.
+                             FaultCase{"SplitHeader", Line::Tcp, {"--split-reply", "41:23"}, "16"},
+                             FaultCase{"SplitHeader", Line::Serial, {"--split-reply", "41:23"}, ""},
+                             FaultCase{"SplitIdentification", Line::Tcp, {"--split-reply", "18:3"}, "6"},
+                             // The block request's "!C" cut to one byte.
+                             FaultCase{"HalfAcknowledgement", Line::Tcp, {"--short-reply", "F2:1"}, "24"},
+                             FaultCase{"SurplusAfterSelect", Line::Tcp, {"--surplus", "40:2"}, ""}),
+                         CaseName);
 
 } // namespace
 } // namespace qbx

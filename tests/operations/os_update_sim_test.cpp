@@ -3,8 +3,8 @@
 // every address, 0xFF where the file has no data.
 #include "formats/handover_file.h"
 #include "operations/firmware_update.h"
-#include "operations/os_update_messages.h"
 #include "operations/firmware_update_messages.h"
+#include "operations/os_update_messages.h"
 #include "operations/os_update_transfer.h"
 #include "recording_host.h"
 #include "sim/state_file.h"

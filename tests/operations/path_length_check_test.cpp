@@ -9,7 +9,8 @@ namespace {
 // Bytes count, not letters: 129 letters ü take 258 bytes.
 TEST(PathLengthCheck, RefusalNamesTheBytesAndTheLimit) {
     std::string path;
-    for (int i = 0; i < 128; ++i) path += "\xC3\xBC";
+    for (int i = 0; i < 128; ++i)
+        path += "\xC3\xBC";
     EXPECT_TRUE(PathFitsField(path));
     path += "\xC3\xBC";
     EXPECT_FALSE(PathFitsField(path));

@@ -8,7 +8,8 @@ namespace {
 FunctionDataImage Image(std::uint32_t size, std::uint8_t seed = 1) {
     FunctionDataImage image;
     EXPECT_TRUE(image.Prepare({3, 0x81, "FW", "BS", size}));
-    for (std::uint32_t i = 0; i < size; ++i) image.SetByte(i, static_cast<std::uint8_t>(i * 3 + seed));
+    for (std::uint32_t i = 0; i < size; ++i)
+        image.SetByte(i, static_cast<std::uint8_t>(i * 3 + seed));
     return image;
 }
 
@@ -51,7 +52,8 @@ TEST(ReadBack, HeadersCompareAsTheDeviceKeepsThem) {
         {"size", {1, 0x81, "FW 2.1", "BS 1", 0x8401, "Kessel Nord"}, false},
         {"description", {1, 0x81, "FW 2.1", "BS 1", 0x8400, "Kessel Sued"}, false},
     };
-    for (const Case& c : cases) EXPECT_EQ(SameStoredHeader(sent, c.stored), c.same) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(SameStoredHeader(sent, c.stored), c.same) << c.name;
     // The device keeps eight characters; what it cut is not a difference.
     SlotHeader longText = sent;
     longText.textA = "FW 2.1 extra";

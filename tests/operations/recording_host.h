@@ -14,7 +14,7 @@
 // runs an operation with its own message table names the table's group, so
 // that the numbers it shows count in the message-number record.
 class CRecordingHost : public qbx::COperationHost {
-public:
+  public:
     static constexpr int kNoGroup = -1;
     explicit CRecordingHost(int group = kNoGroup) : group(group) {}
 
@@ -47,7 +47,9 @@ public:
         if (stringId == 11014) return "version %s";
         return "[" + std::to_string(stringId) + "]";
     }
-    void SetProgress(std::uint32_t position, std::uint32_t range) override { progress.emplace_back(position, range); }
+    void SetProgress(std::uint32_t position, std::uint32_t range) override {
+        progress.emplace_back(position, range);
+    }
     void PumpEvents() override { ++pumps; }
     void Beep() override { ++beeps; }
     void SetStatusString(int stringId) override { statuses.push_back(stringId); }
@@ -61,7 +63,8 @@ public:
     // "6 7 9": the message numbers in order.
     std::string Numbers() const {
         std::string out;
-        for (const Shown& s : shown) out += (out.empty() ? "" : " ") + std::to_string(s.number);
+        for (const Shown& s : shown)
+            out += (out.empty() ? "" : " ") + std::to_string(s.number);
         return out;
     }
 
@@ -81,7 +84,7 @@ public:
     std::vector<std::string> slotNumbers;
     bool waitCursor = false;
 
-private:
+  private:
     void Record(int number) const {
         if (group != kNoGroup) qbx::RecordShownMessage(group, number);
     }
@@ -89,7 +92,7 @@ private:
         std::string text = "[" + std::to_string(stringId) + "]";
         for (const auto& arg : args) {
             text += " " + (std::holds_alternative<long long>(arg) ? std::to_string(std::get<long long>(arg))
-                                                                 : std::get<std::string>(arg));
+                                                                  : std::get<std::string>(arg));
         }
         return text;
     }

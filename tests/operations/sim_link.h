@@ -14,7 +14,7 @@
 // The real transports with their fixed pauses taken as records, so that a
 // test against the simulator runs at the speed of the line.
 class CRecordedPauses : public qbx::CTransport {
-public:
+  public:
     CRecordedPauses(std::unique_ptr<qbx::CTransport> inner, std::vector<int>& pauses)
         : inner(std::move(inner)), pauses(pauses) {}
     bool IsNetwork() const override { return inner->IsNetwork(); }
@@ -24,7 +24,7 @@ public:
     int Read(std::uint8_t* data, int len) override { return inner->Read(data, len); }
     void Pause(int milliseconds) override { pauses.push_back(milliseconds); }
 
-private:
+  private:
     std::unique_ptr<qbx::CTransport> inner;
     std::vector<int>& pauses;
 };
@@ -34,7 +34,7 @@ enum class Line { Tcp, Serial };
 // A simulator on loopback TCP or on its own pseudo-terminal (as COM1), and
 // the settings and connect options that reach it with short time-outs.
 class SimLink {
-public:
+  public:
     bool Start(Line line, std::vector<std::string> arguments) {
         this->line = line;
         if (line == Line::Tcp) {
@@ -61,8 +61,9 @@ public:
         options.timing.serial.readBaseMs = 150;
         options.timing.tcp.receiveTimeoutMs = 300;
         options.timing.tcp.sendTimeoutMs = 300;
-        options.createTransport = [this, timing = options.timing](const qbx::CSettings& s,
-                                                              int& result) -> std::unique_ptr<qbx::CTransport> {
+        options.createTransport = [this,
+                                   timing = options.timing](const qbx::CSettings& s,
+                                                            int& result) -> std::unique_ptr<qbx::CTransport> {
             auto real = qbx::CreateTransport(s, result, timing);
             return real ? std::make_unique<CRecordedPauses>(std::move(real), pauses) : nullptr;
         };

@@ -2,10 +2,10 @@
 // pseudo-terminal.
 #include "formats/function_data_image.h"
 #include "formats/slot_list.h"
-#include "operations/download_transfer_messages.h"
-#include "operations/upload_transfer_messages.h"
 #include "operations/download_transfer.h"
+#include "operations/download_transfer_messages.h"
 #include "operations/upload_transfer.h"
+#include "operations/upload_transfer_messages.h"
 #include "recording_host.h"
 #include "sim_link.h"
 #include "tests/support/temp_folder.h"

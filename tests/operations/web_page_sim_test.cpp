@@ -2,8 +2,8 @@
 // pseudo-terminal, with files our code did not write: a Debian package's
 // HTML manual and a GIF picture made by ImageMagick. What the device keeps
 // must be the file, byte for byte; every refusal and fault has its message.
-#include "operations/web_page_upload_messages.h"
 #include "operations/web_page_upload.h"
+#include "operations/web_page_upload_messages.h"
 #include "recording_host.h"
 #include "sim/state_file.h"
 #include "sim_link.h"

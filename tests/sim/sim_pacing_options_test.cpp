@@ -134,10 +134,28 @@ TEST(SimOptions, DataPhaseFaults) {
 TEST(SimOptions, RequestAndReplyFaults) {
     CSimOptions options;
     std::string error;
-    ASSERT_EQ(ParseSimOptions({"--tcp", "0", "--extra-request", "2=0x8000", "--extra-request=5=16:3", "--descending",
-                               "--bad-end-sum", "2", "--nak-end=1", "--wrong-config-echo", "3", "--short-reply",
-                               "40:3:5", "--split-reply", "0x41:23", "--surplus", "18:3:2", "--flip-stored", "0x1F3",
-                               "--flip-stored-header", "52", "--cut-after-store"},
+    ASSERT_EQ(ParseSimOptions({"--tcp",
+                               "0",
+                               "--extra-request",
+                               "2=0x8000",
+                               "--extra-request=5=16:3",
+                               "--descending",
+                               "--bad-end-sum",
+                               "2",
+                               "--nak-end=1",
+                               "--wrong-config-echo",
+                               "3",
+                               "--short-reply",
+                               "40:3:5",
+                               "--split-reply",
+                               "0x41:23",
+                               "--surplus",
+                               "18:3:2",
+                               "--flip-stored",
+                               "0x1F3",
+                               "--flip-stored-header",
+                               "52",
+                               "--cut-after-store"},
                               options, error),
               kOptionsOk)
         << error;
@@ -160,11 +178,11 @@ TEST(SimOptions, RequestAndReplyFaults) {
     EXPECT_EQ(f.flipStoredHeader, 52u);
     EXPECT_TRUE(f.cutAfterStore);
 
-    for (const char* bad : {"--extra-request=0=16", "--extra-request=1", "--extra-request=1=0x1000000",
-                            "--extra-request=1=0:0", "--extra-request=1=0:256", "--short-reply=40", "--short-reply=4G:3",
-                            "--split-reply=41:3:0", "--surplus=18:1001", "--descending=1", "--nak-end=x",
-                            "--flip-stored=x", "--flip-stored=0x100000", "--flip-stored-header=53",
-                            "--cut-after-store=1"}) {
+    for (const char* bad :
+         {"--extra-request=0=16", "--extra-request=1", "--extra-request=1=0x1000000", "--extra-request=1=0:0",
+          "--extra-request=1=0:256", "--short-reply=40", "--short-reply=4G:3", "--split-reply=41:3:0",
+          "--surplus=18:1001", "--descending=1", "--nak-end=x", "--flip-stored=x", "--flip-stored=0x100000",
+          "--flip-stored-header=53", "--cut-after-store=1"}) {
         CSimOptions o;
         EXPECT_EQ(ParseSimOptions({"--pty", bad}, o, error), kOptionsBad) << bad;
     }
@@ -191,9 +209,10 @@ TEST(SimOptions, BootloaderSettingsSeedsAndTheLandingMode) {
     EXPECT_EQ(options.network->parameterByte, 5);
     EXPECT_EQ(options.network->parameterWord1, 65535);
     EXPECT_EQ(options.faults.switchLands, 0x3F);
-    for (const char* bad : {"--config=256", "--config=-1", "--network=1.2.3.4",
-                            "--network=1.2.3.4 0.0.0.0 0.0.0.0 256 0 0", "--network=1.2.3.4 0.0.0.0 0.0.0.0 0 65536 0",
-                            "--network=1.2.3.4 0.0.0.0 0.0.0.0 1x 0 0", "--switch-lands=1C0"}) {
+    for (const char* bad :
+         {"--config=256", "--config=-1", "--network=1.2.3.4", "--network=1.2.3.4 0.0.0.0 0.0.0.0 256 0 0",
+          "--network=1.2.3.4 0.0.0.0 0.0.0.0 0 65536 0", "--network=1.2.3.4 0.0.0.0 0.0.0.0 1x 0 0",
+          "--switch-lands=1C0"}) {
         CSimOptions o;
         EXPECT_EQ(ParseSimOptions({"--pty", bad}, o, error), kOptionsBad) << bad;
     }

@@ -7,7 +7,7 @@
 
 // A fresh folder under the system's temporary folder, removed with its contents.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "quillbox-test-XXXXXX").string();
         path = mkdtemp(pattern.data()) ? pattern : std::string();
@@ -17,8 +17,8 @@ public:
         // Tests make folders read-only; their contents must still go.
         namespace fs = std::filesystem;
         fs::permissions(path, fs::perms::owner_all, fs::perm_options::add, ignored);
-        for (auto it = fs::recursive_directory_iterator(path, ignored); it != fs::recursive_directory_iterator();
-             it.increment(ignored))
+        for (auto it = fs::recursive_directory_iterator(path, ignored);
+             it != fs::recursive_directory_iterator(); it.increment(ignored))
             if (it->is_directory(ignored) && !it->is_symlink(ignored))
                 fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
         fs::remove_all(path, ignored);
@@ -40,6 +40,6 @@ public:
     }
     bool Exists(const std::string& name) const { return std::filesystem::exists(File(name)); }
 
-private:
+  private:
     std::string path;
 };

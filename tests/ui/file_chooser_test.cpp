@@ -32,7 +32,8 @@ TEST(ChooserStartFolder, AMissingFolderGivesItsNearestExistingAncestor) {
                  {base + "/file.dat/x", base},
                  {"/", "/"},
                  {"", ""}};
-    for (const auto& c : cases) EXPECT_EQ(ChooserStartFolder(c.asked), c.expected) << c.asked.toStdString();
+    for (const auto& c : cases)
+        EXPECT_EQ(ChooserStartFolder(c.asked), c.expected) << c.asked.toStdString();
 
     // A relative folder from the folder file is the program folder's, the current one.
     std::filesystem::path before = std::filesystem::current_path();
@@ -43,7 +44,7 @@ TEST(ChooserStartFolder, AMissingFolderGivesItsNearestExistingAncestor) {
 }
 
 class QtChooser : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         base = QString::fromStdString(temp.Path());
         std::filesystem::create_directories(temp.File("Funktionsdaten"));
@@ -69,9 +70,12 @@ protected:
     std::function<QString()> Choose(ChooserKind kind, const QString& start) {
         return [this, kind, start] {
             switch (kind) {
-            case ChooserKind::Open: return ui.ChooseOpenFile(nullptr, start, kPageFilter);
-            case ChooserKind::Save: return ui.ChooseSaveFile(nullptr, start, kPageFilter);
-            case ChooserKind::Folder: return ui.ChooseFolder(nullptr, "Folder", start);
+            case ChooserKind::Open:
+                return ui.ChooseOpenFile(nullptr, start, kPageFilter);
+            case ChooserKind::Save:
+                return ui.ChooseSaveFile(nullptr, start, kPageFilter);
+            case ChooserKind::Folder:
+                return ui.ChooseFolder(nullptr, "Folder", start);
             }
             return QString();
         };

@@ -67,8 +67,10 @@ TEST(QtMessage, ButtonsIconsAndAnswers) {
             if (question) buttons = QMessageBox::Yes | QMessageBox::No;
             EXPECT_EQ(box.standardButtons(), buttons);
             EXPECT_EQ(box.defaultButton(), box.button(question ? QMessageBox::No : QMessageBox::Ok));
-            if (c.press == QMessageBox::NoButton) box.reject();
-            else box.button(c.press)->click();
+            if (c.press == QMessageBox::NoButton)
+                box.reject();
+            else
+                box.button(c.press)->click();
         });
         EXPECT_EQ(answer, c.answer) << static_cast<int>(c.kind) << " " << c.press;
     }

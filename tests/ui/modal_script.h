@@ -10,7 +10,7 @@
 // each box that appears gets the next step, in order. A box beyond the steps
 // is counted in `unexpected` and rejected, so a test never hangs on it.
 class ModalScript : public QObject {
-public:
+  public:
     using Step = std::function<void(QWidget*)>;
 
     explicit ModalScript(std::deque<Step> steps) : steps(std::move(steps)) { Poll(); }
@@ -18,7 +18,7 @@ public:
     int unexpected = 0;
     bool Finished() const { return steps.empty(); }
 
-private:
+  private:
     void Poll() {
         QTimer::singleShot(5, this, [this] { Poll(); }); // before a step that may nest a loop
         QWidget* modal = QApplication::activeModalWidget();
