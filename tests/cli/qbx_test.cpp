@@ -6,7 +6,9 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <sys/wait.h>
 
 namespace {
@@ -153,9 +155,108 @@ TEST_F(Qbx, RelativeFolderIsTakenFromTheCallersFolder) {
     EXPECT_NE(missing.err.find("cannot use the folder no-such-folder"), std::string::npos) << missing.err;
 }
 
+// The link named for one run replaces qbx_man.ini's, which need not exist,
+// and options may follow the command. Without either, the message that
+// sends the person to the settings dialog says how to do it in qbx.
+TEST_F(Qbx, LinkGivenForTheRunNeedsNoSettingsFile) {
+    StartSim(false, {"--kind", "A3"});
+    std::remove(folder.File("qbx_man.ini").c_str());
+    QbxRun tcp = Call("identify --tcp 127.0.0.1:" + std::to_string(sim.TcpPort()));
+    EXPECT_EQ(tcp.status, 0) << tcp.err;
+    EXPECT_EQ(tcp.out, "family 0xA3\nrawType 0xA3\nversion 130\n");
+    QbxRun status = Call("--tcp 127.0.0.1:" + std::to_string(sim.TcpPort()) + " tcp-status");
+    EXPECT_EQ(status.status, 0) << status.err;
+    EXPECT_NE(status.out.find("A3"), std::string::npos) << status.out;
+    sim.Stop();
+
+    StartSim(true, {"--kind", "D1"});
+    std::remove(folder.File("qbx_man.ini").c_str());
+    QbxRun serial = Call("identify --port '" + sim.PtyPath() + "'");
+    EXPECT_EQ(serial.status, 0) << serial.err;
+    EXPECT_EQ(serial.out, "family 0xA2\nrawType 0xD1\nversion 30\n");
+
+    QbxRun none = Call("identify");
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err.rfind("Quillbox-Message 6.001: ", 0), 0u) << none.err;
+    EXPECT_NE(none.err.find("\nqbx: Die Verbindung einstellen mit „qbx settings set interface="),
+              std::string::npos)
+        << none.err;
+}
+
+// A first start speaks the locale's language: LC_ALL before LC_MESSAGES
+// before LANG, German when they name none of the three.
+TEST(QbxUsage, FirstStartTakesTheLanguageFromTheLocale) {
+    struct Case {
+        const char* environment;
+        const char* text; // the start of the missing settings file's message
+    };
+    const Case cases[] = {
+        {"LC_ALL=it_IT.UTF-8", "Impossibile leggere"},
+        {"LC_ALL= LC_MESSAGES=en_GB.UTF-8 LANG=it_IT.UTF-8", "The settings file"},
+        {"LC_ALL= LC_MESSAGES= LANG=en_US", "The settings file"},
+        {"LC_ALL=de_CH.UTF-8 LANG=en_US", "Die Einstellungsdatei"},
+        {"LC_ALL=C LANG=en_US", "Die Einstellungsdatei"},
+        {"LC_ALL=fr_FR.UTF-8", "Die Einstellungsdatei"},
+    };
+    TempFolder empty;
+    for (const Case& c : cases) {
+        QbxRun run = RunQbx("--folder '" + empty.Path() + "' identify", std::string("env ") + c.environment);
+        EXPECT_EQ(run.status, 1) << c.environment;
+        EXPECT_EQ(run.err.rfind(std::string("Quillbox-Message 6.001: ") + c.text, 0), 0u)
+            << c.environment << "\n"
+            << run.err;
+    }
+}
+
+// Help and version answer on standard output with exit 0, wherever they stand.
+TEST(QbxUsage, HelpAndVersionExitZero) {
+    for (const char* arguments : {"--help", "-h", "identify --help", "--folder /nonexistent -h"}) {
+        QbxRun run = RunQbx(arguments);
+        EXPECT_EQ(run.status, 0) << arguments;
+        EXPECT_EQ(run.out.rfind("usage: qbx", 0), 0u) << arguments;
+        EXPECT_EQ(run.err, "") << arguments;
+    }
+    QbxRun version = RunQbx("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "qbx " QBX_VERSION "\n");
+}
+
+// The man page cannot go stale: every option, command and variable of the
+// help is in it, and so are the files and exit codes.
+TEST(QbxUsage, ManPageCoversTheHelp) {
+    std::ifstream in(QBX_SOURCE_DIR "/packaging/qbx.1");
+    std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    // roff writes a minus as "\-".
+    for (std::size_t at = page.find("\\-"); at != std::string::npos; at = page.find("\\-", at))
+        page.erase(at, 1);
+    ASSERT_FALSE(page.empty());
+    const QbxRun help = RunQbx("--help");
+    std::istringstream lines(help.out);
+    std::vector<std::string> words;
+    for (std::string line; std::getline(lines, line);) {
+        // "  --folder DIR ...", "  -h, --help", "  identify  ...", "  QUILLBOX_COM1 ..."
+        if (line.size() < 3 || line[0] != ' ' || line[2] == ' ') continue;
+        std::istringstream first(line);
+        std::string word;
+        first >> word;
+        word = word.substr(0, word.find_first_of(",="));
+        words.push_back(word);
+    }
+    ASSERT_GT(words.size(), 20u) << help.out;
+    for (const char* more : {"QUILLBOX_COM", "QUILLBOX_TRACE", "ports.ini", "qbx_man.ini", "directory.ini",
+                             "config_up.ini", "config_do.ini", "config_bs_5130.ini", "customer.ini",
+                             ".config/quillbox", "XDG_CONFIG_HOME", "130", "143"})
+        words.push_back(more);
+    for (const std::string& word : words)
+        EXPECT_NE(page.find(word), std::string::npos) << word << " is not in the man page";
+}
+
 TEST(QbxUsage, BadCommandLinesExitTwo) {
-    for (const char* arguments : {"", "frobnicate", "clear", "clear 8", "clear 1 2", "--folder",
-                                  "--bogus identify", "identify extra"}) {
+    for (const char* arguments :
+         {"", "frobnicate", "clear", "clear 8", "clear 1 2", "--folder", "--bogus identify", "identify extra",
+          "--port COM7 identify", "--port ttyS0 identify", "--tcp host:0 identify", "--tcp= identify",
+          "--port COM1 --tcp host identify", "settings set", "settings set interface=COM9",
+          "settings set language=fr", "settings set port=65536", "settings set address=", "settings show"}) {
         QbxRun run = RunQbx(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_NE(run.err.find("usage: qbx"), std::string::npos) << arguments;
