@@ -55,6 +55,29 @@ TEST_F(QbxTransfer, UploadChecksEachFileFirst) {
     EXPECT_FALSE(folder.Exists("config_up.ini"));
 }
 
+// A slot list that cannot be written stops the command, and a note names it:
+// the message itself says only that a file cannot be written.
+TEST_F(QbxTransfer, ASlotListThatCannotBeWrittenIsNamed) {
+    StartSim(false, {"--slot", "2=B:0x100"});
+    WriteDat("good.dat");
+    const struct {
+        const char* arguments;
+        const char* list;
+        const char* message;
+    } cases[] = {{"upload 1=good.dat", "config_up.ini", "6.025"},
+                 {"download 2=got", "config_do.ini", "7.059"}};
+    for (const auto& c : cases) {
+        std::filesystem::create_directory(folder.File(c.list)); // no user may replace a folder by a file
+        QbxRun run = Call(c.arguments);
+        EXPECT_EQ(run.status, 1) << c.arguments;
+        EXPECT_NE(run.err.find(std::string("Quillbox-Message ") + c.message + ": "), std::string::npos)
+            << run.err;
+        EXPECT_NE(run.err.find("qbx: The file " + folder.File(c.list) + " cannot be written."),
+                  std::string::npos)
+            << run.err;
+    }
+}
+
 TEST_F(QbxTransfer, DownloadAppliesThePreparationChecks) {
     StartSim(false,
              {"--slot", "1=A:0x100", "--slot", "2=B:0x100", "--slot", "5=C:0x100", "--device-error", "22@2"});
