@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/interrupt_watch.h"
 #include "core/settings_store.h"
 #include "language/language_module.h"
 #include "link/session_log.h"
@@ -162,6 +163,9 @@ int main(int argc, char** argv) {
     }
     qbx::CommandContext context{host, line.arguments, events, startFolder};
     int result = command->second(context);
+    // A signal during a transfer that ended before its next step (a wait
+    // for the device that failed) still ends the run as interrupted.
+    if (const int signal = qbx::InterruptSignal()) result = 128 + signal;
     if (log) log->Message("qbx", "exit status " + std::to_string(result));
     return result == qbx::kExitUsage ? usage("wrong arguments for " + line.command) : finish(result);
 }
