@@ -47,7 +47,8 @@ bool ParseLanguage(const std::string& text, int& language) {
 // The dialog takes what its fields can hold; the file's reader splits
 // words at white space, so an address holds none.
 bool ParseAddress(const std::string& text) {
-    return !text.empty() && text.size() <= kAddressLength && text.find_first_of(" \t\r\n\v\f") == std::string::npos;
+    return !text.empty() && text.size() <= kAddressLength &&
+           text.find_first_of(" \t\r\n\v\f") == std::string::npos;
 }
 
 bool ParseChange(const std::string& argument, SettingsChanges& changes, std::string& reason) {
@@ -65,8 +66,10 @@ bool ParseChange(const std::string& argument, SettingsChanges& changes, std::str
     } else if (key == "port" && ParsePort(value, port)) {
         changes.port = static_cast<std::uint16_t>(port);
     } else {
-        reason = "settings set takes interface=COM1..COM6|tcp, language=de|en|it, address=HOST, port=1..65535; "
-                 "not " + argument;
+        reason =
+            "settings set takes interface=COM1..COM6|tcp, language=de|en|it, address=HOST, port=1..65535; "
+            "not " +
+            argument;
         return false;
     }
     return true;
@@ -101,7 +104,8 @@ int RunSettings(CommandContext& context) {
     bool found = settings.Load();
     std::string file = FileToRead(FilesFolder(), kSettingsFileName);
     if (set) {
-        if (changes.interfaceIndex) settings.interfaceIndex = static_cast<std::uint8_t>(*changes.interfaceIndex);
+        if (changes.interfaceIndex)
+            settings.interfaceIndex = static_cast<std::uint8_t>(*changes.interfaceIndex);
         if (changes.language) settings.language = static_cast<std::uint8_t>(*changes.language);
         if (changes.address) settings.ipAddress = *changes.address;
         if (changes.port) settings.port = *changes.port;

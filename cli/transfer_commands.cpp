@@ -123,7 +123,7 @@ int RunUpload(CommandContext& context) {
     }
     host.SetGroup(upload_transfer::kGroup);
     host.WatchInterrupts(str::kUploadInterrupted);
-    return Finish(host, RunUploadTransfer(host, {}, FilesFolder(), verify));
+    return Finish(host, RunUploadList(host, slots, {}, verify));
 }
 
 int RunDownload(CommandContext& context) {
@@ -156,7 +156,7 @@ int RunDownload(CommandContext& context) {
     }
     host.SetGroup(download_transfer::kGroup);
     host.WatchInterrupts(str::kNothingSavedInterrupted);
-    return Finish(host, RunDownloadTransfer(host));
+    return Finish(host, RunDownloadList(host, slots));
 }
 
 } // namespace qbx

@@ -5,7 +5,7 @@
 namespace qbx::settings_dialog {
 
 inline constexpr int kGroup = 5;
-inline constexpr int kNotSaved = 36;      // string 11900 with the settings file's path
+inline constexpr int kNotSaved = 36; // string 11900 with the settings file's path
 inline constexpr int kNotSavedText = 11900;
 
 } // namespace qbx::settings_dialog
