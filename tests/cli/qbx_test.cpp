@@ -183,6 +183,29 @@ TEST_F(Qbx, LinkGivenForTheRunNeedsNoSettingsFile) {
         << none.err;
 }
 
+// settings set changes only the keys it is given, and says which file it
+// could not write, as the settings dialog does.
+TEST(QbxUsage, SettingsSetKeepsWhatItIsNotGiven) {
+    TempFolder folder;
+    folder.Write("qbx_man.ini", "1\n2\n10.0.0.5\n4001\n");
+    const std::string run = "--folder '" + folder.Path() + "' ";
+    QbxRun set = RunQbx(run + "settings set port=4002 interface=tcp");
+    EXPECT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(folder.Read("qbx_man.ini"), "6\n2\n10.0.0.5\n4002\n");
+    set = RunQbx(run + "settings set language=en address=linkbox.test interface=COM3");
+    EXPECT_EQ(folder.Read("qbx_man.ini"), "2\n1\nlinkbox.test\n4002\n");
+    QbxRun shown = RunQbx(run + "settings");
+    EXPECT_EQ(shown.out, "interface: COM3\nlanguage: en\naddress: linkbox.test\nport: 4002\nfile: " +
+                             folder.File("qbx_man.ini") + "\n");
+
+    std::filesystem::remove(folder.File("qbx_man.ini"));
+    std::filesystem::create_directory(folder.File("qbx_man.ini"));
+    QbxRun failed = RunQbx(run + "settings set port=1");
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err.rfind("Quillbox-Message 5.036: ", 0), 0u) << failed.err;
+    EXPECT_NE(failed.err.find(folder.File("qbx_man.ini")), std::string::npos) << failed.err;
+}
+
 // A first start speaks the locale's language: LC_ALL before LC_MESSAGES
 // before LANG, German when they name none of the three.
 TEST(QbxUsage, FirstStartTakesTheLanguageFromTheLocale) {
