@@ -244,34 +244,47 @@ TEST(QbxUsage, HelpAndVersionExitZero) {
     EXPECT_EQ(version.out, "qbx " QBX_VERSION "\n");
 }
 
-// The man page cannot go stale: every option, command and variable of the
-// help is in it, and so are the files and exit codes.
-TEST(QbxUsage, ManPageCoversTheHelp) {
-    std::ifstream in(QBX_SOURCE_DIR "/packaging/qbx.1");
-    std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    // roff writes a minus as "\-".
-    for (std::size_t at = page.find("\\-"); at != std::string::npos; at = page.find("\\-", at))
-        page.erase(at, 1);
-    ASSERT_FALSE(page.empty());
-    const QbxRun help = RunQbx("--help");
-    std::istringstream lines(help.out);
-    std::vector<std::string> words;
-    for (std::string line; std::getline(lines, line);) {
-        // "  --folder DIR ...", "  -h, --help", "  identify  ...", "  QUILLBOX_COM1 ..."
-        if (line.size() < 3 || line[0] != ' ' || line[2] == ' ') continue;
-        std::istringstream first(line);
-        std::string word;
-        first >> word;
-        word = word.substr(0, word.find_first_of(",="));
-        words.push_back(word);
+// The man pages cannot go stale: every option, command and variable of a
+// program's help is in its page, and so are qbx's files and exit codes.
+TEST(QbxUsage, ManPagesCoverTheHelp) {
+    const struct {
+        const char* page;
+        const char* program;
+        std::vector<std::string> more;
+    } cases[] = {
+        {"qbx.1",
+         "qbx",
+         {"QUILLBOX_COM", "QUILLBOX_TRACE", "ports.ini", "qbx_man.ini", "directory.ini", "config_up.ini",
+          "config_do.ini", "config_bs_5130.ini", "customer.ini", ".config/quillbox", "XDG_CONFIG_HOME", "130",
+          "143"}},
+        {"qbx-sim.1", "qbx-sim", {}},
+    };
+    for (const auto& c : cases) {
+        std::ifstream in(std::string(QBX_SOURCE_DIR "/packaging/") + c.page);
+        std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        // roff writes a minus as "\-".
+        for (std::size_t at = page.find("\\-"); at != std::string::npos; at = page.find("\\-", at))
+            page.erase(at, 1);
+        ASSERT_FALSE(page.empty()) << c.page;
+        TempFolder capture;
+        const std::string command =
+            std::string("'" QBX_PROGRAM_DIR "/") + c.program + "' --help >" + capture.File("out") + " 2>&1";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        std::istringstream lines(capture.Read("out"));
+        std::vector<std::string> words = c.more;
+        const std::size_t fromHelp = words.size();
+        for (std::string line; std::getline(lines, line);) {
+            // "  --folder DIR ...", "  -h, --help", "  identify  ...", "  QUILLBOX_COM1 ..."
+            if (line.size() < 3 || line[0] != ' ' || line[2] == ' ') continue;
+            std::istringstream first(line);
+            std::string word;
+            first >> word;
+            words.push_back(word.substr(0, word.find_first_of(",=")));
+        }
+        EXPECT_GT(words.size() - fromHelp, 20u) << c.program;
+        for (const std::string& word : words)
+            EXPECT_NE(page.find(word), std::string::npos) << word << " is not in " << c.page;
     }
-    ASSERT_GT(words.size(), 20u) << help.out;
-    for (const char* more : {"QUILLBOX_COM", "QUILLBOX_TRACE", "ports.ini", "qbx_man.ini", "directory.ini",
-                             "config_up.ini", "config_do.ini", "config_bs_5130.ini", "customer.ini",
-                             ".config/quillbox", "XDG_CONFIG_HOME", "130", "143"})
-        words.push_back(more);
-    for (const std::string& word : words)
-        EXPECT_NE(page.find(word), std::string::npos) << word << " is not in the man page";
 }
 
 TEST(QbxUsage, BadCommandLinesExitTwo) {
