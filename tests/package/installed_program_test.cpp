@@ -80,8 +80,9 @@ TEST_F(InstalledProgram, AnOrdinaryUserWorksWithFilesOfTheirOwn) {
         EXPECT_EQ(set.status, 0) << set.err;
         QbxRun stored = Qbx("--json settings");
         EXPECT_EQ(stored.status, 0) << stored.err;
-        EXPECT_NE(stored.out.find("\"interface\":\"tcp\",\"language\":\"en\",\"address\":\"127.0.0.1\",\"port\":" +
-                                  port + ",\"file\":\"" + home.File(".config/quillbox/qbx_man.ini") + "\""),
+        EXPECT_NE(stored.out.find(
+                      "\"interface\":\"tcp\",\"language\":\"en\",\"address\":\"127.0.0.1\",\"port\":" + port +
+                      ",\"file\":\"" + home.File(".config/quillbox/qbx_man.ini") + "\""),
                   std::string::npos)
             << stored.out;
         QbxRun slots = Qbx("slots");
