@@ -6,6 +6,8 @@
 #include "operations/boot_data_transfer.h"
 #include "operations/download_preparation_checks.h"
 #include "operations/path_length_check.h"
+#include "operations/string_ids.h"
+#include "platform/program_folder.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -31,12 +33,14 @@ int Read(CConsoleHost& host, const std::string& typed) {
         return !chosen.empty();
     };
     if (!PrepareBootDataRead(host, choose, job)) return kExitFailed;
+    host.WatchInterrupts(str::kNothingSavedInterrupted);
     return Finish(host, RunBootDataRead(host, job));
 }
 
 int Write(CConsoleHost& host, const std::string& path, bool verify) {
     BootDataJob job;
     if (!PrepareBootDataWrite(host, path, job)) return kExitFailed;
+    host.WatchInterrupts(str::kBootDataWriteInterrupted);
     return Finish(host, RunBootDataWrite(host, job, {}, verify));
 }
 

@@ -10,8 +10,9 @@
 namespace qbx {
 namespace {
 
-ConnectOptions LinkOptions(CSettings& settings) {
+ConnectOptions LinkOptions(CConsoleHost& host, CSettings& settings) {
     settings.Load(); // a missing file means the defaults, as in the settings dialog
+    host.OverrideLink(settings);
     ConnectOptions options;
     options.settings = &settings;
     return options;
@@ -49,7 +50,7 @@ int RunModeSwitchCommand(CommandContext& context) {
     if (!context.arguments.empty()) return kExitUsage;
     context.host.SetGroup(bootloader_mode::kGroup);
     CSettings settings;
-    return RunModeSwitch(context.host, LinkOptions(settings)) ? kExitOk : kExitFailed;
+    return RunModeSwitch(context.host, LinkOptions(context.host, settings)) ? kExitOk : kExitFailed;
 }
 
 int RunConfig(CommandContext& context) {
@@ -66,8 +67,8 @@ int RunConfig(CommandContext& context) {
     CSettings settings;
     bool noNetwork = false;
     bool read = false;
-    BootloaderSettingsResult result =
-        RunBootloaderSettings(context.host, LinkOptions(settings), [&](BootloaderConfig& config) {
+    BootloaderSettingsResult result = RunBootloaderSettings(
+        context.host, LinkOptions(context.host, settings), [&](BootloaderConfig& config) {
             read = true;
             if (!set) {
                 PrintConfig(context.events, config);

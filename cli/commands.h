@@ -46,6 +46,7 @@ int RunTcpStatus(CommandContext& context);
 int RunBootData(CommandContext& context);          // cli/boot_data_commands.cpp
 int RunModeSwitchCommand(CommandContext& context); // cli/bootloader_commands.cpp
 int RunConfig(CommandContext& context);
-int RunWebPage(CommandContext& context); // cli/web_page_command.cpp
+int RunWebPage(CommandContext& context);  // cli/web_page_command.cpp
+int RunSettings(CommandContext& context); // cli/settings_command.cpp
 
 } // namespace qbx

@@ -1,6 +1,8 @@
 #include "cli/console_host.h"
 
+#include "cli/interrupt_watch.h"
 #include "core/message_record.h"
+#include "operations/string_ids.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -40,6 +42,37 @@ std::string OneLine(std::string text) {
 
 void CConsoleHost::ShowMessage(int number, int stringId, const std::vector<MessageArg>& args) {
     ShowMessageText(number, Text(stringId, args));
+    // The settings dialog these send the person to has two answers in qbx.
+    if (stringId == str::kSettingsUnreadable || stringId == str::kInvalidInterface)
+        NoteString(str::kSetLinkHint);
+}
+
+void CConsoleHost::NoteString(int stringId, const std::vector<MessageArg>& args) {
+    Note(OneLine(Text(stringId, args)));
+}
+
+bool CConsoleHost::OverrideLink(CSettings& settings) {
+    linkOverride.ApplyTo(settings);
+    return linkOverride.given;
+}
+
+void CConsoleHost::WatchInterrupts(int stringId) {
+    interruptNote = stringId;
+    StartInterruptWatch();
+}
+
+void CConsoleHost::PumpEvents() {
+    const int signal = InterruptSignal();
+    if (!signal || !interruptNote) return;
+    NoteString(interruptNote, {static_cast<long long>(slotNumber)});
+    const int status = 128 + signal;
+    if (log) log->Message("qbx", "exit status " + std::to_string(status));
+    if (events) events->Result(status, commandName);
+    // The link's descriptor closes with the process; files are replaced
+    // only once complete, so what the person had stays as it was.
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(status);
 }
 
 void CConsoleHost::ShowMessageText(int number, const std::string& text) {
@@ -93,6 +126,7 @@ bool CConsoleHost::AskQuestion(int number, int stringId, const std::vector<Messa
 }
 
 void CConsoleHost::SetProgress(std::uint32_t position, std::uint32_t range) {
+    PumpEvents();
     if (events) events->Progress(position, range);
     if (!progressOnTerminal || range == 0) return;
     constexpr int kWidth = 40;
@@ -114,7 +148,8 @@ void CConsoleHost::SetProgressPosition(std::uint32_t position) {
 }
 
 void CConsoleHost::SetSlotNumber(const std::string& text) {
-    if (events) events->SetSlot(std::atoi(text.c_str())); // right-aligned digits
+    slotNumber = std::atoi(text.c_str()); // right-aligned digits
+    if (events) events->SetSlot(slotNumber);
 }
 
 void CConsoleHost::EndProgressLine() {

@@ -1,5 +1,6 @@
 #pragma once
 #include "cli/json_events.h"
+#include "cli/link_arguments.h"
 #include "language/language_module.h"
 #include "link/session_log.h"
 #include "operations/operation_host.h"
@@ -29,8 +30,20 @@ class CConsoleHost : public COperationHost {
     // "qbx: text" on standard error: what is not a numbered message of the
     // GUI (a usage problem, which file a message is about).
     void Note(const std::string& text);
+    // A note with a text of the language module.
+    void NoteString(int stringId, const std::vector<MessageArg>& args = {});
     // Ends a progress bar that is still on its line.
     void EndProgressLine();
+
+    void SetLinkOverride(const LinkOverride& link) { linkOverride = link; }
+    void SetCommandName(const std::string& name) { commandName = name; }
+    bool OverrideLink(CSettings& settings) override;
+
+    // From here on SIGINT and SIGTERM end the run at the transfer's next
+    // step, with the note `stringId` (what that leaves on the device; a
+    // storage slot's number as its argument), exit status 130 or 143.
+    void WatchInterrupts(int stringId);
+    void PumpEvents() override;
 
     void SetGroup(int newGroup) { group = newGroup; }
     void SetEvents(CJsonEvents* newEvents) { events = newEvents; }
@@ -53,6 +66,10 @@ class CConsoleHost : public COperationHost {
     int shown = 0;
     CJsonEvents* events = nullptr;
     CSessionLog* log = nullptr;
+    LinkOverride linkOverride;
+    int interruptNote = 0;
+    int slotNumber = 0;
+    std::string commandName;
 };
 
 } // namespace qbx

@@ -1,5 +1,6 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/interrupt_watch.h"
 #include "core/settings_store.h"
 #include "language/language_module.h"
 #include "link/session_log.h"
@@ -35,6 +36,7 @@ const std::map<std::string, Command>& Commands() {
         {"mode-switch", qbx::RunModeSwitchCommand},
         {"config", qbx::RunConfig},
         {"webpage", qbx::RunWebPage},
+        {"settings", qbx::RunSettings},
     };
     return commands;
 }
@@ -50,6 +52,17 @@ std::string AbsoluteFolder(const std::string& folder, const std::string& base) {
         else
             return path;
     }
+}
+
+// The product version of the version record, as every binary carries it.
+int PrintVersion() {
+    qbx::FixedVersionInfo version;
+    if (!qbx::ReadFixedVersion(qbx::ExecutablePath(), version)) {
+        std::fputs("qbx: the version record cannot be read\n", stderr);
+        return qbx::kExitFailed;
+    }
+    std::printf("qbx %s\n", qbx::FormatProductVersion(version).c_str());
+    return qbx::kExitOk;
 }
 
 int Usage(const std::string& reason) {
@@ -76,16 +89,15 @@ std::string CommandLineText(int argc, char** argv) {
     return text;
 }
 
-std::vector<std::string> SessionHeader(int argc, char** argv, const std::string& folder,
-                                       const qbx::CSettings& settings) {
+std::vector<std::string> SessionHeader(int argc, char** argv, const qbx::CSettings& settings) {
     qbx::FixedVersionInfo version;
     std::string program = qbx::ReadFixedVersion(qbx::ExecutablePath(), version)
                               ? "qbx " + qbx::FormatProductVersion(version)
                               : "qbx (version unknown)";
     return {"Quillbox session log: " + program, "started " + qbx::SessionTimeText(),
             "command line: " + CommandLineText(argc, argv),
-            "settings: " + folder + "/qbx_man.ini, link " + qbx::SessionLinkText(settings) + ", language " +
-                std::to_string(settings.language)};
+            "settings: " + qbx::FileToRead(qbx::FilesFolder(), qbx::kSettingsFileName) + ", link " +
+                qbx::SessionLinkText(settings) + ", language " + std::to_string(settings.language)};
 }
 
 } // namespace
@@ -102,6 +114,11 @@ int main(int argc, char** argv) {
     };
     const auto usage = [&](const std::string& why) { return finish(Usage(why), why); };
     if (!parsed) return usage(reason);
+    if (line.help) {
+        std::fputs(qbx::UsageText(), stdout);
+        return qbx::kExitOk;
+    }
+    if (line.version) return PrintVersion();
     auto command = Commands().find(line.command);
     if (command == Commands().end()) return usage("unknown command " + line.command);
 
@@ -111,11 +128,15 @@ int main(int argc, char** argv) {
     // Absolute before the chdir: the program folder names files after it.
     std::string folder = line.folder.empty() ? programFolder : AbsoluteFolder(line.folder, startFolder);
     if (chdir(folder.c_str()) != 0) return usage("cannot use the folder " + line.folder);
-    qbx::SetProgramFolder(folder);
+    // A folder named with --folder keeps the files the program writes too.
+    qbx::SetProgramFolder(folder, !line.folder.empty());
+    qbx::LinkOverride link;
+    if (!qbx::ParseLinkOverride(line.port, line.tcp, startFolder, link, reason)) return usage(reason);
 
     QCoreApplication application(argc, argv);
     qbx::CSettings settings;
     settings.Load();
+    link.ApplyTo(settings); // the session log names the link of the run
     qbx::CLanguageModule module;
     std::string modulePath =
         programFolder + "/" + qbx::ModuleFileName(settings.language <= 2 ? settings.language : 0);
@@ -124,11 +145,13 @@ int main(int argc, char** argv) {
 
     qbx::CConsoleHost host(module, 0, line.yes);
     host.SetEvents(&events);
+    host.SetLinkOverride(link);
+    host.SetCommandName(line.command);
     std::unique_ptr<qbx::CSessionLog> log;
     if (!line.tracePath.empty()) {
         std::string path = AbsoluteFolder(line.tracePath, startFolder);
         int error = 0;
-        log = qbx::CSessionLog::Start(path, SessionHeader(argc, argv, folder, settings), &error);
+        log = qbx::CSessionLog::Start(path, SessionHeader(argc, argv, settings), &error);
         if (!log) {
             std::string text = qbx::FormatMessage(host.String(qbx::str::kSessionLogNotWritten),
                                                   {path, static_cast<long long>(error)});
@@ -140,6 +163,9 @@ int main(int argc, char** argv) {
     }
     qbx::CommandContext context{host, line.arguments, events, startFolder};
     int result = command->second(context);
+    // A signal during a transfer that ended before its next step (a wait
+    // for the device that failed) still ends the run as interrupted.
+    if (const int signal = qbx::InterruptSignal()) result = 128 + signal;
     if (log) log->Message("qbx", "exit status " + std::to_string(result));
     return result == qbx::kExitUsage ? usage("wrong arguments for " + line.command) : finish(result);
 }

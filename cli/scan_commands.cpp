@@ -1,5 +1,6 @@
 // scan, tcp-status: where a bootloader answers.
 #include "cli/commands.h"
+#include "cli/link_arguments.h"
 #include "core/settings_store.h"
 #include "operations/port_scan.h"
 #include "operations/tcp_status.h"
@@ -35,14 +36,6 @@ class CConsoleScanView : public CPortScanView {
     CJsonEvents& events;
 };
 
-// A TCP port from 1 to 65535 in decimal, nothing else.
-bool ParsePort(const std::string& text, unsigned& port) {
-    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    port = static_cast<unsigned>(std::atoi(text.c_str()));
-    return port >= 1 && port <= 65535;
-}
-
 } // namespace
 
 int RunScan(CommandContext& context) {
@@ -62,6 +55,7 @@ int RunTcpStatus(CommandContext& context) {
     unsigned port = 0;
     if (context.arguments.empty()) {
         settings.Load(); // a missing file gives the default address, as in the settings dialog
+        context.host.OverrideLink(settings);
         host = settings.ipAddress;
         port = settings.port;
     } else if (context.arguments.size() == 2 && ParsePort(context.arguments[1], port)) {

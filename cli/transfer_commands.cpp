@@ -118,10 +118,12 @@ int RunUpload(CommandContext& context) {
     if (!FilesAreFunctionData(host, slots)) return kExitFailed;
     if (!WriteUploadSlotList(slots)) {
         host.ShowMessage(upload_preparation::kSlotListNotWritten, str::kCannotWrite);
+        host.NoteString(str::kFileNotWritable, {FilesFolder() + "/" + kUploadSlotListName});
         return kExitFailed;
     }
     host.SetGroup(upload_transfer::kGroup);
-    return Finish(host, RunUploadTransfer(host, {}, ProgramFolder(), verify));
+    host.WatchInterrupts(str::kUploadInterrupted);
+    return Finish(host, RunUploadList(host, slots, {}, verify));
 }
 
 int RunDownload(CommandContext& context) {
@@ -149,10 +151,12 @@ int RunDownload(CommandContext& context) {
     if (!overwrite) return kExitFailed;
     if (!WriteDownloadSlotList(slots)) {
         host.ShowMessage(download_preparation::kSlotListNotWritten, str::kCannotWrite);
+        host.NoteString(str::kFileNotWritable, {FilesFolder() + "/" + kDownloadSlotListName});
         return kExitFailed;
     }
     host.SetGroup(download_transfer::kGroup);
-    return Finish(host, RunDownloadTransfer(host));
+    host.WatchInterrupts(str::kNothingSavedInterrupted);
+    return Finish(host, RunDownloadList(host, slots));
 }
 
 } // namespace qbx

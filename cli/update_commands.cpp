@@ -9,6 +9,8 @@
 #include "operations/os_update_messages.h"
 #include "operations/os_update_preparation.h"
 #include "operations/os_update_transfer.h"
+#include "operations/string_ids.h"
+#include "platform/program_folder.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -71,7 +73,9 @@ int RunOsUpdate(CommandContext& context) {
     // Kept for the preparation dialog's next start. The transfer takes the
     // paths from here, so that a file that could not be replaced never
     // hands over an earlier choice.
-    if (!WriteHandoverFile(paths)) host.Note(std::string(kHandoverFileName) + " could not be written");
+    if (!WriteHandoverFile(paths))
+        host.NoteString(str::kFileNotWritable, {FilesFolder() + "/" + kHandoverFileName});
+    host.WatchInterrupts(str::kOsUpdateInterrupted);
 
     host.SetGroup(os_update::kGroup);
     return Finish(host, RunOsUpdate(host, paths));
@@ -86,6 +90,7 @@ int RunFirmware(CommandContext& context) {
         host.ShowMessage(firmware_update::kWrongExtension, firmware_update::kStringWrongExtension);
         return kExitFailed;
     }
+    host.WatchInterrupts(str::kFirmwareInterrupted);
     return Finish(host, RunFirmwareUpdate(host, path));
 }
 

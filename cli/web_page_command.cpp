@@ -1,8 +1,10 @@
 // webpage: the checks of the web page dialog on the command line's file,
 // then the upload into the LINKBOX.
 #include "cli/commands.h"
+#include "operations/string_ids.h"
 #include "operations/web_page_upload.h"
 #include "operations/web_page_upload_messages.h"
+#include "platform/program_folder.h"
 
 namespace qbx {
 
@@ -14,6 +16,7 @@ int RunWebPage(CommandContext& context) {
     WebPageFile page;
     if (!PrepareWebPage(host, FromStartFolder(context.arguments[0], context.startFolder), page))
         return kExitFailed;
+    host.WatchInterrupts(str::kWebPageInterrupted);
     const bool done = RunWebPageUpload(host, page);
     host.EndProgressLine();
     return done ? kExitOk : kExitFailed;

@@ -22,6 +22,8 @@ foreach(tool qbx qbx-sim)
 endforeach()
 
 install(FILES ${qbx_package_dir}/quillbox.desktop DESTINATION usr/share/applications)
+install(FILES ${qbx_package_dir}/qbx.bash-completion DESTINATION usr/share/bash-completion/completions
+        RENAME qbx)
 # icon128.png holds 64 x 64 pixels; the icon theme files it by its real size.
 install(FILES ${PROJECT_SOURCE_DIR}/resources/icon128.png DESTINATION usr/share/icons/hicolor/64x64/apps
         RENAME quillbox.png)
@@ -65,9 +67,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its window-system plugin at run time; nothing links it.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${qbx_package_dir}/postinst)
+# Qt loads its window-system plugin and its own translations (the Yes and
+# No of questions, the file chooser) at run time; nothing links them.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${qbx_package_dir}/postinst ${qbx_package_dir}/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -1,6 +1,7 @@
 #include "core/settings_store.h"
 
 #include "core/text_scanner.h"
+#include "platform/locale_language.h"
 #include "platform/program_folder.h"
 #include "platform/regular_file.h"
 #include "platform/replace_file.h"
@@ -23,16 +24,21 @@ void CSettings::Reset() {
     language = 0;
     ipAddress = kDefaultIpAddress;
     port = kDefaultPort;
+    portPath.clear();
 }
 
 bool CSettings::Load() {
-    return Load(ProgramFolder());
+    return Load(FilesFolder());
 }
 
 bool CSettings::Load(const std::string& folder) {
     Reset();
     std::string text;
-    if (!ReadFilePrefix(folder + "/" + kSettingsFileName, kReadLimit, text)) return false;
+    if (!ReadFilePrefix(FileToRead(folder, kSettingsFileName), kReadLimit, text)) {
+        // A first start speaks the user's language.
+        language = static_cast<std::uint8_t>(LocaleLanguage(language));
+        return false;
+    }
     Parse(text);
     return true;
 }
@@ -59,12 +65,12 @@ std::string CSettings::Serialize() {
 }
 
 bool CSettings::Save() {
-    return Save(ProgramFolder());
+    return Save(FilesFolder());
 }
 
 bool CSettings::Save(const std::string& folder) {
     // Replaced as a whole: a failed save keeps the old settings.
-    return ReplaceFileContents(folder + "/" + kSettingsFileName, Serialize());
+    return ReplaceFileContents(FileToWrite(folder, kSettingsFileName), Serialize());
 }
 
 int ReadEdition() {

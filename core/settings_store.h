@@ -19,9 +19,10 @@ class CSettings {
 
     void Reset();
 
-    // Reads "qbx_man.ini" of the program folder (or of `folder`). False when
+    // Reads "qbx_man.ini" of the files' folder (or of `folder`). False when
     // it does not open or is no regular file; the record then holds the
-    // defaults. Lines that are missing or malformed keep their defaults.
+    // defaults, with the language the locale asks for. Lines that are missing or malformed keep their
+    // defaults.
     bool Load();
     bool Load(const std::string& folder);
     // Parses the file's text the way Load does.
@@ -39,6 +40,9 @@ class CSettings {
     std::uint8_t language;
     std::string ipAddress;
     std::uint16_t port;
+    // A serial device named for one run (qbx --port PATH) instead of the one
+    // the COM port maps to; never saved.
+    std::string portPath;
 };
 
 // Edition from "customer.ini": kCustomerEdition when its first digit is 2,

@@ -41,7 +41,7 @@ const char* DefaultSubfolder(FolderLine line, int edition) {
 }
 
 std::string DefaultFolder(FolderLine line, int edition, const std::string& folder) {
-    return folder + "/" + DefaultSubfolder(line, edition);
+    return WorkFolderOf(folder) + "/" + DefaultSubfolder(line, edition);
 }
 
 bool FormatFolderFile(const FolderPaths& paths, std::string& text) {
@@ -73,7 +73,7 @@ bool ReadFolderFile(FolderPaths& paths, const std::string& folder) {
     paths = FolderPaths();
     std::string text;
     bool more = false;
-    if (!ReadFilePrefix(folder + "/" + kFolderFileName, kReadLimit, text, &more)) return false;
+    if (!ReadFilePrefix(FileToRead(folder, kFolderFileName), kReadLimit, text, &more)) return false;
     if (more) DropCutLine(text); // a folder cut short is no folder
     paths = ParseFolderFile(text);
     return true;
@@ -81,14 +81,18 @@ bool ReadFolderFile(FolderPaths& paths, const std::string& folder) {
 
 bool WriteFolderFile(const FolderPaths& paths, const std::string& folder) {
     std::string text;
-    return FormatFolderFile(paths, text) && ReplaceFileContents(folder + "/" + kFolderFileName, text);
+    return FormatFolderFile(paths, text) && ReplaceFileContents(FileToWrite(folder, kFolderFileName), text);
 }
 
 std::string ReadFolder(FolderLine line, int edition, const std::string& folder) {
     FolderPaths paths;
     ReadFolderFile(paths, folder);
     const std::string& path = paths[Index(line)];
-    return path.empty() ? DefaultFolder(line, edition, folder) : path;
+    if (!path.empty()) return path;
+    const std::string fallback = DefaultFolder(line, edition, folder);
+    // A user's own working folders are made when first needed.
+    if (WorkFolderOf(folder) != folder) MakeFolders(fallback, 0777);
+    return fallback;
 }
 
 } // namespace qbx

@@ -34,7 +34,7 @@ using FolderPaths = std::array<std::string, kFolderLineCount>;
 // The default subfolder of a line; `edition` 2 (ORMAND) changes line 3.
 const char* DefaultSubfolder(FolderLine line, int edition);
 // The program folder, '/', and the line's default subfolder.
-std::string DefaultFolder(FolderLine line, int edition, const std::string& folder = ProgramFolder());
+std::string DefaultFolder(FolderLine line, int edition, const std::string& folder = FilesFolder());
 
 // Five lines "%256s" with CR LF; a path longer than 256 characters is
 // written whole. False when a path holds a line end.
@@ -46,13 +46,13 @@ FolderPaths ParseFolderFile(const std::string& text);
 // False when the file does not open or is no regular file (`paths` then all
 // empty). Only the first lines that five paths can fill are read; a line cut
 // there counts as missing.
-bool ReadFolderFile(FolderPaths& paths, const std::string& folder = ProgramFolder());
+bool ReadFolderFile(FolderPaths& paths, const std::string& folder = FilesFolder());
 // Replaces the file as a whole; false when it cannot be written.
-bool WriteFolderFile(const FolderPaths& paths, const std::string& folder = ProgramFolder());
+bool WriteFolderFile(const FolderPaths& paths, const std::string& folder = FilesFolder());
 
 // The folder a file chooser starts in: the line of the folder file, or the
 // default when the file is missing or the line is missing or empty. The
 // folder's existence is not checked.
-std::string ReadFolder(FolderLine line, int edition, const std::string& folder = ProgramFolder());
+std::string ReadFolder(FolderLine line, int edition, const std::string& folder = FilesFolder());
 
 } // namespace qbx

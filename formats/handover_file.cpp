@@ -58,7 +58,7 @@ bool ReadHandoverFile(OsUpdateHandover& handover, const std::string& folder) {
     handover = OsUpdateHandover();
     std::string text;
     bool more = false;
-    if (!ReadFilePrefix(folder + "/" + kHandoverFileName, kReadLimit, text, &more)) return false;
+    if (!ReadFilePrefix(FileToRead(folder, kHandoverFileName), kReadLimit, text, &more)) return false;
     if (more) DropCutLine(text); // a path cut short is no path
     handover = ParseHandover(text);
     return true;
@@ -66,7 +66,8 @@ bool ReadHandoverFile(OsUpdateHandover& handover, const std::string& folder) {
 
 bool WriteHandoverFile(const OsUpdateHandover& handover, const std::string& folder) {
     std::string text;
-    return FormatHandover(handover, text) && ReplaceFileContents(folder + "/" + kHandoverFileName, text);
+    return FormatHandover(handover, text) &&
+           ReplaceFileContents(FileToWrite(folder, kHandoverFileName), text);
 }
 
 } // namespace qbx

@@ -31,8 +31,8 @@ bool FormatHandover(const OsUpdateHandover& handover, std::string& text);
 OsUpdateHandover ParseHandover(const std::string& text);
 
 // Reads the file in `folder`; false when it does not open.
-bool ReadHandoverFile(OsUpdateHandover& handover, const std::string& folder = ProgramFolder());
+bool ReadHandoverFile(OsUpdateHandover& handover, const std::string& folder = FilesFolder());
 // Replaces the file in `folder` as a whole; false when it cannot be written.
-bool WriteHandoverFile(const OsUpdateHandover& handover, const std::string& folder = ProgramFolder());
+bool WriteHandoverFile(const OsUpdateHandover& handover, const std::string& folder = FilesFolder());
 
 } // namespace qbx

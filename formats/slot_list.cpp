@@ -61,7 +61,7 @@ bool ReadSlotList(const std::string& name, SlotList& slots, const std::string& f
     slots = SlotList();
     std::string text;
     bool more = false;
-    if (!ReadFilePrefix(folder + "/" + name, kReadLimit, text, &more)) return false;
+    if (!ReadFilePrefix(FileToRead(folder, name), kReadLimit, text, &more)) return false;
     if (more) DropCutLine(text); // a path cut short is no path
     slots = ParseSlotList(text);
     return true;
@@ -69,7 +69,7 @@ bool ReadSlotList(const std::string& name, SlotList& slots, const std::string& f
 
 bool WriteSlotList(const std::string& name, const SlotList& slots, const std::string& folder) {
     std::string text;
-    return FormatSlotList(slots, text) && ReplaceFileContents(folder + "/" + name, text);
+    return FormatSlotList(slots, text) && ReplaceFileContents(FileToWrite(folder, name), text);
 }
 
 bool ReadUploadSlotList(SlotList& slots, const std::string& folder) {

@@ -33,16 +33,15 @@ SlotList ParseSlotList(const std::string& text);
 // Reads `name` in `folder`; false when it does not open or is no regular
 // file (`slots` then empty). Only the first lines that seven slots can fill
 // are read; a line cut there counts as missing.
-bool ReadSlotList(const std::string& name, SlotList& slots, const std::string& folder = ProgramFolder());
+bool ReadSlotList(const std::string& name, SlotList& slots, const std::string& folder = FilesFolder());
 // Replaces `name` in `folder` as a whole; false when it cannot be written.
-bool WriteSlotList(const std::string& name, const SlotList& slots,
-                   const std::string& folder = ProgramFolder());
+bool WriteSlotList(const std::string& name, const SlotList& slots, const std::string& folder = FilesFolder());
 
 // The upload keeps a path only for a slot whose flag is 1.
-bool ReadUploadSlotList(SlotList& slots, const std::string& folder = ProgramFolder());
+bool ReadUploadSlotList(SlotList& slots, const std::string& folder = FilesFolder());
 // The download keeps every path, whatever its flag.
-bool ReadDownloadSlotList(SlotList& slots, const std::string& folder = ProgramFolder());
-bool WriteUploadSlotList(const SlotList& slots, const std::string& folder = ProgramFolder());
-bool WriteDownloadSlotList(const SlotList& slots, const std::string& folder = ProgramFolder());
+bool ReadDownloadSlotList(SlotList& slots, const std::string& folder = FilesFolder());
+bool WriteUploadSlotList(const SlotList& slots, const std::string& folder = FilesFolder());
+bool WriteDownloadSlotList(const SlotList& slots, const std::string& folder = FilesFolder());
 
 } // namespace qbx

@@ -36,7 +36,7 @@ void CLanguageDialog::OnOK() {
         // Nothing changes at the next start: say so in the language of now,
         // and stay open for another try or Cancel.
         Message(kLanguageGroupNumber, kLanguageNotSaved, kLanguageNotSavedText,
-                {ProgramFile(kSettingsFileName)});
+                {FilesFolder() + "/" + kSettingsFileName});
         return;
     }
     state.selectedLanguage = chosen;

@@ -93,8 +93,8 @@ std::vector<std::string> SessionHeader() {
     CSettings settings;
     settings.Load();
     return {"Quillbox session log: Quillbox Suite " + program, "started " + SessionTimeText(),
-            "settings: " + ProgramFile(kSettingsFileName) + ", link " + SessionLinkText(settings) +
-                ", language " + std::to_string(settings.language)};
+            "settings: " + FileToRead(FilesFolder(), kSettingsFileName) + ", link " +
+                SessionLinkText(settings) + ", language " + std::to_string(settings.language)};
 }
 } // namespace
 

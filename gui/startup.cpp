@@ -57,7 +57,7 @@ StartupResult CQuillboxApp::InitInstance() {
     [[maybe_unused]] int changed = chdir(state.appFolder.c_str());
 
     CSettings settings;
-    settings.Load(); // a missing file just means German
+    settings.Load(); // a missing file: the language the locale asks for
     int language = settings.language <= 2 ? settings.language : 0;
     state.startLanguage = state.selectedLanguage = language;
 

@@ -9,15 +9,15 @@ static_assert(kSerialOpened == kOpenOk && kSerialMissing == kOpenNotFound && kSe
               kSerialOtherError == kOpenFailed);
 
 CSerialTransport::CSerialTransport(std::uint8_t portNumber, std::uint32_t baudRate,
-                                   const SerialTiming& timing)
-    : portNumber(portNumber), baudRate(baudRate), timing(timing) {}
+                                   const SerialTiming& timing, std::string devicePath)
+    : portNumber(portNumber), baudRate(baudRate), timing(timing), devicePath(std::move(devicePath)) {}
 
 CSerialTransport::~CSerialTransport() {
     Close();
 }
 
 int CSerialTransport::Open(int& error) {
-    int result = handle.Open(SerialPortPath(portNumber), error);
+    int result = handle.Open(devicePath.empty() ? SerialPortPath(portNumber) : devicePath, error);
     if (result != kSerialOpened) return result;
     // Set-up failures are not fatal: pseudo-terminals and some adapters
     // refuse parts of it and still carry the bytes.

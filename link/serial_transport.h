@@ -12,8 +12,10 @@ namespace qbx {
 // request goes out.
 class CSerialTransport : public CTransport {
   public:
-    // Stores the port and speed; nothing is opened yet.
-    CSerialTransport(std::uint8_t portNumber, std::uint32_t baudRate, const SerialTiming& timing = {});
+    // Stores the port and speed; nothing is opened yet. `devicePath`, when
+    // given, is opened instead of the device that COM<portNumber> maps to.
+    CSerialTransport(std::uint8_t portNumber, std::uint32_t baudRate, const SerialTiming& timing = {},
+                     std::string devicePath = {});
     ~CSerialTransport() override;
 
     bool IsNetwork() const override { return false; }
@@ -33,6 +35,7 @@ class CSerialTransport : public CTransport {
     std::uint8_t portNumber;
     std::uint32_t baudRate;
     SerialTiming timing;
+    std::string devicePath;
 };
 
 // Port states filled by EnumerateSerialPorts.

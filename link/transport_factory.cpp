@@ -16,10 +16,12 @@ std::unique_ptr<CTransport> CreateTransport(const CSettings& settings, int& resu
     switch (choice.kind) {
     case LinkKind::Serial: {
         int number = choice.portNumber;
-        auto label = [number] { return "COM" + std::to_string(number) + " " + SerialPortPath(number); };
+        std::string path = settings.portPath.empty() ? SerialPortPath(number) : settings.portPath;
+        auto label = [number, path] { return "COM" + std::to_string(number) + " " + path; };
         auto port = static_cast<std::uint8_t>(number);
-        return TraceIfRequested(std::make_unique<CSerialTransport>(port, exchange::kBaudRate, timing.serial),
-                                label, tracePath);
+        return TraceIfRequested(
+            std::make_unique<CSerialTransport>(port, exchange::kBaudRate, timing.serial, settings.portPath),
+            label, tracePath);
     }
     case LinkKind::Tcp: {
         auto label = [&settings] {

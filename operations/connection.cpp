@@ -52,7 +52,8 @@ ConnectResult FailOpen(COperationHost& host, const ConnectMessages& m, const CSe
         return Fail(host, m.openFailed, str::kOpenFailed, transport, {static_cast<long long>(error)});
     const long long port = link.portNumber;
     return Fail(host, m.openFailed, str::kNotSerialPort, transport,
-                {static_cast<long long>(error), port, SerialPortPath(link.portNumber), port});
+                {static_cast<long long>(error), port,
+                 settings.portPath.empty() ? SerialPortPath(link.portNumber) : settings.portPath, port});
 }
 
 } // namespace
@@ -65,8 +66,12 @@ ConnectResult Connect(COperationHost& host, const ConnectMessages& m, const Conn
                       std::unique_ptr<CTransport>& transport, BootloaderId& id) {
     transport.reset();
     CSettings loaded;
-    if (!options.settings && !loaded.Load())
-        return Fail(host, m.settingsUnreadable, str::kSettingsUnreadable, transport);
+    if (!options.settings) {
+        const bool read = loaded.Load();
+        // A link given for the run needs no settings file.
+        if (!host.OverrideLink(loaded) && !read)
+            return Fail(host, m.settingsUnreadable, str::kSettingsUnreadable, transport);
+    }
     const CSettings& settings = options.settings ? *options.settings : loaded;
 
     int created = kTransportCreated;

@@ -110,4 +110,11 @@ TransferRunResult RunDownloadTransfer(COperationHost& host, const ConnectOptions
     });
 }
 
+TransferRunResult RunDownloadList(COperationHost& host, const SlotList& slots,
+                                  const ConnectOptions& options) {
+    return RunSlotList(host, true, slots, transfer::kTargetFile, [&](int slot, const std::string& path) {
+        return DownloadSlot(host, slot, path, options);
+    });
+}
+
 } // namespace qbx

@@ -17,7 +17,11 @@ namespace qbx {
 // config_do.ini in `folder`, one after the other, each over a link of its
 // own (`options` as for Connect).
 TransferRunResult RunDownloadTransfer(COperationHost& host, const ConnectOptions& options = {},
-                                      const std::string& folder = ProgramFolder());
+                                      const std::string& folder = FilesFolder());
+// The same for a list in hand: runs side by side (qbx) must not read each
+// other's config_do.ini.
+TransferRunResult RunDownloadList(COperationHost& host, const SlotList& slots,
+                                  const ConnectOptions& options = {});
 
 // Downloads bootloader slot `slot` (1 to 7) into the file at `path`:
 // connect and check, read the slot's header, receive the whole image, and

@@ -35,6 +35,7 @@ class CForwardingHost : public COperationHost {
     void SetSlotNumber(const std::string& text) override { inner.SetSlotNumber(text); }
     void SetWaitCursor(bool on) override { inner.SetWaitCursor(on); }
     std::string TracePath() override { return inner.TracePath(); }
+    bool OverrideLink(CSettings& settings) override { return inner.OverrideLink(settings); }
 
   protected:
     COperationHost& inner;

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/message_format.h"
+#include "core/settings_store.h"
 
 #include <cstdint>
 #include <string>
@@ -45,6 +46,9 @@ class COperationHost {
     // The file the wire trace of every link this host's operations open is
     // appended to (a session log), or empty: then QUILLBOX_TRACE's, if set.
     virtual std::string TracePath() { return {}; }
+    // A link chosen for this run alone (qbx --port, --tcp) replaces the one
+    // of qbx_man.ini in `settings`; true when it did.
+    virtual bool OverrideLink(CSettings& /*settings*/) { return false; }
 };
 
 } // namespace qbx

@@ -62,6 +62,6 @@ bool CheckWelcomePageOpens(COperationHost& host, const OsUpdateHandover& paths);
 // Writes config_bs_5130.ini in `folder` as a whole; false after the message,
 // and the transfer must not start then: it would read an earlier choice.
 bool WriteHandover(COperationHost& host, const OsUpdateHandover& paths,
-                   const std::string& folder = ProgramFolder());
+                   const std::string& folder = FilesFolder());
 
 } // namespace qbx::os_preparation

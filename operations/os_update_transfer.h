@@ -14,7 +14,7 @@ namespace qbx {
 // `folder`, then RunOsUpdate. A missing hand-over file fails with its
 // message.
 bool RunOsUpdateTransfer(COperationHost& host, const ConnectOptions& options = {},
-                         const std::string& folder = ProgramFolder());
+                         const std::string& folder = FilesFolder());
 
 // Checks the program file's kind (and a two-image file's boot-sector size)
 // before the link is opened, then runs the single-image or the two-image

@@ -57,4 +57,13 @@ inline constexpr int kPathTooLong = 11910;           // the path's length in byt
 inline constexpr int kVerifySlotDiffers = 11950;     // slot, first differing address
 inline constexpr int kVerifyBootDataDiffers = 11951; // first differing address
 inline constexpr int kVerifyHeaderDiffers = 11952;
+// qbx's own notes.
+inline constexpr int kSetLinkHint = 11970;
+inline constexpr int kFileNotWritable = 11971;   // the file's path
+inline constexpr int kUploadInterrupted = 11972; // the storage slot
+inline constexpr int kNothingSavedInterrupted = 11973;
+inline constexpr int kOsUpdateInterrupted = 11974;
+inline constexpr int kFirmwareInterrupted = 11975;
+inline constexpr int kWebPageInterrupted = 11976;
+inline constexpr int kBootDataWriteInterrupted = 11977;
 } // namespace qbx::str

@@ -150,4 +150,11 @@ TransferRunResult RunUploadTransfer(COperationHost& host, const ConnectOptions& 
     });
 }
 
+TransferRunResult RunUploadList(COperationHost& host, const SlotList& slots, const ConnectOptions& options,
+                                bool verify) {
+    return RunSlotList(host, true, slots, transfer::kSourceFile, [&](int slot, const std::string& path) {
+        return UploadSlot(host, slot, path, options, verify);
+    });
+}
+
 } // namespace qbx

@@ -17,7 +17,11 @@ namespace qbx {
 // own (`options` as for Connect).
 // With `verify`, each slot is read back after its upload and compared.
 TransferRunResult RunUploadTransfer(COperationHost& host, const ConnectOptions& options = {},
-                                    const std::string& folder = ProgramFolder(), bool verify = false);
+                                    const std::string& folder = FilesFolder(), bool verify = false);
+// The same for a list in hand: runs side by side (qbx) must not read each
+// other's config_up.ini.
+TransferRunResult RunUploadList(COperationHost& host, const SlotList& slots,
+                                const ConnectOptions& options = {}, bool verify = false);
 
 // Uploads the file at `path` into bootloader slot `slot` (1 to 7): connect
 // and check, load the file, select the slot and write its header, serve the

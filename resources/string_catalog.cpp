@@ -136,6 +136,16 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11903, "", "window menu: start the session log"},
         {11904, "", "window menu: stop the session log"},
         {11905, "", "session log chooser: file filter"},
+        // qbx: how to set the link, files it cannot write, transfers interrupted.
+        {11970, "",
+         "qbx: after a message that sends the person to the settings dialog, how to set the link in qbx"},
+        {11971, "s", "qbx: the program's file behind a message that it cannot be written (path)"},
+        {11972, "d", "qbx: an upload interrupted by a signal (storage slot)"},
+        {11973, "", "qbx: a download or data image read interrupted by a signal"},
+        {11974, "", "qbx: an operating-system update interrupted by a signal"},
+        {11975, "", "qbx: a bootloader firmware update interrupted by a signal"},
+        {11976, "", "qbx: a web page upload interrupted by a signal"},
+        {11977, "", "qbx: a data image write interrupted by a signal"},
         // Number fields of the dialog framework.
         {11920, "", "number field: the text is no whole number"},
         {11921, "", "unsigned number field: the text is no whole number without a sign"},

@@ -555,6 +555,38 @@ Wählen Sie eine vorhandene Begrüßungsseite; das Update wurde nicht begonnen.<
         <translation>Überprüfung fehlgeschlagen: Der im Gerät gespeicherte Kopf weicht vom geschriebenen ab.</translation>
     </message>
     <message>
+        <source>11970</source>
+        <translation>Die Verbindung einstellen mit „qbx settings set interface=COM1..COM6|tcp address=HOST port=N“ oder nur für diesen Aufruf mit --port COMn|PFAD bzw. --tcp HOST[:PORT] angeben.</translation>
+    </message>
+    <message>
+        <source>11971</source>
+        <translation>Die Datei %s kann nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>11972</source>
+        <translation>Abgebrochen: Speicherplatz %d wurde nicht vollständig beschrieben und enthält keine gültigen Daten. Der Bootloader bleibt erhalten; bitte die Datei erneut übertragen.</translation>
+    </message>
+    <message>
+        <source>11973</source>
+        <translation>Abgebrochen: Es wurde nichts gespeichert, und das Gerät ist unverändert; Ihre Dateien sind wie zuvor.</translation>
+    </message>
+    <message>
+        <source>11974</source>
+        <translation>Abgebrochen: Das Betriebssystem wurde nicht vollständig geschrieben; bis ein Update vollständig durchläuft, hat das Gerät kein lauffähiges Programm. Der Bootloader bleibt erhalten; bitte das Update erneut starten.</translation>
+    </message>
+    <message>
+        <source>11975</source>
+        <translation>Abgebrochen: Die Bootloader-Firmware wurde nicht vollständig geschrieben. Der Bootloader bleibt erhalten; bitte das Update erneut starten.</translation>
+    </message>
+    <message>
+        <source>11976</source>
+        <translation>Abgebrochen: Die Webseite wurde nicht vollständig in die LINKBOX geschrieben. Der Bootloader bleibt erhalten; bitte die Seite erneut übertragen.</translation>
+    </message>
+    <message>
+        <source>11977</source>
+        <translation>Abgebrochen: Das Datenabbild der LINKBOX wurde nicht vollständig geschrieben. Der Bootloader bleibt erhalten; bitte das Datenabbild erneut schreiben.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Die Datei %s existiert bereits.
 Möchten Sie sie überschreiben?</translation>

@@ -555,6 +555,38 @@ Choose a welcome page that exists; the update was not started.</translation>
         <translation>Verification failed: the header the device keeps differs from the one written.</translation>
     </message>
     <message>
+        <source>11970</source>
+        <translation>Set the link with "qbx settings set interface=COM1..COM6|tcp address=HOST port=N", or give it for this run only with --port COMn|PATH or --tcp HOST[:PORT].</translation>
+    </message>
+    <message>
+        <source>11971</source>
+        <translation>The file %s cannot be written.</translation>
+    </message>
+    <message>
+        <source>11972</source>
+        <translation>Interrupted: storage slot %d was not completely written and holds no valid data. The bootloader stays in place; upload the file again.</translation>
+    </message>
+    <message>
+        <source>11973</source>
+        <translation>Interrupted: nothing was saved and the device is unchanged; your files are as they were.</translation>
+    </message>
+    <message>
+        <source>11974</source>
+        <translation>Interrupted: the operating system was not completely written; the device has no working program until an update runs to the end. The bootloader stays in place; start the update again.</translation>
+    </message>
+    <message>
+        <source>11975</source>
+        <translation>Interrupted: the bootloader firmware was not completely written. The bootloader stays in place; start the update again.</translation>
+    </message>
+    <message>
+        <source>11976</source>
+        <translation>Interrupted: the web page was not completely written into the LINKBOX. The bootloader stays in place; upload the page again.</translation>
+    </message>
+    <message>
+        <source>11977</source>
+        <translation>Interrupted: the LINKBOX's data image was not completely written. The bootloader stays in place; write the data image again.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>The file %s already exists.
 Do you want to overwrite it?</translation>

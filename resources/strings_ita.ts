@@ -555,6 +555,38 @@ Scegliere una pagina di benvenuto esistente; l'aggiornamento non è stato avviat
         <translation>Verifica non riuscita: l'intestazione memorizzata nel dispositivo differisce da quella scritta.</translation>
     </message>
     <message>
+        <source>11970</source>
+        <translation>Impostare il collegamento con "qbx settings set interface=COM1..COM6|tcp address=HOST port=N" oppure indicarlo solo per questa esecuzione con --port COMn|PERCORSO o --tcp HOST[:PORTA].</translation>
+    </message>
+    <message>
+        <source>11971</source>
+        <translation>Il file %s non può essere scritto.</translation>
+    </message>
+    <message>
+        <source>11972</source>
+        <translation>Interrotto: lo slot di memoria %d non è stato scritto completamente e non contiene dati validi. Il bootloader resta al suo posto; trasferire di nuovo il file.</translation>
+    </message>
+    <message>
+        <source>11973</source>
+        <translation>Interrotto: non è stato salvato nulla e il dispositivo è invariato; i vostri file sono rimasti come prima.</translation>
+    </message>
+    <message>
+        <source>11974</source>
+        <translation>Interrotto: il sistema operativo non è stato scritto completamente; finché un aggiornamento non arriva alla fine, il dispositivo non ha un programma funzionante. Il bootloader resta al suo posto; avviare di nuovo l'aggiornamento.</translation>
+    </message>
+    <message>
+        <source>11975</source>
+        <translation>Interrotto: il firmware del bootloader non è stato scritto completamente. Il bootloader resta al suo posto; avviare di nuovo l'aggiornamento.</translation>
+    </message>
+    <message>
+        <source>11976</source>
+        <translation>Interrotto: la pagina web non è stata scritta completamente nel LINKBOX. Il bootloader resta al suo posto; trasferire di nuovo la pagina.</translation>
+    </message>
+    <message>
+        <source>11977</source>
+        <translation>Interrotto: l'immagine dati del LINKBOX non è stata scritta completamente. Il bootloader resta al suo posto; scrivere di nuovo l'immagine dati.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Il file %s esiste già.
 Sovrascriverlo?</translation>

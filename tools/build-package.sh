@@ -39,7 +39,19 @@ for tool in "Quillbox Suite.exe" qbx qbx-sim; do
 done
 
 dpkg-deb -e "$deb" "$root/control"
-grep -q '^Depends: .*libqt6widgets6' "$root/control/control" || fail "Depends lacks the Qt libraries"
+# What the program loads at run time without linking it must be named too.
+for package in libqt6widgets6 libqt6uitools6 qt6-qpa-plugins qt6-translations-l10n; do
+    grep -q "^Depends: .*\b$package\b" "$root/control/control" || fail "Depends lacks $package"
+done
+[ -x "$root/control/postrm" ] && grep -q 'purge' "$root/control/postrm" || fail "postrm does not clear /opt on purge"
+grep -q '\.config/quillbox' "$root/fs/usr/share/doc/quillbox/README.Debian" ||
+    fail "README.Debian does not say where a user's files are"
+bash -n "$root/fs/usr/share/bash-completion/completions/qbx" || fail "the bash completion does not parse"
+if command -v desktop-file-validate >/dev/null; then
+    desktop-file-validate "$root/fs/usr/share/applications/quillbox.desktop" || fail "the desktop entry is not valid"
+else
+    fail "desktop-file-validate is not installed (tools/install-deps.sh)"
+fi
 grep -q 'dialout' "$root/control/postinst" || fail "postinst does not mention the dialout group"
 grep -q 'dialout' "$root/fs/usr/share/doc/quillbox/README.Debian" || fail "README.Debian does not mention dialout"
 
@@ -54,6 +66,16 @@ if command -v lintian >/dev/null; then
     fi
 else
     fail "lintian is not installed (tools/install-deps.sh)"
+fi
+# The unpacked program as an ordinary user meets it: read-only, an empty home.
+tests=$build/tests/package/qbx_installed_program_tests
+if [ -x "$tests" ]; then
+    chmod 0755 "$root" "$root/fs" "$root/fs/opt"
+    chmod -R a-w "$root/fs/opt/quillbox"
+    QBX_INSTALLED_FOLDER="$root/fs/opt/quillbox" "$tests" || fail "the unpacked program does not work for a user"
+    chmod -R u+w "$root/fs/opt/quillbox"
+else
+    fail "$tests is not built"
 fi
 [ "$failed" -eq 0 ] && echo "build-package: package contents and lintian checks passed"
 exit "$failed"

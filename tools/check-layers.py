@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """The layer check: every include of the program's own code must point at its
-own floor or one below, as the README's Layout table says; the toolkit-free
+own floor or one below, as the Layout table of docs/DEVELOPING.md says; the toolkit-free
 floors include no Qt header. Prints each include that runs against the table
 as FILE:LINE and exits 1; exits 0 when there is none.
 

@@ -13,7 +13,7 @@ packages=(build-essential cmake ninja-build pkg-config googletest libgtest-dev
           libqt6opengl6-dev libgl1-mesa-dev
           qt6-translations-l10n
           fonts-dejavu-core xvfb xauth python3 srecord imagemagick bzip2-doc
-          dpkg-dev file gzip lintian clang-format
+          dpkg-dev file gzip lintian desktop-file-utils clang-format
           clang libclang-rt-14-dev llvm lld)
 if [ "${1:-}" = "--list" ]; then
     printf '%s\n' "${packages[@]}"

@@ -135,7 +135,7 @@ CUploadTransferDialog::CUploadTransferDialog(CUiContext& context, QWidget* paren
                       parent) {}
 
 TransferRunResult CUploadTransferDialog::Run(COperationHost& host) {
-    return RunUploadTransfer(host, {}, ProgramFolder(), verify);
+    return RunUploadTransfer(host, {}, FilesFolder(), verify);
 }
 
 CDownloadTransferDialog::CDownloadTransferDialog(CUiContext& context, QWidget* parent)

@@ -8,6 +8,7 @@
 #include "gui/settings/tcp_status_dialog.h"
 #include "link/serial_transport.h"
 #include "operations/mode_switch.h"
+#include "operations/settings_messages.h"
 #include "platform/program_folder.h"
 
 #include <QLineEdit>
@@ -30,9 +31,9 @@ constexpr int kFoldersButton = 1063;
 constexpr int kLanguageButton = 1064;
 constexpr int kTcpSelection = 6;
 constexpr int kSerialPortCount = 6;
-constexpr int kSettingsGroup = 5;
-constexpr int kSettingsNotSaved = 36;
-constexpr int kSettingsNotSavedText = 11900; // with the settings file's path
+constexpr int kSettingsGroup = settings_dialog::kGroup;
+constexpr int kSettingsNotSaved = settings_dialog::kNotSaved;
+constexpr int kSettingsNotSavedText = settings_dialog::kNotSavedText;
 
 int RadioFor(int value) {
     return value == kTcpSelection ? kTcpButton : kComButtons[value];
@@ -155,7 +156,8 @@ void CSettingsDialog::OnOK() {
     settings.port = PortFromText(portText);
     if (!settings.Save()) {
         // Stays open: the choice is not lost, and Cancel says it is given up.
-        Message(kSettingsGroup, kSettingsNotSaved, kSettingsNotSavedText, {ProgramFile(kSettingsFileName)});
+        Message(kSettingsGroup, kSettingsNotSaved, kSettingsNotSavedText,
+                {FilesFolder() + "/" + kSettingsFileName});
         return;
     }
     EndDialog(kIdOk);

@@ -6,7 +6,9 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <sstream>
 #include <sys/wait.h>
 
 namespace {
@@ -153,9 +155,144 @@ TEST_F(Qbx, RelativeFolderIsTakenFromTheCallersFolder) {
     EXPECT_NE(missing.err.find("cannot use the folder no-such-folder"), std::string::npos) << missing.err;
 }
 
+// The link named for one run replaces qbx_man.ini's, which need not exist,
+// and options may follow the command. Without either, the message that
+// sends the person to the settings dialog says how to do it in qbx.
+TEST_F(Qbx, LinkGivenForTheRunNeedsNoSettingsFile) {
+    StartSim(false, {"--kind", "A3"});
+    std::remove(folder.File("qbx_man.ini").c_str());
+    QbxRun tcp = Call("identify --tcp 127.0.0.1:" + std::to_string(sim.TcpPort()));
+    EXPECT_EQ(tcp.status, 0) << tcp.err;
+    EXPECT_EQ(tcp.out, "family 0xA3\nrawType 0xA3\nversion 130\n");
+    QbxRun status = Call("--tcp 127.0.0.1:" + std::to_string(sim.TcpPort()) + " tcp-status");
+    EXPECT_EQ(status.status, 0) << status.err;
+    EXPECT_NE(status.out.find("A3"), std::string::npos) << status.out;
+    sim.Stop();
+
+    StartSim(true, {"--kind", "D1"});
+    std::remove(folder.File("qbx_man.ini").c_str());
+    QbxRun serial = Call("identify --port '" + sim.PtyPath() + "'");
+    EXPECT_EQ(serial.status, 0) << serial.err;
+    EXPECT_EQ(serial.out, "family 0xA2\nrawType 0xD1\nversion 30\n");
+
+    QbxRun none = Call("identify");
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err.rfind("Quillbox-Message 6.001: ", 0), 0u) << none.err;
+    EXPECT_NE(none.err.find("\nqbx: Die Verbindung einstellen mit „qbx settings set interface="),
+              std::string::npos)
+        << none.err;
+}
+
+// settings set changes only the keys it is given, and says which file it
+// could not write, as the settings dialog does.
+TEST(QbxUsage, SettingsSetKeepsWhatItIsNotGiven) {
+    TempFolder folder;
+    folder.Write("qbx_man.ini", "1\n2\n10.0.0.5\n4001\n");
+    const std::string run = "--folder '" + folder.Path() + "' ";
+    QbxRun set = RunQbx(run + "settings set port=4002 interface=tcp");
+    EXPECT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(folder.Read("qbx_man.ini"), "6\n2\n10.0.0.5\n4002\n");
+    set = RunQbx(run + "settings set language=en address=linkbox.test interface=COM3");
+    EXPECT_EQ(folder.Read("qbx_man.ini"), "2\n1\nlinkbox.test\n4002\n");
+    QbxRun shown = RunQbx(run + "settings");
+    EXPECT_EQ(shown.out, "interface: COM3\nlanguage: en\naddress: linkbox.test\nport: 4002\nfile: " +
+                             folder.File("qbx_man.ini") + "\n");
+
+    std::filesystem::remove(folder.File("qbx_man.ini"));
+    std::filesystem::create_directory(folder.File("qbx_man.ini"));
+    QbxRun failed = RunQbx(run + "settings set port=1");
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.err.rfind("Quillbox-Message 5.036: ", 0), 0u) << failed.err;
+    EXPECT_NE(failed.err.find(folder.File("qbx_man.ini")), std::string::npos) << failed.err;
+}
+
+// A first start speaks the locale's language: LC_ALL before LC_MESSAGES
+// before LANG, German when they name none of the three.
+TEST(QbxUsage, FirstStartTakesTheLanguageFromTheLocale) {
+    struct Case {
+        const char* environment;
+        const char* text; // the start of the missing settings file's message
+    };
+    const Case cases[] = {
+        {"LC_ALL=it_IT.UTF-8", "Impossibile leggere"},
+        {"LC_ALL= LC_MESSAGES=en_GB.UTF-8 LANG=it_IT.UTF-8", "The settings file"},
+        {"LC_ALL= LC_MESSAGES= LANG=en_US", "The settings file"},
+        {"LC_ALL=de_CH.UTF-8 LANG=en_US", "Die Einstellungsdatei"},
+        {"LC_ALL=C LANG=en_US", "Die Einstellungsdatei"},
+        {"LC_ALL=fr_FR.UTF-8", "Die Einstellungsdatei"},
+    };
+    TempFolder empty;
+    for (const Case& c : cases) {
+        QbxRun run = RunQbx("--folder '" + empty.Path() + "' identify", std::string("env ") + c.environment);
+        EXPECT_EQ(run.status, 1) << c.environment;
+        EXPECT_EQ(run.err.rfind(std::string("Quillbox-Message 6.001: ") + c.text, 0), 0u)
+            << c.environment << "\n"
+            << run.err;
+    }
+}
+
+// Help and version answer on standard output with exit 0, wherever they stand.
+TEST(QbxUsage, HelpAndVersionExitZero) {
+    for (const char* arguments : {"--help", "-h", "identify --help", "--folder /nonexistent -h"}) {
+        QbxRun run = RunQbx(arguments);
+        EXPECT_EQ(run.status, 0) << arguments;
+        EXPECT_EQ(run.out.rfind("usage: qbx", 0), 0u) << arguments;
+        EXPECT_EQ(run.err, "") << arguments;
+    }
+    QbxRun version = RunQbx("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "qbx " QBX_VERSION "\n");
+}
+
+// The man pages cannot go stale: every option, command and variable of a
+// program's help is in its page, and so are qbx's files and exit codes.
+TEST(QbxUsage, ManPagesCoverTheHelp) {
+    const struct {
+        const char* page;
+        const char* program;
+        std::vector<std::string> more;
+    } cases[] = {
+        {"qbx.1",
+         "qbx",
+         {"QUILLBOX_COM", "QUILLBOX_TRACE", "ports.ini", "qbx_man.ini", "directory.ini", "config_up.ini",
+          "config_do.ini", "config_bs_5130.ini", "customer.ini", ".config/quillbox", "XDG_CONFIG_HOME", "130",
+          "143"}},
+        {"qbx-sim.1", "qbx-sim", {}},
+    };
+    for (const auto& c : cases) {
+        std::ifstream in(std::string(QBX_SOURCE_DIR "/packaging/") + c.page);
+        std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        // roff writes a minus as "\-".
+        for (std::size_t at = page.find("\\-"); at != std::string::npos; at = page.find("\\-", at))
+            page.erase(at, 1);
+        ASSERT_FALSE(page.empty()) << c.page;
+        TempFolder capture;
+        const std::string command =
+            std::string("'" QBX_PROGRAM_DIR "/") + c.program + "' --help >" + capture.File("out") + " 2>&1";
+        ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        std::istringstream lines(capture.Read("out"));
+        std::vector<std::string> words = c.more;
+        const std::size_t fromHelp = words.size();
+        for (std::string line; std::getline(lines, line);) {
+            // "  --folder DIR ...", "  -h, --help", "  identify  ...", "  QUILLBOX_COM1 ..."
+            if (line.size() < 3 || line[0] != ' ' || line[2] == ' ') continue;
+            std::istringstream first(line);
+            std::string word;
+            first >> word;
+            words.push_back(word.substr(0, word.find_first_of(",=")));
+        }
+        EXPECT_GT(words.size() - fromHelp, 20u) << c.program;
+        for (const std::string& word : words)
+            EXPECT_NE(page.find(word), std::string::npos) << word << " is not in " << c.page;
+    }
+}
+
 TEST(QbxUsage, BadCommandLinesExitTwo) {
-    for (const char* arguments : {"", "frobnicate", "clear", "clear 8", "clear 1 2", "--folder",
-                                  "--bogus identify", "identify extra"}) {
+    for (const char* arguments :
+         {"", "frobnicate", "clear", "clear 8", "clear 1 2", "--folder", "--bogus identify", "identify extra",
+          "--port COM7 identify", "--port ttyS0 identify", "--tcp host:0 identify", "--tcp= identify",
+          "--port COM1 --tcp host identify", "settings set", "settings set interface=COM9",
+          "settings set language=fr", "settings set port=65536", "settings set address=", "settings show"}) {
         QbxRun run = RunQbx(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_NE(run.err.find("usage: qbx"), std::string::npos) << arguments;

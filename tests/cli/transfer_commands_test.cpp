@@ -3,7 +3,12 @@
 #include "tests/cli/qbx_against_sim.h"
 
 #include <chrono>
+#include <csignal>
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <pty.h>
+#include <unistd.h>
 
 namespace {
 
@@ -48,6 +53,29 @@ TEST_F(QbxTransfer, UploadChecksEachFileFirst) {
     EXPECT_NE(run.err.find("Quillbox-Message 6.017: "), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("Quillbox-Message 6.018: "), std::string::npos) << run.err;
     EXPECT_FALSE(folder.Exists("config_up.ini"));
+}
+
+// A slot list that cannot be written stops the command, and a note names it:
+// the message itself says only that a file cannot be written.
+TEST_F(QbxTransfer, ASlotListThatCannotBeWrittenIsNamed) {
+    StartSim(false, {"--slot", "2=B:0x100"});
+    WriteDat("good.dat");
+    const struct {
+        const char* arguments;
+        const char* list;
+        const char* message;
+    } cases[] = {{"upload 1=good.dat", "config_up.ini", "6.025"},
+                 {"download 2=got", "config_do.ini", "7.059"}};
+    for (const auto& c : cases) {
+        std::filesystem::create_directory(folder.File(c.list)); // no user may replace a folder by a file
+        QbxRun run = Call(c.arguments);
+        EXPECT_EQ(run.status, 1) << c.arguments;
+        EXPECT_NE(run.err.find(std::string("Quillbox-Message ") + c.message + ": "), std::string::npos)
+            << run.err;
+        EXPECT_NE(run.err.find("qbx: The file " + folder.File(c.list) + " cannot be written."),
+                  std::string::npos)
+            << run.err;
+    }
 }
 
 TEST_F(QbxTransfer, DownloadAppliesThePreparationChecks) {
@@ -137,6 +165,67 @@ TEST_F(QbxTransfer, BadSlotArgumentsAreUsageErrors) {
         QbxRun run = Call(arguments);
         EXPECT_EQ(run.status, 2) << arguments;
         EXPECT_NE(run.err.find("usage: qbx"), std::string::npos) << arguments;
+    }
+}
+
+// Interrupted through its terminal: the progress line ends, one line says
+// what the transfer leaves on the device, and the exit status is 128 plus
+// the signal. What the person had stays as it was, and nothing new is left.
+TEST_F(QbxTransfer, AnInterruptedTransferSaysWhatItLeaves) {
+    struct Case {
+        const char* arguments;
+        int signal; // SIGINT comes as Ctrl-C typed on the terminal
+        const char* line;
+    };
+    const Case cases[] = {
+        {"download 2=got", SIGINT, "qbx: Interrupted: nothing was saved and the device is unchanged"},
+        {"upload 3=big.dat", SIGTERM, "qbx: Interrupted: storage slot 3 was not completely written"},
+    };
+    // Paced so slowly that a transfer takes half a minute.
+    StartSim(false, {"--baud", "9600", "--slot", "2=Kessel:0x8400"});
+    WriteDat("big.dat", 0x8400);
+    const std::string source = files.Read("big.dat");
+    for (const Case& c : cases) {
+        int master = -1;
+        const pid_t pid = forkpty(&master, nullptr, nullptr, nullptr);
+        ASSERT_GE(pid, 0);
+        if (pid == 0) {
+            const std::string command = "cd '" + files.Path() +
+                                        "' && exec '" QBX_PROGRAM_DIR "/qbx' --folder '" + folder.Path() +
+                                        "' " + c.arguments;
+            execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        std::string screen;
+        bool signalled = false;
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (std::chrono::steady_clock::now() < deadline) {
+            pollfd wait{master, POLLIN, 0};
+            if (poll(&wait, 1, 100) <= 0) continue;
+            char buffer[512];
+            const ssize_t n = read(master, buffer, sizeof buffer);
+            if (n <= 0) break; // the terminal is gone with qbx
+            screen.append(buffer, static_cast<std::size_t>(n));
+            if (!signalled && screen.find('#') != std::string::npos) {
+                signalled = true;
+                if (c.signal == SIGINT)
+                    ASSERT_EQ(write(master, "\x03", 1), 1);
+                else
+                    kill(pid, c.signal);
+            }
+        }
+        close(master);
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(signalled) << c.arguments << ": no progress shown\n" << screen;
+        ASSERT_TRUE(WIFEXITED(status)) << c.arguments << ": ended by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), 128 + c.signal) << c.arguments;
+        // The bar's line is ended before the note.
+        const std::size_t note = screen.find(c.line);
+        ASSERT_NE(note, std::string::npos) << c.arguments << "\n" << screen;
+        EXPECT_EQ(screen[note - 1], '\n') << screen;
+        EXPECT_FALSE(std::filesystem::exists(files.File("got.dat"))) << c.arguments;
+        EXPECT_EQ(files.Read("big.dat"), source) << c.arguments;
     }
 }
 

@@ -1,11 +1,14 @@
 #include "core/app_state.h"
+#include "formats/folder_file.h"
 #include "gui/settings/settings_dialog.h"
 #include "platform/program_folder.h"
 #include "tests/gui/module_fixture.h"
+#include "tests/support/child_run.h"
 #include "tests/support/temp_folder.h"
 
 #include <filesystem>
 #include <pty.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace qbx {
@@ -106,6 +109,35 @@ TEST_F(SettingsDialog, AFailedSaveIsReportedAndTheDialogStaysOpen) {
     ASSERT_TRUE(dialog.Click(kIdOk)); // another try succeeds
     EXPECT_EQ(dialog.Result(), kIdOk);
     EXPECT_EQ(folder.Read("qbx_man.ini"), "6\n0\n192.168.0.1\n40000\n");
+}
+
+// Installed for several users the program folder cannot be written: each
+// user's settings go to a folder of their own, and the program folder's copy
+// is only the default they start from. Their working folders are their own.
+TEST_F(SettingsDialog, AReadOnlyProgramFolderKeepsEachUsersSettingsApart) {
+    folder.Write("qbx_man.ini", "1\n2\n10.9.9.9\n4001\n");
+    ASSERT_EQ(chmod(folder.Path().c_str(), 0555), 0);
+    TempFolder home;
+    ASSERT_TRUE(test::GiveToUnprivileged(home.Path()));
+    test::RunInChild({.unprivileged = true}, [&] {
+        setenv("HOME", home.Path().c_str(), 1);
+        setenv("XDG_CONFIG_HOME", home.File("config").c_str(), 1);
+        SetProgramFolder(folder.Path());
+        ASSERT_TRUE(FilesArePerUser());
+        CSettingsDialog dialog(context);
+        ASSERT_TRUE(dialog.Initialize());
+        EXPECT_TRUE(dialog.IsChecked(1012)) << "the administrator's default";
+        dialog.Click(1113);
+        ASSERT_TRUE(dialog.Click(kIdOk));
+        EXPECT_EQ(dialog.Result(), kIdOk);
+        EXPECT_EQ(home.Read("config/quillbox/qbx_man.ini"), "6\n2\n10.9.9.9\n4001\n");
+        EXPECT_EQ(folder.Read("qbx_man.ini"), "1\n2\n10.9.9.9\n4001\n");
+
+        const std::string download = ReadFolder(FolderLine::Download, kStandardEdition);
+        EXPECT_EQ(download, home.File("Quillbox/Funktionsdaten"));
+        EXPECT_TRUE(std::filesystem::is_directory(download));
+    });
+    chmod(folder.Path().c_str(), 0755);
 }
 
 TEST_F(SettingsDialog, CancelSavesNothing) {
