@@ -87,7 +87,11 @@ const char* UsageText() {
            "  config set KEY=VALUE...\n"
            "                 change them: config=1..8, address1..3=A.B.C.D, byte=N,\n"
            "                 word1=N, word2=N (byte at most 255, words at most 65535)\n"
-           "  webpage FILE   an HTML page (.html) or GIF picture (.gif) into the LINKBOX\n";
+           "  webpage FILE   an HTML page (.html) or GIF picture (.gif) into the LINKBOX\n"
+           "  check [--welcome FILE.bgs] FILE...\n"
+           "                 what a device would get from each file, without a device\n"
+           "                 (.dat .prg .frm .bgs .html .gif); exit 1 when a transfer would\n"
+           "                 fail or lose data\n";
 }
 
 } // namespace qbx

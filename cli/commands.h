@@ -47,5 +47,6 @@ int RunBootData(CommandContext& context);          // cli/boot_data_commands.cpp
 int RunModeSwitchCommand(CommandContext& context); // cli/bootloader_commands.cpp
 int RunConfig(CommandContext& context);
 int RunWebPage(CommandContext& context); // cli/web_page_command.cpp
+int RunCheck(CommandContext& context);   // cli/check_command.cpp
 
 } // namespace qbx

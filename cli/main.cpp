@@ -35,6 +35,7 @@ const std::map<std::string, Command>& Commands() {
         {"mode-switch", qbx::RunModeSwitchCommand},
         {"config", qbx::RunConfig},
         {"webpage", qbx::RunWebPage},
+        {"check", qbx::RunCheck},
     };
     return commands;
 }

@@ -51,6 +51,9 @@ TEST(Resources, CatalogCoversEveryIdentifierTheProgramNames) {
     range(11920, 11921); // number fields
     range(11940, 11945); // OS update: the file's boot sector, records and welcome page
     range(11950, 11952); // verify after write
+    range(12100, 12134); // file check
+    range(12140, 12141);
+    range(12145, 12146);
     EXPECT_EQ(CatalogIds(), expected);
 }
 
