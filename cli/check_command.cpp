@@ -57,7 +57,8 @@ int RunCheck(CommandContext& context) {
     std::FILE* out = context.events.HumanOut();
     int failing = 0;
     for (const std::string& file : files) {
-        const std::vector<CheckFinding> findings = CheckFile(FromStartFolder(file, context.startFolder), options);
+        const std::vector<CheckFinding> findings =
+            CheckFile(FromStartFolder(file, context.startFolder), options);
         for (const CheckFinding& finding : findings) {
             std::fprintf(out, "%s: %s\n", file.c_str(), FindingLine(finding, strings).c_str());
             Emit(context, file, finding, strings);
@@ -66,7 +67,8 @@ int RunCheck(CommandContext& context) {
     }
     const auto count = static_cast<long long>(files.size());
     std::fprintf(out, "%s\n",
-                 FormatMessage(host.String(check_str::kSummary), {count, count - failing, static_cast<long long>(failing)})
+                 FormatMessage(host.String(check_str::kSummary),
+                               {count, count - failing, static_cast<long long>(failing)})
                      .c_str());
     std::fflush(out);
     return failing ? kExitFailed : kExitOk;

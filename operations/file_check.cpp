@@ -89,7 +89,8 @@ void AddBlanks(const std::string& text, int stringId, const std::string& field, 
         if (c < ' ' || c == 0x7F)
             std::snprintf(shown, sizeof shown, "0x%02X", c);
         else
-            std::snprintf(shown, sizeof shown, "%s", Windows1252ToUtf8(std::string(1, static_cast<char>(c))).c_str());
+            std::snprintf(shown, sizeof shown, "%s",
+                          Windows1252ToUtf8(std::string(1, static_cast<char>(c))).c_str());
         std::vector<MessageArg> args = {std::string(shown), Arg(i + 1)};
         if (!field.empty()) args.insert(args.begin(), field);
         out.push_back(Finding(kCheckWarning, "becomes-blank", stringId, std::move(args)));

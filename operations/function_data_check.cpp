@@ -39,8 +39,8 @@ void CheckFunctionDataFile(const std::string& path, Findings& out) {
     FunctionDataImage image;
     const int loaded = image.Load(path);
     if (loaded == kDatCannotOpen) {
-        out.push_back(TransferFault("not-opened", upload_preparation::kGroup, upload_preparation::kFileNotOpened,
-                                    str::kCannotOpen));
+        out.push_back(TransferFault("not-opened", upload_preparation::kGroup,
+                                    upload_preparation::kFileNotOpened, str::kCannotOpen));
         return;
     }
     if (loaded != kDatLoaded) {
@@ -49,9 +49,9 @@ void CheckFunctionDataFile(const std::string& path, Findings& out) {
         return;
     }
     const FunctionDataHeader& file = image.Header();
-    out.push_back(Finding(kCheckInfo, "kind", kFunctionData,
-                          {Arg(file.fileFormat), Arg(file.deviceCode), DeviceName(file.deviceCode),
-                           Arg(file.dataSize)}));
+    out.push_back(Finding(
+        kCheckInfo, "kind", kFunctionData,
+        {Arg(file.fileFormat), Arg(file.deviceCode), DeviceName(file.deviceCode), Arg(file.dataSize)}));
     if (file.fileFormat == kBootDataFormat && file.deviceCode == device::kNetworkFamily)
         out.push_back(Finding(kCheckInfo, "boot-data", kBootDataFile));
 

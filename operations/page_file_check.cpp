@@ -29,7 +29,6 @@ std::string FirstBytes(const std::string& path, std::size_t limit) {
     return text;
 }
 
-
 } // namespace
 
 void CheckWelcomePageFile(const std::string& path, Findings& out) {
@@ -57,16 +56,16 @@ void CheckWebPageFile(const std::string& path, Findings& out) {
     case kPageOk:
         break;
     case kPageTooLarge:
-        out.push_back(TransferFault("too-large", web_page::kGroup, web_page::kTooLarge, web_page::kStringTooLarge,
-                                    {Arg(kMaxWebPageSize)}));
+        out.push_back(TransferFault("too-large", web_page::kGroup, web_page::kTooLarge,
+                                    web_page::kStringTooLarge, {Arg(kMaxWebPageSize)}));
         return;
     default:
         out.push_back(TransferFault("not-opened", web_page::kGroup, web_page::kNotOpened, str::kCannotOpen));
         return;
     }
     const bool gif = page.type == kWebPageGif;
-    out.push_back(
-        Finding(kCheckInfo, "kind", kWebPage, {std::string(gif ? "GIF" : "HTML"), Arg(page.size), Arg(kMaxWebPageSize)}));
+    out.push_back(Finding(kCheckInfo, "kind", kWebPage,
+                          {std::string(gif ? "GIF" : "HTML"), Arg(page.size), Arg(kMaxWebPageSize)}));
     if (gif && FirstBytes(path, 4) != kGifSignature)
         out.push_back(Finding(kCheckWarning, "not-gif", kNotAGif));
 }

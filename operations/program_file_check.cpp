@@ -57,6 +57,7 @@ struct PhaseSetup {
     std::uint32_t size = 0;
     int group = 0;
     int unexpectedReply = 0;
+    Range window = {0, 0}; // boot-sector image: where the kept bytes go
 };
 
 // Collects what the cursor reads during the walk of one image.
@@ -69,7 +70,8 @@ class CImageWatcher : public CRecordWatcher {
         if (record.type == kHexData && record.checksum != kChecksumNotRead)
             AddRange(data, record.address, std::uint64_t{record.address} + record.count);
         if (record.type == kHexSegmentAddress || record.type == kHexLinearAddress) {
-            const std::uint32_t value = record.bytes.size() == 2 ? (record.bytes[0] << 8) | record.bytes[1] : 0;
+            const std::uint32_t value =
+                record.bytes.size() == 2 ? (record.bytes[0] << 8) | record.bytes[1] : 0;
             out.push_back(Finding(kCheckInfo, "extended-address",
                                   record.type == kHexSegmentAddress ? kSegmentAddress : kLinearAddress,
                                   {Arg(value), Arg(record.base)}, setup.image));
@@ -90,8 +92,8 @@ class CImageWatcher : public CRecordWatcher {
 
     void AddSummary() {
         if (checksums > kChecksumsNamed)
-            out.push_back(Finding(kCheckWarning, "checksum", kMoreChecksums, {Arg(checksums - kChecksumsNamed)},
-                                  setup.image));
+            out.push_back(Finding(kCheckWarning, "checksum", kMoreChecksums,
+                                  {Arg(checksums - kChecksumsNamed)}, setup.image));
     }
 
     std::vector<Range> data;
@@ -124,8 +126,8 @@ void ReportUnservable(const PhaseSetup& s, int served, const CRecordCursor& curs
     const long long record = Arg(cursor.RecordAddress());
     switch (served) {
     case kServeOutOfOrder:
-        out.push_back(TransferFault("out-of-order", s.group, s.unexpectedReply, str::kRecordsOutOfOrder, {record},
-                                    s.image));
+        out.push_back(TransferFault("out-of-order", s.group, s.unexpectedReply, str::kRecordsOutOfOrder,
+                                    {record}, s.image));
         break;
     case kServeRecordAcrossBlock:
         out.push_back(TransferFault("across-block", s.group, s.unexpectedReply, str::kRecordAcrossBlock,
@@ -136,6 +138,34 @@ void ReportUnservable(const PhaseSetup& s, int served, const CRecordCursor& curs
                                     {Arg(address)}, s.image));
         break;
     }
+}
+
+// The data and, where the device asked, the holes in address order; in the
+// boot-sector image the window is no hole, the kept bytes fill it.
+void AddRanges(const std::vector<Range>& data, const PhaseSetup& s, bool served, Findings& out) {
+    std::vector<std::pair<std::uint64_t, CheckFinding>> lines;
+    std::vector<Range> filled;
+    for (const Range& r : data) {
+        const std::uint64_t from = std::min<std::uint64_t>(r.from, s.size),
+                            to = std::min<std::uint64_t>(r.to, s.size);
+        if (from >= to) continue;
+        lines.push_back({from, Finding(kCheckInfo, "data", kData, {Arg(from), Arg(to - 1)}, s.image)});
+        AddRange(filled, from, to);
+    }
+    AddRange(filled, std::min<std::uint64_t>(s.window.from, s.size),
+             std::min<std::uint64_t>(s.window.to, s.size));
+    std::uint64_t at = 0;
+    filled.push_back({s.size, s.size});
+    for (const Range& r : filled) {
+        if (served && r.from > at)
+            lines.push_back({at, Finding(kCheckInfo, "hole", kHole,
+                                         {Arg(at), Arg(r.from - 1), Arg(r.from - at)}, s.image)});
+        at = std::max(at, r.to);
+    }
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (auto& line : lines)
+        out.push_back(std::move(line.second));
 }
 
 // The device's walk through one image. False when the transfer would stop.
@@ -162,17 +192,7 @@ bool WalkImage(CRecordCursor& cursor, const PhaseSetup& s, Findings& out, std::s
     }
     cursor.SetWatcher(nullptr);
     watcher.AddSummary();
-    std::uint64_t at = 0;
-    for (const Range& r : watcher.data) {
-        const std::uint64_t from = std::min<std::uint64_t>(r.from, s.size), to = std::min<std::uint64_t>(r.to, s.size);
-        if (from >= to) continue;
-        if (served && from > at)
-            out.push_back(Finding(kCheckInfo, "hole", kHole, {Arg(at), Arg(from - 1), Arg(from - at)}, s.image));
-        out.push_back(Finding(kCheckInfo, "data", kData, {Arg(from), Arg(to - 1)}, s.image));
-        at = to;
-    }
-    if (served && at < s.size)
-        out.push_back(Finding(kCheckInfo, "hole", kHole, {Arg(at), Arg(s.size - 1), Arg(s.size - at)}, s.image));
+    AddRanges(watcher.data, s, served, out);
     out.insert(out.end(), records.begin(), records.end());
     if (dataOut) *dataOut = watcher.data;
     return served;
@@ -190,12 +210,13 @@ void FindDataBeyond(CTextStream& file, const PhaseSetup& s, Findings& out) {
         const int result = cursor.Serve(static_cast<std::uint32_t>(address), kMaxRequestBytes, block);
         if (result > kServeNoData) break;
         std::uint64_t next = address + kMaxRequestBytes;
-        if (result != kServeData) next = std::max<std::uint64_t>(next, cursor.RecordAddress() & ~(kMaxRequestBytes - 1));
+        if (result != kServeData)
+            next = std::max<std::uint64_t>(next, cursor.RecordAddress() & ~(kMaxRequestBytes - 1));
         address = next;
     }
     for (const Range& r : watcher.beyond)
-        out.push_back(Finding(kCheckFault, "beyond-size", kBeyondSize, {Arg(r.from), Arg(r.to - 1), Arg(s.size)},
-                              s.image));
+        out.push_back(Finding(kCheckFault, "beyond-size", kBeyondSize,
+                              {Arg(r.from), Arg(r.to - 1), Arg(s.size)}, s.image));
 }
 
 // The welcome page as it goes in: which of its characters the device cannot
@@ -218,8 +239,11 @@ bool OpenWelcomePage(const std::string& path, CTextStream& page, Findings& out) 
 // The page as its four lines of 22 characters.
 void ReportWelcomeText(const std::string& path, const std::string& page, int image, Findings& out) {
     std::string shown;
-    for (std::size_t at = 0; at < page.size(); at += kWelcomeLineLength)
-        shown += (at ? " | " : "") + Windows1252ToUtf8(FromDeviceCharset(page.substr(at, kWelcomeLineLength)));
+    for (std::size_t at = 0; at < page.size(); at += kWelcomeLineLength) {
+        std::string line = page.substr(at, kWelcomeLineLength);
+        line.erase(line.find_last_not_of(' ') + 1);
+        shown += (at ? " | " : "") + Windows1252ToUtf8(FromDeviceCharset(line));
+    }
     out.push_back(Finding(kCheckInfo, "welcome-page", kWelcomeText, {path, shown}, image));
 }
 
@@ -227,12 +251,13 @@ bool WantsPage(const FileCheckOptions& options) {
     return !IsNoWelcomePage(options.welcomePage);
 }
 
-void CheckSingleImage(const std::string& path, int kind, const std::string& word, const FileCheckOptions& options,
-                      Findings& out) {
+void CheckSingleImage(const std::string& path, int kind, const std::string& word,
+                      const FileCheckOptions& options, Findings& out) {
     const PhaseSetup s{kSingleImagePhase, kCheckWholeFile, kSingleImageSize, os_update::kGroup,
                        os_update::kSingleImage.phase.unexpectedReply};
     const std::uint8_t code = SingleImageDeviceCode(kind);
-    out.push_back(Finding(kCheckInfo, "kind", kSingleImage, {word, DeviceNameOf(code), Arg(code), Arg(s.size)}));
+    out.push_back(
+        Finding(kCheckInfo, "kind", kSingleImage, {word, DeviceNameOf(code), Arg(code), Arg(s.size)}));
     CTextStream file, welcome;
     if (file.Open(path) != 0) return;
     ReadProgramFileKind(file);
@@ -276,19 +301,23 @@ void CheckTwoImage(const std::string& path, const FileCheckOptions& options, Fin
     TwoImageHeader header;
     const int read = file.Open(path) == 0 ? ReadTwoImageHeader(file, header) : kHeaderBadFirstLine;
     if (read == kHeaderBootSectorTooLarge) {
-        out.push_back(TransferFault("boot-sector-too-large", os_update::kGroup, os_update::kBootSectorTooLarge,
-                                    str::kBootSectorTooLarge, {Arg(header.bsSize)}));
+        out.push_back(TransferFault("boot-sector-too-large", os_update::kGroup,
+                                    os_update::kBootSectorTooLarge, str::kBootSectorTooLarge,
+                                    {Arg(header.bsSize)}));
         return;
     }
     if (read != kHeaderRead) {
-        out.push_back(TransferFault("bad-header", os_update::kGroup, m.badKindOrHeader, str::kNotProgramFile));
+        out.push_back(
+            TransferFault("bad-header", os_update::kGroup, m.badKindOrHeader, str::kNotProgramFile));
         return;
     }
-    out.push_back(Finding(kCheckInfo, "kind", kTwoImage,
-                          {Windows1252ToUtf8(header.device), Arg(header.deviceCode), Windows1252ToUtf8(header.program),
-                           Windows1252ToUtf8(header.bootsector), Arg(header.dataSize), Arg(header.bsSize)}));
+    out.push_back(
+        Finding(kCheckInfo, "kind", kTwoImage,
+                {Windows1252ToUtf8(header.device), Arg(header.deviceCode), Windows1252ToUtf8(header.program),
+                 Windows1252ToUtf8(header.bootsector), Arg(header.dataSize), Arg(header.bsSize)}));
     if (header.deviceCode == kDeviceUnknown)
-        out.push_back(Finding(kCheckWarning, "unknown-device", kUnknownDevice, {Windows1252ToUtf8(header.device)}));
+        out.push_back(
+            Finding(kCheckWarning, "unknown-device", kUnknownDevice, {Windows1252ToUtf8(header.device)}));
     const bool takesPage = WantsPage(options) && WelcomePageApplies(kTwoImageFile, header.device);
     if (WantsPage(options) && !takesPage)
         out.push_back(Finding(kCheckInfo, "welcome-page", kWelcomeNotTaken, {options.welcomePage}));
@@ -296,16 +325,21 @@ void CheckTwoImage(const std::string& path, const FileCheckOptions& options, Fin
     CRecordCursor cursor(file);
     if (takesPage) cursor.SetWelcomePage(&welcome);
     if (!cursor.KeepBootSector(header.dataSize, header.bsSize)) {
-        out.push_back(TransferFault("boot-sector-too-large", os_update::kGroup, os_update::kBootSectorTooLarge,
-                                    str::kBootSectorTooLarge, {Arg(header.bsSize)}));
+        out.push_back(TransferFault("boot-sector-too-large", os_update::kGroup,
+                                    os_update::kBootSectorTooLarge, str::kBootSectorTooLarge,
+                                    {Arg(header.bsSize)}));
         return;
     }
     const int group = os_update::kGroup, unexpected = m.phase.unexpectedReply;
     const PhaseSetup first{kProgramImagePhase, kCheckProgramImage, header.dataSize, group, unexpected};
-    const PhaseSetup second{kBootSectorImagePhase, kCheckBootSectorImage, header.dataSize, group, unexpected};
+    const std::uint64_t window = header.dataSize / 2;
+    const PhaseSetup second{
+        kBootSectorImagePhase,           kCheckBootSectorImage, header.dataSize, group, unexpected,
+        {window, window + header.bsSize}};
     std::string page(kPageLength, static_cast<char>(kUnprogrammedByte));
     if (!SkipToMarker(file, kProgramImageMarker)) {
-        out.push_back(TransferFault("no-marker", group, m.badKindOrHeader, str::kNotProgramFile, {}, kCheckProgramImage));
+        out.push_back(TransferFault("no-marker", group, m.badKindOrHeader, str::kNotProgramFile, {},
+                                    kCheckProgramImage));
         return;
     }
     if (!WalkImage(cursor, first, out, takesPage ? &page : nullptr)) return;
@@ -333,16 +367,16 @@ void CheckTwoImage(const std::string& path, const FileCheckOptions& options, Fin
 void CheckProgramFile(const std::string& path, const FileCheckOptions& options, Findings& out) {
     CTextStream file;
     if (file.Open(path) != 0) {
-        out.push_back(TransferFault("not-opened", os_update::kGroup, os_update::kFileNotOpened, str::kFileNotUsable,
-                                    {path}));
+        out.push_back(TransferFault("not-opened", os_update::kGroup, os_update::kFileNotOpened,
+                                    str::kFileNotUsable, {path}));
         return;
     }
     std::string word;
     ScanWord(file, word);
     const int kind = ProgramFileKindOf(word);
     if (kind == kNotProgramFile) {
-        out.push_back(
-            TransferFault("not-program-file", os_update::kGroup, os_update::kUnknownProgramFile, str::kNotProgramFile));
+        out.push_back(TransferFault("not-program-file", os_update::kGroup, os_update::kUnknownProgramFile,
+                                    str::kNotProgramFile));
     } else if (kind == kTwoImageFile) {
         CheckTwoImage(path, options, out);
     } else {
@@ -354,14 +388,16 @@ void CheckFirmwareFile(const std::string& path, Findings& out) {
     namespace fw = firmware_update;
     CTextStream file;
     if (file.Open(path) != 0) {
-        out.push_back(TransferFault("not-opened", fw::kGroup, fw::kFileNotOpened, str::kFileNotUsable, {path}));
+        out.push_back(
+            TransferFault("not-opened", fw::kGroup, fw::kFileNotOpened, str::kFileNotUsable, {path}));
         return;
     }
     std::string word;
     ScanWord(file, word);
     const std::uint8_t family = FirmwareFamilyOf(word);
     if (family == 0) {
-        out.push_back(TransferFault("not-firmware-file", fw::kGroup, fw::kUnknownFile, str::kFirmwareFileUnknown));
+        out.push_back(
+            TransferFault("not-firmware-file", fw::kGroup, fw::kUnknownFile, str::kFirmwareFileUnknown));
         return;
     }
     const std::uint32_t total = ReadProgressTotal(file);
