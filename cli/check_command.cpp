@@ -2,7 +2,6 @@
 #include "cli/commands.h"
 #include "core/settings_store.h"
 #include "operations/file_check.h"
-#include "operations/file_check_strings.h"
 #include "operations/os_update_preparation.h"
 
 #include <cstdio>
@@ -65,11 +64,7 @@ int RunCheck(CommandContext& context) {
         }
         if (CheckFails(findings)) ++failing;
     }
-    const auto count = static_cast<long long>(files.size());
-    std::fprintf(out, "%s\n",
-                 FormatMessage(host.String(check_str::kSummary),
-                               {count, count - failing, static_cast<long long>(failing)})
-                     .c_str());
+    std::fprintf(out, "%s\n", SummaryLine(static_cast<int>(files.size()), failing, strings).c_str());
     std::fflush(out);
     return failing ? kExitFailed : kExitOk;
 }

@@ -4,6 +4,8 @@
 #include "core/windows1252.h"
 #include "operations/file_check_parts.h"
 #include "operations/file_check_strings.h"
+#include "operations/path_length_check.h"
+#include "operations/string_ids.h"
 
 #include <algorithm>
 #include <cctype>
@@ -71,6 +73,19 @@ std::string FindingLine(const CheckFinding& finding, const StringLookup& strings
     return line + FindingText(finding, strings);
 }
 
+std::vector<std::string> ReportLines(const std::vector<CheckFinding>& findings, const StringLookup& strings) {
+    std::vector<std::string> lines;
+    for (const CheckFinding& finding : findings)
+        lines.push_back(FindingLine(finding, strings));
+    return lines;
+}
+
+std::string SummaryLine(int files, int failing, const StringLookup& strings) {
+    return FormatMessage(strings(check_str::kSummary),
+                         {static_cast<long long>(files), static_cast<long long>(files - failing),
+                          static_cast<long long>(failing)});
+}
+
 const char* SeverityName(int severity) {
     return severity == kCheckFault ? "fault" : severity == kCheckWarning ? "warning" : "info";
 }
@@ -80,6 +95,12 @@ const char* ImageName(int image) {
 }
 
 namespace check {
+
+void AddPathLength(const std::string& path, int group, int number, Findings& out) {
+    if (PathFitsField(path)) return;
+    out.push_back(TransferFault("path-too-long", group, number, str::kPathTooLong,
+                                {Arg(path.size()), Arg(kMaxStoredPathBytes)}));
+}
 
 void AddBlanks(const std::string& text, int stringId, const std::string& field, Findings& out) {
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -49,6 +49,10 @@ using StringLookup = std::function<std::string(int stringId)>;
 std::string FindingLine(const CheckFinding& finding, const StringLookup& strings);
 // The finding's text alone, on one line.
 std::string FindingText(const CheckFinding& finding, const StringLookup& strings);
+// The report of one file: a FindingLine for each finding.
+std::vector<std::string> ReportLines(const std::vector<CheckFinding>& findings, const StringLookup& strings);
+// How many files were checked and how many of them would fail.
+std::string SummaryLine(int files, int failing, const StringLookup& strings);
 // "G.NNN" of the transfer's message, or empty.
 std::string FindingMessageId(const CheckFinding& finding);
 const char* SeverityName(int severity); // "info", "warning", "fault"

@@ -45,4 +45,8 @@ inline long long Arg(std::uint64_t value) {
     return static_cast<long long>(value);
 }
 
+// The preparation keeps the path in a field of 256 bytes and refuses a
+// longer one with its message `number` of `group`.
+void AddPathLength(const std::string& path, int group, int number, Findings& out);
+
 } // namespace qbx::check

@@ -4,7 +4,6 @@
 namespace qbx::check_str {
 
 inline constexpr int kMenuEntry = 12100;
-inline constexpr int kWindowTitle = 12101;
 inline constexpr int kWarning = 12102;
 inline constexpr int kFault = 12103;
 inline constexpr int kProgramImage = 12104;
@@ -12,7 +11,6 @@ inline constexpr int kBootSectorImage = 12105;
 inline constexpr int kSummary = 12106;     // files, sound, failing
 inline constexpr int kUnknownKind = 12107; // an extension the check does not know
 inline constexpr int kChooserFilter = 12108;
-inline constexpr int kClose = 12109;
 
 inline constexpr int kSingleImage = 12110; // first word, device, code, size
 inline constexpr int kFirmware = 12111;    // first word, family, progress total

@@ -52,6 +52,7 @@ void CheckFunctionDataFile(const std::string& path, Findings& out) {
     out.push_back(Finding(
         kCheckInfo, "kind", kFunctionData,
         {Arg(file.fileFormat), Arg(file.deviceCode), DeviceName(file.deviceCode), Arg(file.dataSize)}));
+    AddPathLength(path, upload_preparation::kGroup, upload_preparation::kPathTooLong, out);
     if (file.fileFormat == kBootDataFormat && file.deviceCode == device::kNetworkFamily)
         out.push_back(Finding(kCheckInfo, "boot-data", kBootDataFile));
 

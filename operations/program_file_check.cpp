@@ -13,6 +13,7 @@
 #include "operations/file_check_strings.h"
 #include "operations/firmware_update_messages.h"
 #include "operations/os_update_messages.h"
+#include "operations/os_update_preparation.h"
 #include "operations/string_ids.h"
 
 #include <algorithm>
@@ -365,6 +366,7 @@ void CheckTwoImage(const std::string& path, const FileCheckOptions& options, Fin
 } // namespace
 
 void CheckProgramFile(const std::string& path, const FileCheckOptions& options, Findings& out) {
+    AddPathLength(path, os_preparation::kGroup, os_preparation::kPathTooLong, out);
     CTextStream file;
     if (file.Open(path) != 0) {
         out.push_back(TransferFault("not-opened", os_update::kGroup, os_update::kFileNotOpened,

@@ -153,7 +153,6 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11952, "", "verify: the header read back differs from the one written"},
         // File check.
         {12100, "", "window menu: check a file"},
-        {12101, "", "file check: title of the report window"},
         {12102, "", "file check: a finding to know about"},
         {12103, "", "file check: a finding that makes a transfer fail or lose data"},
         {12104, "", "file check: the first image of a two-image file"},
@@ -161,7 +160,6 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {12106, "ddd", "file check: summary (files, sound, failing)"},
         {12107, "", "file check: an extension it does not know"},
         {12108, "", "file check chooser: file filter"},
-        {12109, "", "file check report window: close button"},
         {12110, "ssXX", "file check: single-image program file (first word, device, device code, size told)"},
         {12111, "sXX", "file check: firmware file (first word, family, progress total)"},
         {12112, "sXssXX",

@@ -576,10 +576,6 @@ Möchten Sie sie überschreiben?</translation>
         <translation>Datei prüfen…</translation>
     </message>
     <message>
-        <source>12101</source>
-        <translation>Dateiprüfung</translation>
-    </message>
-    <message>
         <source>12102</source>
         <translation>Warnung</translation>
     </message>
@@ -606,10 +602,6 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>12108</source>
         <translation>Dateien des Programms (*.dat *.prg *.frm *.bgs *.html *.gif);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>12109</source>
-        <translation>Schließen</translation>
     </message>
     <message>
         <source>12110</source>
@@ -701,7 +693,7 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>12132</source>
-        <translation>Nach dem Hochladen führt qbx slots sie als „N: %s (%d bytes)“.</translation>
+        <translation>Nach dem Hochladen führt die Liste der Speicherplätze sie als „N: %s (%d bytes)“.</translation>
     </message>
     <message>
         <source>12133</source>
@@ -1386,6 +1378,17 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog170</name>
+    <message>
+        <source>File check</source>
+        <translation>Dateiprüfung</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 </TS>

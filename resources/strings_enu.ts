@@ -576,10 +576,6 @@ Do you want to overwrite it?</translation>
         <translation>Check file…</translation>
     </message>
     <message>
-        <source>12101</source>
-        <translation>File check</translation>
-    </message>
-    <message>
         <source>12102</source>
         <translation>warning</translation>
     </message>
@@ -606,10 +602,6 @@ Do you want to overwrite it?</translation>
     <message>
         <source>12108</source>
         <translation>Files of the program (*.dat *.prg *.frm *.bgs *.html *.gif);;All files (*)</translation>
-    </message>
-    <message>
-        <source>12109</source>
-        <translation>Close</translation>
     </message>
     <message>
         <source>12110</source>
@@ -701,7 +693,7 @@ Do you want to overwrite it?</translation>
     </message>
     <message>
         <source>12132</source>
-        <translation>After the upload, qbx slots lists it as "N: %s (%d bytes)".</translation>
+        <translation>After the upload the slot list shows it as "N: %s (%d bytes)".</translation>
     </message>
     <message>
         <source>12133</source>
@@ -1386,6 +1378,17 @@ Do you want to overwrite it?</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog170</name>
+    <message>
+        <source>File check</source>
+        <translation>File check</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 </TS>

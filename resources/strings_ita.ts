@@ -576,10 +576,6 @@ Sovrascriverlo?</translation>
         <translation>Verifica file…</translation>
     </message>
     <message>
-        <source>12101</source>
-        <translation>Verifica dei file</translation>
-    </message>
-    <message>
         <source>12102</source>
         <translation>avviso</translation>
     </message>
@@ -606,10 +602,6 @@ Sovrascriverlo?</translation>
     <message>
         <source>12108</source>
         <translation>File del programma (*.dat *.prg *.frm *.bgs *.html *.gif);;Tutti i file (*)</translation>
-    </message>
-    <message>
-        <source>12109</source>
-        <translation>Chiudi</translation>
     </message>
     <message>
         <source>12110</source>
@@ -701,7 +693,7 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>12132</source>
-        <translation>Dopo il caricamento qbx slots lo elenca come "N: %s (%d bytes)".</translation>
+        <translation>Dopo il caricamento l'elenco degli slot lo mostra come "N: %s (%d bytes)".</translation>
     </message>
     <message>
         <source>12133</source>
@@ -1386,6 +1378,17 @@ Sovrascriverlo?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog170</name>
+    <message>
+        <source>File check</source>
+        <translation>Verifica dei file</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 </TS>

@@ -245,14 +245,15 @@ TEST_F(QbxUpdate, CheckNamesWhatTheDeviceWouldGetWithoutALink) {
     files.Write("notes.txt", "x");
 
     QbxRun run = Call("--json check --welcome page.bgs objcopy.prg srec.prg reordered.prg qrt.prg box.frm "
-                      "Straße.dat page.bgs big.gif notes.txt");
+                      "Straße.dat page.bgs big.gif notes.txt " +
+                      std::string(250, 'p') + ".prg");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err.find("Quillbox-Message"), std::string::npos) << run.err;
-    EXPECT_NE(run.err.find("Files checked: 9, sound: 5, would fail or lose data: 4.\n"), std::string::npos)
+    EXPECT_NE(run.err.find("Files checked: 10, sound: 5, would fail or lose data: 5.\n"), std::string::npos)
         << run.err;
     const CheckReport report = ReadFindings(run.out);
     const struct {
-        const char* file;
+        std::string file;
         std::string codes;
         const char* said; // in one of its texts
     } cases[] = {
@@ -271,9 +272,10 @@ TEST_F(QbxUpdate, CheckNamesWhatTheDeviceWouldGetWithoutALink) {
         {"page.bgs", "kind", "88 bytes"},
         {"big.gif", "too-large:11.002", "196000"},
         {"notes.txt", "unknown-kind", ".html and .gif"},
+        {std::string(250, 'p') + ".prg", "path-too-long:8.008 not-opened:4.002", "at most 256 bytes"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.file);
+        SCOPED_TRACE(c.file.substr(0, 20));
         EXPECT_EQ(report.codes.count(c.file) ? report.codes.at(c.file) : "", c.codes);
         const std::string texts = report.texts.count(c.file) ? report.texts.at(c.file) : "";
         EXPECT_NE(texts.find(c.said), std::string::npos) << texts;
