@@ -5,6 +5,7 @@
 #include "formats/scan_conversions.h"
 
 #include <algorithm>
+#include <cctype>
 #include <new>
 #include <span>
 
@@ -97,8 +98,11 @@ bool CRecordCursor::Report(std::span<const std::uint8_t> bytes, bool bytesRead) 
         for (std::uint8_t b : bytes)
             sum += b;
         seen.checksumExpected = static_cast<std::uint8_t>(0x100 - (sum & 0xFF));
+        // Only digits right after the data: reading on past a line end
+        // could take the first letters of a marker line.
         std::uint32_t found = 0;
-        if (ScanHex(file, 2, found) != kScanMatched) {
+        const int next = file.Peek();
+        if (next == CTextStream::kEnd || !std::isxdigit(next) || ScanHex(file, 2, found) != kScanMatched) {
             seen.checksum = kChecksumMissing;
         } else {
             seen.checksumFound = static_cast<std::uint8_t>(found);
