@@ -19,12 +19,11 @@ namespace {
 
 using namespace check_str;
 
-constexpr std::uint8_t kBootDataFormat = 3;
-
-void ReportCut(const char* field, const std::string& text, const std::string& kept, Findings& out) {
+void ReportCut(const std::string& field, const std::string& text, const std::string& kept, int length,
+               Findings& out) {
     if (text != kept)
         out.push_back(Finding(kCheckWarning, "text-cut", kTextCut,
-                              {std::string(field), Windows1252ToUtf8(text), Windows1252ToUtf8(kept)}));
+                              {field, Windows1252ToUtf8(text), Arg(length), Windows1252ToUtf8(kept)}));
 }
 
 std::string DeviceName(std::uint8_t code) {
@@ -53,7 +52,7 @@ void CheckFunctionDataFile(const std::string& path, Findings& out) {
         kCheckInfo, "kind", kFunctionData,
         {Arg(file.fileFormat), Arg(file.deviceCode), DeviceName(file.deviceCode), Arg(file.dataSize)}));
     AddPathLength(path, upload_preparation::kGroup, upload_preparation::kPathTooLong, out);
-    if (file.fileFormat == kBootDataFormat && file.deviceCode == device::kNetworkFamily)
+    if (file.deviceCode == device::kNetworkFamily)
         out.push_back(Finding(kCheckInfo, "boot-data", kBootDataFile));
 
     // The header exactly as it crosses the wire: fields cut to their length,
@@ -64,13 +63,16 @@ void CheckFunctionDataFile(const std::string& path, Findings& out) {
     std::uint8_t wire[record::kHeaderSize] = {};
     EncodeSlotHeader(header, wire);
     const SlotHeader stored = DecodeSlotHeader(wire);
-    ReportCut("FIRMWARE", file.firmware, stored.textA, out);
-    ReportCut("BOOTSECTOR", file.bootsector, stored.textB, out);
+    ReportCut("FIRMWARE", file.firmware, stored.textA, record::kShortTextSize, out);
+    ReportCut("BOOTSECTOR", file.bootsector, stored.textB, record::kShortTextSize, out);
     AddBlanks(stored.textA, kBecomesBlank, "FIRMWARE", out);
     AddBlanks(stored.textB, kBecomesBlank, "BOOTSECTOR", out);
     const std::string title = Utf8ToWindows1252(transfer::PathTitle(path));
-    AddBlanks(title.substr(0, record::kDescriptionSize), kDescriptionField, "", out);
     const std::string description = Windows1252ToUtf8(FromDeviceCharset(stored.description));
+    if (title.size() > record::kDescriptionSize)
+        out.push_back(Finding(kCheckWarning, "text-cut", kNameCut,
+                              {transfer::PathTitle(path), Arg(record::kDescriptionSize), description}));
+    AddBlanks(title.substr(0, record::kDescriptionSize), kDescriptionField, "", out);
     out.push_back(Finding(kCheckInfo, "stored-texts", kStoredTexts,
                           {Windows1252ToUtf8(stored.textA), Windows1252ToUtf8(stored.textB), description}));
     out.push_back(Finding(kCheckInfo, "slot-line", kSlotLine, {description, Arg(stored.size)}));

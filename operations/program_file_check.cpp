@@ -404,6 +404,10 @@ void CheckFirmwareFile(const std::string& path, Findings& out) {
     }
     const std::uint32_t total = ReadProgressTotal(file);
     out.push_back(Finding(kCheckInfo, "kind", kFirmware, {word, Arg(family), Arg(total)}));
+    if (total == 0) {
+        out.push_back(Finding(kCheckWarning, "no-size", kNoFirmwareSize));
+        return;
+    }
     // The bootloader asks for its own firmware size; the file names only
     // the progress total, which is what its maker meant to be sent.
     const PhaseSetup s{kSingleImagePhase, kCheckWholeFile, total, fw::kGroup, fw::kPhase.unexpectedReply};

@@ -697,11 +697,19 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>12133</source>
-        <translation>Eine Datei im Format 3 für die LINKBOX (Gerätecode A3): qbx bootdata write und der Dialog für die Bootloader-Daten nehmen sie an.</translation>
+        <translation>Eine Datei mit den eigenen Daten der LINKBOX (Gerätecode A3): qbx bootdata write und der Dialog für die Bootloader-Daten nehmen sie an.</translation>
     </message>
     <message>
         <source>12134</source>
-        <translation>%s „%s“ ist länger als die 8 Zeichen, die das Gerät aufbewahrt: Es speichert „%s“.</translation>
+        <translation>%s „%s“ ist länger als die %d Zeichen, die das Gerät aufbewahrt: Es speichert „%s“.</translation>
+    </message>
+    <message>
+        <source>12135</source>
+        <translation>Der Kopf nennt keine Größe, daher kann die Prüfung nicht sagen, wie weit der Bootloader anfordern wird; seine Datensätze werden nicht durchlaufen.</translation>
+    </message>
+    <message>
+        <source>12136</source>
+        <translation>Der Dateiname „%s“ ist länger als die %d Zeichen der Beschreibung des Speicherplatzes: Das Gerät speichert „%s“.</translation>
     </message>
     <message>
         <source>12140</source>

@@ -697,11 +697,19 @@ Do you want to overwrite it?</translation>
     </message>
     <message>
         <source>12133</source>
-        <translation>A format-3 file for the LINKBOX (device code A3): qbx bootdata write and the bootloader data dialog take it.</translation>
+        <translation>A file of the LINKBOX's own data (device code A3): qbx bootdata write and the bootloader data dialog take it.</translation>
     </message>
     <message>
         <source>12134</source>
-        <translation>%s "%s" is longer than the 8 characters the device keeps: it stores "%s".</translation>
+        <translation>%s "%s" is longer than the %d characters the device keeps: it stores "%s".</translation>
+    </message>
+    <message>
+        <source>12135</source>
+        <translation>The header gives no size, so the check cannot tell how far the bootloader will ask; its records are not walked.</translation>
+    </message>
+    <message>
+        <source>12136</source>
+        <translation>The file name "%s" is longer than the %d characters of the slot description: the device stores "%s".</translation>
     </message>
     <message>
         <source>12140</source>

@@ -697,11 +697,19 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>12133</source>
-        <translation>Un file in formato 3 per il LINKBOX (codice dispositivo A3): qbx bootdata write e la finestra dei dati del bootloader lo accettano.</translation>
+        <translation>Un file con i dati propri del LINKBOX (codice dispositivo A3): qbx bootdata write e la finestra dei dati del bootloader lo accettano.</translation>
     </message>
     <message>
         <source>12134</source>
-        <translation>%s "%s" è più lungo degli 8 caratteri che il dispositivo conserva: memorizza "%s".</translation>
+        <translation>%s "%s" è più lungo dei %d caratteri che il dispositivo conserva: memorizza "%s".</translation>
+    </message>
+    <message>
+        <source>12135</source>
+        <translation>L'intestazione non indica alcuna dimensione, quindi la verifica non può sapere fin dove il bootloader chiederà; i suoi record non vengono percorsi.</translation>
+    </message>
+    <message>
+        <source>12136</source>
+        <translation>Il nome del file "%s" è più lungo dei %d caratteri della descrizione dello slot: il dispositivo memorizza "%s".</translation>
     </message>
     <message>
         <source>12140</source>

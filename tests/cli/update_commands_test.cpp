@@ -240,12 +240,12 @@ TEST_F(QbxUpdate, CheckNamesWhatTheDeviceWouldGetWithoutALink) {
                               "Stra\xDF"
                               "e 1",
                               "B 2", 0x100}));
-    ASSERT_TRUE(data.Save(files.File("Straße.dat")));
+    ASSERT_TRUE(data.Save(files.File("Heizzentrale Straße Nord Kessel 2.dat")));
     files.Write("big.gif", std::string(196001, 'g'));
     files.Write("notes.txt", "x");
 
     QbxRun run = Call("--json check --welcome page.bgs objcopy.prg srec.prg reordered.prg qrt.prg box.frm "
-                      "Straße.dat page.bgs big.gif notes.txt " +
+                      "'Heizzentrale Straße Nord Kessel 2.dat' page.bgs big.gif notes.txt " +
                       std::string(250, 'p') + ".prg");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err.find("Quillbox-Message"), std::string::npos) << run.err;
@@ -267,8 +267,9 @@ TEST_F(QbxUpdate, CheckNamesWhatTheDeviceWouldGetWithoutALink) {
          "boot-sector-window",
          "ABCDEFGHIJKLMNOPQRSTUV | WXYZ"},
         {"box.frm", "kind data checksum beyond-size", "Data from 002000 to 002FFF lie beyond the 2000"},
-        {"Straße.dat", "kind becomes-blank becomes-blank stored-texts slot-line",
-         "\\\"N: Stra e (256 bytes)\\\""},
+        {"Heizzentrale Straße Nord Kessel 2.dat",
+         "kind becomes-blank text-cut becomes-blank stored-texts slot-line",
+         "\\\"N: Heizzentrale Stra e Nord Kessel  (256 bytes)\\\""},
         {"page.bgs", "kind", "88 bytes"},
         {"big.gif", "too-large:11.002", "196000"},
         {"notes.txt", "unknown-kind", ".html and .gif"},

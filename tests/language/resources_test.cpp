@@ -53,7 +53,7 @@ TEST(Resources, CatalogCoversEveryIdentifierTheProgramNames) {
     range(11950, 11952); // verify after write
     range(12100, 12100); // file check: the window menu's entry and the texts of the report
     range(12102, 12108);
-    range(12110, 12134);
+    range(12110, 12136);
     range(12140, 12141);
     range(12145, 12146);
     EXPECT_EQ(CatalogIds(), expected);
