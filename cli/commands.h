@@ -48,5 +48,7 @@ int RunModeSwitchCommand(CommandContext& context); // cli/bootloader_commands.cp
 int RunConfig(CommandContext& context);
 int RunWebPage(CommandContext& context);  // cli/web_page_command.cpp
 int RunSettings(CommandContext& context); // cli/settings_command.cpp
+int RunWebPage(CommandContext& context);  // cli/web_page_command.cpp
+int RunCheck(CommandContext& context);    // cli/check_command.cpp
 
 } // namespace qbx

@@ -37,6 +37,7 @@ const std::map<std::string, Command>& Commands() {
         {"config", qbx::RunConfig},
         {"webpage", qbx::RunWebPage},
         {"settings", qbx::RunSettings},
+        {"check", qbx::RunCheck},
     };
     return commands;
 }

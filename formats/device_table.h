@@ -18,5 +18,7 @@ constexpr const char* kQrt5130Name = "QRT5130";
 
 // The code of a device name, compared exactly (case and blanks count).
 std::uint8_t DeviceCodeOf(const std::string& name);
+// The name of a code, or empty for a code the table does not hold.
+std::string DeviceNameOf(std::uint8_t code);
 
 } // namespace qbx

@@ -2,8 +2,10 @@
 
 #include "formats/hex_records.h"
 #include "formats/program_file.h"
+#include "formats/scan_conversions.h"
 
 #include <algorithm>
+#include <cctype>
 #include <new>
 #include <span>
 
@@ -55,16 +57,59 @@ int CRecordCursor::Serve(std::uint32_t address, std::uint32_t count, AnswerBlock
 int CRecordCursor::ReadHeader() {
     int type = ReadRecordHeader(file, recordCount, recordOffset, recordType);
     recordAddress = base + recordOffset;
+    reported = false;
     return type;
 }
 
 bool CRecordCursor::ApplyExtendedAddress() {
-    if (recordType != kHexLinearAddress && recordType != kHexSegmentAddress) return true;
-    std::uint8_t value[2] = {0, 0};
-    if (!ReadRecordBytes(file, value)) return false;
-    std::uint32_t word = (std::uint32_t{value[0]} << 8) | value[1];
+    if (recordType != kHexLinearAddress && recordType != kHexSegmentAddress) return ReadOtherRecordBytes();
+    extendedValue[0] = extendedValue[1] = 0;
+    if (!ReadRecordBytes(file, extendedValue)) return false;
+    std::uint32_t word = (std::uint32_t{extendedValue[0]} << 8) | extendedValue[1];
     base = recordType == kHexLinearAddress ? word << 16 : word << 4;
-    return true;
+    return Report(extendedValue, true);
+}
+
+// Only a watcher wants the bytes of an end-of-file or start-address record;
+// reading them stops short of the next ':', where the next record begins.
+bool CRecordCursor::ReadOtherRecordBytes() {
+    if (!watcher) return true;
+    std::uint8_t bytes[255] = {};
+    if (!ReadRecordBytes(file, std::span(bytes, recordCount))) {
+        Report({}, false);
+        return false;
+    }
+    return Report(std::span(bytes, recordCount), true);
+}
+
+// Tells the watcher once of the current record; with its bytes read, the
+// checksum that follows them is read as well.
+bool CRecordCursor::Report(std::span<const std::uint8_t> bytes, bool bytesRead) {
+    if (!watcher || reported) return true;
+    reported = true;
+    SeenRecord seen;
+    seen.type = recordType;
+    seen.count = recordCount;
+    seen.address = recordAddress;
+    seen.base = base;
+    seen.bytes = bytes;
+    if (bytesRead) {
+        std::uint32_t sum = recordCount + (recordOffset >> 8) + (recordOffset & 0xFF) + recordType;
+        for (std::uint8_t b : bytes)
+            sum += b;
+        seen.checksumExpected = static_cast<std::uint8_t>(0x100 - (sum & 0xFF));
+        // Only digits right after the data: reading on past a line end
+        // could take the first letters of a marker line.
+        std::uint32_t found = 0;
+        const int next = file.Peek();
+        if (next == CTextStream::kEnd || !std::isxdigit(next) || ScanHex(file, 2, found) != kScanMatched) {
+            seen.checksum = kChecksumMissing;
+        } else {
+            seen.checksumFound = static_cast<std::uint8_t>(found);
+            seen.checksum = seen.checksumFound == seen.checksumExpected ? kChecksumMatches : kChecksumDiffers;
+        }
+    }
+    return watcher->Seen(seen);
 }
 
 int CRecordCursor::Collect(std::uint32_t address, std::uint64_t end, std::uint32_t count, AnswerBlock& block,
@@ -81,15 +126,17 @@ int CRecordCursor::Collect(std::uint32_t address, std::uint64_t end, std::uint32
         if (recordAddress < address) {
             // A device that skips ahead leaves records unread; one whose
             // addresses it was already answered for was lost.
+            if (!Report({}, false)) return kServeEndOfFile;
             if (answered.Overlaps(recordAddress, recordEnd)) return kServeOutOfOrder;
             if (recordEnd > address) return kServeRecordAcrossBlock;
             consumedEnd = std::max(consumedEnd, recordEnd); // passed over
             continue;
         }
         if (recordAddress <= end) {
-            if (recordEnd > end + 1) return kServeRecordAcrossBlock;
+            if (recordEnd > end + 1) return Report({}, false) ? kServeRecordAcrossBlock : kServeEndOfFile;
             const std::uint32_t offset = recordAddress - address;
-            if (!ReadRecordBytes(file, std::span(block.data() + offset, recordCount))) return kServeEndOfFile;
+            const auto bytes = std::span(block.data() + offset, recordCount);
+            if (!ReadRecordBytes(file, bytes) || !Report(bytes, true)) return kServeEndOfFile;
             if (welcomePage && phase != kBootSectorImagePhase)
                 ReadRecordText(*welcomePage, std::span(block.data() + offset, count - offset), recordCount,
                                recordAddress);

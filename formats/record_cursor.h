@@ -1,5 +1,6 @@
 #pragma once
 #include "formats/address_ranges.h"
+#include "formats/record_watcher.h"
 #include "formats/text_stream.h"
 
 #include <array>
@@ -63,6 +64,11 @@ class CRecordCursor {
     // and program-image phases only; the caller keeps the stream open.
     void SetWelcomePage(CTextStream* page) { welcomePage = page; }
 
+    // Told of every record as it is read, or nullptr. With a watcher the
+    // cursor also reads each record's checksum and the bytes of the record
+    // types it otherwise passes over; neither moves it to another record.
+    void SetWatcher(CRecordWatcher* newWatcher) { watcher = newWatcher; }
+
     // Starts a data phase: the next request reads on from the current
     // position in the file (the caller has skipped to the image's records).
     void BeginPhase(int phase);
@@ -83,6 +89,8 @@ class CRecordCursor {
 
     int ReadHeader();
     bool ApplyExtendedAddress();
+    bool ReadOtherRecordBytes();
+    bool Report(std::span<const std::uint8_t> bytes, bool bytesRead);
     int Collect(std::uint32_t address, std::uint64_t end, std::uint32_t count, AnswerBlock& block,
                 Coverage& covered);
     bool PutBootSectorWindow(std::uint32_t address, std::uint32_t count, AnswerBlock& block,
@@ -91,6 +99,9 @@ class CRecordCursor {
 
     CTextStream& file;
     CTextStream* welcomePage = nullptr;
+    CRecordWatcher* watcher = nullptr;
+    bool reported = true; // the watcher has been told of the current record
+    std::uint8_t extendedValue[2] = {0, 0};
     int phase = kSingleImagePhase;
 
     // The current record; its fields keep their values where a header has no digits.

@@ -4,6 +4,7 @@
 #include "core/settings_store.h"
 #include "gui/about_box.h"
 #include "gui/bootdata/boot_data_dialog.h"
+#include "gui/file_check_window.h"
 #include "gui/firmware/os_update_preparation_dialog.h"
 #include "gui/firmware/update_transfer_dialogs.h"
 #include "gui/functiondata/download_preparation_dialog.h"
@@ -13,6 +14,7 @@
 #include "gui/settings/settings_dialog.h"
 #include "gui/webpages/web_page_upload_dialog.h"
 #include "language/language_module.h"
+#include "operations/file_check_strings.h"
 #include "operations/string_ids.h"
 #include "platform/executable_path.h"
 #include "platform/fixed_version.h"
@@ -66,6 +68,9 @@ void CMainWindow::AddSystemMenu() {
                                                 [this] { OnSysCommand(kSysCommandSessionLog); });
         sessionLogEntry->setData(kSysCommandSessionLog);
     }
+    QAction* check = systemMenu->addAction(String(check_str::kMenuEntry), this,
+                                           [this] { OnSysCommand(kSysCommandCheckFile); });
+    check->setData(kSysCommandCheckFile);
     layout()->setMenuBar(bar);
 }
 
@@ -78,6 +83,8 @@ void CMainWindow::OnSysCommand(int command) {
         info.DoModal();
     } else if (command == kSysCommandSessionLog) {
         ToggleSessionLog();
+    } else if (command == kSysCommandCheckFile) {
+        RunFileCheck(Context(), this);
     }
 }
 

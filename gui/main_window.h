@@ -9,6 +9,7 @@ constexpr int kMainWindowTemplate = 102;
 constexpr int kSysCommandAbout = 0x0010;
 constexpr int kSysCommandInformation = 0x0110;
 constexpr int kSysCommandSessionLog = 0x0120;
+constexpr int kSysCommandCheckFile = 0x0130;
 // The main window's own messages: "Quillbox-Message 13.NNN".
 constexpr int kMainWindowGroup = 13;
 constexpr int kSessionLogNotWritten = 1;

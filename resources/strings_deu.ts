@@ -603,6 +603,162 @@ Möchten Sie sie überschreiben?</translation>
         <source>11921</source>
         <translation>Bitte geben Sie eine ganze Zahl ohne Vorzeichen ein (0 oder größer).</translation>
     </message>
+    <message>
+        <source>12100</source>
+        <translation>Datei prüfen…</translation>
+    </message>
+    <message>
+        <source>12102</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>12103</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>12104</source>
+        <translation>Programmabbild</translation>
+    </message>
+    <message>
+        <source>12105</source>
+        <translation>Bootsektor-Abbild</translation>
+    </message>
+    <message>
+        <source>12106</source>
+        <translation>Geprüfte Dateien: %d, in Ordnung: %d, würden scheitern oder Daten verlieren: %d.</translation>
+    </message>
+    <message>
+        <source>12107</source>
+        <translation>Diese Dateiart kennt die Prüfung nicht; sie prüft .dat-, .prg-, .frm-, .bgs-, .html- und .gif-Dateien.</translation>
+    </message>
+    <message>
+        <source>12108</source>
+        <translation>Dateien des Programms (*.dat *.prg *.frm *.bgs *.html *.gif);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>12110</source>
+        <translation>Programmdatei mit einem Abbild, %s, für %s (Gerätecode %02X); dem Gerät werden %X hexadezimal Bytes angekündigt, die es in Blöcken zu 64 anfordert.</translation>
+    </message>
+    <message>
+        <source>12111</source>
+        <translation>Firmware-Datei %s für die Bootloader-Familie %02X; ihr Kopf nennt %X hexadezimal Bytes, die die Prüfung in Blöcken zu 64 anfordert.</translation>
+    </message>
+    <message>
+        <source>12112</source>
+        <translation>Programmdatei mit zwei Abbildern für %s (Gerätecode %02X), PROGRAM %s, BOOTSECTOR %s; DATA_SIZE %X und BS_SIZE %X hexadezimal.</translation>
+    </message>
+    <message>
+        <source>12113</source>
+        <translation>Die Gerätetabelle kennt DEVICE „%s“ nicht: Dem Bootloader wird Gerätecode 00 gemeldet, er entscheidet selbst.</translation>
+    </message>
+    <message>
+        <source>12114</source>
+        <translation>Daten von %06X bis %06X.</translation>
+    </message>
+    <message>
+        <source>12115</source>
+        <translation>Keine Daten von %06X bis %06X: Das Gerät lässt diese %d Bytes gelöscht (FF).</translation>
+    </message>
+    <message>
+        <source>12116</source>
+        <translation>Erweiterte Segmentadresse %04X (Typ 02): Die folgenden Datensätze liegen ab %06X.</translation>
+    </message>
+    <message>
+        <source>12117</source>
+        <translation>Erweiterte lineare Adresse %04X (Typ 04): Die folgenden Datensätze liegen ab %06X.</translation>
+    </message>
+    <message>
+        <source>12118</source>
+        <translation>Der Datensatz bei %06X hat die Prüfsumme %02X, seine Bytes ergeben aber %02X. Die Übertragung prüft sie nicht und sendet die Bytes, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>12119</source>
+        <translation>Der Datensatz bei %06X hat keine Prüfsumme. Die Übertragung braucht keine und sendet seine Bytes, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>12120</source>
+        <translation>Daten von %06X bis %06X liegen hinter den %X hexadezimal Bytes, die das Gerät anfordert: Sie erreichen das Gerät nie.</translation>
+    </message>
+    <message>
+        <source>12121</source>
+        <translation>Die ersten %X hexadezimal Bytes des Programmabbilds werden aufbewahrt und in diesem Abbild von %06X bis %06X erneut gesendet, überall dort, wo es keine eigenen Daten hat.</translation>
+    </message>
+    <message>
+        <source>12122</source>
+        <translation>Das Bootsektor-Fenster endet bei %06X, hinter DATA_SIZE %X: Die letzten %d Bytes des Bootsektors fordert das Gerät nie an.</translation>
+    </message>
+    <message>
+        <source>12123</source>
+        <translation>Die Begrüßungsseite %s kommt in den Starttext; das Gerät zeigt: „%s“</translation>
+    </message>
+    <message>
+        <source>12124</source>
+        <translation>Die Begrüßungsseite %s kommt nicht in diese Datei: Nur BRAVOLT_PROGRAM_FILE-Dateien und Dateien mit zwei Abbildern für QRT5130 nehmen eine auf.</translation>
+    </message>
+    <message>
+        <source>12125</source>
+        <translation>%s: Der Zeichensatz des Geräts kennt kein %s (Stelle %d); das Hochladen sendet das Byte unverändert, das Gerät zeigt an seiner Stelle ein Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>12126</source>
+        <translation>%d weitere Datensätze haben eine Prüfsumme, die nicht stimmt.</translation>
+    </message>
+    <message>
+        <source>12127</source>
+        <translation>Beschreibung des Speicherplatzes: Das Zeichen %s an Stelle %d wird auf dem Gerät zum Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>12128</source>
+        <translation>Begrüßungsseite: Das Zeichen %s an Stelle %d wird auf dem Gerät zum Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>12129</source>
+        <translation>Dieses Abbild hat im Fenster eigene Daten von %06X bis %06X; dort werden sie statt der aufbewahrten Bytes gesendet.</translation>
+    </message>
+    <message>
+        <source>12130</source>
+        <translation>Funktionsdaten, Dateiformat %d, Gerätecode %02X (%s), %d Datenbytes.</translation>
+    </message>
+    <message>
+        <source>12131</source>
+        <translation>Das Gerät speichert FIRMWARE „%s“, BOOTSECTOR „%s“ und die Beschreibung „%s“.</translation>
+    </message>
+    <message>
+        <source>12132</source>
+        <translation>Nach dem Hochladen führt die Liste der Speicherplätze sie als „N: %s (%d bytes)“.</translation>
+    </message>
+    <message>
+        <source>12133</source>
+        <translation>Eine Datei mit den eigenen Daten der LINKBOX (Gerätecode A3): qbx bootdata write und der Dialog für die Bootloader-Daten nehmen sie an.</translation>
+    </message>
+    <message>
+        <source>12134</source>
+        <translation>%s „%s“ ist länger als die %d Zeichen, die das Gerät aufbewahrt: Es speichert „%s“.</translation>
+    </message>
+    <message>
+        <source>12135</source>
+        <translation>Der Kopf nennt keine Größe, daher kann die Prüfung nicht sagen, wie weit der Bootloader anfordern wird; seine Datensätze werden nicht durchlaufen.</translation>
+    </message>
+    <message>
+        <source>12136</source>
+        <translation>Der Dateiname „%s“ ist länger als die %d Zeichen der Beschreibung des Speicherplatzes: Das Gerät speichert „%s“.</translation>
+    </message>
+    <message>
+        <source>12140</source>
+        <translation>Begrüßungsseite mit %d Bytes; das Gerät zeigt: „%s“</translation>
+    </message>
+    <message>
+        <source>12141</source>
+        <translation>Die Datei hat %d Bytes; eine Begrüßungsseite hat 88 (vier Zeilen zu 22 Zeichen). Ein Betriebssystem-Update schreibt ihre ersten 88 Bytes, wie sie sind, Zeilenenden eingeschlossen.</translation>
+    </message>
+    <message>
+        <source>12145</source>
+        <translation>Webseite: %s-Datei mit %d Bytes; die LINKBOX nimmt höchstens %d auf.</translation>
+    </message>
+    <message>
+        <source>12146</source>
+        <translation>Die Datei beginnt nicht wie ein GIF-Bild (GIF87a oder GIF89a); die LINKBOX würde sie trotzdem als solches ausliefern.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>
@@ -1262,6 +1418,17 @@ Möchten Sie sie überschreiben?</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog170</name>
+    <message>
+        <source>File check</source>
+        <translation>Dateiprüfung</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 </TS>

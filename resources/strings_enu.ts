@@ -603,6 +603,162 @@ Do you want to overwrite it?</translation>
         <source>11921</source>
         <translation>Please enter a whole number without a sign (0 or more).</translation>
     </message>
+    <message>
+        <source>12100</source>
+        <translation>Check file…</translation>
+    </message>
+    <message>
+        <source>12102</source>
+        <translation>warning</translation>
+    </message>
+    <message>
+        <source>12103</source>
+        <translation>fault</translation>
+    </message>
+    <message>
+        <source>12104</source>
+        <translation>program image</translation>
+    </message>
+    <message>
+        <source>12105</source>
+        <translation>boot-sector image</translation>
+    </message>
+    <message>
+        <source>12106</source>
+        <translation>Files checked: %d, sound: %d, would fail or lose data: %d.</translation>
+    </message>
+    <message>
+        <source>12107</source>
+        <translation>The check does not know this kind of file; it checks .dat, .prg, .frm, .bgs, .html and .gif files.</translation>
+    </message>
+    <message>
+        <source>12108</source>
+        <translation>Files of the program (*.dat *.prg *.frm *.bgs *.html *.gif);;All files (*)</translation>
+    </message>
+    <message>
+        <source>12110</source>
+        <translation>Single-image program file %s for %s (device code %02X); the device is told %X hexadecimal bytes and asks for them in blocks of 64.</translation>
+    </message>
+    <message>
+        <source>12111</source>
+        <translation>Firmware file %s for the bootloader family %02X; its header gives %X hexadecimal bytes, which the check asks for in blocks of 64.</translation>
+    </message>
+    <message>
+        <source>12112</source>
+        <translation>Two-image program file for %s (device code %02X), PROGRAM %s, BOOTSECTOR %s; DATA_SIZE %X and BS_SIZE %X hexadecimal.</translation>
+    </message>
+    <message>
+        <source>12113</source>
+        <translation>The device table does not know DEVICE "%s": the bootloader is told device code 00 and decides for itself.</translation>
+    </message>
+    <message>
+        <source>12114</source>
+        <translation>Data from %06X to %06X.</translation>
+    </message>
+    <message>
+        <source>12115</source>
+        <translation>No data from %06X to %06X: the device keeps these %d bytes erased (FF).</translation>
+    </message>
+    <message>
+        <source>12116</source>
+        <translation>Extended segment address %04X (type 02): the records after it are placed from %06X on.</translation>
+    </message>
+    <message>
+        <source>12117</source>
+        <translation>Extended linear address %04X (type 04): the records after it are placed from %06X on.</translation>
+    </message>
+    <message>
+        <source>12118</source>
+        <translation>The record at %06X has the checksum %02X, but its bytes call for %02X. The transfer does not check it and sends the bytes as they stand.</translation>
+    </message>
+    <message>
+        <source>12119</source>
+        <translation>The record at %06X has no checksum. The transfer does not need one and sends its bytes as they stand.</translation>
+    </message>
+    <message>
+        <source>12120</source>
+        <translation>Data from %06X to %06X lie beyond the %X hexadecimal bytes the device asks for: they never reach the device.</translation>
+    </message>
+    <message>
+        <source>12121</source>
+        <translation>The first %X hexadecimal bytes of the program image are kept and sent again in this image from %06X to %06X, wherever it has no data of its own.</translation>
+    </message>
+    <message>
+        <source>12122</source>
+        <translation>The boot-sector window ends at %06X, beyond DATA_SIZE %X: the device never asks for the last %d bytes of the boot sector.</translation>
+    </message>
+    <message>
+        <source>12123</source>
+        <translation>The welcome page %s goes into the start-up text; the device will show: "%s"</translation>
+    </message>
+    <message>
+        <source>12124</source>
+        <translation>The welcome page %s does not go into this file: only BRAVOLT_PROGRAM_FILE files and two-image files for QRT5130 take one.</translation>
+    </message>
+    <message>
+        <source>12125</source>
+        <translation>%s: the device's character set has no %s (position %d); the upload sends the byte as it stands, and the device shows a blank in its place.</translation>
+    </message>
+    <message>
+        <source>12126</source>
+        <translation>%d further records have a checksum that does not match.</translation>
+    </message>
+    <message>
+        <source>12127</source>
+        <translation>Slot description: the character %s at position %d becomes a blank on the device.</translation>
+    </message>
+    <message>
+        <source>12128</source>
+        <translation>Welcome page: the character %s at position %d becomes a blank on the device.</translation>
+    </message>
+    <message>
+        <source>12129</source>
+        <translation>This image has data of its own from %06X to %06X inside the window; there they are sent instead of the kept bytes.</translation>
+    </message>
+    <message>
+        <source>12130</source>
+        <translation>Function data, file format %d, device code %02X (%s), %d data bytes.</translation>
+    </message>
+    <message>
+        <source>12131</source>
+        <translation>The device stores FIRMWARE "%s", BOOTSECTOR "%s" and the description "%s".</translation>
+    </message>
+    <message>
+        <source>12132</source>
+        <translation>After the upload the slot list shows it as "N: %s (%d bytes)".</translation>
+    </message>
+    <message>
+        <source>12133</source>
+        <translation>A file of the LINKBOX's own data (device code A3): qbx bootdata write and the bootloader data dialog take it.</translation>
+    </message>
+    <message>
+        <source>12134</source>
+        <translation>%s "%s" is longer than the %d characters the device keeps: it stores "%s".</translation>
+    </message>
+    <message>
+        <source>12135</source>
+        <translation>The header gives no size, so the check cannot tell how far the bootloader will ask; its records are not walked.</translation>
+    </message>
+    <message>
+        <source>12136</source>
+        <translation>The file name "%s" is longer than the %d characters of the slot description: the device stores "%s".</translation>
+    </message>
+    <message>
+        <source>12140</source>
+        <translation>Welcome page of %d bytes; the device will show: "%s"</translation>
+    </message>
+    <message>
+        <source>12141</source>
+        <translation>The file has %d bytes; a welcome page has 88 (four lines of 22 characters). An OS update writes its first 88 bytes as they stand, line ends included.</translation>
+    </message>
+    <message>
+        <source>12145</source>
+        <translation>Web page: %s file of %d bytes; the LINKBOX takes at most %d.</translation>
+    </message>
+    <message>
+        <source>12146</source>
+        <translation>The file does not begin like a GIF picture (GIF87a or GIF89a); the LINKBOX would serve it as one all the same.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>
@@ -1262,6 +1418,17 @@ Do you want to overwrite it?</translation>
     <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog170</name>
+    <message>
+        <source>File check</source>
+        <translation>File check</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 </TS>

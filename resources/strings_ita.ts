@@ -603,6 +603,162 @@ Sovrascriverlo?</translation>
         <source>11921</source>
         <translation>Inserire un numero intero senza segno (0 o maggiore).</translation>
     </message>
+    <message>
+        <source>12100</source>
+        <translation>Verifica file…</translation>
+    </message>
+    <message>
+        <source>12102</source>
+        <translation>avviso</translation>
+    </message>
+    <message>
+        <source>12103</source>
+        <translation>errore</translation>
+    </message>
+    <message>
+        <source>12104</source>
+        <translation>immagine del programma</translation>
+    </message>
+    <message>
+        <source>12105</source>
+        <translation>immagine del settore di avvio</translation>
+    </message>
+    <message>
+        <source>12106</source>
+        <translation>File verificati: %d, a posto: %d, non andrebbero a buon fine o perderebbero dati: %d.</translation>
+    </message>
+    <message>
+        <source>12107</source>
+        <translation>La verifica non conosce questo tipo di file; verifica file .dat, .prg, .frm, .bgs, .html e .gif.</translation>
+    </message>
+    <message>
+        <source>12108</source>
+        <translation>File del programma (*.dat *.prg *.frm *.bgs *.html *.gif);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>12110</source>
+        <translation>File di programma a immagine singola %s per %s (codice dispositivo %02X); al dispositivo vengono annunciati %X byte esadecimali, che richiede in blocchi da 64.</translation>
+    </message>
+    <message>
+        <source>12111</source>
+        <translation>File firmware %s per la famiglia di bootloader %02X; l'intestazione indica %X byte esadecimali, che la verifica richiede in blocchi da 64.</translation>
+    </message>
+    <message>
+        <source>12112</source>
+        <translation>File di programma a due immagini per %s (codice dispositivo %02X), PROGRAM %s, BOOTSECTOR %s; DATA_SIZE %X e BS_SIZE %X esadecimali.</translation>
+    </message>
+    <message>
+        <source>12113</source>
+        <translation>La tabella dei dispositivi non conosce DEVICE "%s": al bootloader viene comunicato il codice 00 e decide lui.</translation>
+    </message>
+    <message>
+        <source>12114</source>
+        <translation>Dati da %06X a %06X.</translation>
+    </message>
+    <message>
+        <source>12115</source>
+        <translation>Nessun dato da %06X a %06X: il dispositivo lascia cancellati questi %d byte (FF).</translation>
+    </message>
+    <message>
+        <source>12116</source>
+        <translation>Indirizzo di segmento esteso %04X (tipo 02): i record successivi vengono posti da %06X in poi.</translation>
+    </message>
+    <message>
+        <source>12117</source>
+        <translation>Indirizzo lineare esteso %04X (tipo 04): i record successivi vengono posti da %06X in poi.</translation>
+    </message>
+    <message>
+        <source>12118</source>
+        <translation>Il record a %06X ha il checksum %02X, ma i suoi byte danno %02X. Il trasferimento non lo controlla e invia i byte così come sono.</translation>
+    </message>
+    <message>
+        <source>12119</source>
+        <translation>Il record a %06X non ha checksum. Il trasferimento non ne ha bisogno e invia i suoi byte così come sono.</translation>
+    </message>
+    <message>
+        <source>12120</source>
+        <translation>I dati da %06X a %06X si trovano oltre i %X byte esadecimali richiesti dal dispositivo: non arrivano mai al dispositivo.</translation>
+    </message>
+    <message>
+        <source>12121</source>
+        <translation>I primi %X byte esadecimali dell'immagine del programma vengono conservati e rinviati in questa immagine da %06X a %06X, ovunque non abbia dati propri.</translation>
+    </message>
+    <message>
+        <source>12122</source>
+        <translation>La finestra del settore di avvio termina a %06X, oltre DATA_SIZE %X: il dispositivo non richiede mai gli ultimi %d byte del settore di avvio.</translation>
+    </message>
+    <message>
+        <source>12123</source>
+        <translation>La pagina di benvenuto %s entra nel testo di avvio; il dispositivo mostrerà: "%s"</translation>
+    </message>
+    <message>
+        <source>12124</source>
+        <translation>La pagina di benvenuto %s non entra in questo file: solo i file BRAVOLT_PROGRAM_FILE e i file a due immagini per QRT5130 ne accolgono una.</translation>
+    </message>
+    <message>
+        <source>12125</source>
+        <translation>%s: il set di caratteri del dispositivo non ha %s (posizione %d); il caricamento invia il byte così com'è e il dispositivo mostra uno spazio al suo posto.</translation>
+    </message>
+    <message>
+        <source>12126</source>
+        <translation>Altri %d record hanno un checksum che non corrisponde.</translation>
+    </message>
+    <message>
+        <source>12127</source>
+        <translation>Descrizione dello slot: il carattere %s in posizione %d diventa uno spazio sul dispositivo.</translation>
+    </message>
+    <message>
+        <source>12128</source>
+        <translation>Pagina di benvenuto: il carattere %s in posizione %d diventa uno spazio sul dispositivo.</translation>
+    </message>
+    <message>
+        <source>12129</source>
+        <translation>Questa immagine ha dati propri da %06X a %06X all'interno della finestra; lì vengono inviati al posto dei byte conservati.</translation>
+    </message>
+    <message>
+        <source>12130</source>
+        <translation>Dati funzione, formato file %d, codice dispositivo %02X (%s), %d byte di dati.</translation>
+    </message>
+    <message>
+        <source>12131</source>
+        <translation>Il dispositivo memorizza FIRMWARE "%s", BOOTSECTOR "%s" e la descrizione "%s".</translation>
+    </message>
+    <message>
+        <source>12132</source>
+        <translation>Dopo il caricamento l'elenco degli slot lo mostra come "N: %s (%d bytes)".</translation>
+    </message>
+    <message>
+        <source>12133</source>
+        <translation>Un file con i dati propri del LINKBOX (codice dispositivo A3): qbx bootdata write e la finestra dei dati del bootloader lo accettano.</translation>
+    </message>
+    <message>
+        <source>12134</source>
+        <translation>%s "%s" è più lungo dei %d caratteri che il dispositivo conserva: memorizza "%s".</translation>
+    </message>
+    <message>
+        <source>12135</source>
+        <translation>L'intestazione non indica alcuna dimensione, quindi la verifica non può sapere fin dove il bootloader chiederà; i suoi record non vengono percorsi.</translation>
+    </message>
+    <message>
+        <source>12136</source>
+        <translation>Il nome del file "%s" è più lungo dei %d caratteri della descrizione dello slot: il dispositivo memorizza "%s".</translation>
+    </message>
+    <message>
+        <source>12140</source>
+        <translation>Pagina di benvenuto di %d byte; il dispositivo mostrerà: "%s"</translation>
+    </message>
+    <message>
+        <source>12141</source>
+        <translation>Il file ha %d byte; una pagina di benvenuto ne ha 88 (quattro righe di 22 caratteri). Un aggiornamento del sistema operativo scrive i suoi primi 88 byte così come sono, fine riga compresi.</translation>
+    </message>
+    <message>
+        <source>12145</source>
+        <translation>Pagina web: file %s di %d byte; il LINKBOX accetta al massimo %d byte.</translation>
+    </message>
+    <message>
+        <source>12146</source>
+        <translation>Il file non inizia come un'immagine GIF (GIF87a o GIF89a); il LINKBOX lo servirebbe comunque come tale.</translation>
+    </message>
 </context>
 <context>
     <name>Dialog100</name>
@@ -1262,6 +1418,17 @@ Sovrascriverlo?</translation>
     <message>
         <source>Cancel</source>
         <translation>Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>Dialog170</name>
+    <message>
+        <source>File check</source>
+        <translation>Verifica dei file</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 </TS>

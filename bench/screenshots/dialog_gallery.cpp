@@ -4,6 +4,7 @@
 #include "formats/function_data_image.h"
 #include "gui/about_box.h"
 #include "gui/bootdata/boot_data_dialog.h"
+#include "gui/file_check_window.h"
 #include "gui/firmware/os_update_preparation_dialog.h"
 #include "gui/firmware/update_transfer_dialogs.h"
 #include "gui/functiondata/download_preparation_dialog.h"
@@ -307,11 +308,26 @@ class CNetworkSettingsShot : private CBootloaderValues, public CNetworkSettingsD
 };
 } // namespace
 
+namespace {
+// The report on an upload's function data and on the stage's program file,
+// whose records stop short of the size a device asks for.
+GalleryEntry FileCheck() {
+    return {"170-file-check", [](CUiContext& context) -> std::unique_ptr<CDialog> {
+                const std::string stage = ProgramFolder();
+                const std::string report = FileCheckReport(
+                    context, {stage + "/Funktionsdaten/Gateway Halle.dat",
+                              stage + "/Betriebssystem_QRT5130/QRT5130 V4.17 Heizzentrale.prg"});
+                return std::make_unique<CFileCheckWindow>(context, report);
+            }};
+}
+} // namespace
+
 const std::vector<GalleryEntry>& DialogGallery() {
     static const std::vector<GalleryEntry> gallery = {
         Entry<CMainWindow>("102-main-window"),
         Entry<CAboutBox>("100-about"),
         Entry<CInformationBox>("148-information"),
+        FileCheck(),
         Entry<CLanguageDialog>("163-language"),
         Entry<CSettingsDialog>("132-settings"),
         Entry<CFoldersDialog>("156-folders"),

@@ -1,11 +1,14 @@
 // qbx os-update, qbx firmware and qbx webpage as a script would use them,
 // against the simulator.
+#include "formats/function_data_image.h"
 #include "sim/state_file.h"
 #include "tests/cli/qbx_against_sim.h"
 #include "tests/operations/update_files.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
+#include <map>
+#include <regex>
 
 namespace {
 
@@ -102,6 +105,8 @@ TEST_F(QbxUpdate, PreparationChecksAndUsage) {
         {"1", "os-update os.prg --welcome", 2, "qbx: --welcome needs"},
         {"1", "os-update os.prg --welcome none.bgs", 2, "qbx: no welcome-page file"},
         {"1", "firmware", 2, "qbx: expected one firmware file"},
+        {"1", "check", 2, "qbx: no file to check given"},
+        {"1", "check os.prg --welcome", 2, "qbx: --welcome needs"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments);
@@ -182,6 +187,100 @@ TEST_F(QbxUpdate, WebPageChecksAndUsage) {
         }
     }
     EXPECT_NE(Call("webpage big.gif").err.find("196000"), std::string::npos);
+}
+
+// The findings of `qbx --json check` by file: each finding's code (with the
+// transfer's message number after a colon), and all their texts.
+struct CheckReport {
+    std::map<std::string, std::string> codes, texts;
+};
+
+CheckReport ReadFindings(const std::string& json) {
+    static const std::regex field("\"(file|code|id|text)\":\"((?:[^\"\\\\]|\\\\.)*)\"");
+    CheckReport report;
+    std::size_t at = 0;
+    for (std::size_t end; (end = json.find('\n', at)) != std::string::npos; at = end + 1) {
+        const std::string line = json.substr(at, end - at);
+        if (line.find("\"event\":\"finding\"") == std::string::npos) continue;
+        std::map<std::string, std::string> f;
+        for (std::sregex_iterator it(line.begin(), line.end(), field), none; it != none; ++it)
+            f[(*it)[1]] = (*it)[2];
+        std::string& codes = report.codes[f["file"]];
+        codes += (codes.empty() ? "" : " ") + f["code"] + (f.count("id") ? ":" + f["id"] : "");
+        report.texts[f["file"]] += f["text"] + "\n";
+    }
+    return report;
+}
+
+// The files the transfers are tested with, each checked once: what a device
+// would get, and the message a transfer that fails would stop with.
+TEST_F(QbxUpdate, CheckNamesWhatTheDeviceWouldGetWithoutALink) {
+    folder.Write("qbx_man.ini", "6\n1\n127.0.0.1\n1\n"); // English, and nothing listens there
+    const Image binary = hexfile::Pattern(0x20000, 71);
+    files.Write("objcopy.prg", SingleImageFile("BRAVOLT_BLUPD_FILE", 0x20000, MakeHex(files, "a", binary)));
+    files.Write("srec.prg", SingleImageFile("BRAVOLT_BUSVIEW_PROGRAM_FILE", 0x20000,
+                                            MakeHex(files, "b", binary, {{0x400, 0x800}})));
+    const std::string small = MakeHex(files, "c", hexfile::Pattern(0x10400, 41), {{0x200, 0x300}});
+    files.Write("reordered.prg",
+                SingleImageFile("BRAVOLT_BLUPD_FILE", 0x10400, MoveRecord(small, "0040", "0120")));
+    const std::uint32_t dataSize = 0x12000, bsSize = 0x1000, window = dataSize / 2;
+    files.Write("qrt.prg",
+                TwoImageFile("QRT5130", dataSize, bsSize, MakeHex(files, "p", hexfile::Pattern(dataSize, 21)),
+                             MakeHex(files, "bs", hexfile::Pattern(dataSize, 22),
+                                     {{window, window + bsSize}, {0x100, 0x180}})));
+    files.Write("page.bgs", WelcomePageText());
+    // The header names 0x2000 bytes, the records reach 0x3000; the first
+    // record's checksum is spoilt.
+    std::string firmware = MakeHex(files, "fw", hexfile::Pattern(0x3000, 61));
+    char& digit = firmware[firmware.find_first_of("\r\n") - 1];
+    digit = digit == '0' ? '1' : '0';
+    files.Write("box.frm", SingleImageFile("BRAVOLT_FIRMWARE_FILE", 0x2000, firmware));
+    qbx::FunctionDataImage data;
+    ASSERT_TRUE(data.Prepare({3, 0x80,
+                              "Stra\xDF"
+                              "e 1",
+                              "B 2", 0x100}));
+    ASSERT_TRUE(data.Save(files.File("Heizzentrale Straße Nord Kessel 2.dat")));
+    files.Write("big.gif", std::string(196001, 'g'));
+    files.Write("notes.txt", "x");
+
+    QbxRun run = Call("--json check --welcome page.bgs objcopy.prg srec.prg reordered.prg qrt.prg box.frm "
+                      "'Heizzentrale Straße Nord Kessel 2.dat' page.bgs big.gif notes.txt " +
+                      std::string(250, 'p') + ".prg");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.find("Quillbox-Message"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Files checked: 10, sound: 5, would fail or lose data: 5.\n"), std::string::npos)
+        << run.err;
+    const CheckReport report = ReadFindings(run.out);
+    const struct {
+        std::string file;
+        std::string codes;
+        const char* said; // in one of its texts
+    } cases[] = {
+        {"objcopy.prg", "kind welcome-page data extended-address", "Data from 000000 to 01FFFF."},
+        {"srec.prg", "kind welcome-page data hole data extended-address extended-address",
+         "No data from 000400 to 0007FF: the device keeps these 1024 bytes erased (FF)."},
+        {"reordered.prg", "kind welcome-page data data extended-address out-of-order:4.036",
+         "record at 000040"},
+        {"qrt.prg",
+         "kind data extended-address welcome-page data hole data data extended-address extended-address "
+         "boot-sector-window",
+         "ABCDEFGHIJKLMNOPQRSTUV | WXYZ"},
+        {"box.frm", "kind data checksum beyond-size", "Data from 002000 to 002FFF lie beyond the 2000"},
+        {"Heizzentrale Straße Nord Kessel 2.dat",
+         "kind becomes-blank text-cut becomes-blank stored-texts slot-line",
+         "\\\"N: Heizzentrale Stra e Nord Kessel  (256 bytes)\\\""},
+        {"page.bgs", "kind", "88 bytes"},
+        {"big.gif", "too-large:11.002", "196000"},
+        {"notes.txt", "unknown-kind", ".html and .gif"},
+        {std::string(250, 'p') + ".prg", "path-too-long:8.008 not-opened:4.002", "at most 256 bytes"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file.substr(0, 20));
+        EXPECT_EQ(report.codes.count(c.file) ? report.codes.at(c.file) : "", c.codes);
+        const std::string texts = report.texts.count(c.file) ? report.texts.at(c.file) : "";
+        EXPECT_NE(texts.find(c.said), std::string::npos) << texts;
+    }
 }
 
 } // namespace

@@ -43,13 +43,14 @@ TEST_F(MainWindow, ReadsTheEditionWhenItOpens) {
     }
 }
 
-TEST_F(MainWindow, SystemMenuHoldsAboutAndInformation) {
+TEST_F(MainWindow, SystemMenuHoldsAboutInformationAndTheFileCheck) {
     CMainWindow window(context);
     ASSERT_TRUE(window.Initialize());
     auto entries = MenuEntries(window);
-    ASSERT_EQ(entries.size(), 2u);
+    ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[0], std::make_pair(kSysCommandAbout, module.String(101)));
     EXPECT_EQ(entries[1], std::make_pair(kSysCommandInformation, module.String(102)));
+    EXPECT_EQ(entries[2], std::make_pair(kSysCommandCheckFile, module.String(12100)));
     EXPECT_FALSE(window.windowIcon().isNull());
 }
 
@@ -60,7 +61,7 @@ TEST_F(MainWindow, NoAboutEntryWhenTheModuleHasNoText) {
     CMainWindow window(context);
     ASSERT_TRUE(window.Initialize());
     auto entries = MenuEntries(window);
-    ASSERT_EQ(entries.size(), 1u);
+    ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].first, kSysCommandInformation);
     for (QAction* action : window.SystemMenu()->actions())
         EXPECT_FALSE(action->isSeparator());
@@ -71,8 +72,20 @@ TEST_F(MainWindow, MenuCommandsOpenTheirBoxes) {
     ASSERT_TRUE(window.Initialize());
     window.OnSysCommand(kSysCommandAbout);
     window.OnSysCommand(kSysCommandInformation);
+    window.OnSysCommand(kSysCommandCheckFile); // chooser cancelled: no report
+    EXPECT_EQ(ui.chooserFilters.back(), module.String(12108));
+    QString report;
+    ui.dialogScripts[170] = [&report](CDialog& dialog) {
+        report = dialog.ItemText(1201);
+        return kIdOk;
+    };
+    ui.openFiles.push_back(QString::fromStdString(folder.File("missing.prg")));
+    window.OnSysCommand(kSysCommandCheckFile);
     window.OnSysCommand(0xF060); // anything else is the desktop's business
-    EXPECT_EQ(ui.dialogsRun, (std::vector<int>{100, 148}));
+    EXPECT_EQ(ui.dialogsRun, (std::vector<int>{100, 148, 170}));
+    EXPECT_TRUE(report.contains("fault: 4.002: ")) << report.toStdString();
+    EXPECT_TRUE(report.endsWith("Files checked: 1, sound: 0, would fail or lose data: 1."))
+        << report.toStdString();
 }
 
 TEST_F(MainWindow, FunctionsWithoutTheirDialogsAreDisabled) {
@@ -156,7 +169,7 @@ TEST_F(MainWindow, SessionLogEntryStartsAndStopsTheLog) {
     CMainWindow window(loggedContext, &logged);
     ASSERT_TRUE(window.Initialize());
     auto entries = MenuEntries(window);
-    ASSERT_EQ(entries.size(), 3u);
+    ASSERT_EQ(entries.size(), 4u);
     EXPECT_EQ(entries[2], std::make_pair(kSysCommandSessionLog, module.String(11903)));
 
     window.OnSysCommand(kSysCommandSessionLog); // chooser cancelled: nothing starts

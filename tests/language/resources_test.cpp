@@ -52,6 +52,11 @@ TEST(Resources, CatalogCoversEveryIdentifierTheProgramNames) {
     range(11940, 11945); // OS update: the file's boot sector, records and welcome page
     range(11950, 11952); // verify after write
     range(11970, 11977); // qbx: setting the link, files not written, interrupted transfers
+    range(12100, 12100); // file check: the window menu's entry and the texts of the report
+    range(12102, 12108);
+    range(12110, 12136);
+    range(12140, 12141);
+    range(12145, 12146);
     EXPECT_EQ(CatalogIds(), expected);
 }
 

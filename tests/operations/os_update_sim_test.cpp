@@ -150,17 +150,6 @@ struct SmallCase {
     bool reordered = false; // the record at 0x40 moved behind the one at 0x120, as by hand
 };
 
-// The file's text with the record line for `from` moved behind the one for `behind`.
-std::string MoveRecord(const std::string& hex, const std::string& from, const std::string& behind) {
-    std::string text = hex;
-    const std::size_t at = text.find(":20" + from + "00");
-    const std::size_t end = text.find('\n', at) + 1;
-    const std::string line = text.substr(at, end - at);
-    text.erase(at, end - at);
-    const std::size_t after = text.find('\n', text.find(":20" + behind + "00")) + 1;
-    return text.insert(after, line);
-}
-
 void PrintTo(const SmallCase& c, std::ostream* out) {
     *out << c.name;
 }

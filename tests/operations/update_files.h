@@ -68,6 +68,18 @@ inline std::string TwoImageFile(const std::string& device, std::uint32_t dataSiz
            "comment line\nDATA_PROGRAM_BEGIN\n" + programHex + "DATA_BSUPD_PROGRAM_BEGIN\n" + bootSectorHex;
 }
 
+// The file's text with the 32-byte record line for `from` moved behind the
+// one for `behind`, as by hand.
+inline std::string MoveRecord(const std::string& hex, const std::string& from, const std::string& behind) {
+    std::string text = hex;
+    const std::size_t at = text.find(":20" + from + "00");
+    const std::size_t end = text.find('\n', at) + 1;
+    const std::string line = text.substr(at, end - at);
+    text.erase(at, end - at);
+    const std::size_t after = text.find('\n', text.find(":20" + behind + "00")) + 1;
+    return text.insert(after, line);
+}
+
 // 88 welcome-page characters, all of them the same in the device's character set.
 inline std::string WelcomePageText() {
     std::string text;
