@@ -416,7 +416,9 @@ TEST(UpdateFailures, AfterTheLinkIsOpened) {
                               : run.Update(path);
         EXPECT_FALSE(done);
         EXPECT_EQ(run.host.Numbers(), c.messages);
-        if (!c.text.empty()) EXPECT_EQ(run.host.shown.back().text, c.text);
+        if (!c.text.empty()) {
+            EXPECT_EQ(run.host.shown.back().text, c.text);
+        }
         EXPECT_EQ(run.host.beeps, 0);
     }
 }
