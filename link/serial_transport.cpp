@@ -3,14 +3,16 @@
 #include "platform/monotonic_clock.h"
 #include "platform/serial_port_path.h"
 
+#include <utility>
+
 namespace qbx {
 
 static_assert(kSerialOpened == kOpenOk && kSerialMissing == kOpenNotFound && kSerialInUse == kOpenDenied &&
               kSerialOtherError == kOpenFailed);
 
 CSerialTransport::CSerialTransport(std::uint8_t portNumber, std::uint32_t baudRate,
-                                   const SerialTiming& timing)
-    : portNumber(portNumber), baudRate(baudRate), timing(timing) {}
+                                   const SerialTiming& timing, SerialIoctl ioctl)
+    : handle(std::move(ioctl)), portNumber(portNumber), baudRate(baudRate), timing(timing) {}
 
 CSerialTransport::~CSerialTransport() {
     Close();
@@ -22,6 +24,9 @@ int CSerialTransport::Open(int& error) {
     // Set-up failures are not fatal: pseudo-terminals and some adapters
     // refuse parts of it and still carry the bytes.
     (void)handle.SetRawLine(baudRate);
+    // A USB adapter otherwise holds each short reply for its latency timer
+    // (16 ms on FTDI), and every exchange turns the line several times.
+    (void)handle.RequestLowLatency();
     handle.SetModemLines(true, false);
     SleepMilliseconds(timing.settleMs);
     return kOpenOk;

@@ -13,14 +13,17 @@ namespace qbx {
 class CSerialTransport : public CTransport {
   public:
     // Stores the port and speed; nothing is opened yet.
-    CSerialTransport(std::uint8_t portNumber, std::uint32_t baudRate, const SerialTiming& timing = {});
+    // `ioctl` stands in for the driver's low-latency calls in tests.
+    CSerialTransport(std::uint8_t portNumber, std::uint32_t baudRate, const SerialTiming& timing = {},
+                     SerialIoctl ioctl = {});
     ~CSerialTransport() override;
 
     bool IsNetwork() const override { return false; }
     // kOpenNotFound for a missing port (error 2), kOpenDenied for one in use,
     // kOpenFailed otherwise; failures while setting up the line are ignored.
     int Open(int& error) override;
-    // Leaves DTR low and RTS high on the line.
+    // Leaves DTR low and RTS high on the line, and the driver's latency as
+    // the open found it.
     void Close() override;
     int Write(const std::uint8_t* data, int len) override;
     int Read(std::uint8_t* data, int len) override;

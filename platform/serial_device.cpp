@@ -118,6 +118,7 @@ int CSerialDevice::Open(const std::string& path, int& error) {
 void CSerialDevice::Close() {
     bufferedStart = bufferedEnd = 0;
     if (fd < 0) return;
+    lowLatency.Restore(fd);
     ::close(fd); // also releases the lock
     fd = -1;
 }

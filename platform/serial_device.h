@@ -1,6 +1,9 @@
 #pragma once
+#include "platform/low_latency.h"
+
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace qbx {
 
@@ -14,7 +17,8 @@ inline constexpr int kSerialOtherError = 3; // anything else; the errno tells wh
 // and writes bounded by deadlines so that no call can hang the program.
 class CSerialDevice {
   public:
-    CSerialDevice() = default;
+    // `ioctl` stands in for the driver's low-latency calls in tests.
+    explicit CSerialDevice(SerialIoctl ioctl = {}) : lowLatency(std::move(ioctl)) {}
     CSerialDevice(const CSerialDevice&) = delete;
     CSerialDevice& operator=(const CSerialDevice&) = delete;
     ~CSerialDevice() { Close(); }
@@ -29,6 +33,7 @@ class CSerialDevice {
     // Takes over an open descriptor as it is (no lock, no line set-up).
     void Attach(int descriptor);
     bool IsOpen() const { return fd >= 0; }
+    // Puts the driver's low-latency flag back as the open found it.
     void Close();
 
     // Raw 8N1 line at `baudRate`, receiver on, modem status ignored, no
@@ -37,6 +42,9 @@ class CSerialDevice {
     // Sets DTR and RTS. Devices without modem lines (pseudo-terminals)
     // refuse; that is harmless, so the outcome is not reported.
     void SetModemLines(bool dtr, bool rts);
+    // Asks the driver to pass received bytes on at once; ignored where it
+    // refuses. True when the flag was turned on.
+    bool RequestLowLatency() { return lowLatency.Request(fd); }
     // Throws away whatever has been received and not read yet.
     void DiscardInput();
 
@@ -55,6 +63,7 @@ class CSerialDevice {
     int TakeBuffered(std::uint8_t* data, int len);
     int FillBuffer();
 
+    CLowLatency lowLatency;
     int fd = -1;
     std::uint8_t buffered[256];
     int bufferedStart = 0;
