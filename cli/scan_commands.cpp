@@ -18,6 +18,8 @@ class CConsoleScanView : public CPortScanView {
         std::FILE* out = events.HumanOut();
         std::fprintf(out, "COM%d: %s %s %s", portNumber, row.texts.status.c_str(), row.texts.type.c_str(),
                      row.texts.version.c_str());
+        std::fprintf(out, " [%s%s%s]", row.names.device.c_str(), row.names.byId.empty() ? "" : ", ",
+                     row.names.byId.c_str());
         if (!row.diagnosis.empty()) std::fprintf(out, " (%s)", row.diagnosis.c_str());
         std::fprintf(out, "\n");
         std::fflush(out);
@@ -26,7 +28,9 @@ class CConsoleScanView : public CPortScanView {
                                 .Bool("found", row.found)
                                 .String("status", row.texts.status)
                                 .String("type", row.texts.type)
-                                .String("version", row.texts.version);
+                                .String("version", row.texts.version)
+                                .String("device", row.names.device);
+        if (!row.names.byId.empty()) event.String("byId", row.names.byId);
         if (!row.diagnosis.empty()) event.String("diagnosis", row.diagnosis);
         events.Emit(event);
     }

@@ -55,6 +55,17 @@ ConnectResult FailOpen(COperationHost& host, const ConnectMessages& m, const CSe
                 {static_cast<long long>(error), port, SerialPortPath(link.portNumber), port});
 }
 
+// Open result 1. On a serial line the person needs the path that was
+// looked for: an adapter not plugged in, or a mapping naming the wrong one.
+ConnectResult FailNotFound(COperationHost& host, int number, const CSettings& settings,
+                           std::unique_ptr<CTransport>& transport) {
+    LinkChoice link = ChooseLink(settings);
+    if (link.kind != LinkKind::Serial) return Fail(host, number, str::kPortNotFound, transport);
+    const long long port = link.portNumber;
+    return Fail(host, number, str::kSerialPortMissing, transport,
+                {port, SerialPortPath(link.portNumber), port});
+}
+
 } // namespace
 
 bool NeedsModeCheck(const BootloaderId& id) {
@@ -79,7 +90,7 @@ ConnectResult Connect(COperationHost& host, const ConnectMessages& m, const Conn
     case kOpenOk:
         break;
     case kOpenNotFound:
-        return Fail(host, m.openNotFound, str::kPortNotFound, transport);
+        return FailNotFound(host, m.openNotFound, settings, transport);
     case kOpenDenied:
         return Fail(host, m.openDenied, str::kPortDenied, transport);
     default:

@@ -89,6 +89,7 @@ PortScanRows ScanPorts(COperationHost& host, CPortScanView& view, const PortScan
         PortScanRow& row = rows[i];
         row.state = state[i];
         row.error = error[i];
+        row.names = NamesOfSerialDevice(paths[i], options.byIdFolder);
         view.PortStarted(portNumber);
         host.PumpEvents();
         if (row.state == kPortPresent) ProbePort(host, portNumber, options, row);

@@ -454,6 +454,12 @@ COM%d is %s, which is not a serial port.
 Please check which device QUILLBOX_COM%d or ports.ini names for this port.</translation>
     </message>
     <message>
+        <source>11960</source>
+        <translation>The interface is not available.
+Serial port: COM%d is %s, which does not exist on this PC.
+Please check that the adapter is plugged in and which device QUILLBOX_COM%d or ports.ini names for this port.</translation>
+    </message>
+    <message>
         <source>11900</source>
         <translation>The settings cannot be saved in %s.
 Check that the file is not write-protected and that you may write to its folder.</translation>

@@ -454,6 +454,12 @@ COM%d è %s, che non è una porta seriale.
 Verificare quale dispositivo QUILLBOX_COM%d o ports.ini indica per questa porta.</translation>
     </message>
     <message>
+        <source>11960</source>
+        <translation>L'interfaccia non è disponibile.
+Porta seriale: COM%d è %s, che non esiste su questo PC.
+Verificare che l'adattatore sia collegato e quale dispositivo QUILLBOX_COM%d o ports.ini indica per questa porta.</translation>
+    </message>
+    <message>
         <source>11900</source>
         <translation>Impossibile salvare le impostazioni in %s.
 Verificare che il file non sia protetto da scrittura e che la sua cartella sia scrivibile.</translation>

@@ -2,6 +2,7 @@
 #include "tests/support/sim_process.h"
 #include "tests/support/temp_folder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -58,11 +59,16 @@ TEST_F(QbxScan, ListsEveryPortAndSelectsTheHighestAnswer) {
     ports[2] = held.PtyPath();
     QbxRun run = Scan();
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(Line(run.out, 2), "COM2: B.V. A2 2.7");
-    EXPECT_EQ(Line(run.out, 3), "COM3: C.N.A. ---------- ---------- (in use by qbx-sim (PID " +
-                                    std::to_string(held.Pid()) + "))");
+    // Each line names the device file the port ends at, links followed.
+    auto device = [](const std::string& path) { return std::filesystem::canonical(path).string(); };
+    EXPECT_EQ(Line(run.out, 2), "COM2: B.V. A2 2.7 [" + device(ports[1]) + "]");
+    EXPECT_EQ(Line(run.out, 3), "COM3: C.N.A. ---------- ---------- [" + device(ports[2]) +
+                                    "] (in use by qbx-sim (PID " + std::to_string(held.Pid()) + "))");
     for (int port : {1, 4, 5, 6}) // a diagnosis may name adapters the machine has
-        EXPECT_EQ(Line(run.out, port).rfind("COM" + std::to_string(port) + ": N.A. ---------- ----------", 0),
+        EXPECT_EQ(Line(run.out, port)
+                      .rfind("COM" + std::to_string(port) + ": N.A. ---------- ---------- [" +
+                                 ports[port - 1] + "]",
+                             0),
                   0u)
             << run.out;
     EXPECT_NE(run.out.find("\nselected: COM2\n"), std::string::npos) << run.out;
