@@ -29,6 +29,8 @@ class CConsoleHost : public COperationHost {
     // "qbx: text" on standard error: what is not a numbered message of the
     // GUI (a usage problem, which file a message is about).
     void Note(const std::string& text);
+    // Once per run: every connection of a run goes through the same adapter.
+    void AdapterLatencyNote(const std::string& text) override;
     // Ends a progress bar that is still on its line.
     void EndProgressLine();
 
@@ -53,6 +55,7 @@ class CConsoleHost : public COperationHost {
     int shown = 0;
     CJsonEvents* events = nullptr;
     CSessionLog* log = nullptr;
+    bool adapterLatencyNoted = false;
 };
 
 } // namespace qbx

@@ -1,5 +1,6 @@
 #include "link/serial_transport.h"
 
+#include "platform/adapter_latency.h"
 #include "platform/monotonic_clock.h"
 #include "platform/serial_port_path.h"
 
@@ -11,15 +12,18 @@ static_assert(kSerialOpened == kOpenOk && kSerialMissing == kOpenNotFound && kSe
               kSerialOtherError == kOpenFailed);
 
 CSerialTransport::CSerialTransport(std::uint8_t portNumber, std::uint32_t baudRate,
-                                   const SerialTiming& timing, SerialIoctl ioctl)
-    : handle(std::move(ioctl)), portNumber(portNumber), baudRate(baudRate), timing(timing) {}
+                                   const SerialTiming& timing, SerialSystem system)
+    : handle(std::move(system.ioctl)), portNumber(portNumber), baudRate(baudRate), timing(timing),
+      sysfsRoot(system.sysfsRoot.empty() ? SysfsRoot() : std::move(system.sysfsRoot)) {}
 
 CSerialTransport::~CSerialTransport() {
     Close();
 }
 
 int CSerialTransport::Open(int& error) {
-    int result = handle.Open(SerialPortPath(portNumber), error);
+    adapterLatencyMs = -1;
+    const std::string path = SerialPortPath(portNumber);
+    int result = handle.Open(path, error);
     if (result != kSerialOpened) return result;
     // Set-up failures are not fatal: pseudo-terminals and some adapters
     // refuse parts of it and still carry the bytes.
@@ -27,12 +31,14 @@ int CSerialTransport::Open(int& error) {
     // A USB adapter otherwise holds each short reply for its latency timer
     // (16 ms on FTDI), and every exchange turns the line several times.
     (void)handle.RequestLowLatency();
+    adapterLatencyMs = AdapterLatencyTimer(path, sysfsRoot);
     handle.SetModemLines(true, false);
     SleepMilliseconds(timing.settleMs);
     return kOpenOk;
 }
 
 void CSerialTransport::Close() {
+    adapterLatencyMs = -1;
     if (!handle.IsOpen()) return;
     handle.SetModemLines(false, true);
     handle.Close();

@@ -4,8 +4,16 @@
 #include "platform/serial_device.h"
 
 #include <cstdint>
+#include <string>
 
 namespace qbx {
+
+// What a serial port asks of the system beyond the device file; tests put
+// fakes in.
+struct SerialSystem {
+    SerialIoctl ioctl;     // the driver's low-latency calls; the system's when empty
+    std::string sysfsRoot; // where adapters show their latency timer; SysfsRoot() when empty
+};
 
 // The serial line to a bootloader of the serial family, COM1 to COM6. Every
 // write first discards unread input, so a reply must be read before the next
@@ -13,9 +21,8 @@ namespace qbx {
 class CSerialTransport : public CTransport {
   public:
     // Stores the port and speed; nothing is opened yet.
-    // `ioctl` stands in for the driver's low-latency calls in tests.
     CSerialTransport(std::uint8_t portNumber, std::uint32_t baudRate, const SerialTiming& timing = {},
-                     SerialIoctl ioctl = {});
+                     SerialSystem system = {});
     ~CSerialTransport() override;
 
     bool IsNetwork() const override { return false; }
@@ -27,6 +34,8 @@ class CSerialTransport : public CTransport {
     void Close() override;
     int Write(const std::uint8_t* data, int len) override;
     int Read(std::uint8_t* data, int len) override;
+    // As the driver shows it after the open asked for low latency.
+    int AdapterLatencyMs() const override { return adapterLatencyMs; }
 
     std::uint8_t PortNumber() const { return portNumber; }
     std::uint32_t BaudRate() const { return baudRate; }
@@ -36,6 +45,8 @@ class CSerialTransport : public CTransport {
     std::uint8_t portNumber;
     std::uint32_t baudRate;
     SerialTiming timing;
+    std::string sysfsRoot;
+    int adapterLatencyMs = -1;
 };
 
 // Port states filled by EnumerateSerialPorts.

@@ -4,6 +4,7 @@
 #include "link/mode_commands.h"
 #include "link/protocol_constants.h"
 #include "link/transport_factory.h"
+#include "operations/adapter_latency_hint.h"
 #include "operations/string_ids.h"
 #include "platform/serial_port_path.h"
 
@@ -88,6 +89,7 @@ ConnectResult Connect(COperationHost& host, const ConnectMessages& m, const Conn
     int error = 0;
     switch (transport->Open(error)) {
     case kOpenOk:
+        NoteAdapterLatency(host, settings, *transport);
         break;
     case kOpenNotFound:
         return FailNotFound(host, m.openNotFound, settings, transport);

@@ -45,6 +45,9 @@ class COperationHost {
     // The file the wire trace of every link this host's operations open is
     // appended to (a session log), or empty: then QUILLBOX_TRACE's, if set.
     virtual std::string TracePath() { return {}; }
+    // The serial port's USB adapter holds replies back (its latency timer
+    // is above 1 ms): worth a word, but no message box.
+    virtual void AdapterLatencyNote(const std::string& /*text*/) {}
 };
 
 } // namespace qbx

@@ -21,8 +21,9 @@ struct PortScanRow {
     int error = 0;      // the system error code behind the state
     bool found = false; // a known device answered; `texts` show it
     ProbeTexts texts;
-    std::string diagnosis;   // why the port cannot be used, when that is known
-    SerialDeviceNames names; // the device the port maps to, and its by-id name
+    std::string diagnosis;     // why the port cannot be used, when that is known
+    SerialDeviceNames names;   // the device the port maps to, and its by-id name
+    int adapterLatencyMs = -1; // the USB adapter's latency timer after the open, -1 unseen
 };
 
 using PortScanRows = std::array<PortScanRow, kScanPortCount>;

@@ -460,6 +460,10 @@ Serielle Schnittstelle: COM%d ist %s, und dieses Gerät gibt es an diesem PC nic
 Bitte prüfen Sie, ob der Adapter eingesteckt ist und welches Gerät QUILLBOX_COM%d oder ports.ini für diesen Anschluss nennt.</translation>
     </message>
     <message>
+        <source>11961</source>
+        <translation>der USB-Adapter von %s hält jede Antwort für seinen Latenz-Timer von %d ms zurück: Übertragungen dauern bis zu viermal so lange wie bei 1 ms; stellen Sie ihn auf 1 ms (README, Abschnitt USB serial adapters)</translation>
+    </message>
+    <message>
         <source>11900</source>
         <translation>Die Einstellungen können nicht in %s gespeichert werden.
 Bitte prüfen Sie, ob die Datei schreibgeschützt ist und ob ihr Ordner beschreibbar ist.</translation>

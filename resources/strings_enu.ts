@@ -460,6 +460,10 @@ Serial port: COM%d is %s, which does not exist on this PC.
 Please check that the adapter is plugged in and which device QUILLBOX_COM%d or ports.ini names for this port.</translation>
     </message>
     <message>
+        <source>11961</source>
+        <translation>the USB adapter of %s holds every reply back for its latency timer of %d ms: transfers take up to four times as long as at 1 ms; set it to 1 ms (README, section USB serial adapters)</translation>
+    </message>
+    <message>
         <source>11900</source>
         <translation>The settings cannot be saved in %s.
 Check that the file is not write-protected and that you may write to its folder.</translation>

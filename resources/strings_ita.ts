@@ -460,6 +460,10 @@ Porta seriale: COM%d è %s, che non esiste su questo PC.
 Verificare che l'adattatore sia collegato e quale dispositivo QUILLBOX_COM%d o ports.ini indica per questa porta.</translation>
     </message>
     <message>
+        <source>11961</source>
+        <translation>l'adattatore USB di %s trattiene ogni risposta per il suo timer di latenza di %d ms: i trasferimenti durano fino a quattro volte tanto che con 1 ms; impostarlo a 1 ms (README, sezione USB serial adapters)</translation>
+    </message>
+    <message>
         <source>11900</source>
         <translation>Impossibile salvare le impostazioni in %s.
 Verificare che il file non sia protetto da scrittura e che la sua cartella sia scrivibile.</translation>

@@ -36,6 +36,7 @@ constexpr double kPacedTarget = 1.03;
 constexpr double kRateTarget = 0.9;
 constexpr long kMemoryGrowthLimitKiB = 1024;
 constexpr std::uint32_t kImageSize = 0x20000;
+constexpr std::uint32_t kLatencyImageSize = 0x4000;
 constexpr std::uint32_t kSmallImage = 0x10000, kLargeImage = 0x100000;
 constexpr int kRequests = kImageSize / kBlockSize;
 constexpr double kLineBytesPerSecond = 11520; // 115200 baud, 10 bit times per byte
@@ -92,6 +93,37 @@ bool Paced(const std::string& folder, const std::string& program, const std::vec
                 run.seconds, limit, run.meter.bytes, run.meter.pauseMs, kSettleMs, ratio, kPacedTarget,
                 ratio <= kPacedTarget ? "" : " MISSED", same ? "" : "   IMAGE RECEIVED WRONG");
     return ratio <= kPacedTarget && same;
+}
+
+// What a USB adapter's latency timer costs an update: a smaller image (at
+// 16 ms the full one would take minutes) with the device's output held as
+// an FTDI adapter holds it, at 0 ms (no adapter), 1 ms (low latency) and
+// 16 ms (the driver's default).
+bool PacedLatencies(const std::string& folder) {
+    const std::vector<std::uint8_t> image = BenchImage(kLatencyImageSize);
+    const std::string program = folder + "/latency.prg";
+    if (!WriteBenchProgramFile(program, image)) return false;
+    std::printf("paced pty, 115200 baud, single-image update of 0x%X bytes, through an adapter's latency "
+                "timer:\n",
+                kLatencyImageSize);
+    std::printf("  %-8s %9s %9s\n", "latency", "seconds", "of wire");
+    bool ok = true;
+    for (const char* latency : {"0", "1", "16"}) {
+        SimLine line;
+        char osSize[16];
+        std::snprintf(osSize, sizeof osSize, "0x%X", kLatencyImageSize);
+        if (!line.Start({"pty", true}, {"--baud", "115200", "--os-size", osSize, "--latency", latency}))
+            return false;
+        const Run run = Update(line, true, program);
+        const double limit = run.meter.bytes / kLineBytesPerSecond + (run.meter.pauseMs + kSettleMs) / 1000.0;
+        if (run.seconds < 0) {
+            std::printf("  %5s ms failed\n", latency);
+            ok = false;
+            continue;
+        }
+        std::printf("  %5s ms %9.3f %9.3f\n", latency, run.seconds, run.seconds / limit);
+    }
+    return ok;
 }
 
 // A device that asks for the whole image in ascending blocks with canned
@@ -217,7 +249,9 @@ bool Memory(const std::string& folder) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool pacedToo = !(argc > 1 && std::string(argv[1]) == "--unpaced");
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const bool pacedToo = mode != "--unpaced";
+    const bool unpacedToo = mode != "--paced";
     std::string folder = (std::filesystem::temp_directory_path() / "qbx-bench-osupdate-XXXXXX").string();
     if (!mkdtemp(folder.data())) return 1;
     const std::vector<std::uint8_t> image = BenchImage(kImageSize);
@@ -226,6 +260,12 @@ int main(int argc, char** argv) {
 
     bool ok = true;
     if (pacedToo) ok = Paced(folder, program, image);
+    if (pacedToo) ok = PacedLatencies(folder) && ok;
+    if (!unpacedToo) {
+        std::error_code ignored;
+        if (ok) std::filesystem::remove_all(folder, ignored);
+        return ok ? 0 : 1;
+    }
     std::printf("unpaced, 0x%X bytes in %d requests, whole update (pauses not waited), best of %d:\n",
                 kImageSize, kRequests, kRounds);
     // Each side on a CPU of its own is the measure, as for two machines;

@@ -34,7 +34,7 @@ class QbxScan : public testing::Test {
             ports[port - 1] = folder.File("absent" + std::to_string(port));
     }
     QbxRun Scan() {
-        std::string environment;
+        std::string environment = extraEnvironment;
         for (int port = 1; port <= 6; ++port)
             environment += "QUILLBOX_COM" + std::to_string(port) + "='" + ports[port - 1] + "' ";
         return RunQbx("--folder '" + folder.Path() + "' scan", environment);
@@ -49,6 +49,7 @@ class QbxScan : public testing::Test {
 
     TempFolder folder;
     std::string ports[6];
+    std::string extraEnvironment;
 };
 
 TEST_F(QbxScan, ListsEveryPortAndSelectsTheHighestAnswer) {
@@ -73,6 +74,38 @@ TEST_F(QbxScan, ListsEveryPortAndSelectsTheHighestAnswer) {
             << run.out;
     EXPECT_NE(run.out.find("\nselected: COM2\n"), std::string::npos) << run.out;
     EXPECT_EQ(run.err, "");
+}
+
+// A fake kernel tree shows the pty as a USB adapter with the driver's
+// default timer: the scan names it beside the answer, and a run that
+// connects says so once.
+TEST_F(QbxScan, SlowAdapterIsNamed) {
+    qbx::test::CSimProcess bootloader;
+    ASSERT_TRUE(bootloader.Start({"--pty", "--kind", "A2", "--version", "27"})) << bootloader.Error();
+    const std::string device = std::filesystem::canonical(bootloader.PtyPath()).string();
+    const std::string name = device.substr(device.rfind('/') + 1);
+    TempFolder sysfs;
+    std::filesystem::create_directories(sysfs.File("class/tty/" + name + "/device"));
+    sysfs.Write("class/tty/" + name + "/device/latency_timer", "16\n");
+    ports[4] = bootloader.PtyPath();
+    extraEnvironment = "QUILLBOX_SYSFS='" + sysfs.Path() + "' ";
+    const std::string hint =
+        "(the USB adapter of " + device + " holds every reply back for its latency timer of 16 ms";
+    QbxRun run = Scan();
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Line(run.out, 5).rfind("COM5: B.V. A2 2.7 [" + device + "] " + hint, 0), 0u) << run.out;
+
+    folder.Write("qbx_man.ini", "4\n1\n"); // COM5
+    QbxRun identify = RunQbx("--folder '" + folder.Path() + "' --trace '" + folder.File("log") + "' slots",
+                             extraEnvironment + "QUILLBOX_COM5='" + ports[4] + "'");
+    EXPECT_EQ(identify.status, 0) << identify.err;
+    const std::string note = "qbx: " + hint.substr(1);
+    const std::size_t at = identify.err.find(note);
+    EXPECT_NE(at, std::string::npos) << identify.err;
+    EXPECT_EQ(identify.err.find(note, at + 1), std::string::npos) << "once a run: " << identify.err;
+    const std::string log = folder.Read("log");
+    EXPECT_NE(log.find("adapter latency timer 16 ms"), std::string::npos) << log;
+    EXPECT_NE(log.find(hint.substr(1)), std::string::npos) << log;
 }
 
 TEST_F(QbxScan, NothingAnsweringExitsOne) {

@@ -51,7 +51,7 @@ TEST(Resources, CatalogCoversEveryIdentifierTheProgramNames) {
     range(11920, 11921); // number fields
     range(11940, 11945); // OS update: the file's boot sector, records and welcome page
     range(11950, 11952); // verify after write
-    range(11960, 11960); // serial adapters: the mapped device missing
+    range(11960, 11961); // serial adapters: the mapped device missing, a slow latency timer
     EXPECT_EQ(CatalogIds(), expected);
 }
 

@@ -1,6 +1,7 @@
 // The serial port against paths and descriptors that are no healthy line:
 // nothing but a terminal is taken, and no read outlives its deadline.
 #include "link/serial_transport.h"
+#include "platform/adapter_latency.h"
 #include "platform/serial_device.h"
 #include "platform/serial_device_names.h"
 #include "tests/support/bounded_child.h"
@@ -243,6 +244,35 @@ TEST_P(ByIdMapping, NamesTheDeviceAndItsStableName) {
     CSerialTransport port(1, 115200, SerialTiming{0, 50});
     int error = 0;
     EXPECT_EQ(port.Open(error), c.openResult);
+}
+
+// The driver's latency_timer attribute of the tty's USB device, in a fake
+// tree: found by the name the mapped path ends at, and only a number counts.
+TEST(AdapterLatency, ReadsTheTimerOfTheDeviceBehindThePath) {
+    struct Case {
+        const char* name;
+        const char* attribute; // nullptr: the tty has none
+        int expected;
+    };
+    const Case cases[] = {
+        {"default", "16\n", 16},
+        {"low", "1\n", 1},
+        {"none", nullptr, kNoLatencyTimer},
+        {"empty", "", kNoLatencyTimer},
+        {"garbage", "fast\n", kNoLatencyTimer},
+        {"huge", "123456789\n", kNoLatencyTimer},
+    };
+    for (const Case& c : cases) {
+        TempFolder sysfs, dev;
+        dev.Write("ttyUSB0", "");
+        std::filesystem::create_directories(sysfs.File("class/tty/ttyUSB0/device"));
+        if (c.attribute) sysfs.Write("class/tty/ttyUSB0/device/latency_timer", c.attribute);
+        std::filesystem::create_symlink(dev.File("ttyUSB0"), dev.File("usb-Maker_Cable-if00-port0"));
+        EXPECT_EQ(AdapterLatencyTimer(dev.File("ttyUSB0"), sysfs.Path()), c.expected) << c.name;
+        EXPECT_EQ(AdapterLatencyTimer(dev.File("usb-Maker_Cable-if00-port0"), sysfs.Path()), c.expected)
+            << c.name << " through a by-id link";
+        EXPECT_EQ(AdapterLatencyTimer(dev.File("ttyUSB1"), sysfs.Path()), kNoLatencyTimer) << c.name;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, ByIdMapping, testing::ValuesIn(kMappedNames),

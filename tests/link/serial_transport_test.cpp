@@ -202,7 +202,7 @@ TEST_P(LowLatency, IsAskedForOnOpenAndUndoneOnClose) {
     auto seam = [&driver](int, unsigned long request, void* argument) {
         return driver.Call(request, argument);
     };
-    CSerialTransport link(3, 115200, SerialTiming{0, 50}, seam);
+    CSerialTransport link(3, 115200, SerialTiming{0, 50}, {seam, {}});
     int error = -1;
     ASSERT_EQ(link.Open(error), kOpenOk);
     EXPECT_EQ(driver.flags, GetParam().flagsWhileOpen);
