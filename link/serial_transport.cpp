@@ -14,7 +14,9 @@ static_assert(kSerialOpened == kOpenOk && kSerialMissing == kOpenNotFound && kSe
 CSerialTransport::CSerialTransport(std::uint8_t portNumber, std::uint32_t baudRate,
                                    const SerialTiming& timing, SerialSystem system)
     : handle(std::move(system.ioctl)), portNumber(portNumber), baudRate(baudRate), timing(timing),
-      sysfsRoot(system.sysfsRoot.empty() ? SysfsRoot() : std::move(system.sysfsRoot)) {}
+      sysfsRoot(system.sysfsRoot.empty() ? SysfsRoot() : std::move(system.sysfsRoot)) {
+    handle.SetClassicExchange(timing.classicExchange);
+}
 
 CSerialTransport::~CSerialTransport() {
     Close();

@@ -32,10 +32,12 @@ int AdapterLatencyTimer(const std::string& devicePath, const std::string& sysfsR
     if (name.empty() || name == "." || name == "..") return kNoLatencyTimer;
     std::string text;
     bool more = false;
-    if (!ReadFilePrefix(sysfsRoot + "/class/tty/" + name + "/device/latency_timer", kAttributeLimit, text, &more) ||
+    if (!ReadFilePrefix(sysfsRoot + "/class/tty/" + name + "/device/latency_timer", kAttributeLimit, text,
+                        &more) ||
         more)
         return kNoLatencyTimer;
-    while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
+    while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
+        text.pop_back();
     if (text.empty() || text.size() > 3 || text.find_first_not_of("0123456789") != std::string::npos)
         return kNoLatencyTimer;
     return std::atoi(text.c_str());

@@ -147,7 +147,10 @@ void CSerialDevice::SetModemLines(bool dtr, bool rts) {
 
 void CSerialDevice::DiscardInput() {
     bufferedStart = bufferedEnd = 0;
-    if (fd >= 0) (void)tcflush(fd, TCIFLUSH);
+    if (fd < 0) return;
+    int pending = 0;
+    if (!classic && ::ioctl(fd, FIONREAD, &pending) == 0 && pending == 0) return;
+    (void)tcflush(fd, TCIFLUSH);
 }
 
 int CSerialDevice::TakeBuffered(std::uint8_t* data, int len) {
@@ -174,8 +177,34 @@ int CSerialDevice::FillBuffer() {
     }
 }
 
+// Reads first and waits only when there is nothing yet: a reply that is
+// already in costs one system call, not a poll and a read. A raw line reads
+// 0 when it has nothing; 0 right after a wake-up means it has hung up.
 int CSerialDevice::Read(std::uint8_t* data, int len, int timeoutMs) {
     if (fd < 0) return -1;
+    if (classic) return ReadClassic(data, len, timeoutMs);
+    CDeadline deadline(timeoutMs);
+    int got = TakeBuffered(data, len);
+    bool woken = false;
+    while (got < len) {
+        int n = FillBuffer();
+        if (n == -1) return got > 0 ? got : -1;
+        if (n > 0) {
+            got += TakeBuffered(data + got, len - got);
+            woken = false;
+            if (deadline.Expired()) break;
+            continue;
+        }
+        if ((n == 0 && woken) || deadline.Expired()) break;
+        EWait waited = WaitFor(fd, POLLIN, deadline);
+        if (waited == EWait::TimedOut) break;
+        if (waited == EWait::Failed) return got > 0 ? got : -1;
+        woken = true;
+    }
+    return got;
+}
+
+int CSerialDevice::ReadClassic(std::uint8_t* data, int len, int timeoutMs) {
     CDeadline deadline(timeoutMs);
     int got = TakeBuffered(data, len);
     while (got < len) {

@@ -45,8 +45,12 @@ class CSerialDevice {
     // Asks the driver to pass received bytes on at once; ignored where it
     // refuses. True when the flag was turned on.
     bool RequestLowLatency() { return lowLatency.Request(fd); }
-    // Throws away whatever has been received and not read yet.
+    // Throws away whatever has been received and not read yet; asks the
+    // driver to flush only when it holds something (FIONREAD).
     void DiscardInput();
+    // The former way, for the benchmarks' before-and-after: flush on every
+    // discard, and wait for readiness before every read.
+    void SetClassicExchange(bool on) { classic = on; }
 
     // Returns as soon as `len` bytes are in, or with what arrived within
     // `timeoutMs`, whatever the descriptor does (signals, end of input,
@@ -62,9 +66,11 @@ class CSerialDevice {
     // pieces (header, then the rest) costs one system call, not two.
     int TakeBuffered(std::uint8_t* data, int len);
     int FillBuffer();
+    int ReadClassic(std::uint8_t* data, int len, int timeoutMs);
 
     CLowLatency lowLatency;
     int fd = -1;
+    bool classic = false;
     std::uint8_t buffered[256];
     int bufferedStart = 0;
     int bufferedEnd = 0;

@@ -1,6 +1,8 @@
 // The OS update against the simulator. Paced at 115200 baud over a
 // pseudo-terminal, a single-image update of 0x20000 bytes should take no
-// more than 1.03 of the wire time of its bytes plus the protocol's pauses.
+// more than 1.03 of the wire time of its bytes plus the protocol's pauses,
+// and no more than 1.01 of its raw paced baseline (its own bytes and turns
+// replayed on the simulator's paced line, nothing else on either side).
 // Unpaced, over a pseudo-terminal and loopback TCP, it should keep at least
 // 0.9 of the requests per second of a raw exchange of the same byte counts,
 // measured in the same run with the two sides placed alike. And qbx itself,
@@ -8,6 +10,7 @@
 // a 64 KiB image: the file is read while the device asks, never held.
 #include "bench/osupdate/bench_program_file.h"
 #include "bench/osupdate/peak_memory.h"
+#include "bench/support/paced_replay.h"
 #include "bench/support/sim_line.h"
 #include "bench/transfer/bench_devices.h"
 #include "bench/transfer/metered_link.h"
@@ -33,6 +36,7 @@ namespace {
 
 using namespace bench;
 constexpr double kPacedTarget = 1.03;
+constexpr double kBaselineTarget = 1.01;
 constexpr double kRateTarget = 0.9;
 constexpr long kMemoryGrowthLimitKiB = 1024;
 constexpr std::uint32_t kImageSize = 0x20000;
@@ -49,10 +53,10 @@ struct Run {
 };
 
 // The whole update as the dialog runs it, without a welcome page.
-Run Update(SimLine& line, bool paced, const std::string& program) {
+Run Update(SimLine& line, bool paced, const std::string& program, bool classic = false) {
     Run run;
     CBenchHost host;
-    auto options = MeteredOptions(line.settings, run.meter, paced);
+    auto options = MeteredOptions(line.settings, run.meter, paced, classic);
     auto start = Clock::now();
     if (qbx::RunOsUpdate(host, {qbx::kNoWelcomePage, program}, options)) run.seconds = Seconds(start);
     return run;
@@ -79,11 +83,26 @@ bool Paced(const std::string& folder, const std::string& program, const std::vec
     SimLine line;
     const std::string state = folder + "/paced.state";
     if (!line.Start({"pty", true}, {"--baud", "115200", "--state", state})) return false;
+    // The former exchange of the transports first, then the present one,
+    // each against the raw paced baseline of its own bytes and turns.
+    const Run before = Update(line, true, program, true);
     const Run run = Update(line, true, program);
-    if (run.seconds < 0) {
+    const double rawBefore =
+        before.seconds < 0 ? -1 : RawPacedSeconds(before.meter.script, 115200, 0, kSettleMs);
+    const double raw = run.seconds < 0 ? -1 : RawPacedSeconds(run.meter.script, 115200, 0, kSettleMs);
+    if (run.seconds < 0 || before.seconds < 0 || raw <= 0 || rawBefore <= 0) {
         std::printf("  failed\n");
         return false;
     }
+    auto wire = [](const Run& r) {
+        return r.seconds / (r.meter.bytes / kLineBytesPerSecond + (r.meter.pauseMs + kSettleMs) / 1000.0);
+    };
+    std::printf("(before) paced osupdate: %.3f of its raw baseline, %.3f of the wire limit\n",
+                before.seconds / rawBefore, wire(before));
+    std::printf("paced osupdate: %.3f of its raw baseline, %.3f of the wire limit\n", run.seconds / raw,
+                wire(run));
+    const bool baselineMet = run.seconds / raw <= kBaselineTarget;
+    std::printf("  target: <= %.2f of its raw baseline%s\n", kBaselineTarget, baselineMet ? "" : " MISSED");
     const double limit = run.meter.bytes / kLineBytesPerSecond + (run.meter.pauseMs + kSettleMs) / 1000.0;
     const double ratio = run.seconds / limit;
     const bool same = DeviceReceived(state, image);
@@ -92,7 +111,7 @@ bool Paced(const std::string& folder, const std::string& program, const std::vec
                 "ratio %.3f (target <= %.2f%s)%s\n",
                 run.seconds, limit, run.meter.bytes, run.meter.pauseMs, kSettleMs, ratio, kPacedTarget,
                 ratio <= kPacedTarget ? "" : " MISSED", same ? "" : "   IMAGE RECEIVED WRONG");
-    return ratio <= kPacedTarget && same;
+    return ratio <= kPacedTarget && same && baselineMet;
 }
 
 // What a USB adapter's latency timer costs an update: a smaller image (at

@@ -2,15 +2,22 @@
 // pseudo-terminal, a 0x8400-byte download and upload should take no more
 // than 1.05 of the wire time of their bytes plus the protocol's pauses.
 // The web page upload of the largest page the LINKBOX takes, paced alike,
-// should take no more than 1.03 of its wire time. Unpaced, over a
+// should take no more than 1.03 of its wire time. Each paced transfer
+// (download, upload, web page, data image) should take no more than 1.01
+// of its raw paced baseline: its own bytes, order and turns replayed on the
+// simulator's paced line with nothing else on either side, right after it;
+// with the transports' former exchange it is shown once more, "(before)".
+// Unpaced, over a
 // pseudo-terminal and loopback TCP, they should keep at least
 // 0.8 of the blocks per second of a raw exchange of the same byte counts,
 // turn for turn, measured in the same run with the two sides placed alike.
 #include "bench/support/cpu_time.h"
+#include "bench/support/paced_replay.h"
 #include "bench/support/sim_line.h"
 #include "bench/transfer/bench_devices.h"
 #include "bench/transfer/metered_link.h"
 #include "formats/function_data_image.h"
+#include "operations/boot_data_transfer.h"
 #include "operations/download_transfer.h"
 #include "operations/upload_transfer.h"
 #include "operations/web_page_upload.h"
@@ -22,6 +29,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <unistd.h>
 #include <vector>
 
@@ -32,6 +40,7 @@ constexpr double kPacedTarget = 1.05;
 constexpr double kRateTarget = 0.8;
 constexpr double kOneCpuRateTarget = 0.9;
 constexpr double kWebPageTarget = 1.03;
+constexpr double kBaselineTarget = 1.01;
 constexpr std::uint32_t kImageSize = 0x8400;
 constexpr int kBlocks = kImageSize / kBlockSize;
 constexpr double kLineBytesPerSecond = 11520; // 115200 baud, 10 bit times per byte
@@ -74,13 +83,105 @@ bool ReportPaced(const char* what, const Run& run, double target = kPacedTarget)
     return target <= 0 || ratio <= target;
 }
 
+double WireLimit(const LineMeter& meter) {
+    return meter.bytes / kLineBytesPerSecond + (meter.pauseMs + kSettleMs) / 1000.0;
+}
+
+// One paced operation with the settings it gets; true when it succeeded.
+using Operation = std::function<bool(CBenchHost&, const qbx::ConnectOptions&)>;
+
+Run Timed(SimLine& line, const Operation& operation, bool classic) {
+    // Both simulators are COM1 in turn: the settings point it at this one.
+    line.settings = SettingsFor({"pty", true}, line.sim.PtyPath(), 0);
+    Run run;
+    CBenchHost host;
+    const qbx::ConnectOptions options = MeteredOptions(line.settings, run.meter, true, classic);
+    const auto start = Clock::now();
+    if (operation(host, options)) run.seconds = Seconds(start);
+    return run;
+}
+
+// The run against its raw paced baseline (its own bytes and turns replayed
+// on the simulator's line right after it) and against the wire; the ratio
+// to the baseline, negative when either failed.
+double ReportBaseline(const char* name, const Run& run, bool before) {
+    const double raw = run.seconds < 0 ? -1 : RawPacedSeconds(run.meter.script, 115200, 0, kSettleMs);
+    const char* prefix = before ? "(before) " : "";
+    if (run.seconds < 0 || raw <= 0) {
+        std::printf("%spaced %s: failed\n", prefix, name);
+        return -1;
+    }
+    std::printf("%spaced %s: %.3f of its raw baseline, %.3f of the wire limit\n", prefix, name,
+                run.seconds / raw, run.seconds / WireLimit(run.meter));
+    return run.seconds / raw;
+}
+
+struct PacedCase {
+    const char* name;
+    SimLine* line;
+    Operation operation;
+    double wireTarget;
+};
+
+// Every paced transfer, each with the former exchange of the transports
+// ("(before)") and the present one, taken in turns in this one run.
 bool Paced(const std::string& folder) {
-    std::printf("paced pty, 115200 baud, 0x%X bytes, whole slot operation:\n", kImageSize);
-    SimLine line;
-    if (!line.Start({"pty", true}, {"--slot", kBenchSlot, "--baud", "115200"})) return false;
-    std::string file = folder + "/paced.dat";
-    bool ok = ReportPaced("download", Transfer(line, true, true, file));
-    return ReportPaced("upload", Transfer(line, false, true, file)) && ok;
+    std::printf(
+        "paced pty, 115200 baud, whole operations (0x%X-byte slots, the largest web page, a 0x%X-byte "
+        "data image), against the raw paced baseline:\n",
+        kImageSize, kImageSize);
+    SimLine serial, linkbox;
+    if (!serial.Start({"pty", true}, {"--slot", kBenchSlot, "--baud", "115200"}) ||
+        !linkbox.Start({"pty", true}, {"--kind", "A3", "--boot-data", "Bench:0x8400", "--baud", "115200"}))
+        return false;
+    const std::string slotFile = folder + "/paced.dat", pagePath = folder + "/paced.html";
+    {
+        std::FILE* file = std::fopen(pagePath.c_str(), "wb");
+        for (std::uint32_t i = 0; file && i < qbx::kMaxWebPageSize; ++i)
+            std::fputc(static_cast<int>(i * 7 % 251), file);
+        if (!file || std::fclose(file) != 0) return false;
+    }
+    qbx::WebPageFile page;
+    if (qbx::CheckWebPageFile(pagePath, page) != qbx::kPageOk) return false;
+    const PacedCase cases[] = {
+        {"download", &serial,
+         [&](CBenchHost& host, const qbx::ConnectOptions& o) {
+             return qbx::DownloadSlot(host, 1, slotFile, o);
+         },
+         kPacedTarget},
+        {"upload", &serial,
+         [&](CBenchHost& host, const qbx::ConnectOptions& o) {
+             return qbx::UploadSlot(host, 2, slotFile, o);
+         },
+         kPacedTarget},
+        {"webpage", &linkbox,
+         [&](CBenchHost& host, const qbx::ConnectOptions& o) { return qbx::RunWebPageUpload(host, page, o); },
+         kWebPageTarget},
+        {"bootdata", &linkbox,
+         [&](CBenchHost& host, const qbx::ConnectOptions& o) {
+             qbx::BootDataJob job;
+             job.path = folder + "/bootdata.dat";
+             job.title = "bootdata";
+             return job.image.Prepare({3, 0xA3, "LB-FW", "LB-BS", kImageSize}) &&
+                    qbx::RunBootDataRead(host, job, o);
+         },
+         0},
+    };
+    bool ok = true;
+    std::vector<std::string> missed;
+    for (const PacedCase& c : cases) {
+        ReportBaseline(c.name, Timed(*c.line, c.operation, true), true);
+        const Run run = Timed(*c.line, c.operation, false);
+        const double ratio = ReportBaseline(c.name, run, false);
+        ok = ReportPaced(c.name, run, c.wireTarget) && ok;
+        if (ratio < 0 || ratio > kBaselineTarget) missed.push_back(c.name);
+    }
+    std::printf("  target: every paced transfer <= %.2f of its raw baseline:%s", kBaselineTarget,
+                missed.empty() ? " met" : " MISSED by");
+    for (const std::string& name : missed)
+        std::printf(" %s", name.c_str());
+    std::printf("\n");
+    return ok && missed.empty();
 }
 
 // What a USB adapter's latency timer costs: the same transfers with the
@@ -111,29 +212,6 @@ bool PacedLatencies(const std::string& folder) {
         }
     }
     return ok;
-}
-
-// The largest web page into a simulated LINKBOX.
-bool PacedWebPage(const std::string& folder) {
-    std::printf("paced pty, 115200 baud, %u-byte web page into the LINKBOX, whole operation:\n",
-                qbx::kMaxWebPageSize);
-    SimLine line;
-    if (!line.Start({"pty", true}, {"--kind", "A3", "--baud", "115200"})) return false;
-    const std::string path = folder + "/paced.html";
-    {
-        std::FILE* file = std::fopen(path.c_str(), "wb");
-        for (std::uint32_t i = 0; file && i < qbx::kMaxWebPageSize; ++i)
-            std::fputc(static_cast<int>(i * 7 % 251), file);
-        if (!file || std::fclose(file) != 0) return false;
-    }
-    qbx::WebPageFile page;
-    if (qbx::CheckWebPageFile(path, page) != qbx::kPageOk) return false;
-    Run run;
-    CBenchHost host;
-    auto start = Clock::now();
-    if (qbx::RunWebPageUpload(host, page, MeteredOptions(line.settings, run.meter, true)))
-        run.seconds = Seconds(start);
-    return ReportPaced("webpage", run, kWebPageTarget);
 }
 
 // The program's data phase alone against the canned device, best of kRounds.
@@ -251,7 +329,6 @@ int main(int argc, char** argv) {
 
     bool ok = true;
     if (pacedToo) ok = Paced(folder);
-    if (pacedToo) ok = PacedWebPage(folder) && ok;
     if (pacedToo) ok = PacedLatencies(folder) && ok;
     if (!unpacedToo) {
         std::error_code ignored;
