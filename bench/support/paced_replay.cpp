@@ -124,7 +124,8 @@ void Record(LinkScript& script, LinkStep::Kind kind, const std::uint8_t* data, i
         script.back().bytes.insert(script.back().bytes.end(), data, data + len);
         return;
     }
-    script.push_back({kind, moves ? std::vector<std::uint8_t>(data, data + len) : std::vector<std::uint8_t>{}, ms});
+    script.push_back(
+        {kind, moves ? std::vector<std::uint8_t>(data, data + len) : std::vector<std::uint8_t>{}, ms});
 }
 
 double RawPacedSeconds(const LinkScript& script, std::uint32_t baud, int latencyMs, int settleMs) {
