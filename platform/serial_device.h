@@ -71,6 +71,7 @@ class CSerialDevice {
     CLowLatency lowLatency;
     int fd = -1;
     bool classic = false;
+    bool awaitingAnswer = true; // nothing came since the last write
     std::uint8_t buffered[256];
     int bufferedStart = 0;
     int bufferedEnd = 0;

@@ -57,10 +57,10 @@ struct Run {
     LineMeter meter;
 };
 
-Run Transfer(SimLine& line, bool download, bool paced, const std::string& path) {
+Run Transfer(SimLine& line, bool download, bool paced, const std::string& path, bool classic = false) {
     Run run;
     CBenchHost host;
-    auto options = MeteredOptions(line.settings, run.meter, paced);
+    auto options = MeteredOptions(line.settings, run.meter, paced, classic);
     auto start = Clock::now();
     bool ok = download ? qbx::DownloadSlot(host, 1, path, options) : qbx::UploadSlot(host, 2, path, options);
     if (ok) run.seconds = Seconds(start);
@@ -273,9 +273,14 @@ bool Unpaced(const Line& line, const Pinning& pinning, const std::string& folder
             return false;
     }
     std::string file = folder + "/" + line.name + ".dat";
-    Best protocol[2], raw[2]; // download, upload
+    Best protocol[2], raw[2], before[2]; // download, upload
     for (int round = 0; round < kRounds; ++round) {
         for (int up = 0; up < 2; ++up) {
+            // The transports' former exchange, in the same rounds.
+            CpuSplit classicStart = CpuNow(sim.sim.Pid());
+            Run classic = Transfer(sim, !up, false, file, true);
+            if (classic.seconds > 0)
+                before[up].Add(kBlocks / classic.seconds, CpuSince(classicStart, sim.sim.Pid()));
             CpuSplit start = CpuNow(sim.sim.Pid());
             Run run = Transfer(sim, !up, false, file);
             CpuSplit used = CpuSince(start, sim.sim.Pid());
@@ -301,6 +306,9 @@ bool Unpaced(const Line& line, const Pinning& pinning, const std::string& folder
                     line.name, up ? "upload" : "download", protocol[up].rate, raw[up].rate, ratio,
                     pinning.target, met ? "" : " MISSED", protocol[up].cpu.program, protocol[up].cpu.device,
                     raw[up].cpu.program, raw[up].cpu.device, canned / raw[up].rate);
+        std::printf("    %-4s %-8s (before) %6.0f blocks/s  ratio %.2f  CPU us/block program %.1f\n",
+                    line.name, up ? "upload" : "download", before[up].rate, before[up].rate / raw[up].rate,
+                    before[up].cpu.program);
         ok = ok && met;
     }
     return ok;
