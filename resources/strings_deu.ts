@@ -461,7 +461,7 @@ Bitte prüfen Sie, ob der Adapter eingesteckt ist und welches Gerät QUILLBOX_CO
     </message>
     <message>
         <source>11961</source>
-        <translation>der USB-Adapter von %s hält jede Antwort für seinen Latenz-Timer von %d ms zurück (bei 16 ms dauert eine Übertragung etwa viermal so lange wie bei 1 ms); stellen Sie ihn auf 1 ms (README, Abschnitt USB serial adapters)</translation>
+        <translation>der USB-Adapter von %s hält jede Antwort für seinen Latenz-Timer von %d ms zurück; bei 16 ms dauert eine Übertragung etwa viermal so lange wie bei 1 ms; stellen Sie ihn auf 1 ms, wie es der Abschnitt USB serial adapters im README zeigt</translation>
     </message>
     <message>
         <source>11900</source>

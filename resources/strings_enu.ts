@@ -461,7 +461,7 @@ Please check that the adapter is plugged in and which device QUILLBOX_COM%d or p
     </message>
     <message>
         <source>11961</source>
-        <translation>the USB adapter of %s holds every reply back for its latency timer of %d ms (at 16 ms a transfer takes about four times as long as at 1 ms); set it to 1 ms (README, section USB serial adapters)</translation>
+        <translation>the USB adapter of %s holds every reply back for its latency timer of %d ms; at 16 ms a transfer takes about four times as long as at 1 ms; set it to 1 ms as the README's section USB serial adapters shows</translation>
     </message>
     <message>
         <source>11900</source>

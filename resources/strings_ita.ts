@@ -461,7 +461,7 @@ Verificare che l'adattatore sia collegato e quale dispositivo QUILLBOX_COM%d o p
     </message>
     <message>
         <source>11961</source>
-        <translation>l'adattatore USB di %s trattiene ogni risposta per il suo timer di latenza di %d ms (a 16 ms un trasferimento dura circa quattro volte tanto che a 1 ms); impostarlo a 1 ms (README, sezione USB serial adapters)</translation>
+        <translation>l'adattatore USB di %s trattiene ogni risposta per il suo timer di latenza di %d ms; a 16 ms un trasferimento dura circa quattro volte tanto che a 1 ms; impostarlo a 1 ms come indica la sezione USB serial adapters del README</translation>
     </message>
     <message>
         <source>11900</source>
