@@ -95,6 +95,12 @@ void CConsoleHost::Note(const std::string& text) {
     if (log) log->Message("qbx", text);
 }
 
+void CConsoleHost::AdapterLatencyNote(const std::string& text) {
+    if (adapterLatencyNoted) return;
+    adapterLatencyNoted = true;
+    Note(text);
+}
+
 bool CConsoleHost::Answer(const std::string& caption, const std::string& text, bool yes,
                           const char* answeredBy) {
     if (events) events->Question(MessageId(caption), text, yes, answeredBy);

@@ -32,6 +32,8 @@ class CConsoleHost : public COperationHost {
     void Note(const std::string& text);
     // A note with a text of the language module.
     void NoteString(int stringId, const std::vector<MessageArg>& args = {});
+    // Once per run: every connection of a run goes through the same adapter.
+    void AdapterLatencyNote(const std::string& text) override;
     // Ends a progress bar that is still on its line.
     void EndProgressLine();
 
@@ -70,6 +72,7 @@ class CConsoleHost : public COperationHost {
     int interruptNote = 0;
     int slotNumber = 0;
     std::string commandName;
+    bool adapterLatencyNoted = false;
 };
 
 } // namespace qbx

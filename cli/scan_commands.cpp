@@ -19,6 +19,10 @@ class CConsoleScanView : public CPortScanView {
         std::FILE* out = events.HumanOut();
         std::fprintf(out, "COM%d: %s %s %s", portNumber, row.texts.status.c_str(), row.texts.type.c_str(),
                      row.texts.version.c_str());
+        // A by-id name that leads nowhere is its own device path: said once.
+        const bool byIdToo = !row.names.byId.empty() && row.names.byId != row.names.device;
+        std::fprintf(out, " [%s%s%s]", row.names.device.c_str(), byIdToo ? ", " : "",
+                     byIdToo ? row.names.byId.c_str() : "");
         if (!row.diagnosis.empty()) std::fprintf(out, " (%s)", row.diagnosis.c_str());
         std::fprintf(out, "\n");
         std::fflush(out);
@@ -27,7 +31,9 @@ class CConsoleScanView : public CPortScanView {
                                 .Bool("found", row.found)
                                 .String("status", row.texts.status)
                                 .String("type", row.texts.type)
-                                .String("version", row.texts.version);
+                                .String("version", row.texts.version)
+                                .String("device", row.names.device);
+        if (!row.names.byId.empty()) event.String("byId", row.names.byId);
         if (!row.diagnosis.empty()) event.String("diagnosis", row.diagnosis);
         events.Emit(event);
     }

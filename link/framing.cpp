@@ -3,6 +3,7 @@
 #include "link/protocol_constants.h"
 #include "link/wire_bytes.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace qbx {
@@ -30,11 +31,18 @@ int SendFrame(CTransport& transport, const std::uint8_t* bytes, int n) {
     return kSendRejected;
 }
 
+// Body and sum in one read where the line holds both; a transport that
+// hands over the body alone (a TCP segment ending there) is asked for the
+// sum after it.
 int ReceiveBlock(CTransport& transport, std::uint8_t* buffer, int n) {
+    if (n < 0) return kBlockShort;
+    std::vector<std::uint8_t> framed(static_cast<std::size_t>(n) + 1);
     for (int attempt = 0; attempt < AttemptCount(transport); ++attempt) {
-        if (transport.Read(buffer, n) < n) return kBlockShort;
-        std::uint8_t sum = 0;
-        if (transport.Read(&sum, 1) < 1) return kBlockNoChecksum;
+        const int got = transport.Read(framed.data(), n + 1);
+        if (got < n) return kBlockShort;
+        if (got == n && transport.Read(framed.data() + n, 1) < 1) return kBlockNoChecksum;
+        std::copy(framed.begin(), framed.begin() + n, buffer);
+        const std::uint8_t sum = framed[static_cast<std::size_t>(n)];
         if (sum == Sum8(buffer, n)) return WriteAck(transport) ? kBlockReceived : kBlockAckFailed;
         if (!WriteAll(transport, frame::kNak, frame::kAckSize)) return kBlockAckFailed;
     }

@@ -1,7 +1,10 @@
 #include "link/serial_transport.h"
 
+#include "platform/adapter_latency.h"
 #include "platform/monotonic_clock.h"
 #include "platform/serial_port_path.h"
+
+#include <utility>
 
 namespace qbx {
 
@@ -9,25 +12,36 @@ static_assert(kSerialOpened == kOpenOk && kSerialMissing == kOpenNotFound && kSe
               kSerialOtherError == kOpenFailed);
 
 CSerialTransport::CSerialTransport(std::uint8_t portNumber, std::uint32_t baudRate,
-                                   const SerialTiming& timing, std::string devicePath)
-    : portNumber(portNumber), baudRate(baudRate), timing(timing), devicePath(std::move(devicePath)) {}
+                                   const SerialTiming& timing, SerialSystem system, std::string devicePath)
+    : handle(std::move(system.ioctl)), portNumber(portNumber), baudRate(baudRate), timing(timing),
+      devicePath(std::move(devicePath)),
+      sysfsRoot(system.sysfsRoot.empty() ? SysfsRoot() : std::move(system.sysfsRoot)) {
+    handle.SetClassicExchange(timing.classicExchange);
+}
 
 CSerialTransport::~CSerialTransport() {
     Close();
 }
 
 int CSerialTransport::Open(int& error) {
-    int result = handle.Open(devicePath.empty() ? SerialPortPath(portNumber) : devicePath, error);
+    adapterLatencyMs = -1;
+    const std::string path = devicePath.empty() ? SerialPortPath(portNumber) : devicePath;
+    int result = handle.Open(path, error);
     if (result != kSerialOpened) return result;
     // Set-up failures are not fatal: pseudo-terminals and some adapters
     // refuse parts of it and still carry the bytes.
     (void)handle.SetRawLine(baudRate);
+    // A USB adapter otherwise holds each short reply for its latency timer
+    // (16 ms on FTDI), and every exchange turns the line several times.
+    (void)handle.RequestLowLatency();
+    adapterLatencyMs = AdapterLatencyTimer(path, sysfsRoot);
     handle.SetModemLines(true, false);
     SleepMilliseconds(timing.settleMs);
     return kOpenOk;
 }
 
 void CSerialTransport::Close() {
+    adapterLatencyMs = -1;
     if (!handle.IsOpen()) return;
     handle.SetModemLines(false, true);
     handle.Close();

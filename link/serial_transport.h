@@ -4,8 +4,16 @@
 #include "platform/serial_device.h"
 
 #include <cstdint>
+#include <string>
 
 namespace qbx {
+
+// What a serial port asks of the system beyond the device file; tests put
+// fakes in.
+struct SerialSystem {
+    SerialIoctl ioctl;     // the driver's low-latency calls; the system's when empty
+    std::string sysfsRoot; // where adapters show their latency timer; SysfsRoot() when empty
+};
 
 // The serial line to a bootloader of the serial family, COM1 to COM6. Every
 // write first discards unread input, so a reply must be read before the next
@@ -15,17 +23,20 @@ class CSerialTransport : public CTransport {
     // Stores the port and speed; nothing is opened yet. `devicePath`, when
     // given, is opened instead of the device that COM<portNumber> maps to.
     CSerialTransport(std::uint8_t portNumber, std::uint32_t baudRate, const SerialTiming& timing = {},
-                     std::string devicePath = {});
+                     SerialSystem system = {}, std::string devicePath = {});
     ~CSerialTransport() override;
 
     bool IsNetwork() const override { return false; }
     // kOpenNotFound for a missing port (error 2), kOpenDenied for one in use,
     // kOpenFailed otherwise; failures while setting up the line are ignored.
     int Open(int& error) override;
-    // Leaves DTR low and RTS high on the line.
+    // Leaves DTR low and RTS high on the line, and the driver's latency as
+    // the open found it.
     void Close() override;
     int Write(const std::uint8_t* data, int len) override;
     int Read(std::uint8_t* data, int len) override;
+    // As the driver shows it after the open asked for low latency.
+    int AdapterLatencyMs() const override { return adapterLatencyMs; }
 
     std::uint8_t PortNumber() const { return portNumber; }
     std::uint32_t BaudRate() const { return baudRate; }
@@ -36,6 +47,8 @@ class CSerialTransport : public CTransport {
     std::uint32_t baudRate;
     SerialTiming timing;
     std::string devicePath;
+    std::string sysfsRoot;
+    int adapterLatencyMs = -1;
 };
 
 // Port states filled by EnumerateSerialPorts.

@@ -37,7 +37,7 @@ int CTcpTransport::Write(const std::uint8_t* data, int len) {
     // As on the serial line, a request starts afresh: what is still unread
     // is the tail of an answer the protocol has given up (a longer reply
     // than expected, an echo), and would be read as the next answer.
-    socket.DiscardInput();
+    socket.DiscardInput(timing.classicExchange);
     return socket.Send(data, len, SocketWait(timing.sendTimeoutMs));
 }
 

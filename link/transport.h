@@ -34,6 +34,10 @@ class CTransport {
     // after a mode switch) go through the transport, so that a test can take
     // them as records instead of waiting. Sleeps by default.
     virtual void Pause(int milliseconds);
+
+    // The latency timer in ms of the USB adapter behind an open serial
+    // port, as its driver shows it; -1 where there is none to see.
+    virtual int AdapterLatencyMs() const { return -1; }
 };
 
 } // namespace qbx

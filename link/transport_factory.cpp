@@ -19,9 +19,9 @@ std::unique_ptr<CTransport> CreateTransport(const CSettings& settings, int& resu
         std::string path = settings.portPath.empty() ? SerialPortPath(number) : settings.portPath;
         auto label = [number, path] { return "COM" + std::to_string(number) + " " + path; };
         auto port = static_cast<std::uint8_t>(number);
-        return TraceIfRequested(
-            std::make_unique<CSerialTransport>(port, exchange::kBaudRate, timing.serial, settings.portPath),
-            label, tracePath);
+        return TraceIfRequested(std::make_unique<CSerialTransport>(port, exchange::kBaudRate, timing.serial,
+                                                                   SerialSystem{}, settings.portPath),
+                                label, tracePath);
     }
     case LinkKind::Tcp: {
         auto label = [&settings] {

@@ -58,6 +58,9 @@ CTracedTransport::~CTracedTransport() {
 int CTracedTransport::Open(int& error) {
     int result = inner->Open(error);
     trace->Note("open " + label + ": result " + std::to_string(result) + ", error " + std::to_string(error));
+    // Each short reply waits this long in the adapter: the trace's gaps.
+    if (const int latency = inner->AdapterLatencyMs(); latency >= 0)
+        trace->Note("adapter latency timer " + std::to_string(latency) + " ms");
     isOpen = result == kOpenOk;
     return result;
 }

@@ -4,6 +4,7 @@
 #include "link/mode_commands.h"
 #include "link/protocol_constants.h"
 #include "link/transport_factory.h"
+#include "operations/adapter_latency_hint.h"
 #include "operations/string_ids.h"
 #include "platform/serial_port_path.h"
 
@@ -56,6 +57,17 @@ ConnectResult FailOpen(COperationHost& host, const ConnectMessages& m, const CSe
                  settings.portPath.empty() ? SerialPortPath(link.portNumber) : settings.portPath, port});
 }
 
+// Open result 1. On a serial line the person needs the path that was
+// looked for: an adapter not plugged in, or a mapping naming the wrong one.
+ConnectResult FailNotFound(COperationHost& host, int number, const CSettings& settings,
+                           std::unique_ptr<CTransport>& transport) {
+    LinkChoice link = ChooseLink(settings);
+    if (link.kind != LinkKind::Serial) return Fail(host, number, str::kPortNotFound, transport);
+    const long long port = link.portNumber;
+    return Fail(host, number, str::kSerialPortMissing, transport,
+                {port, SerialPortPath(link.portNumber), port});
+}
+
 } // namespace
 
 bool NeedsModeCheck(const BootloaderId& id) {
@@ -82,9 +94,10 @@ ConnectResult Connect(COperationHost& host, const ConnectMessages& m, const Conn
     int error = 0;
     switch (transport->Open(error)) {
     case kOpenOk:
+        NoteAdapterLatency(host, settings, *transport);
         break;
     case kOpenNotFound:
-        return Fail(host, m.openNotFound, str::kPortNotFound, transport);
+        return FailNotFound(host, m.openNotFound, settings, transport);
     case kOpenDenied:
         return Fail(host, m.openDenied, str::kPortDenied, transport);
     default:

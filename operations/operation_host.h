@@ -49,6 +49,10 @@ class COperationHost {
     // A link chosen for this run alone (qbx --port, --tcp) replaces the one
     // of qbx_man.ini in `settings`; true when it did.
     virtual bool OverrideLink(CSettings& /*settings*/) { return false; }
+
+    // The serial port's USB adapter holds replies back (its latency timer
+    // is above 1 ms): worth a word, but no message box.
+    virtual void AdapterLatencyNote(const std::string& /*text*/) {}
 };
 
 } // namespace qbx

@@ -4,6 +4,7 @@
 #include "link/protocol_constants.h"
 #include "link/serial_transport.h"
 #include "link/wire_trace.h"
+#include "operations/adapter_latency_hint.h"
 #include "operations/port_diagnosis.h"
 #include "platform/serial_port_path.h"
 
@@ -45,6 +46,7 @@ void ProbePort(COperationHost& host, int portNumber, const PortScanOptions& opti
         row.error = error;
         return;
     }
+    row.adapterLatencyMs = transport->AdapterLatencyMs();
     BootloaderId id;
     for (int attempt = 0; attempt < kScanProbeAttempts; ++attempt) {
         if (attempt > 0) host.PumpEvents();
@@ -89,6 +91,7 @@ PortScanRows ScanPorts(COperationHost& host, CPortScanView& view, const PortScan
         PortScanRow& row = rows[i];
         row.state = state[i];
         row.error = error[i];
+        row.names = NamesOfSerialDevice(paths[i], options.byIdFolder);
         view.PortStarted(portNumber);
         host.PumpEvents();
         if (row.state == kPortPresent) ProbePort(host, portNumber, options, row);
@@ -96,6 +99,10 @@ PortScanRows ScanPorts(COperationHost& host, CPortScanView& view, const PortScan
             FillWithoutDevice(row);
             row.diagnosis = PortDiagnosis(host, portNumber, paths[i], row.state, row.error, paths);
         }
+        // An adapter that answers slowly still answers: the hint goes beside
+        // whatever else there is to say.
+        std::string slow = AdapterLatencyText(host, row.names.device, row.adapterLatencyMs);
+        if (!slow.empty()) row.diagnosis += (row.diagnosis.empty() ? "" : "; ") + slow;
         view.PortFinished(portNumber, row);
         host.PumpEvents();
     }

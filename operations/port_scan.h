@@ -3,6 +3,7 @@
 #include "link/transport.h"
 #include "operations/operation_host.h"
 #include "operations/scan_texts.h"
+#include "platform/serial_device_names.h"
 
 #include <array>
 #include <functional>
@@ -20,7 +21,9 @@ struct PortScanRow {
     int error = 0;      // the system error code behind the state
     bool found = false; // a known device answered; `texts` show it
     ProbeTexts texts;
-    std::string diagnosis; // why the port cannot be used, when that is known
+    std::string diagnosis;     // why the port cannot be used, when that is known
+    SerialDeviceNames names;   // the device the port maps to, and its by-id name
+    int adapterLatencyMs = -1; // the USB adapter's latency timer after the open, -1 unseen
 };
 
 using PortScanRows = std::array<PortScanRow, kScanPortCount>;
@@ -40,6 +43,7 @@ struct PortScanOptions {
     std::function<std::unique_ptr<CTransport>(int portNumber)> createTransport;
     // The port enumeration; EnumerateSerialPorts when empty.
     std::function<void(int* state, int* error, int count)> enumerate;
+    std::string byIdFolder = kSerialByIdFolder;
 };
 
 // Enumerates COM1 to COM6 and asks each free one up to six times who is

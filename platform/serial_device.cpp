@@ -117,7 +117,9 @@ int CSerialDevice::Open(const std::string& path, int& error) {
 
 void CSerialDevice::Close() {
     bufferedStart = bufferedEnd = 0;
+    awaitingAnswer = true;
     if (fd < 0) return;
+    lowLatency.Restore(fd);
     ::close(fd); // also releases the lock
     fd = -1;
 }
@@ -146,7 +148,10 @@ void CSerialDevice::SetModemLines(bool dtr, bool rts) {
 
 void CSerialDevice::DiscardInput() {
     bufferedStart = bufferedEnd = 0;
-    if (fd >= 0) (void)tcflush(fd, TCIFLUSH);
+    if (fd < 0) return;
+    int pending = 0;
+    if (!classic && ::ioctl(fd, FIONREAD, &pending) == 0 && pending == 0) return;
+    (void)tcflush(fd, TCIFLUSH);
 }
 
 int CSerialDevice::TakeBuffered(std::uint8_t* data, int len) {
@@ -173,8 +178,39 @@ int CSerialDevice::FillBuffer() {
     }
 }
 
+// Waits only where a read would block. Right after a request the answer
+// cannot be in yet, so the wait comes first, as it does once part of an
+// answer is in; a further read of an answer already under way (the rest of
+// a reply whose head was read) tries the line first, since the rest has
+// usually arrived meanwhile. A raw line reads 0 when it has nothing; 0 right
+// after a wake-up means it has hung up.
 int CSerialDevice::Read(std::uint8_t* data, int len, int timeoutMs) {
     if (fd < 0) return -1;
+    if (classic) return ReadClassic(data, len, timeoutMs);
+    CDeadline deadline(timeoutMs);
+    int got = TakeBuffered(data, len);
+    bool readFirst = !awaitingAnswer;
+    while (got < len) {
+        bool woken = false;
+        if (!readFirst) {
+            EWait waited = WaitFor(fd, POLLIN, deadline);
+            if (waited == EWait::TimedOut) break;
+            if (waited == EWait::Failed) return got > 0 ? got : -1;
+            woken = true;
+        }
+        readFirst = false;
+        int n = FillBuffer();
+        if (n == -1) return got > 0 ? got : -1;
+        if (n > 0) {
+            got += TakeBuffered(data + got, len - got);
+            awaitingAnswer = false;
+        }
+        if ((n == 0 && woken) || deadline.Expired()) break;
+    }
+    return got;
+}
+
+int CSerialDevice::ReadClassic(std::uint8_t* data, int len, int timeoutMs) {
     CDeadline deadline(timeoutMs);
     int got = TakeBuffered(data, len);
     while (got < len) {
@@ -193,6 +229,7 @@ int CSerialDevice::Read(std::uint8_t* data, int len, int timeoutMs) {
 
 int CSerialDevice::Write(const std::uint8_t* data, int len, int timeoutMs) {
     if (fd < 0) return -1;
+    awaitingAnswer = true;
     CDeadline deadline(timeoutMs);
     int put = 0;
     while (put < len) {

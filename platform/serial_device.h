@@ -1,6 +1,9 @@
 #pragma once
+#include "platform/low_latency.h"
+
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace qbx {
 
@@ -14,7 +17,8 @@ inline constexpr int kSerialOtherError = 3; // anything else; the errno tells wh
 // and writes bounded by deadlines so that no call can hang the program.
 class CSerialDevice {
   public:
-    CSerialDevice() = default;
+    // `ioctl` stands in for the driver's low-latency calls in tests.
+    explicit CSerialDevice(SerialIoctl ioctl = {}) : lowLatency(std::move(ioctl)) {}
     CSerialDevice(const CSerialDevice&) = delete;
     CSerialDevice& operator=(const CSerialDevice&) = delete;
     ~CSerialDevice() { Close(); }
@@ -29,6 +33,7 @@ class CSerialDevice {
     // Takes over an open descriptor as it is (no lock, no line set-up).
     void Attach(int descriptor);
     bool IsOpen() const { return fd >= 0; }
+    // Puts the driver's low-latency flag back as the open found it.
     void Close();
 
     // Raw 8N1 line at `baudRate`, receiver on, modem status ignored, no
@@ -37,8 +42,15 @@ class CSerialDevice {
     // Sets DTR and RTS. Devices without modem lines (pseudo-terminals)
     // refuse; that is harmless, so the outcome is not reported.
     void SetModemLines(bool dtr, bool rts);
-    // Throws away whatever has been received and not read yet.
+    // Asks the driver to pass received bytes on at once; ignored where it
+    // refuses. True when the flag was turned on.
+    bool RequestLowLatency() { return lowLatency.Request(fd); }
+    // Throws away whatever has been received and not read yet; asks the
+    // driver to flush only when it holds something (FIONREAD).
     void DiscardInput();
+    // The former way, for the benchmarks' before-and-after: flush on every
+    // discard, and wait for readiness before every read.
+    void SetClassicExchange(bool on) { classic = on; }
 
     // Returns as soon as `len` bytes are in, or with what arrived within
     // `timeoutMs`, whatever the descriptor does (signals, end of input,
@@ -54,8 +66,12 @@ class CSerialDevice {
     // pieces (header, then the rest) costs one system call, not two.
     int TakeBuffered(std::uint8_t* data, int len);
     int FillBuffer();
+    int ReadClassic(std::uint8_t* data, int len, int timeoutMs);
 
+    CLowLatency lowLatency;
     int fd = -1;
+    bool classic = false;
+    bool awaitingAnswer = true; // nothing came since the last write
     std::uint8_t buffered[256];
     int bufferedStart = 0;
     int bufferedEnd = 0;

@@ -8,6 +8,7 @@
 #include <netinet/in.h>
 #include <netinet/tcp.h>
 #include <poll.h>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 #include <vector>
@@ -149,8 +150,10 @@ int CStreamSocket::Send(const std::uint8_t* data, int len, int timeoutMs) {
                     [&] { return ::send(fd, data, static_cast<size_t>(len), MSG_NOSIGNAL); });
 }
 
-void CStreamSocket::DiscardInput() {
+void CStreamSocket::DiscardInput(bool classic) {
     if (fd < 0) return;
+    int pending = 0;
+    if (!classic && ::ioctl(fd, FIONREAD, &pending) == 0 && pending == 0) return;
     std::uint8_t sink[512];
     for (std::size_t dropped = 0; dropped < kMaxDiscard;) {
         ssize_t n = ::recv(fd, sink, sizeof sink, MSG_DONTWAIT);

@@ -33,7 +33,9 @@ class CStreamSocket {
     // Throws away whatever has arrived and not been read yet, without
     // waiting (at most a bounded amount, so a peer that keeps sending
     // cannot hold the caller).
-    void DiscardInput();
+    // Only asks for the bytes when FIONREAD says some are there, unless
+    // `classic` (the former way, for the benchmarks).
+    void DiscardInput(bool classic = false);
     // One receive call that waits at most `timeoutMs` (negative: without
     // limit) for data: what that call delivered, 0 when the wait ran out or
     // the peer has closed, -1 on error. A signal does not stretch the wait.

@@ -129,6 +129,11 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         // Serial link.
         {11930, "ddsd",
          "link open result 3 with ENOTTY: the port names no terminal (error code, port, path, port)"},
+        {11960, "dsd",
+         "link open result 1 on a serial port: the mapped device is missing (port, path, port)"},
+        {11961, "sd",
+         "scan hint and qbx note: the USB adapter's latency timer holds replies back (device path, timer in "
+         "ms)"},
         // Saving the settings file.
         {11900, "s", "settings dialog: qbx_man.ini cannot be written (path)"},
         {11901, "s", "language dialog: qbx_man.ini cannot be written, the language stays (path)"},

@@ -454,6 +454,16 @@ COM%d ist %s und damit keine serielle Schnittstelle.
 Bitte prüfen Sie, welches Gerät QUILLBOX_COM%d oder ports.ini für diesen Anschluss nennt.</translation>
     </message>
     <message>
+        <source>11960</source>
+        <translation>Die Schnittstelle ist nicht verfügbar.
+Serielle Schnittstelle: COM%d ist %s, und dieses Gerät gibt es an diesem PC nicht.
+Bitte prüfen Sie, ob der Adapter eingesteckt ist und welches Gerät QUILLBOX_COM%d oder ports.ini für diesen Anschluss nennt.</translation>
+    </message>
+    <message>
+        <source>11961</source>
+        <translation>der USB-Adapter von %s hält jede Antwort für seinen Latenz-Timer von %d ms zurück; bei 16 ms dauert eine Übertragung etwa viermal so lange wie bei 1 ms; stellen Sie ihn auf 1 ms, wie es der Abschnitt USB serial adapters im README zeigt</translation>
+    </message>
+    <message>
         <source>11900</source>
         <translation>Die Einstellungen können nicht in %s gespeichert werden.
 Bitte prüfen Sie, ob die Datei schreibgeschützt ist und ob ihr Ordner beschreibbar ist.</translation>

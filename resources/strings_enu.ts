@@ -454,6 +454,16 @@ COM%d is %s, which is not a serial port.
 Please check which device QUILLBOX_COM%d or ports.ini names for this port.</translation>
     </message>
     <message>
+        <source>11960</source>
+        <translation>The interface is not available.
+Serial port: COM%d is %s, which does not exist on this PC.
+Please check that the adapter is plugged in and which device QUILLBOX_COM%d or ports.ini names for this port.</translation>
+    </message>
+    <message>
+        <source>11961</source>
+        <translation>the USB adapter of %s holds every reply back for its latency timer of %d ms; at 16 ms a transfer takes about four times as long as at 1 ms; set it to 1 ms as the README's section USB serial adapters shows</translation>
+    </message>
+    <message>
         <source>11900</source>
         <translation>The settings cannot be saved in %s.
 Check that the file is not write-protected and that you may write to its folder.</translation>

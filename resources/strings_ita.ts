@@ -454,6 +454,16 @@ COM%d è %s, che non è una porta seriale.
 Verificare quale dispositivo QUILLBOX_COM%d o ports.ini indica per questa porta.</translation>
     </message>
     <message>
+        <source>11960</source>
+        <translation>L'interfaccia non è disponibile.
+Porta seriale: COM%d è %s, che non esiste su questo PC.
+Verificare che l'adattatore sia collegato e quale dispositivo QUILLBOX_COM%d o ports.ini indica per questa porta.</translation>
+    </message>
+    <message>
+        <source>11961</source>
+        <translation>l'adattatore USB di %s trattiene ogni risposta per il suo timer di latenza di %d ms; a 16 ms un trasferimento dura circa quattro volte tanto che a 1 ms; impostarlo a 1 ms come indica la sezione USB serial adapters del README</translation>
+    </message>
+    <message>
         <source>11900</source>
         <translation>Impossibile salvare le impostazioni in %s.
 Verificare che il file non sia protetto da scrittura e che la sua cartella sia scrivibile.</translation>

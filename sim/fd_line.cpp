@@ -31,19 +31,25 @@ constexpr std::int64_t kSplitPauseUs = 100000;
 
 } // namespace
 
-CFdLine::CFdLine(const CStopSignal& stopSignal, CTrace& lineTrace, CLinePacer& linePacer, bool whole)
+CFdLine::CFdLine(const CStopSignal& stopSignal, CTrace& lineTrace, CLinePacer& linePacer, bool whole,
+                 CAdapterHold hold)
     : stop(stopSignal), trace(lineTrace), pacer(linePacer), incoming(linePacer.Baud()),
-      sliceBytes(linePacer.BytesIn(kSliceUs)), wholeReplies(whole) {}
+      sliceBytes(linePacer.BytesIn(kSliceUs)), wholeReplies(whole), adapter(hold) {}
 
 void CFdLine::Attach(int lineFd) {
     fd = lineFd;
+    adapter.Clear();
+    inAdapter.clear();
     cut = false;
     failed = false;
 }
 
+// The device has said all it has to say for now; the adapter's timer lets
+// the rest go.
 void CFdLine::EndBurst() {
     bursting = false;
     WriteHeld();
+    DrainAdapter();
 }
 
 void CFdLine::WriteHeld() {
@@ -55,6 +61,7 @@ void CFdLine::WriteHeld() {
 // What was said before the cut still goes out first.
 void CFdLine::Cut() {
     WriteHeld();
+    DrainAdapter();
     cut = true;
 }
 
@@ -67,6 +74,10 @@ void CFdLine::Received(std::size_t len) {
 // early, and never later than the pacing asks for.
 void CFdLine::Send(const CBytes& bytes) {
     if (fd < 0 || cut || failed || bytes.empty()) return;
+    if (adapter.Enabled()) {
+        SendThroughAdapter(bytes);
+        return;
+    }
     if (!pacer.Enabled()) {
         if (bursting)
             held.insert(held.end(), bytes.begin(), bytes.end());
@@ -83,9 +94,37 @@ void CFdLine::Send(const CBytes& bytes) {
     }
 }
 
+// Each byte comes off the wire when the pacing says and waits in the
+// adapter; what the adapter lets go is written when it does.
+void CFdLine::SendThroughAdapter(const CBytes& bytes) {
+    const std::int64_t now = NowMicroseconds();
+    const std::int64_t start = pacer.Reserve(bytes.size(), std::max(now, heardUs));
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        inAdapter.push_back(bytes[i]);
+        if (!Release(adapter.Take(pacer.DoneAt(start, i)))) return;
+    }
+}
+
+bool CFdLine::Release(const CAdapterHold::Release& release) {
+    if (release.count == 0) return true;
+    const auto end = inAdapter.begin() + static_cast<long>(release.count);
+    const bool ok = WaitUntil(release.atUs) && WriteAll(inAdapter.data(), release.count);
+    inAdapter.erase(inAdapter.begin(), end);
+    return ok;
+}
+
+void CFdLine::DrainAdapter() {
+    if (fd >= 0 && !cut && !failed)
+        Release(adapter.Drain());
+    else
+        adapter.Clear();
+    inAdapter.clear();
+}
+
 void CFdLine::SendInTwo(const CBytes& bytes, std::size_t first) {
     Send(CBytes(bytes.begin(), bytes.begin() + static_cast<long>(first)));
     WriteHeld(); // the reader must see the first piece alone
+    DrainAdapter();
     if (!WaitUntil(NowMicroseconds() + kSplitPauseUs)) return;
     Send(CBytes(bytes.begin() + static_cast<long>(first), bytes.end()));
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "sim/adapter_hold.h"
 #include "sim/device_side.h"
 #include "sim/line_pacer.h"
 #include "sim/stop_signal.h"
@@ -13,7 +14,10 @@ class CFdLine : public IDeviceLine {
     // `wholeReplies`: a paced reply leaves in one write once the line would
     // have carried all of it (TCP, where the program reads a reply with one
     // receive); otherwise it leaves in slices as their wire time passes (pty).
-    CFdLine(const CStopSignal& stop, CTrace& trace, CLinePacer& pacer, bool wholeReplies);
+    // `hold` plays a USB adapter between the line and the program: output
+    // reaches the program only as the adapter lets it go.
+    CFdLine(const CStopSignal& stop, CTrace& trace, CLinePacer& pacer, bool wholeReplies,
+            CAdapterHold hold = CAdapterHold());
 
     // The descriptor replies go to from now on; clears a cut or a failure.
     void Attach(int fd);
@@ -33,6 +37,9 @@ class CFdLine : public IDeviceLine {
     bool Failed() const { return failed; }
 
   private:
+    void SendThroughAdapter(const CBytes& bytes);
+    bool Release(const CAdapterHold::Release& release);
+    void DrainAdapter();
     bool WaitUntil(std::int64_t dueUs);
     bool WriteAll(const std::uint8_t* data, std::size_t len);
     void WriteHeld();
@@ -49,6 +56,8 @@ class CFdLine : public IDeviceLine {
     bool failed = false;
     bool bursting = false;
     CBytes held; // unpaced output of the current burst
+    CAdapterHold adapter;
+    CBytes inAdapter; // off the wire, not yet passed on by the adapter
 };
 
 } // namespace qbx::sim

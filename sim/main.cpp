@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
         return Fail("cannot create the trace file " + options.tracePath, errno);
 
     CLinePacer pacer(options.baud);
-    CFdLine line(stop, trace, pacer, options.tcp);
+    CFdLine line(stop, trace, pacer, options.tcp, CAdapterHold(options.latencyMs));
     CProtocolEngine engine(options.profile, state, options.faults, line);
     RegisterBootloaderCommands(engine);
     engine.SetChangeListener([&keeper] { keeper.Save(); });

@@ -11,6 +11,7 @@ namespace {
 
 constexpr unsigned long kMaxCount = 1000000;
 constexpr unsigned long kMaxBaud = 10000000;
+constexpr unsigned long kMaxLatencyMs = 255; // the largest an FTDI adapter's timer takes
 constexpr unsigned long kMaxQuietMs = 60000;
 constexpr unsigned long kMaxReplyBytes = 1000; // longer than any answer
 // The state file keeps received images of up to a megabyte.
@@ -163,6 +164,13 @@ const std::map<std::string, CValueParser>& ValueOptions() {
              unsigned long baud = 0;
              if (!ParseNumber(v, kMaxBaud, baud) || baud == 0) return false;
              o.baud = static_cast<std::uint32_t>(baud);
+             return true;
+         }},
+        {"--latency",
+         [](CSimOptions& o, const std::string& v) {
+             unsigned long ms = 0;
+             if (!ParseNumber(v, kMaxLatencyMs, ms)) return false;
+             o.latencyMs = static_cast<int>(ms);
              return true;
          }},
         {"--quiet-ms",
@@ -335,6 +343,9 @@ const char* SimUsage() {
            "  --slot N=TEXT[:SIZE] fill slot N (1..7) with description TEXT and SIZE bytes (default 0x8000)\n"
            "  --boot-data TEXT[:SIZE] LINKBOX data image: description TEXT, SIZE bytes (default 0x400)\n"
            "  --baud N            pace the line at N baud both ways, 10 bits per byte\n"
+           "  --latency MS        hold the device's output as a USB adapter does: until MS ms after the "
+           "first held byte,\n"
+           "                      or until 62 bytes are held (0, the default: no adapter)\n"
            "  --trace FILE        log every chunk in and out with a monotonic time stamp\n"
            "  --quiet-ms N        give up half-received input after N ms of silence (default 200)\n"
            "  --block N           bytes asked for per request in an upload or update, 1..255 (default 64)\n"

@@ -31,6 +31,7 @@ struct CSimOptions {
 
     std::uint32_t baud = 0;
     int quietMs = kDefaultQuietMs;
+    int latencyMs = 0; // a USB adapter's latency timer between the line and the program
     CFaultPlan faults;
 };
 

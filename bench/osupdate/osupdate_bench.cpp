@@ -1,6 +1,8 @@
 // The OS update against the simulator. Paced at 115200 baud over a
 // pseudo-terminal, a single-image update of 0x20000 bytes should take no
-// more than 1.03 of the wire time of its bytes plus the protocol's pauses.
+// more than 1.03 of the wire time of its bytes plus the protocol's pauses,
+// and no more than 1.01 of its raw paced baseline (its own bytes and turns
+// replayed on the simulator's paced line, nothing else on either side).
 // Unpaced, over a pseudo-terminal and loopback TCP, it should keep at least
 // 0.9 of the requests per second of a raw exchange of the same byte counts,
 // measured in the same run with the two sides placed alike. And qbx itself,
@@ -8,6 +10,7 @@
 // a 64 KiB image: the file is read while the device asks, never held.
 #include "bench/osupdate/bench_program_file.h"
 #include "bench/osupdate/peak_memory.h"
+#include "bench/support/paced_replay.h"
 #include "bench/support/sim_line.h"
 #include "bench/transfer/bench_devices.h"
 #include "bench/transfer/metered_link.h"
@@ -33,9 +36,11 @@ namespace {
 
 using namespace bench;
 constexpr double kPacedTarget = 1.03;
+constexpr double kBaselineTarget = 1.01;
 constexpr double kRateTarget = 0.9;
 constexpr long kMemoryGrowthLimitKiB = 1024;
 constexpr std::uint32_t kImageSize = 0x20000;
+constexpr std::uint32_t kLatencyImageSize = 0x4000;
 constexpr std::uint32_t kSmallImage = 0x10000, kLargeImage = 0x100000;
 constexpr int kRequests = kImageSize / kBlockSize;
 constexpr double kLineBytesPerSecond = 11520; // 115200 baud, 10 bit times per byte
@@ -48,10 +53,10 @@ struct Run {
 };
 
 // The whole update as the dialog runs it, without a welcome page.
-Run Update(SimLine& line, bool paced, const std::string& program) {
+Run Update(SimLine& line, bool paced, const std::string& program, bool classic = false) {
     Run run;
     CBenchHost host;
-    auto options = MeteredOptions(line.settings, run.meter, paced);
+    auto options = MeteredOptions(line.settings, run.meter, paced, classic);
     auto start = Clock::now();
     if (qbx::RunOsUpdate(host, {qbx::kNoWelcomePage, program}, options)) run.seconds = Seconds(start);
     return run;
@@ -78,11 +83,26 @@ bool Paced(const std::string& folder, const std::string& program, const std::vec
     SimLine line;
     const std::string state = folder + "/paced.state";
     if (!line.Start({"pty", true}, {"--baud", "115200", "--state", state})) return false;
+    // The former exchange of the transports first, then the present one,
+    // each against the raw paced baseline of its own bytes and turns.
+    const Run before = Update(line, true, program, true);
     const Run run = Update(line, true, program);
-    if (run.seconds < 0) {
+    const double rawBefore =
+        before.seconds < 0 ? -1 : RawPacedSeconds(before.meter.script, 115200, 0, kSettleMs);
+    const double raw = run.seconds < 0 ? -1 : RawPacedSeconds(run.meter.script, 115200, 0, kSettleMs);
+    if (run.seconds < 0 || before.seconds < 0 || raw <= 0 || rawBefore <= 0) {
         std::printf("  failed\n");
         return false;
     }
+    auto wire = [](const Run& r) {
+        return r.seconds / (r.meter.bytes / kLineBytesPerSecond + (r.meter.pauseMs + kSettleMs) / 1000.0);
+    };
+    std::printf("(before) paced osupdate: %.3f of its raw baseline, %.3f of the wire limit\n",
+                before.seconds / rawBefore, wire(before));
+    std::printf("paced osupdate: %.3f of its raw baseline, %.3f of the wire limit\n", run.seconds / raw,
+                wire(run));
+    const bool baselineMet = run.seconds / raw <= kBaselineTarget;
+    std::printf("  target: <= %.2f of its raw baseline%s\n", kBaselineTarget, baselineMet ? "" : " MISSED");
     const double limit = run.meter.bytes / kLineBytesPerSecond + (run.meter.pauseMs + kSettleMs) / 1000.0;
     const double ratio = run.seconds / limit;
     const bool same = DeviceReceived(state, image);
@@ -91,7 +111,38 @@ bool Paced(const std::string& folder, const std::string& program, const std::vec
                 "ratio %.3f (target <= %.2f%s)%s\n",
                 run.seconds, limit, run.meter.bytes, run.meter.pauseMs, kSettleMs, ratio, kPacedTarget,
                 ratio <= kPacedTarget ? "" : " MISSED", same ? "" : "   IMAGE RECEIVED WRONG");
-    return ratio <= kPacedTarget && same;
+    return ratio <= kPacedTarget && same && baselineMet;
+}
+
+// What a USB adapter's latency timer costs an update: a smaller image (at
+// 16 ms the full one would take minutes) with the device's output held as
+// an FTDI adapter holds it, at 0 ms (no adapter), 1 ms (low latency) and
+// 16 ms (the driver's default).
+bool PacedLatencies(const std::string& folder) {
+    const std::vector<std::uint8_t> image = BenchImage(kLatencyImageSize);
+    const std::string program = folder + "/latency.prg";
+    if (!WriteBenchProgramFile(program, image)) return false;
+    std::printf("paced pty, 115200 baud, single-image update of 0x%X bytes, through an adapter's latency "
+                "timer:\n",
+                kLatencyImageSize);
+    std::printf("  %-8s %9s %9s\n", "latency", "seconds", "of wire");
+    bool ok = true;
+    for (const char* latency : {"0", "1", "16"}) {
+        SimLine line;
+        char osSize[16];
+        std::snprintf(osSize, sizeof osSize, "0x%X", kLatencyImageSize);
+        if (!line.Start({"pty", true}, {"--baud", "115200", "--os-size", osSize, "--latency", latency}))
+            return false;
+        const Run run = Update(line, true, program);
+        const double limit = run.meter.bytes / kLineBytesPerSecond + (run.meter.pauseMs + kSettleMs) / 1000.0;
+        if (run.seconds < 0) {
+            std::printf("  %5s ms failed\n", latency);
+            ok = false;
+            continue;
+        }
+        std::printf("  %5s ms %9.3f %9.3f\n", latency, run.seconds, run.seconds / limit);
+    }
+    return ok;
 }
 
 // A device that asks for the whole image in ascending blocks with canned
@@ -217,7 +268,9 @@ bool Memory(const std::string& folder) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const bool pacedToo = !(argc > 1 && std::string(argv[1]) == "--unpaced");
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const bool pacedToo = mode != "--unpaced";
+    const bool unpacedToo = mode != "--paced";
     std::string folder = (std::filesystem::temp_directory_path() / "qbx-bench-osupdate-XXXXXX").string();
     if (!mkdtemp(folder.data())) return 1;
     const std::vector<std::uint8_t> image = BenchImage(kImageSize);
@@ -226,6 +279,12 @@ int main(int argc, char** argv) {
 
     bool ok = true;
     if (pacedToo) ok = Paced(folder, program, image);
+    if (pacedToo) ok = PacedLatencies(folder) && ok;
+    if (!unpacedToo) {
+        std::error_code ignored;
+        if (ok) std::filesystem::remove_all(folder, ignored);
+        return ok ? 0 : 1;
+    }
     std::printf("unpaced, 0x%X bytes in %d requests, whole update (pauses not waited), best of %d:\n",
                 kImageSize, kRequests, kRounds);
     // Each side on a CPU of its own is the measure, as for two machines;

@@ -1,4 +1,5 @@
 #pragma once
+#include "bench/support/paced_replay.h"
 #include "core/settings_store.h"
 #include "link/transport.h"
 #include "link/transport_factory.h"
@@ -13,6 +14,7 @@
 struct LineMeter {
     long long bytes = 0;
     int pauseMs = 0;
+    bench::LinkScript script; // every call, for the raw paced baseline
 };
 
 // The real transport, counted. Paced runs wait the pauses as the program
@@ -22,11 +24,24 @@ class CMeteredTransport : public qbx::CTransport {
     CMeteredTransport(std::unique_ptr<qbx::CTransport> inner, LineMeter& meter, bool waitPauses)
         : inner(std::move(inner)), meter(meter), waitPauses(waitPauses) {}
     bool IsNetwork() const override { return inner->IsNetwork(); }
-    int Open(int& error) override { return inner->Open(error); }
+    int Open(int& error) override {
+        const int result = inner->Open(error);
+        if (result == qbx::kOpenOk) bench::Record(meter.script, bench::LinkStep::Open, nullptr, 0);
+        return result;
+    }
     void Close() override { inner->Close(); }
-    int Write(const std::uint8_t* data, int len) override { return Count(inner->Write(data, len)); }
-    int Read(std::uint8_t* data, int len) override { return Count(inner->Read(data, len)); }
+    int Write(const std::uint8_t* data, int len) override {
+        const int n = inner->Write(data, len);
+        bench::Record(meter.script, bench::LinkStep::Write, data, n);
+        return Count(n);
+    }
+    int Read(std::uint8_t* data, int len) override {
+        const int n = inner->Read(data, len);
+        bench::Record(meter.script, bench::LinkStep::Read, data, n);
+        return Count(n);
+    }
     void Pause(int milliseconds) override {
+        bench::Record(meter.script, bench::LinkStep::Pause, nullptr, 0, milliseconds);
         meter.pauseMs += milliseconds;
         if (waitPauses) inner->Pause(milliseconds);
     }
@@ -43,10 +58,13 @@ class CMeteredTransport : public qbx::CTransport {
 
 // Connect options for `settings` whose transports report to `meter`.
 // Unpaced runs also skip the serial settling pause.
-inline qbx::ConnectOptions MeteredOptions(const qbx::CSettings& settings, LineMeter& meter, bool paced) {
+// `classic`: the transports' former exchange, for a before-and-after.
+inline qbx::ConnectOptions MeteredOptions(const qbx::CSettings& settings, LineMeter& meter, bool paced,
+                                          bool classic = false) {
     qbx::ConnectOptions options;
     options.settings = &settings;
     if (!paced) options.timing.serial.settleMs = 0;
+    options.timing.serial.classicExchange = options.timing.tcp.classicExchange = classic;
     options.createTransport = [&meter, paced, timing = options.timing](
                                   const qbx::CSettings& s, int& result) -> std::unique_ptr<qbx::CTransport> {
         auto real = qbx::CreateTransport(s, result, timing);

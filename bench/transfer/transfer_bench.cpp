@@ -2,15 +2,22 @@
 // pseudo-terminal, a 0x8400-byte download and upload should take no more
 // than 1.05 of the wire time of their bytes plus the protocol's pauses.
 // The web page upload of the largest page the LINKBOX takes, paced alike,
-// should take no more than 1.03 of its wire time. Unpaced, over a
+// should take no more than 1.03 of its wire time. Each paced transfer
+// (download, upload, web page, data image) should take no more than 1.01
+// of its raw paced baseline: its own bytes, order and turns replayed on the
+// simulator's paced line with nothing else on either side, right after it;
+// with the transports' former exchange it is shown once more, "(before)".
+// Unpaced, over a
 // pseudo-terminal and loopback TCP, they should keep at least
 // 0.8 of the blocks per second of a raw exchange of the same byte counts,
 // turn for turn, measured in the same run with the two sides placed alike.
 #include "bench/support/cpu_time.h"
+#include "bench/support/paced_replay.h"
 #include "bench/support/sim_line.h"
 #include "bench/transfer/bench_devices.h"
 #include "bench/transfer/metered_link.h"
 #include "formats/function_data_image.h"
+#include "operations/boot_data_transfer.h"
 #include "operations/download_transfer.h"
 #include "operations/upload_transfer.h"
 #include "operations/web_page_upload.h"
@@ -22,6 +29,7 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
+#include <functional>
 #include <unistd.h>
 #include <vector>
 
@@ -32,6 +40,7 @@ constexpr double kPacedTarget = 1.05;
 constexpr double kRateTarget = 0.8;
 constexpr double kOneCpuRateTarget = 0.9;
 constexpr double kWebPageTarget = 1.03;
+constexpr double kBaselineTarget = 1.01;
 constexpr std::uint32_t kImageSize = 0x8400;
 constexpr int kBlocks = kImageSize / kBlockSize;
 constexpr double kLineBytesPerSecond = 11520; // 115200 baud, 10 bit times per byte
@@ -48,16 +57,17 @@ struct Run {
     LineMeter meter;
 };
 
-Run Transfer(SimLine& line, bool download, bool paced, const std::string& path) {
+Run Transfer(SimLine& line, bool download, bool paced, const std::string& path, bool classic = false) {
     Run run;
     CBenchHost host;
-    auto options = MeteredOptions(line.settings, run.meter, paced);
+    auto options = MeteredOptions(line.settings, run.meter, paced, classic);
     auto start = Clock::now();
     bool ok = download ? qbx::DownloadSlot(host, 1, path, options) : qbx::UploadSlot(host, 2, path, options);
     if (ok) run.seconds = Seconds(start);
     return run;
 }
 
+// A target of 0 only reports.
 bool ReportPaced(const char* what, const Run& run, double target = kPacedTarget) {
     if (run.seconds < 0) {
         std::printf("  %-8s failed\n", what);
@@ -66,41 +76,142 @@ bool ReportPaced(const char* what, const Run& run, double target = kPacedTarget)
     double limit = run.meter.bytes / kLineBytesPerSecond + (run.meter.pauseMs + kSettleMs) / 1000.0;
     double ratio = run.seconds / limit;
     std::printf("  %-8s %6.3f s   wire-time limit %6.3f s (%lld bytes, %d ms pauses, %d ms settling)   "
-                "ratio %.3f (target <= %.2f)\n",
-                what, run.seconds, limit, run.meter.bytes, run.meter.pauseMs, kSettleMs, ratio, target);
-    return ratio <= target;
+                "ratio %.3f",
+                what, run.seconds, limit, run.meter.bytes, run.meter.pauseMs, kSettleMs, ratio);
+    if (target > 0) std::printf(" (target <= %.2f%s)", target, ratio <= target ? "" : " MISSED");
+    std::printf("\n");
+    return target <= 0 || ratio <= target;
 }
 
+double WireLimit(const LineMeter& meter) {
+    return meter.bytes / kLineBytesPerSecond + (meter.pauseMs + kSettleMs) / 1000.0;
+}
+
+// One paced operation with the settings it gets; true when it succeeded.
+using Operation = std::function<bool(CBenchHost&, const qbx::ConnectOptions&)>;
+
+Run Timed(SimLine& line, const Operation& operation, bool classic) {
+    // Both simulators are COM1 in turn: the settings point it at this one.
+    line.settings = SettingsFor({"pty", true}, line.sim.PtyPath(), 0);
+    Run run;
+    CBenchHost host;
+    const qbx::ConnectOptions options = MeteredOptions(line.settings, run.meter, true, classic);
+    const auto start = Clock::now();
+    if (operation(host, options)) run.seconds = Seconds(start);
+    return run;
+}
+
+// The run against its raw paced baseline (its own bytes and turns replayed
+// on the simulator's line right after it) and against the wire; the ratio
+// to the baseline, negative when either failed.
+double ReportBaseline(const char* name, const Run& run, bool before) {
+    const double raw = run.seconds < 0 ? -1 : RawPacedSeconds(run.meter.script, 115200, 0, kSettleMs);
+    const char* prefix = before ? "(before) " : "";
+    if (run.seconds < 0 || raw <= 0) {
+        std::printf("%spaced %s: failed\n", prefix, name);
+        return -1;
+    }
+    std::printf("%spaced %s: %.3f of its raw baseline, %.3f of the wire limit\n", prefix, name,
+                run.seconds / raw, run.seconds / WireLimit(run.meter));
+    return run.seconds / raw;
+}
+
+struct PacedCase {
+    const char* name;
+    SimLine* line;
+    Operation operation;
+    double wireTarget;
+};
+
+// Every paced transfer, each with the former exchange of the transports
+// ("(before)") and the present one, taken in turns in this one run.
 bool Paced(const std::string& folder) {
-    std::printf("paced pty, 115200 baud, 0x%X bytes, whole slot operation:\n", kImageSize);
-    SimLine line;
-    if (!line.Start({"pty", true}, {"--slot", kBenchSlot, "--baud", "115200"})) return false;
-    std::string file = folder + "/paced.dat";
-    bool ok = ReportPaced("download", Transfer(line, true, true, file));
-    return ReportPaced("upload", Transfer(line, false, true, file)) && ok;
-}
-
-// The largest web page into a simulated LINKBOX.
-bool PacedWebPage(const std::string& folder) {
-    std::printf("paced pty, 115200 baud, %u-byte web page into the LINKBOX, whole operation:\n",
-                qbx::kMaxWebPageSize);
-    SimLine line;
-    if (!line.Start({"pty", true}, {"--kind", "A3", "--baud", "115200"})) return false;
-    const std::string path = folder + "/paced.html";
+    std::printf(
+        "paced pty, 115200 baud, whole operations (0x%X-byte slots, the largest web page, a 0x%X-byte "
+        "data image), against the raw paced baseline:\n",
+        kImageSize, kImageSize);
+    SimLine serial, linkbox;
+    if (!serial.Start({"pty", true}, {"--slot", kBenchSlot, "--baud", "115200"}) ||
+        !linkbox.Start({"pty", true}, {"--kind", "A3", "--boot-data", "Bench:0x8400", "--baud", "115200"}))
+        return false;
+    const std::string slotFile = folder + "/paced.dat", pagePath = folder + "/paced.html";
     {
-        std::FILE* file = std::fopen(path.c_str(), "wb");
+        std::FILE* file = std::fopen(pagePath.c_str(), "wb");
         for (std::uint32_t i = 0; file && i < qbx::kMaxWebPageSize; ++i)
             std::fputc(static_cast<int>(i * 7 % 251), file);
         if (!file || std::fclose(file) != 0) return false;
     }
     qbx::WebPageFile page;
-    if (qbx::CheckWebPageFile(path, page) != qbx::kPageOk) return false;
-    Run run;
-    CBenchHost host;
-    auto start = Clock::now();
-    if (qbx::RunWebPageUpload(host, page, MeteredOptions(line.settings, run.meter, true)))
-        run.seconds = Seconds(start);
-    return ReportPaced("webpage", run, kWebPageTarget);
+    if (qbx::CheckWebPageFile(pagePath, page) != qbx::kPageOk) return false;
+    const PacedCase cases[] = {
+        {"download", &serial,
+         [&](CBenchHost& host, const qbx::ConnectOptions& o) {
+             return qbx::DownloadSlot(host, 1, slotFile, o);
+         },
+         kPacedTarget},
+        {"upload", &serial,
+         [&](CBenchHost& host, const qbx::ConnectOptions& o) {
+             return qbx::UploadSlot(host, 2, slotFile, o);
+         },
+         kPacedTarget},
+        {"webpage", &linkbox,
+         [&](CBenchHost& host, const qbx::ConnectOptions& o) { return qbx::RunWebPageUpload(host, page, o); },
+         kWebPageTarget},
+        {"bootdata", &linkbox,
+         [&](CBenchHost& host, const qbx::ConnectOptions& o) {
+             qbx::BootDataJob job;
+             job.path = folder + "/bootdata.dat";
+             job.title = "bootdata";
+             return job.image.Prepare({3, 0xA3, "LB-FW", "LB-BS", kImageSize}) &&
+                    qbx::RunBootDataRead(host, job, o);
+         },
+         0},
+    };
+    bool ok = true;
+    std::vector<std::string> missed;
+    for (const PacedCase& c : cases) {
+        ReportBaseline(c.name, Timed(*c.line, c.operation, true), true);
+        const Run run = Timed(*c.line, c.operation, false);
+        const double ratio = ReportBaseline(c.name, run, false);
+        ok = ReportPaced(c.name, run, c.wireTarget) && ok;
+        if (ratio < 0 || ratio > kBaselineTarget) missed.push_back(c.name);
+    }
+    std::printf("  target: every paced transfer <= %.2f of its raw baseline:%s", kBaselineTarget,
+                missed.empty() ? " met" : " MISSED by");
+    for (const std::string& name : missed)
+        std::printf(" %s", name.c_str());
+    std::printf("\n");
+    return ok && missed.empty();
+}
+
+// What a USB adapter's latency timer costs: the same transfers with the
+// device's output held as an FTDI adapter holds it, at 0 ms (no adapter),
+// 1 ms (low latency) and 16 ms (the driver's default).
+bool PacedLatencies(const std::string& folder) {
+    std::printf("paced pty, 115200 baud, 0x%X bytes, whole slot operation, through an adapter's latency "
+                "timer:\n",
+                kImageSize);
+    std::printf("  %-8s %-9s %9s %9s\n", "latency", "transfer", "seconds", "of wire");
+    bool ok = true;
+    for (const char* latency : {"0", "1", "16"}) {
+        SimLine line;
+        if (!line.Start({"pty", true}, {"--slot", kBenchSlot, "--baud", "115200", "--latency", latency}))
+            return false;
+        const std::string file = folder + "/latency.dat";
+        for (bool download : {true, false}) {
+            const Run run = Transfer(line, download, true, file);
+            const double limit =
+                run.meter.bytes / kLineBytesPerSecond + (run.meter.pauseMs + kSettleMs) / 1000.0;
+            if (run.seconds < 0) {
+                std::printf("  %5s ms %-9s failed\n", latency, download ? "download" : "upload");
+                ok = false;
+                continue;
+            }
+            std::printf("  %5s ms %-9s %9.3f %9.3f\n", latency, download ? "download" : "upload", run.seconds,
+                        run.seconds / limit);
+        }
+    }
+    return ok;
 }
 
 // The program's data phase alone against the canned device, best of kRounds.
@@ -162,9 +273,14 @@ bool Unpaced(const Line& line, const Pinning& pinning, const std::string& folder
             return false;
     }
     std::string file = folder + "/" + line.name + ".dat";
-    Best protocol[2], raw[2]; // download, upload
+    Best protocol[2], raw[2], before[2]; // download, upload
     for (int round = 0; round < kRounds; ++round) {
         for (int up = 0; up < 2; ++up) {
+            // The transports' former exchange, in the same rounds.
+            CpuSplit classicStart = CpuNow(sim.sim.Pid());
+            Run classic = Transfer(sim, !up, false, file, true);
+            if (classic.seconds > 0)
+                before[up].Add(kBlocks / classic.seconds, CpuSince(classicStart, sim.sim.Pid()));
             CpuSplit start = CpuNow(sim.sim.Pid());
             Run run = Transfer(sim, !up, false, file);
             CpuSplit used = CpuSince(start, sim.sim.Pid());
@@ -190,6 +306,9 @@ bool Unpaced(const Line& line, const Pinning& pinning, const std::string& folder
                     line.name, up ? "upload" : "download", protocol[up].rate, raw[up].rate, ratio,
                     pinning.target, met ? "" : " MISSED", protocol[up].cpu.program, protocol[up].cpu.device,
                     raw[up].cpu.program, raw[up].cpu.device, canned / raw[up].rate);
+        std::printf("    %-4s %-8s (before) %6.0f blocks/s  ratio %.2f  CPU us/block program %.1f\n",
+                    line.name, up ? "upload" : "download", before[up].rate, before[up].rate / raw[up].rate,
+                    before[up].cpu.program);
         ok = ok && met;
     }
     return ok;
@@ -209,14 +328,21 @@ std::filesystem::path FileFolder() {
 } // namespace
 
 int main(int argc, char** argv) {
-    bool pacedToo = !(argc > 1 && std::string(argv[1]) == "--unpaced");
+    const std::string mode = argc > 1 ? argv[1] : "";
+    bool pacedToo = mode != "--unpaced";
+    const bool unpacedToo = mode != "--paced";
     std::string folder = (FileFolder() / "qbx-bench-transfer-XXXXXX").string();
     if (!mkdtemp(folder.data())) return 1;
     std::printf("files in %s\n", folder.c_str());
 
     bool ok = true;
     if (pacedToo) ok = Paced(folder);
-    if (pacedToo) ok = PacedWebPage(folder) && ok;
+    if (pacedToo) ok = PacedLatencies(folder) && ok;
+    if (!unpacedToo) {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+        return ok ? 0 : 1;
+    }
     std::printf("unpaced, 0x%X bytes in %d blocks, whole slot operation (pauses not waited), best of %d:\n",
                 kImageSize, kBlocks, kRounds);
     // The program and the device are two machines: each side on a CPU of

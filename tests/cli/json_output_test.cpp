@@ -4,6 +4,7 @@
 #include "formats/function_data_image.h"
 #include "tests/cli/qbx_against_sim.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
 #include <sstream>
@@ -222,7 +223,9 @@ TEST_F(QbxJson, ScanGivesEveryPortAndTheChoice) {
     EXPECT_EQ(scan.status, 0) << scan.err;
     std::vector<std::string> ports = Of(scan, "port");
     ASSERT_EQ(ports.size(), 6u) << scan.out;
-    EXPECT_EQ(ports[3], "port port=\"COM4\" found=true status=\"B.V.\" type=\"A2\" version=\"2.7\"");
+    EXPECT_EQ(ports[3],
+              "port port=\"COM4\" found=true status=\"B.V.\" type=\"A2\" version=\"2.7\" device=\"" +
+                  std::filesystem::canonical(serial.PtyPath()).string() + "\"");
     EXPECT_NE(ports[0].find("found=false"), std::string::npos) << ports[0];
     EXPECT_NE(ports[0].find("diagnosis=\"" + folder.File("plain.txt")), std::string::npos) << ports[0];
     EXPECT_EQ(ports[1].find("diagnosis"), std::string::npos) << ports[1];

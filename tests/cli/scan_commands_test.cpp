@@ -2,6 +2,7 @@
 #include "tests/support/sim_process.h"
 #include "tests/support/temp_folder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -33,7 +34,7 @@ class QbxScan : public testing::Test {
             ports[port - 1] = folder.File("absent" + std::to_string(port));
     }
     QbxRun Scan() {
-        std::string environment;
+        std::string environment = extraEnvironment;
         for (int port = 1; port <= 6; ++port)
             environment += "QUILLBOX_COM" + std::to_string(port) + "='" + ports[port - 1] + "' ";
         return RunQbx("--folder '" + folder.Path() + "' scan", environment);
@@ -48,6 +49,7 @@ class QbxScan : public testing::Test {
 
     TempFolder folder;
     std::string ports[6];
+    std::string extraEnvironment;
 };
 
 TEST_F(QbxScan, ListsEveryPortAndSelectsTheHighestAnswer) {
@@ -58,15 +60,52 @@ TEST_F(QbxScan, ListsEveryPortAndSelectsTheHighestAnswer) {
     ports[2] = held.PtyPath();
     QbxRun run = Scan();
     EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(Line(run.out, 2), "COM2: B.V. A2 2.7");
-    EXPECT_EQ(Line(run.out, 3), "COM3: C.N.A. ---------- ---------- (in use by qbx-sim (PID " +
-                                    std::to_string(held.Pid()) + "))");
+    // Each line names the device file the port ends at, links followed.
+    auto device = [](const std::string& path) { return std::filesystem::canonical(path).string(); };
+    EXPECT_EQ(Line(run.out, 2), "COM2: B.V. A2 2.7 [" + device(ports[1]) + "]");
+    EXPECT_EQ(Line(run.out, 3), "COM3: C.N.A. ---------- ---------- [" + device(ports[2]) +
+                                    "] (in use by qbx-sim (PID " + std::to_string(held.Pid()) + "))");
     for (int port : {1, 4, 5, 6}) // a diagnosis may name adapters the machine has
-        EXPECT_EQ(Line(run.out, port).rfind("COM" + std::to_string(port) + ": N.A. ---------- ----------", 0),
+        EXPECT_EQ(Line(run.out, port)
+                      .rfind("COM" + std::to_string(port) + ": N.A. ---------- ---------- [" +
+                                 ports[port - 1] + "]",
+                             0),
                   0u)
             << run.out;
     EXPECT_NE(run.out.find("\nselected: COM2\n"), std::string::npos) << run.out;
     EXPECT_EQ(run.err, "");
+}
+
+// A fake kernel tree shows the pty as a USB adapter with the driver's
+// default timer: the scan names it beside the answer, and a run that
+// connects says so once.
+TEST_F(QbxScan, SlowAdapterIsNamed) {
+    qbx::test::CSimProcess bootloader;
+    ASSERT_TRUE(bootloader.Start({"--pty", "--kind", "A2", "--version", "27"})) << bootloader.Error();
+    const std::string device = std::filesystem::canonical(bootloader.PtyPath()).string();
+    const std::string name = device.substr(device.rfind('/') + 1);
+    TempFolder sysfs;
+    std::filesystem::create_directories(sysfs.File("class/tty/" + name + "/device"));
+    sysfs.Write("class/tty/" + name + "/device/latency_timer", "16\n");
+    ports[4] = bootloader.PtyPath();
+    extraEnvironment = "QUILLBOX_SYSFS='" + sysfs.Path() + "' ";
+    const std::string hint =
+        "(the USB adapter of " + device + " holds every reply back for its latency timer of 16 ms";
+    QbxRun run = Scan();
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Line(run.out, 5).rfind("COM5: B.V. A2 2.7 [" + device + "] " + hint, 0), 0u) << run.out;
+
+    folder.Write("qbx_man.ini", "4\n1\n"); // COM5
+    QbxRun identify = RunQbx("--folder '" + folder.Path() + "' --trace '" + folder.File("log") + "' slots",
+                             extraEnvironment + "QUILLBOX_COM5='" + ports[4] + "'");
+    EXPECT_EQ(identify.status, 0) << identify.err;
+    const std::string note = "qbx: " + hint.substr(1);
+    const std::size_t at = identify.err.find(note);
+    EXPECT_NE(at, std::string::npos) << identify.err;
+    EXPECT_EQ(identify.err.find(note, at + 1), std::string::npos) << "once a run: " << identify.err;
+    const std::string log = folder.Read("log");
+    EXPECT_NE(log.find("adapter latency timer 16 ms"), std::string::npos) << log;
+    EXPECT_NE(log.find(hint.substr(1)), std::string::npos) << log;
 }
 
 TEST_F(QbxScan, NothingAnsweringExitsOne) {

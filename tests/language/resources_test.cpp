@@ -51,6 +51,7 @@ TEST(Resources, CatalogCoversEveryIdentifierTheProgramNames) {
     range(11920, 11921); // number fields
     range(11940, 11945); // OS update: the file's boot sector, records and welcome page
     range(11950, 11952); // verify after write
+    range(11960, 11961); // serial adapters: the mapped device missing, a slow latency timer
     range(11970, 11977); // qbx: setting the link, files not written, interrupted transfers
     range(12100, 12100); // file check: the window menu's entry and the texts of the report
     range(12102, 12108);

@@ -1,7 +1,9 @@
 // The serial port against paths and descriptors that are no healthy line:
 // nothing but a terminal is taken, and no read outlives its deadline.
 #include "link/serial_transport.h"
+#include "platform/adapter_latency.h"
 #include "platform/serial_device.h"
+#include "platform/serial_device_names.h"
 #include "tests/support/bounded_child.h"
 #include "tests/support/temp_folder.h"
 
@@ -10,6 +12,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <pty.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -171,6 +174,108 @@ TEST_P(ReadDeadline, HoldsWhateverTheDescriptorDoes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Descriptors, ReadDeadline, testing::ValuesIn(kOddDescriptors),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// An adapter as udev shows it: dev/ttyUSB0 (here a link to a pty's slave)
+// and the stable name by-id/usb-Maker_Cable-if00-port0 -> ../ttyUSB0.
+struct FakeAdapter {
+    TempFolder folder;
+    int master = -1, slave = -1;
+    std::string slavePath;
+    FakeAdapter() {
+        char name[256] = {};
+        if (openpty(&master, &slave, name, nullptr, nullptr) != 0) return;
+        slavePath = name;
+        std::filesystem::create_directories(folder.File("dev/serial/by-id"));
+        std::filesystem::create_symlink(slavePath, folder.File("dev/ttyUSB0"));
+        std::filesystem::create_symlink("../../ttyUSB0", ByIdFolder() + "/usb-Maker_Cable-if00-port0");
+        std::filesystem::create_symlink("../../ttyUSB9", ByIdFolder() + "/usb-Maker_Unplugged-if00-port0");
+    }
+    ~FakeAdapter() {
+        close(master);
+        close(slave);
+    }
+    std::string ByIdFolder() const { return folder.File("dev/serial/by-id"); }
+};
+
+struct MappedName {
+    const char* name;
+    const char* mapped; // under the fake tree, "pty" for the slave itself, or absolute
+    const char* device; // expected, likewise
+    const char* byId;   // expected, likewise; "" for none
+    int openResult;     // of COM1 mapped to it
+};
+
+void PrintTo(const MappedName& c, std::ostream* out) {
+    *out << c.name;
+}
+
+const MappedName kMappedNames[] = {
+    {"ByIdName", "dev/serial/by-id/usb-Maker_Cable-if00-port0", "pty",
+     "dev/serial/by-id/usb-Maker_Cable-if00-port0", kOpenOk},
+    {"DeviceWithByIdName", "dev/ttyUSB0", "pty", "dev/serial/by-id/usb-Maker_Cable-if00-port0", kOpenOk},
+    {"ByIdNameUnplugged", "dev/serial/by-id/usb-Maker_Unplugged-if00-port0",
+     "dev/serial/by-id/usb-Maker_Unplugged-if00-port0", "dev/serial/by-id/usb-Maker_Unplugged-if00-port0",
+     kOpenNotFound},
+    {"DeviceWithoutByIdName", "/dev/null", "/dev/null", "", kOpenFailed},
+    {"Missing", "dev/ttyUSB7", "dev/ttyUSB7", "", kOpenNotFound},
+};
+
+class ByIdMapping : public testing::TestWithParam<MappedName> {
+  protected:
+    void TearDown() override { unsetenv("QUILLBOX_COM1"); }
+};
+
+// A COM port may be mapped to the adapter's stable name: it opens the device
+// behind it, and the scan can name both.
+TEST_P(ByIdMapping, NamesTheDeviceAndItsStableName) {
+    FakeAdapter adapter;
+    ASSERT_FALSE(adapter.slavePath.empty());
+    auto inTree = [&adapter](const std::string& name) {
+        if (name.empty() || name[0] == '/') return name;
+        return name == "pty" ? adapter.slavePath : adapter.folder.File(name);
+    };
+    const MappedName& c = GetParam();
+    SerialDeviceNames names = NamesOfSerialDevice(inTree(c.mapped), adapter.ByIdFolder());
+    EXPECT_EQ(names.device, inTree(c.device));
+    EXPECT_EQ(names.byId, inTree(c.byId));
+
+    setenv("QUILLBOX_COM1", inTree(c.mapped).c_str(), 1);
+    CSerialTransport port(1, 115200, SerialTiming{0, 50});
+    int error = 0;
+    EXPECT_EQ(port.Open(error), c.openResult);
+}
+
+// The driver's latency_timer attribute of the tty's USB device, in a fake
+// tree: found by the name the mapped path ends at, and only a number counts.
+TEST(AdapterLatency, ReadsTheTimerOfTheDeviceBehindThePath) {
+    struct Case {
+        const char* name;
+        const char* attribute; // nullptr: the tty has none
+        int expected;
+    };
+    const Case cases[] = {
+        {"default", "16\n", 16},
+        {"low", "1\n", 1},
+        {"none", nullptr, kNoLatencyTimer},
+        {"empty", "", kNoLatencyTimer},
+        {"garbage", "fast\n", kNoLatencyTimer},
+        {"huge", "123456789\n", kNoLatencyTimer},
+    };
+    for (const Case& c : cases) {
+        TempFolder sysfs, dev;
+        dev.Write("ttyUSB0", "");
+        std::filesystem::create_directories(sysfs.File("class/tty/ttyUSB0/device"));
+        if (c.attribute) sysfs.Write("class/tty/ttyUSB0/device/latency_timer", c.attribute);
+        std::filesystem::create_symlink(dev.File("ttyUSB0"), dev.File("usb-Maker_Cable-if00-port0"));
+        EXPECT_EQ(AdapterLatencyTimer(dev.File("ttyUSB0"), sysfs.Path()), c.expected) << c.name;
+        EXPECT_EQ(AdapterLatencyTimer(dev.File("usb-Maker_Cable-if00-port0"), sysfs.Path()), c.expected)
+            << c.name << " through a by-id link";
+        EXPECT_EQ(AdapterLatencyTimer(dev.File("ttyUSB1"), sysfs.Path()), kNoLatencyTimer) << c.name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ByIdMapping, testing::ValuesIn(kMappedNames),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

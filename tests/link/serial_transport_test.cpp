@@ -4,8 +4,10 @@
 #include <cerrno>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <linux/serial.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 namespace qbx {
@@ -143,6 +145,79 @@ TEST_F(SerialTransportTest, PortHeldByAnotherOpenIsInUseUntilClosed) {
     second.Close();
     EXPECT_EQ(second.Open(error), kOpenOk); // and again after Close
 }
+
+// A driver's serial flags as the low-latency request sees them.
+struct FakeDriver {
+    bool takesGet;
+    bool takesSet;
+    int flags;
+    int sets = 0;
+    int Call(unsigned long request, void* argument) {
+        auto* settings = static_cast<serial_struct*>(argument);
+        if (request == TIOCGSERIAL && takesGet) {
+            *settings = serial_struct{};
+            settings->flags = flags;
+            return 0;
+        }
+        if (request == TIOCSSERIAL && takesSet) {
+            ++sets;
+            flags = settings->flags;
+            return 0;
+        }
+        errno = ENOTTY;
+        return -1;
+    }
+};
+
+struct LatencyCase {
+    const char* name;
+    FakeDriver driver;
+    int flagsWhileOpen;
+    int flagsAfterClose;
+    int sets;
+};
+
+void PrintTo(const LatencyCase& c, std::ostream* out) {
+    *out << c.name;
+}
+
+constexpr int kOther = ASYNC_SKIP_TEST; // a flag of the driver's own, kept throughout
+const LatencyCase kLatencyCases[] = {
+    {"TakesTheFlag", {true, true, kOther}, kOther | ASYNC_LOW_LATENCY, kOther, 2},
+    {"AlreadyLow",
+     {true, true, kOther | ASYNC_LOW_LATENCY},
+     kOther | ASYNC_LOW_LATENCY,
+     kOther | ASYNC_LOW_LATENCY,
+     0},
+    {"RefusesTheQuery", {false, true, kOther}, kOther, kOther, 0},
+    {"RefusesTheChange", {true, false, kOther}, kOther, kOther, 0},
+};
+
+class LowLatency : public SerialTransportTest, public testing::WithParamInterface<LatencyCase> {};
+
+// Whatever the driver does, the port opens and carries bytes, and the
+// driver is left with the flags it had.
+TEST_P(LowLatency, IsAskedForOnOpenAndUndoneOnClose) {
+    FakeDriver driver = GetParam().driver;
+    auto seam = [&driver](int, unsigned long request, void* argument) {
+        return driver.Call(request, argument);
+    };
+    CSerialTransport link(3, 115200, SerialTiming{0, 50}, {seam, {}});
+    int error = -1;
+    ASSERT_EQ(link.Open(error), kOpenOk);
+    EXPECT_EQ(driver.flags, GetParam().flagsWhileOpen);
+    DeviceSends("\x21");
+    std::uint8_t byte = 0;
+    EXPECT_EQ(link.Read(&byte, 1), 1);
+    link.Close();
+    EXPECT_EQ(driver.flags, GetParam().flagsAfterClose);
+    EXPECT_EQ(driver.sets, GetParam().sets);
+    link.Close(); // a second close changes nothing more
+    EXPECT_EQ(driver.sets, GetParam().sets);
+}
+
+INSTANTIATE_TEST_SUITE_P(Drivers, LowLatency, testing::ValuesIn(kLatencyCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 } // namespace qbx

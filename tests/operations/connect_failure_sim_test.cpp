@@ -66,7 +66,7 @@ struct Fault {
 const std::array<Fault, kStepCount> kFaults = {{
     {"NoSettings", Setup::NoSettings, {}, {}, "[11001]"},
     {"BadInterface", Setup::BadInterface, {}, {}, "[11005]"},
-    {"PortMissing", Setup::PortMissing, {}, {}, "[11002]"},
+    {"PortMissing", Setup::PortMissing, {}, {}, "[11960] 1 "},
     {"PortHeld", Setup::PortHeld, {}, {}, "[11003]"},
     {"NotATerminal", Setup::NotATerminal, {}, {}, "[11930] " + std::to_string(ENOTTY) + " 1 "},
     {"Silent", Setup::Simulator, {"--silent", "1"}, {}, "[11012]"},
@@ -263,6 +263,7 @@ struct FaultyLink {
             break;
         case Setup::PortMissing:
             setenv("QUILLBOX_COM1", folder.File("no-such-port").c_str(), 1);
+            text += folder.File("no-such-port") + " 1";
             break;
         case Setup::PortHeld:
             if (!link.Start(Line::Serial, {"--held"})) return false;

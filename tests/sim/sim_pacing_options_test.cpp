@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "sim/adapter_hold.h"
 #include "sim/device_text.h"
 #include "sim/line_pacer.h"
 #include "sim/sim_options.h"
@@ -27,6 +28,54 @@ TEST(SimLinePacer, NoBaudNoPacing) {
     EXPECT_EQ(pacer.Reserve(1000, 77), 77);
     EXPECT_EQ(pacer.DoneAt(77, 999), 77);
     EXPECT_EQ(pacer.DoneBy(77, 77, 1000), 1000u);
+}
+
+// Bytes that come off the wire every `spacingUs` from `firstUs` on, `count`
+// of them, then those of `more` groups after it.
+struct Arrivals {
+    std::int64_t firstUs;
+    std::int64_t spacingUs;
+    int count;
+};
+
+struct HoldCase {
+    const char* name;
+    int latencyMs;
+    std::vector<Arrivals> arrivals;
+    std::vector<std::pair<std::size_t, std::int64_t>> releases; // count, time; the last one from Drain
+};
+
+TEST(SimAdapterHold, LetsGoWhenTheTimerRunsOutOrAPacketIsFull) {
+    const HoldCase cases[] = {
+        {"a short reply waits for the timer", 16, {{1000, 87, 8}}, {{8, 17000}}},
+        {"a byte as the timer runs out starts the next hold",
+         1,
+         {{100, 100, 25}},
+         {{10, 1100}, {10, 2100}, {5, 3100}}},
+        {"a full packet leaves at once", 16, {{0, 87, 100}}, {{62, 61 * 87}, {38, 62 * 87 + 16000}}},
+        {"replies far apart each wait", 16, {{0, 0, 2}, {20000, 0, 1}}, {{2, 16000}, {1, 36000}}},
+        {"a reply just inside the timer stays held", 16, {{0, 0, 1}, {15999, 0, 1}}, {{2, 16000}}},
+        {"no timer: each byte as it comes", 0, {{5, 10, 3}}, {{1, 5}, {1, 15}, {1, 25}}},
+    };
+    for (const HoldCase& c : cases) {
+        CAdapterHold hold(c.latencyMs);
+        std::vector<std::pair<std::size_t, std::int64_t>> released;
+        std::size_t taken = 0;
+        for (const Arrivals& group : c.arrivals) {
+            for (int i = 0; i < group.count; ++i, ++taken) {
+                CAdapterHold::Release r = hold.Take(group.firstUs + i * group.spacingUs);
+                if (r.count > 0) released.emplace_back(r.count, r.atUs);
+            }
+        }
+        CAdapterHold::Release rest = hold.Drain();
+        if (rest.count > 0) released.emplace_back(rest.count, rest.atUs);
+        EXPECT_EQ(released, c.releases) << c.name;
+        std::size_t total = 0;
+        for (const auto& r : released)
+            total += r.first;
+        EXPECT_EQ(total, taken) << c.name << ": every byte leaves once";
+        EXPECT_EQ(hold.Held(), 0u) << c.name;
+    }
 }
 
 TEST(SimSlotSeed, ParsesNumberTextAndSize) {
@@ -86,8 +135,10 @@ TEST(SimOptions, DefaultsAndConflicts) {
     EXPECT_EQ(options.faults.badSums, 2);
     EXPECT_FALSE(options.held);
     CSimOptions held;
-    ASSERT_EQ(ParseSimOptions({"--pty", "--held"}, held, error), kOptionsOk) << error;
+    ASSERT_EQ(ParseSimOptions({"--pty", "--held", "--latency", "16"}, held, error), kOptionsOk) << error;
     EXPECT_TRUE(held.held);
+    EXPECT_EQ(held.latencyMs, 16);
+    EXPECT_EQ(options.latencyMs, 0);
 
     const std::vector<std::vector<std::string>> bad = {
         {},
@@ -97,6 +148,7 @@ TEST(SimOptions, DefaultsAndConflicts) {
         {"--tcp", "65536"},
         {"--tcp"},
         {"--pty", "--baud", "0"},
+        {"--pty", "--latency", "256"},
         {"--pty", "--echo=1"},
         {"--tcp", "0", "--held"}, // only a port can be held
         {"--pty", "--frobnicate"},
