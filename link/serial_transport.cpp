@@ -23,7 +23,7 @@ int CSerialTransport::Open(int& error) {
     // refuse parts of it and still carry the bytes.
     (void)handle.SetRawLine(baudRate);
     handle.SetModemLines(true, false);
-    SleepMilliseconds(timing.settleMs);
+    SleepCallingHook(timing.settleMs, waitHook);
     return kOpenOk;
 }
 
@@ -58,6 +58,11 @@ void EnumerateSerialPorts(int* state, int* error, int count) {
             state[i] = kPortOtherError;
         }
     }
+}
+
+void CSerialTransport::SetWaitHook(WaitHook hook) {
+    handle.SetWaitHook(hook);
+    CTransport::SetWaitHook(std::move(hook));
 }
 
 } // namespace qbx

@@ -26,6 +26,7 @@ class CSerialTransport : public CTransport {
     void Close() override;
     int Write(const std::uint8_t* data, int len) override;
     int Read(std::uint8_t* data, int len) override;
+    void SetWaitHook(WaitHook hook) override;
 
     std::uint8_t PortNumber() const { return portNumber; }
     std::uint32_t BaudRate() const { return baudRate; }

@@ -1,5 +1,8 @@
 #pragma once
+#include "platform/wait_hook.h"
+
 #include <cstdint>
+#include <utility>
 
 namespace qbx {
 
@@ -34,6 +37,13 @@ class CTransport {
     // after a mode switch) go through the transport, so that a test can take
     // them as records instead of waiting. Sleeps by default.
     virtual void Pause(int milliseconds);
+
+    // Runs `hook` while the link waits (opening, reads, writes, pauses), so
+    // that the program's window does not freeze; none by default.
+    virtual void SetWaitHook(WaitHook hook) { waitHook = std::move(hook); }
+
+  protected:
+    WaitHook waitHook;
 };
 
 } // namespace qbx

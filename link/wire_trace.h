@@ -47,6 +47,7 @@ class CTracedTransport : public CTransport {
     int Write(const std::uint8_t* data, int len) override;
     int Read(std::uint8_t* data, int len) override;
     void Pause(int milliseconds) override;
+    void SetWaitHook(WaitHook hook) override { inner->SetWaitHook(std::move(hook)); }
 
   private:
     std::unique_ptr<CTransport> inner;

@@ -1,6 +1,9 @@
 #pragma once
+#include "platform/wait_hook.h"
+
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace qbx {
 
@@ -47,6 +50,8 @@ class CSerialDevice {
     // Writes all `len` bytes unless `timeoutMs` runs out first; returns the
     // count written, or -1 when the device failed before any byte went out.
     int Write(const std::uint8_t* data, int len, int timeoutMs);
+    // Called while Read and Write wait for the line.
+    void SetWaitHook(WaitHook hook) { waitHook = std::move(hook); }
 
   private:
     // Bytes the driver already handed over but nobody asked for yet: a read
@@ -56,6 +61,7 @@ class CSerialDevice {
     int FillBuffer();
 
     int fd = -1;
+    WaitHook waitHook;
     std::uint8_t buffered[256];
     int bufferedStart = 0;
     int bufferedEnd = 0;
