@@ -34,8 +34,10 @@ CConnectingView::CConnectingView(CDialog& dialog, const QString& status)
     if (dialog.layout()) dialog.layout()->addWidget(panel);
     // Modal before it shows: a dialog shown first and made modal later would
     // leave the window behind it open to clicks.
-    dialog.setWindowModality(Qt::ApplicationModal);
-    dialog.show();
+    if (!dialog.isVisible()) {
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+    }
     CDialog::PumpWhileWaiting();
 }
 
