@@ -61,7 +61,8 @@ TEST_F(LiveWindow, SilentDeviceLeavesTheWindowsPaintingAndBusy) {
         bool (*waiting)(QWidget* dialog); // for the device, rather than about to begin
         std::string messages;             // as when the device stays silent to its time-out
     } cases[] = {
-        {"the download's look at the slots", 157, "connectingBar", true, [](QWidget*) { return true; }, "7.006"},
+        {"the download's look at the slots", 157, "connectingBar", true, [](QWidget*) { return true; },
+         "7.006"},
         {"the download itself", kDownloadTransferTemplate, "1007", false,
          [](QWidget* dialog) { return static_cast<CTransferDialog*>(dialog)->IsRunning(); }, "1.006"},
     };
