@@ -19,16 +19,16 @@ constexpr int kSlotNumber = 1073;
 constexpr int kTimerPeriod = 100;
 constexpr int kUploadGroup = 2;
 constexpr int kDownloadGroup = 1;
-// A wait this long without progress turns the bar into a moving busy bar
-// until the next block comes.
-constexpr std::int64_t kStalledMs = 1000;
 
 // The transfer's displays are the dialog's controls. Each change is laid out
 // and painted at once: the interface thread is busy with the link between
 // blocks.
 class CTransferHost : public CDialogHost {
   public:
-    using CDialogHost::CDialogHost;
+    // A wait `stalledAfterMs` long without progress turns the bar into a
+    // moving busy bar until the next block comes.
+    CTransferHost(CDialog& dialog, int group, int stalledAfterMs)
+        : CDialogHost(dialog, group), stalledAfterMs(stalledAfterMs) {}
 
     void SetStatusString(int stringId) override { Show(kStatusText, dialog.String(stringId)); }
     void SetProgressRange(std::uint32_t low, std::uint32_t high) override {
@@ -47,7 +47,7 @@ class CTransferHost : public CDialogHost {
     }
     WaitHook LinkWaitHook() override {
         return [this] {
-            if (hasRange && !busy && MonotonicMilliseconds() - lastProgressMs >= kStalledMs) {
+            if (hasRange && !busy && MonotonicMilliseconds() - lastProgressMs >= stalledAfterMs) {
                 busy = true;
                 dialog.SetProgressRange(kProgressBar, 0, 0);
             }
@@ -75,6 +75,7 @@ class CTransferHost : public CDialogHost {
             item->repaint();
     }
     bool waiting = false;
+    int stalledAfterMs;
     // The bar's own range, kept while it shows the busy bar.
     int rangeLow = 0;
     int rangeHigh = 0;
@@ -130,7 +131,7 @@ std::vector<QString> CTransferDialog::FileTexts() {
 }
 
 bool CTransferDialog::RunStep(const std::function<bool(COperationHost&)>& step) {
-    CTransferHost host(*this, group);
+    CTransferHost host(*this, group, stalledAfterMs);
     return step(host);
 }
 
@@ -139,7 +140,7 @@ void CTransferDialog::OnTimer(int id) {
     KillTimer(kTransferTimer);
     running = true;
     {
-        CTransferHost host(*this, group);
+        CTransferHost host(*this, group, stalledAfterMs);
         runResult = Run(host);
     }
     running = false;
