@@ -36,7 +36,7 @@ int CSerialTransport::Open(int& error) {
     (void)handle.RequestLowLatency();
     adapterLatencyMs = AdapterLatencyTimer(path, sysfsRoot);
     handle.SetModemLines(true, false);
-    SleepMilliseconds(timing.settleMs);
+    SleepCallingHook(timing.settleMs, waitHook);
     return kOpenOk;
 }
 
@@ -72,6 +72,11 @@ void EnumerateSerialPorts(int* state, int* error, int count) {
             state[i] = kPortOtherError;
         }
     }
+}
+
+void CSerialTransport::SetWaitHook(WaitHook hook) {
+    handle.SetWaitHook(hook);
+    CTransport::SetWaitHook(std::move(hook));
 }
 
 } // namespace qbx

@@ -45,4 +45,9 @@ int CTcpTransport::Read(std::uint8_t* data, int len) {
     return socket.Receive(data, len, SocketWait(timing.receiveTimeoutMs));
 }
 
+void CTcpTransport::SetWaitHook(WaitHook hook) {
+    socket.SetWaitHook(hook);
+    CTransport::SetWaitHook(std::move(hook));
+}
+
 } // namespace qbx

@@ -27,6 +27,7 @@ class CTcpTransport : public CTransport {
     int Write(const std::uint8_t* data, int len) override;
     // 0 when nothing came in time or the peer has closed the connection.
     int Read(std::uint8_t* data, int len) override;
+    void SetWaitHook(WaitHook hook) override;
 
     const std::string& Host() const { return host; }
     unsigned Port() const { return port; }

@@ -1,11 +1,9 @@
 #include "link/transport.h"
 
-#include "platform/monotonic_clock.h"
-
 namespace qbx {
 
 void CTransport::Pause(int milliseconds) {
-    SleepMilliseconds(milliseconds);
+    SleepCallingHook(milliseconds, waitHook);
 }
 
 } // namespace qbx

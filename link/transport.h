@@ -1,5 +1,8 @@
 #pragma once
+#include "platform/wait_hook.h"
+
 #include <cstdint>
+#include <utility>
 
 namespace qbx {
 
@@ -38,6 +41,13 @@ class CTransport {
     // The latency timer in ms of the USB adapter behind an open serial
     // port, as its driver shows it; -1 where there is none to see.
     virtual int AdapterLatencyMs() const { return -1; }
+
+    // Runs `hook` while the link waits (opening, reads, writes, pauses), so
+    // that the program's window does not freeze; none by default.
+    virtual void SetWaitHook(WaitHook hook) { waitHook = std::move(hook); }
+
+  protected:
+    WaitHook waitHook;
 };
 
 } // namespace qbx

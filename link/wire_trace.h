@@ -48,6 +48,7 @@ class CTracedTransport : public CTransport {
     int Read(std::uint8_t* data, int len) override;
     void Pause(int milliseconds) override;
     int AdapterLatencyMs() const override { return inner->AdapterLatencyMs(); }
+    void SetWaitHook(WaitHook hook) override { inner->SetWaitHook(std::move(hook)); }
 
   private:
     std::unique_ptr<CTransport> inner;

@@ -91,6 +91,7 @@ ConnectResult Connect(COperationHost& host, const ConnectMessages& m, const Conn
                     ? options.createTransport(settings, created)
                     : CreateTransport(settings, created, options.timing, host.TracePath());
     if (!transport) return Fail(host, m.invalidInterface, str::kInvalidInterface, transport);
+    transport->SetWaitHook(host.LinkWaitHook());
     int error = 0;
     switch (transport->Open(error)) {
     case kOpenOk:

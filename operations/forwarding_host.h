@@ -24,6 +24,7 @@ class CForwardingHost : public COperationHost {
         inner.SetProgress(position, range);
     }
     void PumpEvents() override { inner.PumpEvents(); }
+    WaitHook LinkWaitHook() override { return inner.LinkWaitHook(); }
     void Beep() override { inner.Beep(); }
     void SetStatusString(int stringId) override { inner.SetStatusString(stringId); }
     void SetProgressRange(std::uint32_t low, std::uint32_t high) override {

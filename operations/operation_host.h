@@ -1,6 +1,7 @@
 #pragma once
 #include "core/message_format.h"
 #include "core/settings_store.h"
+#include "platform/wait_hook.h"
 
 #include <cstdint>
 #include <string>
@@ -28,6 +29,9 @@ class COperationHost {
     virtual void SetProgress(std::uint32_t /*position*/, std::uint32_t /*range*/) {}
     // Called once per data block so that windows repaint.
     virtual void PumpEvents() {}
+    // What the link calls while it waits for the device, so that windows
+    // keep painting; none (one system call per wait) by default.
+    virtual WaitHook LinkWaitHook() { return {}; }
     virtual void Beep() {}
 
     // The displays of a transfer dialog; a host shows those it has.

@@ -39,6 +39,7 @@ void ProbePort(COperationHost& host, int portNumber, const PortScanOptions& opti
     std::unique_ptr<CTransport> transport = options.createTransport
                                                 ? options.createTransport(portNumber)
                                                 : SerialTransportFor(portNumber, options.timing);
+    transport->SetWaitHook(host.LinkWaitHook());
     int error = 0;
     int opened = transport->Open(error);
     if (opened != kOpenOk) {

@@ -8,10 +8,12 @@
 
 namespace qbx {
 
-TcpStatus CheckTcpStatus(const std::string& host, unsigned port, const TcpTiming& timing) {
+TcpStatus CheckTcpStatus(const std::string& host, unsigned port, const TcpTiming& timing,
+                         const WaitHook& waitHook) {
     auto label = [&] { return "TCP " + host + ":" + std::to_string(port); };
     std::unique_ptr<CTransport> transport =
         TraceIfRequested(std::make_unique<CTcpTransport>(host, port, timing), label);
+    transport->SetWaitHook(waitHook);
     TcpStatus status;
     status.openResult = transport->Open(status.error);
     if (status.openResult == kOpenOk) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "link/link_timing.h"
 #include "operations/scan_texts.h"
+#include "platform/wait_hook.h"
 
 #include <string>
 
@@ -15,6 +16,8 @@ struct TcpStatus {
 };
 
 // Connects to `host`:`port`, asks once who is there and lets go again.
-TcpStatus CheckTcpStatus(const std::string& host, unsigned port, const TcpTiming& timing = {});
+// `waitHook` runs while the link waits.
+TcpStatus CheckTcpStatus(const std::string& host, unsigned port, const TcpTiming& timing = {},
+                         const WaitHook& waitHook = {});
 
 } // namespace qbx

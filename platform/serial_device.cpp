@@ -86,14 +86,11 @@ enum class EWait { Ready, TimedOut, Failed };
 
 // Waits until `deadline` at the latest for `wanted` on `fd`. A signal does
 // not stretch the wait: the time left is taken from the deadline again.
-EWait WaitFor(int fd, short wanted, const CDeadline& deadline) {
+EWait WaitFor(int fd, short wanted, const CDeadline& deadline, const WaitHook& hook) {
     pollfd entry{fd, wanted, 0};
-    for (;;) {
-        int ready = ::poll(&entry, 1, deadline.RemainingMilliseconds());
-        if (ready > 0) return EWait::Ready;
-        if (ready == 0) return EWait::TimedOut;
-        if (errno != EINTR) return EWait::Failed;
-    }
+    const int ready = PollCallingHook(entry, &deadline, hook);
+    if (ready > 0) return EWait::Ready;
+    return ready == 0 ? EWait::TimedOut : EWait::Failed;
 }
 
 } // namespace
@@ -193,7 +190,7 @@ int CSerialDevice::Read(std::uint8_t* data, int len, int timeoutMs) {
     while (got < len) {
         bool woken = false;
         if (!readFirst) {
-            EWait waited = WaitFor(fd, POLLIN, deadline);
+            EWait waited = WaitFor(fd, POLLIN, deadline, waitHook);
             if (waited == EWait::TimedOut) break;
             if (waited == EWait::Failed) return got > 0 ? got : -1;
             woken = true;
@@ -214,7 +211,7 @@ int CSerialDevice::ReadClassic(std::uint8_t* data, int len, int timeoutMs) {
     CDeadline deadline(timeoutMs);
     int got = TakeBuffered(data, len);
     while (got < len) {
-        EWait waited = WaitFor(fd, POLLIN, deadline);
+        EWait waited = WaitFor(fd, POLLIN, deadline, waitHook);
         if (waited == EWait::TimedOut) break;
         if (waited == EWait::Failed) return got > 0 ? got : -1;
         int n = FillBuffer();
@@ -240,7 +237,7 @@ int CSerialDevice::Write(const std::uint8_t* data, int len, int timeoutMs) {
         }
         if (n < 0 && errno == EINTR) continue;
         if (n < 0 && errno != EAGAIN) return put > 0 ? put : -1;
-        if (deadline.Expired() || WaitFor(fd, POLLOUT, deadline) != EWait::Ready) break;
+        if (deadline.Expired() || WaitFor(fd, POLLOUT, deadline, waitHook) != EWait::Ready) break;
     }
     return put;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/low_latency.h"
+#include "platform/wait_hook.h"
 
 #include <cstdint>
 #include <string>
@@ -59,6 +60,8 @@ class CSerialDevice {
     // Writes all `len` bytes unless `timeoutMs` runs out first; returns the
     // count written, or -1 when the device failed before any byte went out.
     int Write(const std::uint8_t* data, int len, int timeoutMs);
+    // Called while Read and Write wait for the line.
+    void SetWaitHook(WaitHook hook) { waitHook = std::move(hook); }
 
   private:
     // Bytes the driver already handed over but nobody asked for yet: a read
@@ -72,6 +75,7 @@ class CSerialDevice {
     int fd = -1;
     bool classic = false;
     bool awaitingAnswer = true; // nothing came since the last write
+    WaitHook waitHook;
     std::uint8_t buffered[256];
     int bufferedStart = 0;
     int bufferedEnd = 0;

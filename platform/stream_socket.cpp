@@ -4,6 +4,7 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <fcntl.h>
 #include <netdb.h>
 #include <netinet/in.h>
 #include <netinet/tcp.h>
@@ -51,26 +52,20 @@ std::vector<sockaddr_in> AddressesOf(const std::string& host, std::uint16_t port
     return addresses;
 }
 
-// Waits for `wanted` on `fd`, at most `timeoutMs` (negative: without
-// limit); true when the socket became ready (or failed, which the following
-// call then reports). A signal does not stretch the wait.
-bool WaitFor(int fd, short wanted, int timeoutMs) {
-    pollfd entry{fd, wanted, 0};
-    CDeadline deadline(timeoutMs < 0 ? 0 : timeoutMs);
-    for (;;) {
-        int ready = ::poll(&entry, 1, timeoutMs < 0 ? -1 : deadline.RemainingMilliseconds());
-        if (ready > 0) return true;
-        if (ready == 0) return false;
-        if (errno != EINTR) return true; // let the call itself report the failure
-    }
-}
-
 // Connects and waits for the outcome: 0 or the errno of the failure. An
 // interrupted connect goes on in the background; wait for it to finish.
-int ConnectBlocking(int s, const sockaddr_in& address) {
-    if (::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0) return 0;
-    if (errno != EINTR) return errno;
-    WaitFor(s, POLLOUT, -1);
+// With a hook the socket connects without blocking, so that the hook runs
+// during the system's own time-out, and blocks again afterwards.
+int ConnectBlocking(int s, const sockaddr_in& address, const WaitHook& hook) {
+    const int flags = ::fcntl(s, F_GETFL);
+    if (hook && flags >= 0) ::fcntl(s, F_SETFL, flags | O_NONBLOCK);
+    const int result = ::connect(s, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    const int started = result == 0 ? 0 : errno;
+    if (hook && flags >= 0) ::fcntl(s, F_SETFL, flags);
+    if (started == 0) return 0;
+    if (started != EINTR && started != EINPROGRESS) return started;
+    pollfd entry{s, POLLOUT, 0};
+    PollCallingHook(entry, nullptr, hook); // an error shows up in SO_ERROR
     int error = 0;
     socklen_t size = sizeof error;
     if (getsockopt(s, SOL_SOCKET, SO_ERROR, &error, &size) != 0) return errno;
@@ -93,7 +88,7 @@ int CStreamSocket::Connect(const std::string& host, std::uint16_t port, int& err
             error = errno;
             return kConnectOtherError;
         }
-        int result = ConnectBlocking(s, address);
+        int result = ConnectBlocking(s, address, waitHook);
         if (result == 0) {
             // Requests and acknowledgements are a few bytes each, written
             // back to back: without this, Nagle's rule holds each one back
@@ -122,16 +117,32 @@ void CStreamSocket::Close() {
 // per frame, and over loopback the calls are most of a block's cost.
 template <typename Call> int CStreamSocket::Transfer(int option, int timeoutMs, Call call) {
     if (fd < 0) return -1;
+    if (waitHook) return TransferCallingHook(option == SO_SNDTIMEO ? POLLOUT : POLLIN, timeoutMs, call);
     CDeadline deadline(timeoutMs < 0 ? 0 : timeoutMs);
     for (;;) {
         // A signal does not stretch the wait: a retry waits only what is left.
         const int wait = timeoutMs < 0 ? 0 : deadline.RemainingMilliseconds();
         if (timeoutMs >= 0 && wait == 0) return 0;
         if (!SetTimeout(option, wait)) return -1;
-        const ssize_t n = call();
+        const ssize_t n = call(0);
         if (n >= 0) return static_cast<int>(n);
         if (errno == EAGAIN || errno == EWOULDBLOCK) return 0; // the wait ran out
         if (errno != EINTR) return -1;
+    }
+}
+
+// The same, waiting in slices with the hook between them; the call itself
+// then does not block.
+template <typename Call> int CStreamSocket::TransferCallingHook(short wanted, int timeoutMs, Call call) {
+    CDeadline deadline(timeoutMs < 0 ? 0 : timeoutMs);
+    for (;;) {
+        pollfd entry{fd, wanted, 0};
+        const int ready = PollCallingHook(entry, timeoutMs < 0 ? nullptr : &deadline, waitHook);
+        if (ready == 0) return 0;
+        if (ready < 0) return -1;
+        const ssize_t n = call(MSG_DONTWAIT);
+        if (n >= 0) return static_cast<int>(n);
+        if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) return -1;
     }
 }
 
@@ -146,8 +157,9 @@ bool CStreamSocket::SetTimeout(int option, int milliseconds) {
 }
 
 int CStreamSocket::Send(const std::uint8_t* data, int len, int timeoutMs) {
-    return Transfer(SO_SNDTIMEO, timeoutMs,
-                    [&] { return ::send(fd, data, static_cast<size_t>(len), MSG_NOSIGNAL); });
+    return Transfer(SO_SNDTIMEO, timeoutMs, [&](int flags) {
+        return ::send(fd, data, static_cast<size_t>(len), MSG_NOSIGNAL | flags);
+    });
 }
 
 void CStreamSocket::DiscardInput(bool classic) {
@@ -164,7 +176,8 @@ void CStreamSocket::DiscardInput(bool classic) {
 }
 
 int CStreamSocket::Receive(std::uint8_t* data, int len, int timeoutMs) {
-    return Transfer(SO_RCVTIMEO, timeoutMs, [&] { return ::recv(fd, data, static_cast<size_t>(len), 0); });
+    return Transfer(SO_RCVTIMEO, timeoutMs,
+                    [&](int flags) { return ::recv(fd, data, static_cast<size_t>(len), flags); });
 }
 
 } // namespace qbx

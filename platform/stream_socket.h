@@ -1,6 +1,9 @@
 #pragma once
+#include "platform/wait_hook.h"
+
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace qbx {
 
@@ -40,13 +43,18 @@ class CStreamSocket {
     // limit) for data: what that call delivered, 0 when the wait ran out or
     // the peer has closed, -1 on error. A signal does not stretch the wait.
     int Receive(std::uint8_t* data, int len, int timeoutMs);
+    // Called while Connect, Send and Receive wait. With a hook each waits
+    // in slices and then makes its one call without blocking.
+    void SetWaitHook(WaitHook hook) { waitHook = std::move(hook); }
 
   private:
     template <typename Call> int Transfer(int option, int timeoutMs, Call call);
+    template <typename Call> int TransferCallingHook(short wanted, int timeoutMs, Call call);
     bool SetTimeout(int option, int milliseconds);
 
     static constexpr int kNoTimeoutSet = -1;
     int fd = -1;
+    WaitHook waitHook;
     int sendTimeoutMs = kNoTimeoutSet; // what the socket's options hold now
     int receiveTimeoutMs = kNoTimeoutSet;
 };

@@ -167,6 +167,10 @@ void CDialog::PumpMessages() {
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+void CDialog::PumpWhileWaiting() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
 QString CDialog::String(int id) const {
     return context.module.String(id);
 }

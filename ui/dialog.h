@@ -100,6 +100,10 @@ class CDialog : public QDialog {
     void EndWaitCursor();
     // Dispatches waiting events so that the window repaints during long work.
     static void PumpMessages();
+    // The same while the link waits for a device, without clicks and keys:
+    // those stay queued until the wait is over, as they did when the wait
+    // blocked, so no handler can start again while its own exchange waits.
+    static void PumpWhileWaiting();
 
     // Message boxes with the caption "Quillbox-Message G.NNN" and a text of
     // the language module, formatted with `args`.

@@ -22,6 +22,9 @@ class CDialogHost : public COperationHost {
     }
     std::string String(int stringId) override { return dialog.String(stringId).toStdString(); }
     void PumpEvents() override { CDialog::PumpMessages(); }
+    WaitHook LinkWaitHook() override {
+        return [] { CDialog::PumpWhileWaiting(); };
+    }
     void Beep() override { dialog.Context().ui.Beep(450, 500); }
     void SetWaitCursor(bool on) override {
         if (on && !waitCursorShown) dialog.BeginWaitCursor();

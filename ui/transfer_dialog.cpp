@@ -4,6 +4,7 @@
 #include "operations/download_transfer.h"
 #include "operations/transfer_steps.h"
 #include "operations/upload_transfer.h"
+#include "platform/monotonic_clock.h"
 #include "ui/dialog_host.h"
 
 namespace qbx {
@@ -24,14 +25,34 @@ constexpr int kDownloadGroup = 1;
 // blocks.
 class CTransferHost : public CDialogHost {
   public:
-    using CDialogHost::CDialogHost;
+    // A wait `stalledAfterMs` long without progress turns the bar into a
+    // moving busy bar until the next block comes.
+    CTransferHost(CDialog& dialog, int group, int stalledAfterMs)
+        : CDialogHost(dialog, group), stalledAfterMs(stalledAfterMs) {}
 
     void SetStatusString(int stringId) override { Show(kStatusText, dialog.String(stringId)); }
     void SetProgressRange(std::uint32_t low, std::uint32_t high) override {
-        dialog.SetProgressRange(kProgressBar, static_cast<int>(low), static_cast<int>(high));
+        rangeLow = static_cast<int>(low);
+        rangeHigh = static_cast<int>(high);
+        hasRange = true;
+        busy = false;
+        lastProgressMs = MonotonicMilliseconds();
+        dialog.SetProgressRange(kProgressBar, rangeLow, rangeHigh);
     }
     void SetProgressPosition(std::uint32_t position) override {
+        if (busy) dialog.SetProgressRange(kProgressBar, rangeLow, rangeHigh);
+        busy = false;
+        lastProgressMs = MonotonicMilliseconds();
         dialog.SetProgressPos(kProgressBar, static_cast<int>(position));
+    }
+    WaitHook LinkWaitHook() override {
+        return [this] {
+            if (hasRange && !busy && MonotonicMilliseconds() - lastProgressMs >= stalledAfterMs) {
+                busy = true;
+                dialog.SetProgressRange(kProgressBar, 0, 0);
+            }
+            CDialog::PumpWhileWaiting();
+        };
     }
     void SetProgressText(const std::string& text) override {
         Show(kProgressText, QString::fromStdString(text));
@@ -54,6 +75,13 @@ class CTransferHost : public CDialogHost {
             item->repaint();
     }
     bool waiting = false;
+    int stalledAfterMs;
+    // The bar's own range, kept while it shows the busy bar.
+    int rangeLow = 0;
+    int rangeHigh = 0;
+    bool hasRange = false;
+    bool busy = false;
+    std::int64_t lastProgressMs = 0;
 };
 
 } // namespace
@@ -65,6 +93,10 @@ CTransferDialog::CTransferDialog(CUiContext& context, int templateId, int group,
 bool CTransferDialog::OnInitDialog() {
     EnableItem(kCloseButton, false);
     MakeRoomForTexts();
+    // Busy until the run knows its size; the window shows at once what it
+    // is doing while the link still connects.
+    SetProgressRange(kProgressBar, 0, 0);
+    if (!texts.statusIds.empty()) SetItemText(kStatusText, String(texts.statusIds.front()));
     StartTimer(kTransferTimer, kTimerPeriod);
     return true;
 }
@@ -99,7 +131,7 @@ std::vector<QString> CTransferDialog::FileTexts() {
 }
 
 bool CTransferDialog::RunStep(const std::function<bool(COperationHost&)>& step) {
-    CTransferHost host(*this, group);
+    CTransferHost host(*this, group, stalledAfterMs);
     return step(host);
 }
 
@@ -108,7 +140,7 @@ void CTransferDialog::OnTimer(int id) {
     KillTimer(kTransferTimer);
     running = true;
     {
-        CTransferHost host(*this, group);
+        CTransferHost host(*this, group, stalledAfterMs);
         runResult = Run(host);
     }
     running = false;

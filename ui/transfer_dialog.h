@@ -29,6 +29,9 @@ class CTransferDialog : public CDialog {
                     QWidget* parent = nullptr);
 
     bool IsRunning() const { return running; }
+    // How long a wait of the link may hold up progress before the bar turns
+    // into a moving busy bar again; tests shorten it.
+    void SetStalledAfter(int milliseconds) { stalledAfterMs = milliseconds; }
     TransferRunResult RunResult() const { return runResult; }
 
   protected:
@@ -50,6 +53,7 @@ class CTransferDialog : public CDialog {
     int group;
     TransferTexts texts;
     bool running = false;
+    int stalledAfterMs = 1000;
     TransferRunResult runResult = TransferRunResult::NoSlotList;
 };
 

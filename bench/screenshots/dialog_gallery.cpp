@@ -25,6 +25,7 @@
 #include "operations/transfer_steps.h"
 #include "platform/program_folder.h"
 #include "tests/support/sim_process.h"
+#include "ui/connecting_view.h"
 #include "ui/scripted_user_interface.h"
 #include "ui/transfer_dialog.h"
 
@@ -89,6 +90,22 @@ template <class T> GalleryEntry Connecting(const char* name, const char* slotLis
                 return dialog;
             }};
 }
+
+// A slot preparation while it looks at the device's slots as it opens: its
+// controls wait, disabled, under the connecting line and the busy bar.
+template <class T> class CLooking : public T {
+  public:
+    using T::T;
+
+  protected:
+    bool OnInitDialog() override {
+        view = std::make_unique<CConnectingView>(*this, this->String(transfer::kStatusConnecting));
+        return true;
+    }
+
+  private:
+    std::unique_ptr<CConnectingView> view;
+};
 
 // The firmware and web page dialogs ask for their file as they open: the
 // stage's file.
@@ -338,6 +355,8 @@ const std::vector<GalleryEntry>& DialogGallery() {
         Entry<CNetworkSettingsShot>("168-network-settings"),
         Entry<CUploadPreparationDialog>("153-upload-preparation"),
         Entry<CDownloadPreparationDialog>("157-download-preparation"),
+        Entry<CLooking<CUploadPreparationDialog>>("153-upload-preparation-connecting"),
+        Entry<CLooking<CDownloadPreparationDialog>>("157-download-preparation-connecting"),
         Transfer<CUploadTransferDialog>("133-upload-transfer"),
         Transfer<CDownloadTransferDialog>("134-download-transfer"),
         Connecting<CUploadTransferDialog>("133-upload-transfer-connecting", kUploadSlotListName,

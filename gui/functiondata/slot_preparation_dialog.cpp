@@ -3,6 +3,8 @@
 #include "core/windows1252.h"
 #include "operations/slot_overview.h"
 #include "operations/string_ids.h"
+#include "operations/transfer_messages.h"
+#include "ui/connecting_view.h"
 #include "ui/dialog_host.h"
 
 #include <QFileInfo>
@@ -19,13 +21,25 @@ CSlotPreparationDialog::CSlotPreparationDialog(CUiContext& context, int template
 
 bool CSlotPreparationDialog::ReadBootloaderSlots(SlotOverview& overview) {
     CDialogHost host(*this, group);
-    if (!ConnectAndReadSlots(host, kConnectMessages, slotHeaderFailed, overview)) return false;
+    looking = true;
+    bool read = false;
+    {
+        CConnectingView view(*this, String(transfer::kStatusConnecting));
+        read = ConnectAndReadSlots(host, kConnectMessages, slotHeaderFailed, overview);
+    }
+    looking = false;
+    if (!read) return false;
     for (int i = 0; i < kSlotCount; ++i) {
         contents[i] = overview.HoldsData(i + 1)
                           ? QString::fromStdString(Windows1252ToUtf8(overview.headers[i].description))
                           : String(str::kEmptySlot);
     }
     return true;
+}
+
+void CSlotPreparationDialog::OnCancel() {
+    // The window's close box while the device is asked: the look ends first.
+    if (!looking) CDialog::OnCancel();
 }
 
 void CSlotPreparationDialog::TakeValues() {

@@ -30,6 +30,7 @@ class CSlotPreparationDialog : public CDialog {
     // Connects and checks the bootloader and reads its slots into `contents`;
     // false after the failure's message (the caller then cancels).
     bool ReadBootloaderSlots(SlotOverview& overview);
+    void OnCancel() override;
     void TakeValues();
     void ShowValues();
     bool AnyPath() const;
@@ -41,6 +42,7 @@ class CSlotPreparationDialog : public CDialog {
   private:
     int group;
     int slotHeaderFailed;
+    bool looking = false;
 };
 
 // A file's title: its name without folder and extension.

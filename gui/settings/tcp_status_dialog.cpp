@@ -54,7 +54,7 @@ void CTcpStatusDialog::OnTimer(int id) {
     repaint();
     PumpMessages();
 
-    status = CheckTcpStatus(ipText.toStdString(), port, timing);
+    status = CheckTcpStatus(ipText.toStdString(), port, timing, [] { PumpWhileWaiting(); });
 
     Show(kTypeField, QString::fromStdString(status.texts.type));
     Show(kVersionField, QString::fromStdString(status.texts.version));

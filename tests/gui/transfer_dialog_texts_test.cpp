@@ -13,6 +13,7 @@
 #include "ui/transfer_dialog.h"
 
 #include <QApplication>
+#include <QProgressBar>
 
 #include <functional>
 
@@ -53,6 +54,44 @@ template <class Dialog> class CTextProbe : public Dialog {
 
   private:
     std::vector<Show> shows;
+};
+
+// What the progress bar shows at each step of a run that stalls: before
+// its first range, with a range, after a wait, and once progress resumes.
+struct BarState {
+    int minimum, maximum, value; // value -1 while busy
+    bool operator==(const BarState& other) const {
+        return minimum == other.minimum && maximum == other.maximum && value == other.value;
+    }
+};
+
+class CStallProbe : public CDownloadTransferDialog {
+  public:
+    using CDownloadTransferDialog::CDownloadTransferDialog;
+    std::vector<BarState> states;
+
+  protected:
+    TransferRunResult Run(COperationHost& host) override {
+        const WaitHook wait = host.LinkWaitHook();
+        Record();
+        wait(); // still connecting: busy as it opened
+        Record();
+        host.SetProgressRange(1, 100);
+        host.SetProgressPosition(40);
+        Record();
+        wait();
+        Record();
+        host.SetProgressPosition(50);
+        Record();
+        return TransferRunResult::Finished;
+    }
+
+  private:
+    void Record() {
+        auto* bar = findChild<QProgressBar*>(QStringLiteral("1007"));
+        const bool busy = bar->minimum() == 0 && bar->maximum() == 0;
+        states.push_back({bar->minimum(), bar->maximum(), busy ? -1 : bar->value()});
+    }
 };
 
 class TransferDialogTexts : public ModuleTest {
@@ -181,6 +220,18 @@ TEST_F(TransferDialogTexts, TextsNotForeseenStillShowWhole) {
             {kProgress, 0, "1A000 / 1FFFF"}};
         EXPECT_EQ(Probe<CDownloadTransferDialog>(shows, true), std::vector<std::string>{});
     }
+}
+
+TEST_F(TransferDialogTexts, OpensConnectingAndTurnsBusyWhileAWaitHoldsUpProgress) {
+    CStallProbe dialog(context);
+    dialog.SetStalledAfter(0);
+    ASSERT_TRUE(dialog.Initialize());
+    EXPECT_EQ(dialog.ItemText(kStatus), module.String(11500)); // before the link does anything
+    dialog.FireTimer(kTransferTimer);
+    const std::vector<BarState> expected = {
+        {0, 0, -1}, {0, 0, -1}, {1, 100, 40}, {0, 0, -1}, {1, 100, 50},
+    };
+    EXPECT_EQ(dialog.states, expected);
 }
 
 } // namespace

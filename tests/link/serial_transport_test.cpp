@@ -69,6 +69,24 @@ TEST_F(SerialTransportTest, ShortReadReturnsWhatCameByTheDeadline) {
     EXPECT_LT(elapsed, 800);
 }
 
+// With a wait hook the read waits in slices: the device's bytes that come
+// meanwhile are all read, and the deadline holds as without one.
+TEST_F(SerialTransportTest, AHookedReadTakesWhatComesMeanwhileAndKeepsItsDeadline) {
+    CSerialTransport& link = OpenPort(200);
+    int calls = 0;
+    link.SetWaitHook([&] {
+        if (++calls == 2) DeviceSends("\x01\x02");
+    });
+    std::uint8_t buffer[5] = {};
+    std::int64_t start = MonotonicMilliseconds();
+    EXPECT_EQ(link.Read(buffer, 5), 2);
+    EXPECT_GE(MonotonicMilliseconds() - start, 205);
+    EXPECT_EQ(buffer[1], 0x02);
+    const int afterRead = calls;
+    link.Pause(100); // the fixed pauses hand over too
+    EXPECT_GE(calls - afterRead, 2);
+}
+
 TEST_F(SerialTransportTest, CompleteReadReturnsAtOnce) {
     CSerialTransport& link = OpenPort();
     DeviceSends(std::string("\x21\x43\xA2\x1A\x00", 5));

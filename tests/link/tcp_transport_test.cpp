@@ -13,6 +13,8 @@
 namespace qbx {
 namespace {
 
+constexpr std::uint8_t kAck = 0x06;
+
 // A socket bound to 127.0.0.1 on a port the system picked.
 int BoundSocket(unsigned& port) {
     int s = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
@@ -180,6 +182,48 @@ TEST_F(TcpTransportTest, WriteToResetConnectionFailsWithoutSignal) {
     EXPECT_EQ(link.Write(&byte, 1), -1);
     Connect(link); // opening again connects anew
     EXPECT_EQ(link.Write(&byte, 1), 1);
+}
+
+// With a wait hook the waits are sliced and each call is made without
+// blocking; what the link reads, writes and reports must not change.
+TEST_F(TcpTransportTest, AHookedLinkReadsAndTimesOutAsAnUnhookedOne) {
+    struct Case {
+        const char* what;
+        int peerSendsAtCall; // the hook's call at which the device answers; 0: never
+        bool peerCloses;
+        int expected;
+    } cases[] = {
+        {"an answer that comes during the wait", 3, false, 2},
+        {"silence until the time-out", 0, false, 0},
+        {"the device hanging up", 0, true, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CTcpTransport link("127.0.0.1", port, TcpTiming{200, 300});
+        int calls = 0;
+        link.SetWaitHook([&] {
+            if (++calls == c.peerSendsAtCall) {
+                EXPECT_EQ(send(peer, "\x21\x43", 2, 0), 2);
+            }
+        });
+        Connect(link);
+        EXPECT_EQ(link.Write(&kAck, 1), 1);
+        if (c.peerCloses) shutdown(peer, SHUT_WR);
+        std::uint8_t got = 0;
+        ASSERT_EQ(recv(peer, &got, 1, MSG_WAITALL), 1);
+        const std::int64_t elapsed = TimedRead(link, c.expected);
+        if (c.expected == 0 && !c.peerCloses) {
+            EXPECT_GE(elapsed, 295);
+            EXPECT_GE(calls, 3); // the window had its turns through the wait
+        }
+    }
+    unsigned closedPort = 0;
+    close(BoundSocket(closedPort));
+    CTcpTransport refused("127.0.0.1", closedPort);
+    refused.SetWaitHook([] {});
+    int error = 0;
+    EXPECT_EQ(refused.Open(error), kOpenDenied);
+    EXPECT_EQ(error, ECONNREFUSED);
 }
 
 TEST(TcpTransportOpen, FailuresMapToTheirResults) {
