@@ -37,7 +37,10 @@ int Read(CConsoleHost& host, const std::string& typed) {
 int Write(CConsoleHost& host, const std::string& path, bool verify) {
     BootDataJob job;
     if (!PrepareBootDataWrite(host, path, job)) return kExitFailed;
-    return Finish(host, RunBootDataWrite(host, job, {}, verify));
+    const int shownBefore = host.MessagesShown();
+    const bool done = RunBootDataWrite(host, job, {}, verify, true);
+    if (!done && host.MessagesShown() == shownBefore) host.Note("the LINKBOX's data were not replaced");
+    return Finish(host, done);
 }
 
 } // namespace

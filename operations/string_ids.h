@@ -57,4 +57,6 @@ inline constexpr int kPathTooLong = 11910;           // the path's length in byt
 inline constexpr int kVerifySlotDiffers = 11950;     // slot, first differing address
 inline constexpr int kVerifyBootDataDiffers = 11951; // first differing address
 inline constexpr int kVerifyHeaderDiffers = 11952;
+inline constexpr int kAskEmptySlot = 12000;       // slot, its description
+inline constexpr int kAskReplaceBootData = 12001; // the description the device keeps
 } // namespace qbx::str

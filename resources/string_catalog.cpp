@@ -151,6 +151,9 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {11950, "dX", "upload verify: the slot read back differs (slot, first differing address)"},
         {11951, "X", "boot data verify: the image read back differs (first differing address)"},
         {11952, "", "verify: the header read back differs from the one written"},
+        // Questions before data on the device are lost.
+        {12000, "ds", "question: empty a bootloader slot (slot, its description)?"},
+        {12001, "s", "question: replace the LINKBOX's data image (its current description)?"},
     };
     return catalog;
 }

@@ -555,6 +555,16 @@ Wählen Sie eine vorhandene Begrüßungsseite; das Update wurde nicht begonnen.<
         <translation>Überprüfung fehlgeschlagen: Der im Gerät gespeicherte Kopf weicht vom geschriebenen ab.</translation>
     </message>
     <message>
+        <source>12000</source>
+        <translation>Speicherplatz %d im Bootloader leeren?
+Er enthält „%s“; diese Daten gehen dabei verloren.</translation>
+    </message>
+    <message>
+        <source>12001</source>
+        <translation>Die Bootloader-Daten der LINKBOX ersetzen?
+Sie enthält zurzeit „%s“; diese Daten gehen dabei verloren.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Die Datei %s existiert bereits.
 Möchten Sie sie überschreiben?</translation>

@@ -555,6 +555,16 @@ Choose a welcome page that exists; the update was not started.</translation>
         <translation>Verification failed: the header the device keeps differs from the one written.</translation>
     </message>
     <message>
+        <source>12000</source>
+        <translation>Empty storage slot %d of the bootloader?
+It holds "%s"; these data will be lost.</translation>
+    </message>
+    <message>
+        <source>12001</source>
+        <translation>Replace the bootloader data of the LINKBOX?
+It currently holds "%s"; these data will be lost.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>The file %s already exists.
 Do you want to overwrite it?</translation>

@@ -555,6 +555,16 @@ Scegliere una pagina di benvenuto esistente; l'aggiornamento non è stato avviat
         <translation>Verifica non riuscita: l'intestazione memorizzata nel dispositivo differisce da quella scritta.</translation>
     </message>
     <message>
+        <source>12000</source>
+        <translation>Svuotare lo slot %d del bootloader?
+Contiene «%s»; questi dati andranno persi.</translation>
+    </message>
+    <message>
+        <source>12001</source>
+        <translation>Sostituire i dati del bootloader della LINKBOX?
+Attualmente contiene «%s»; questi dati andranno persi.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Il file %s esiste già.
 Sovrascriverlo?</translation>

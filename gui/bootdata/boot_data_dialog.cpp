@@ -70,7 +70,8 @@ std::vector<QString> CBootDataDialog::FileTexts() {
 }
 
 TransferRunResult CBootDataDialog::Run(COperationHost& host) {
-    const bool done = mode == kBootDataWriteMode ? RunBootDataWrite(host, job) : RunBootDataRead(host, job);
+    const bool done = mode == kBootDataWriteMode ? RunBootDataWrite(host, job, {}, false, true)
+                                                 : RunBootDataRead(host, job);
     return done ? TransferRunResult::Finished : TransferRunResult::SlotFailed;
 }
 

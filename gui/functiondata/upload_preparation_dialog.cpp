@@ -124,6 +124,10 @@ void CUploadPreparationDialog::SlotTicked(int i) {
 
 void CUploadPreparationDialog::EmptySlot(int i) {
     CDialogHost host(*this, kGroup);
+    // One click must not lose what the device holds.
+    if (!host.AskQuestion(kAskEmptySlot, str::kAskEmptySlot,
+                          {static_cast<long long>(i + 1), contents[i].toStdString()}))
+        return;
     BeginWaitCursor();
     bool cleared = ClearSlotOperation(host, kClearSlot, i + 1);
     EndWaitCursor();

@@ -90,6 +90,31 @@ TEST_F(BootDataDialog, CancelledChoosersAndRefusalsCloseTheDialog) {
     EXPECT_EQ(folder.Read("old.dat"), "older");
 }
 
+// The question names what the LINKBOX keeps now; No leaves it there.
+TEST_F(BootDataDialog, ReplacingTheStoredImageAsksFirst) {
+    StartLinkbox({"--boot-data", "Anlage Nord:0x40"});
+    WriteDat("Neubau.dat", 3, 0xA3, 0x40);
+    const struct {
+        MessageAnswer answer;
+        const char* named;
+    } cases[] = {{MessageAnswer::No, "Anlage Nord"},
+                 {MessageAnswer::Yes, "Anlage Nord"},
+                 {MessageAnswer::No, "Neubau"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.named);
+        ui.Clear();
+        ui.openFiles = {InFolder("Neubau.dat")};
+        ui.answers = {c.answer};
+        CBootDataDialog dialog(context, kBootDataWriteMode);
+        Run(dialog);
+        ASSERT_EQ(ui.MessageNumbers(), "12.096");
+        EXPECT_EQ(ui.messages[0].kind, MessageKind::Question);
+        EXPECT_NE(ui.messages[0].text.indexOf(QString::fromUtf8(c.named)), -1)
+            << ui.messages[0].text.toStdString();
+        EXPECT_EQ(dialog.HasEnded(), c.answer == MessageAnswer::No);
+    }
+}
+
 TEST_F(BootDataDialog, AFailedTransferClosesWithItsMessage) {
     StartLinkbox({"--boot-data", "alt:0x200", "--device-error", "21@4"});
     ui.saveFiles = {InFolder("new.dat")};
