@@ -7,6 +7,14 @@
 
 namespace qbx {
 
+// How a ticked slot of a transfer over the slot list ended.
+enum class SlotOutcome {
+    Transferred, // without a read-back check
+    Verified,    // read back and found identical to its file
+    Failed,      // its message was shown
+    NotTried,    // an earlier slot failed
+};
+
 // What an operation needs of whoever runs it (a dialog, the console front
 // end, a test): messages by number within the caller's group, a question,
 // the texts of the language module, progress, and a pump for waiting events.
@@ -41,6 +49,8 @@ class COperationHost {
     virtual void SetFileText(const std::string& /*text*/) {}
     // The slot number, right-aligned in four characters.
     virtual void SetSlotNumber(const std::string& /*text*/) {}
+    // The end of each ticked slot of a run over the slot list, with its file.
+    virtual void SetSlotOutcome(int /*slot*/, const std::string& /*path*/, SlotOutcome /*outcome*/) {}
     virtual void SetWaitCursor(bool /*on*/) {}
     // The file the wire trace of every link this host's operations open is
     // appended to (a session log), or empty: then QUILLBOX_TRACE's, if set.

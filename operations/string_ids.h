@@ -59,4 +59,11 @@ inline constexpr int kVerifyBootDataDiffers = 11951; // first differing address
 inline constexpr int kVerifyHeaderDiffers = 11952;
 inline constexpr int kAskEmptySlot = 12000;       // slot, its description
 inline constexpr int kAskReplaceBootData = 12001; // the description the device keeps
+// One line per ticked slot when a transfer over the slot list ends: slot, file name.
+inline constexpr int kSlotWritten = 12002;
+inline constexpr int kSlotWrittenAndChecked = 12003;
+inline constexpr int kSlotSaved = 12004;
+inline constexpr int kSlotFailed = 12005;
+inline constexpr int kSlotNotTried = 12006;
+inline constexpr int kStatusStoppedAfterError = 12007;
 } // namespace qbx::str

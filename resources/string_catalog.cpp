@@ -154,6 +154,13 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         // Questions before data on the device are lost.
         {12000, "ds", "question: empty a bootloader slot (slot, its description)?"},
         {12001, "s", "question: replace the LINKBOX's data image (its current description)?"},
+        // The finished window of a transfer over the slot list: one line per ticked slot.
+        {12002, "ds", "slot list run: slot uploaded, not read back (slot, file name)"},
+        {12003, "ds", "slot list run: slot uploaded, read back and identical (slot, file name)"},
+        {12004, "ds", "slot list run: slot downloaded and saved (slot, file name)"},
+        {12005, "ds", "slot list run: the slot failed (slot, file name)"},
+        {12006, "ds", "slot list run: slot not started after an earlier failure (slot, file name)"},
+        {12007, "", "slot list run: status text after a failure"},
     };
     return catalog;
 }

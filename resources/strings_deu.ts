@@ -565,6 +565,30 @@ Er enthält „%s“; diese Daten gehen dabei verloren.</translation>
 Sie enthält zurzeit „%s“; diese Daten gehen dabei verloren.</translation>
     </message>
     <message>
+        <source>12002</source>
+        <translation>Speicherplatz %d: %s – geschrieben, nicht zur Prüfung zurückgelesen</translation>
+    </message>
+    <message>
+        <source>12003</source>
+        <translation>Speicherplatz %d: %s – geschrieben, zurückgelesen und mit der Datei identisch</translation>
+    </message>
+    <message>
+        <source>12004</source>
+        <translation>Speicherplatz %d: %s – empfangen und gespeichert</translation>
+    </message>
+    <message>
+        <source>12005</source>
+        <translation>Speicherplatz %d: %s – fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>12006</source>
+        <translation>Speicherplatz %d: %s – nach dem Fehler nicht mehr begonnen</translation>
+    </message>
+    <message>
+        <source>12007</source>
+        <translation>Übertragung nach einem Fehler abgebrochen</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Die Datei %s existiert bereits.
 Möchten Sie sie überschreiben?</translation>

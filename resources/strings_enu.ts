@@ -565,6 +565,30 @@ It holds "%s"; these data will be lost.</translation>
 It currently holds "%s"; these data will be lost.</translation>
     </message>
     <message>
+        <source>12002</source>
+        <translation>Slot %d: %s – written, not read back for checking</translation>
+    </message>
+    <message>
+        <source>12003</source>
+        <translation>Slot %d: %s – written, read back and identical to the file</translation>
+    </message>
+    <message>
+        <source>12004</source>
+        <translation>Slot %d: %s – received and saved</translation>
+    </message>
+    <message>
+        <source>12005</source>
+        <translation>Slot %d: %s – failed</translation>
+    </message>
+    <message>
+        <source>12006</source>
+        <translation>Slot %d: %s – not started after the failure</translation>
+    </message>
+    <message>
+        <source>12007</source>
+        <translation>Transfer stopped after an error</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>The file %s already exists.
 Do you want to overwrite it?</translation>

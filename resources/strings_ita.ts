@@ -565,6 +565,30 @@ Contiene «%s»; questi dati andranno persi.</translation>
 Attualmente contiene «%s»; questi dati andranno persi.</translation>
     </message>
     <message>
+        <source>12002</source>
+        <translation>Slot %d: %s – scritto, non riletto per la verifica</translation>
+    </message>
+    <message>
+        <source>12003</source>
+        <translation>Slot %d: %s – scritto, riletto e identico al file</translation>
+    </message>
+    <message>
+        <source>12004</source>
+        <translation>Slot %d: %s – ricevuto e salvato</translation>
+    </message>
+    <message>
+        <source>12005</source>
+        <translation>Slot %d: %s – non riuscito</translation>
+    </message>
+    <message>
+        <source>12006</source>
+        <translation>Slot %d: %s – non avviato dopo l’errore</translation>
+    </message>
+    <message>
+        <source>12007</source>
+        <translation>Trasferimento interrotto a causa di un errore</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Il file %s esiste già.
 Sovrascriverlo?</translation>

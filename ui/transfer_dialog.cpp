@@ -2,9 +2,12 @@
 
 #include "formats/slot_list.h"
 #include "operations/download_transfer.h"
+#include "operations/string_ids.h"
 #include "operations/transfer_steps.h"
 #include "operations/upload_transfer.h"
 #include "ui/dialog_host.h"
+
+#include <QStringList>
 
 namespace qbx {
 namespace {
@@ -15,6 +18,8 @@ constexpr int kStatusText = 1008;
 constexpr int kProgressText = 1009;
 constexpr int kFileText = 1023;
 constexpr int kSlotNumber = 1073;
+constexpr int kSlotReports = 1960;
+constexpr const char* kSlotLabel = "labelSlot";
 constexpr int kTimerPeriod = 100;
 constexpr int kUploadGroup = 2;
 constexpr int kDownloadGroup = 1;
@@ -24,7 +29,8 @@ constexpr int kDownloadGroup = 1;
 // blocks.
 class CTransferHost : public CDialogHost {
   public:
-    using CDialogHost::CDialogHost;
+    CTransferHost(CDialog& dialog, int group, std::vector<SlotReport>& reports)
+        : CDialogHost(dialog, group), reports(reports) {}
 
     void SetStatusString(int stringId) override { Show(kStatusText, dialog.String(stringId)); }
     void SetProgressRange(std::uint32_t low, std::uint32_t high) override {
@@ -38,6 +44,9 @@ class CTransferHost : public CDialogHost {
     }
     void SetFileText(const std::string& text) override { Show(kFileText, QString::fromStdString(text)); }
     void SetSlotNumber(const std::string& text) override { Show(kSlotNumber, QString::fromStdString(text)); }
+    void SetSlotOutcome(int slot, const std::string& path, SlotOutcome outcome) override {
+        reports.push_back({slot, path, outcome});
+    }
     void SetWaitCursor(bool on) override {
         if (on && !waiting) dialog.BeginWaitCursor();
         if (!on && waiting) dialog.EndWaitCursor();
@@ -54,7 +63,13 @@ class CTransferHost : public CDialogHost {
             item->repaint();
     }
     bool waiting = false;
+    std::vector<SlotReport>& reports;
 };
+
+QString FileName(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return QString::fromStdString(slash == std::string::npos ? path : path.substr(slash + 1));
+}
 
 } // namespace
 
@@ -64,6 +79,7 @@ CTransferDialog::CTransferDialog(CUiContext& context, int templateId, int group,
 
 bool CTransferDialog::OnInitDialog() {
     EnableItem(kCloseButton, false);
+    if (QWidget* list = Item(kSlotReports)) list->hide();
     MakeRoomForTexts();
     StartTimer(kTransferTimer, kTimerPeriod);
     return true;
@@ -99,7 +115,7 @@ std::vector<QString> CTransferDialog::FileTexts() {
 }
 
 bool CTransferDialog::RunStep(const std::function<bool(COperationHost&)>& step) {
-    CTransferHost host(*this, group);
+    CTransferHost host(*this, group, reports);
     return step(host);
 }
 
@@ -108,16 +124,51 @@ void CTransferDialog::OnTimer(int id) {
     KillTimer(kTransferTimer);
     running = true;
     {
-        CTransferHost host(*this, group);
+        CTransferHost host(*this, group, reports);
         runResult = Run(host);
     }
     running = false;
-    if (ClosesAfter(runResult)) {
+    if (ClosesAfter(runResult) && !AnySlotWentThrough()) {
         EndDialog(kIdCancel);
         return;
     }
+    ShowSlotReports();
     EnableItem(kCloseButton, true);
     SetFocusTo(kCloseButton);
+}
+
+bool CTransferDialog::AnySlotWentThrough() const {
+    for (const SlotReport& report : reports)
+        if (report.outcome == SlotOutcome::Transferred || report.outcome == SlotOutcome::Verified)
+            return true;
+    return false;
+}
+
+// The list takes the place of the last slot's row, which named only that
+// one (or an unticked slot after it); the full paths are its tooltip.
+void CTransferDialog::ShowSlotReports() {
+    QWidget* list = Item(kSlotReports);
+    if (reports.empty() || !list) return;
+    QStringList lines, paths;
+    for (const SlotReport& report : reports) {
+        int line = str::kSlotFailed;
+        if (report.outcome == SlotOutcome::Transferred) line = texts.slotDoneString;
+        if (report.outcome == SlotOutcome::Verified) line = str::kSlotWrittenAndChecked;
+        if (report.outcome == SlotOutcome::NotTried) line = str::kSlotNotTried;
+        const std::vector<MessageArg> args = {static_cast<long long>(report.slot),
+                                              FileName(report.path).toStdString()};
+        lines << QString::fromStdString(FormatMessage(String(line).toStdString(), args));
+        paths << QString::fromStdString(
+            FormatMessage(String(line).toStdString(), {static_cast<long long>(report.slot), report.path}));
+    }
+    if (runResult != TransferRunResult::Finished)
+        SetItemText(kStatusText, String(str::kStatusStoppedAfterError));
+    for (QWidget* row : {Item(kSlotNumber), Item(kFileText), findChild<QWidget*>(kSlotLabel)})
+        if (row) row->hide();
+    SetItemText(kSlotReports, lines.join('\n'));
+    SetItemToolTip(kSlotReports, paths.join('\n'));
+    list->show();
+    FitItem(kSlotReports);
 }
 
 void CTransferDialog::OnCancel() {
@@ -131,7 +182,9 @@ CUploadTransferDialog::CUploadTransferDialog(CUiContext& context, QWidget* paren
                       {kUploadSlotListName,
                        transfer::kSourceFile,
                        {transfer::kStatusConnecting, transfer::kStatusSwitchingMode,
-                        transfer::kStatusStarting, transfer::kStatusSending, transfer::kStatusFinished}},
+                        transfer::kStatusStarting, transfer::kStatusSending, transfer::kStatusFinished},
+                       4,
+                       str::kSlotWritten},
                       parent) {}
 
 TransferRunResult CUploadTransferDialog::Run(COperationHost& host) {
@@ -143,7 +196,9 @@ CDownloadTransferDialog::CDownloadTransferDialog(CUiContext& context, QWidget* p
                       {kDownloadSlotListName,
                        transfer::kTargetFile,
                        {transfer::kStatusConnecting, transfer::kStatusSwitchingMode,
-                        transfer::kStatusStarting, transfer::kStatusReceiving, transfer::kStatusAllReceived}},
+                        transfer::kStatusStarting, transfer::kStatusReceiving, transfer::kStatusAllReceived},
+                       4,
+                       str::kSlotSaved},
                       parent) {}
 
 TransferRunResult CDownloadTransferDialog::Run(COperationHost& host) {

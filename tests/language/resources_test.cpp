@@ -52,6 +52,7 @@ TEST(Resources, CatalogCoversEveryIdentifierTheProgramNames) {
     range(11940, 11945); // OS update: the file's boot sector, records and welcome page
     range(11950, 11952); // verify after write
     range(12000, 12001); // questions before data on the device are lost
+    range(12002, 12007); // the outcome of each slot of a transfer
     EXPECT_EQ(CatalogIds(), expected);
 }
 
