@@ -24,6 +24,11 @@ class COperationHost {
 
     // Message G.`number` with the text of `stringId`, formatted with `args`.
     virtual void ShowMessage(int number, int stringId, const std::vector<MessageArg>& args = {}) = 0;
+    // A message that reports a success (the information icon where a host
+    // has icons).
+    virtual void ShowSuccess(int number, int stringId, const std::vector<MessageArg>& args = {}) {
+        ShowMessage(number, stringId, args);
+    }
     // Message G.`number` with a text the operation composed itself.
     virtual void ShowMessageText(int number, const std::string& text) = 0;
     // A Yes/No question (No the default); true for Yes.

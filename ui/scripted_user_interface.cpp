@@ -24,7 +24,7 @@ MessageAnswer CScriptedUserInterface::ShowMessage(QWidget*, const QString& capti
         shown.number = match.captured(2).toInt();
     }
     messages.push_back(shown);
-    if (kind == MessageKind::Notice) return MessageAnswer::Ok;
+    if (!IsQuestion(kind)) return MessageAnswer::Ok;
     if (answers.empty()) return MessageAnswer::No;
     MessageAnswer answer = answers.front();
     answers.pop_front();

@@ -8,10 +8,15 @@ namespace qbx {
 
 class CDialog;
 
-// Notice: warning icon, OK. Question: question icon, Yes/No. Caution: a
-// Yes/No question with the exclamation icon (overwriting files).
-enum class MessageKind { Notice, Question, Caution };
+// Notice: warning icon, OK. Information: information icon, OK (a success
+// to report). Question: question icon, Yes/No. Caution: a Yes/No question
+// with the exclamation icon (overwriting files).
+enum class MessageKind { Notice, Information, Question, Caution };
 enum class MessageAnswer { Ok, Yes, No };
+
+inline bool IsQuestion(MessageKind kind) {
+    return kind == MessageKind::Question || kind == MessageKind::Caution;
+}
 
 // Everything that waits for a person goes through here, so that dialog tests
 // can answer from a script and read every message that was shown.

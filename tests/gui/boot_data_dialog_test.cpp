@@ -182,6 +182,7 @@ TEST_F(BootDataDialog, EveryTextShowsWholeInEveryLanguage) {
             dialog.FireTimer(kTransferTimer);
             EXPECT_EQ(dialog.cut, std::vector<std::string>{});
             EXPECT_EQ(CutText(dialog, kFile), "");
+            EXPECT_GE(dialog.width(), CaptionNeed(dialog)) << dialog.windowTitle().toStdString();
         }
     }
 }

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <filesystem>
 
 namespace qbx {
 namespace {
@@ -233,14 +234,26 @@ TEST_F(SettingsDialogDevice, DecliningTheModeSwitchTouchesNothing) {
     EXPECT_EQ(folder.Read("device.state"), before);
 }
 
-TEST_F(SettingsDialogDevice, ModeSwitchButtonOnALinkbox) {
-    Start({"--kind", "A3"});
-    CSettingsDialog settings(context);
-    OpenSettings(settings);
-    ASSERT_TRUE(settings.IsItemEnabled(1024));
-    ASSERT_TRUE(settings.Click(1024));
-    EXPECT_EQ(ui.MessageNumbers(), "5.035");
-    EXPECT_EQ(ui.messages[0].text.toStdString(), module.StringUtf8(11042));
+// A bootloader ready for transfers is good news: the information icon.
+TEST_F(SettingsDialogDevice, ModeSwitchButtonReportsTransferModeAsInformation) {
+    const struct {
+        const char* kind;
+        std::string messages;
+    } cases[] = {{"A3", "5.035"}, {"D1", "5.008"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        std::filesystem::remove(folder.File("device.state")); // a fresh device of its kind
+        Start({"--kind", c.kind});
+        ui.Clear();
+        CSettingsDialog settings(context);
+        OpenSettings(settings);
+        ASSERT_TRUE(settings.IsItemEnabled(1024));
+        ASSERT_TRUE(settings.Click(1024));
+        ASSERT_EQ(ui.MessageNumbers(), c.messages);
+        EXPECT_EQ(ui.messages[0].text.toStdString(), module.StringUtf8(11042));
+        EXPECT_EQ(ui.messages[0].kind, MessageKind::Information);
+        sim.Stop();
+    }
 }
 
 } // namespace
