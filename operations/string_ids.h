@@ -66,4 +66,6 @@ inline constexpr int kSlotSaved = 12004;
 inline constexpr int kSlotFailed = 12005;
 inline constexpr int kSlotNotTried = 12006;
 inline constexpr int kStatusStoppedAfterError = 12007;
+inline constexpr int kAddressRefused = 12008; // the address typed
+inline constexpr int kValueClamped = 12009;   // the number typed, the one shown now
 } // namespace qbx::str

@@ -161,6 +161,9 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {12005, "ds", "slot list run: the slot failed (slot, file name)"},
         {12006, "ds", "slot list run: slot not started after an earlier failure (slot, file name)"},
         {12007, "", "slot list run: status text after a failure"},
+        // Network settings: what the fields cannot keep.
+        {12008, "s", "network settings: an address with a part above 255 (the address typed)"},
+        {12009, "dd", "network settings: a number clamped to what the field keeps (typed, now shown)"},
     };
     return catalog;
 }

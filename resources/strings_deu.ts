@@ -589,6 +589,15 @@ Sie enthält zurzeit „%s“; diese Daten gehen dabei verloren.</translation>
         <translation>Übertragung nach einem Fehler abgebrochen</translation>
     </message>
     <message>
+        <source>12008</source>
+        <translation>„%s“ ist keine gültige Adresse: Jeder ihrer vier Teile muss eine Zahl von 0 bis 255 sein.</translation>
+    </message>
+    <message>
+        <source>12009</source>
+        <translation>%d liegt außerhalb dessen, was dieses Feld aufnehmen kann; es zeigt jetzt den nächstmöglichen Wert, %d.
+Mit OK wird dieser Wert geschrieben.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Die Datei %s existiert bereits.
 Möchten Sie sie überschreiben?</translation>

@@ -589,6 +589,15 @@ It currently holds "%s"; these data will be lost.</translation>
         <translation>Transfer stopped after an error</translation>
     </message>
     <message>
+        <source>12008</source>
+        <translation>"%s" is not a valid address: each of its four parts must be a number from 0 to 255.</translation>
+    </message>
+    <message>
+        <source>12009</source>
+        <translation>%d is outside what this field can hold; it now shows the nearest possible value, %d.
+Press OK to write this value.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>The file %s already exists.
 Do you want to overwrite it?</translation>

@@ -589,6 +589,15 @@ Attualmente contiene «%s»; questi dati andranno persi.</translation>
         <translation>Trasferimento interrotto a causa di un errore</translation>
     </message>
     <message>
+        <source>12008</source>
+        <translation>«%s» non è un indirizzo valido: ciascuna delle sue quattro parti deve essere un numero da 0 a 255.</translation>
+    </message>
+    <message>
+        <source>12009</source>
+        <translation>%d è fuori dall’intervallo ammesso per questo campo; ora il campo mostra il valore più vicino possibile, %d.
+Premere OK per scrivere questo valore.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Il file %s esiste già.
 Sovrascriverlo?</translation>
