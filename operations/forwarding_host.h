@@ -35,6 +35,7 @@ class CForwardingHost : public COperationHost {
     void SetProgressPosition(std::uint32_t position) override { inner.SetProgressPosition(position); }
     void SetProgressText(const std::string& text) override { inner.SetProgressText(text); }
     void SetFileText(const std::string& text) override { inner.SetFileText(text); }
+    void SetFilePath(const std::string& path) override { inner.SetFilePath(path); }
     void SetSlotNumber(const std::string& text) override { inner.SetSlotNumber(text); }
     void SetSlotOutcome(int slot, const std::string& path, SlotOutcome outcome) override {
         inner.SetSlotOutcome(slot, path, outcome);

@@ -52,6 +52,8 @@ class COperationHost {
     virtual void SetProgressText(const std::string& /*text*/) {}
     // "Source file: name" (or "Target file: name") of the slot being passed.
     virtual void SetFileText(const std::string& /*text*/) {}
+    // The full path behind that text, for whoever wants to see where it is.
+    virtual void SetFilePath(const std::string& /*path*/) {}
     // The slot number, right-aligned in four characters.
     virtual void SetSlotNumber(const std::string& /*text*/) {}
     // The end of each ticked slot of a run over the slot list, with its file.

@@ -183,6 +183,7 @@ int CheckProgramFile(COperationHost& host, const std::string& path) {
 
 bool RunOsUpdate(COperationHost& host, const OsUpdateHandover& paths, const ConnectOptions& options) {
     host.SetFileText(transfer::PathTitle(paths.programFile));
+    host.SetFilePath(paths.programFile);
     const int kind = CheckProgramFile(host, paths.programFile);
     if (kind == kNotProgramFile) return false;
     if (WelcomePageMissing(paths)) {

@@ -68,4 +68,5 @@ inline constexpr int kSlotNotTried = 12006;
 inline constexpr int kStatusStoppedAfterError = 12007;
 inline constexpr int kAddressRefused = 12008; // the address typed
 inline constexpr int kValueClamped = 12009;   // the number typed, the one shown now
+inline constexpr int kEditedFile = 12019;     // the full path
 } // namespace qbx::str

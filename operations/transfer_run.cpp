@@ -19,6 +19,7 @@ TransferRunResult RunSlotList(COperationHost& host, bool listRead, const SlotLis
             continue;
         }
         host.SetFileText(SlotFileText(host.String(fileStringId), entry.path));
+        host.SetFilePath(entry.path);
         if (entry.flag != 1) continue;
         failed = !transfer(slot, entry.path);
         host.SetSlotOutcome(slot, entry.path, failed ? SlotOutcome::Failed : doneAs);

@@ -164,6 +164,7 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         // Network settings: what the fields cannot keep.
         {12008, "s", "network settings: an address with a part above 255 (the address typed)"},
         {12009, "dd", "network settings: a number clamped to what the field keeps (typed, now shown)"},
+        {12019, "s", "welcome editor: the full path of the file it edits"},
     };
     return catalog;
 }

@@ -598,6 +598,10 @@ Sie enthält zurzeit „%s“; diese Daten gehen dabei verloren.</translation>
 Mit OK wird dieser Wert geschrieben.</translation>
     </message>
     <message>
+        <source>12019</source>
+        <translation>Datei: %s</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Die Datei %s existiert bereits.
 Möchten Sie sie überschreiben?</translation>

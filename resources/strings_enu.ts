@@ -598,6 +598,10 @@ It currently holds "%s"; these data will be lost.</translation>
 Press OK to write this value.</translation>
     </message>
     <message>
+        <source>12019</source>
+        <translation>File: %s</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>The file %s already exists.
 Do you want to overwrite it?</translation>

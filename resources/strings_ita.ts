@@ -598,6 +598,10 @@ Attualmente contiene «%s»; questi dati andranno persi.</translation>
 Premere OK per scrivere questo valore.</translation>
     </message>
     <message>
+        <source>12019</source>
+        <translation>File: %s</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Il file %s esiste già.
 Sovrascriverlo?</translation>

@@ -43,6 +43,9 @@ class CTransferHost : public CDialogHost {
         Show(kProgressText, QString::fromStdString(text));
     }
     void SetFileText(const std::string& text) override { Show(kFileText, QString::fromStdString(text)); }
+    void SetFilePath(const std::string& path) override {
+        dialog.SetItemToolTip(kFileText, QString::fromStdString(path));
+    }
     void SetSlotNumber(const std::string& text) override { Show(kSlotNumber, QString::fromStdString(text)); }
     void SetSlotOutcome(int slot, const std::string& path, SlotOutcome outcome) override {
         reports.push_back({slot, path, outcome});

@@ -93,6 +93,8 @@ void COsUpdatePreparationDialog::ShowValues() {
     SetCheck(kStandardPageBox, standardPage);
     SetItemText(kWelcomeTitle, Title(paths.welcomePage));
     SetItemText(kProgramTitle, Title(paths.programFile));
+    SetItemToolTip(kWelcomeTitle, QString::fromStdString(paths.welcomePage));
+    SetItemToolTip(kProgramTitle, QString::fromStdString(paths.programFile));
     for (std::size_t i = 0; i < kWelcomeLineCount; ++i)
         SetItemText(kLineEdits[i], QString::fromStdString(Windows1252ToUtf8(lines[i])));
 }

@@ -63,6 +63,7 @@ bool CFirmwareUpdateDialog::OnInitDialog() {
         return true;
     }
     SetItemText(kFileText, FileText());
+    SetItemToolTip(kFileText, QString::fromStdString(path));
     if (!IsFirmwareFileName(path)) {
         Message(firmware_update::kGroup, firmware_update::kWrongExtension,
                 firmware_update::kStringWrongExtension);

@@ -47,6 +47,7 @@ bool CWebPageUploadDialog::OnInitDialog() {
     SetProgressPos(kProgressBar, 0);
     SetItemText(kStatusText, String(transfer::kStatusConnecting));
     SetItemText(kFileText, FileText());
+    SetItemToolTip(kFileText, QString::fromStdString(page.path));
     SetItemText(kProgressText, QString::fromStdString(WebPageProgressText(0, page.size)));
     return CTransferDialog::OnInitDialog();
 }

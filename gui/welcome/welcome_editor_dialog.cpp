@@ -18,6 +18,7 @@ constexpr int kValueLists[4] = {1141, 1140, 1139, 1138}; // A, B, C, D
 constexpr int kLoadButton = 1228;
 constexpr int kSaveButton = 1229;
 constexpr int kValueCount = 16;
+constexpr int kFilePath = 1961;
 
 // Message numbers of the editor.
 constexpr int kNotFunctionData = 1;    // 11027
@@ -60,6 +61,9 @@ bool CWelcomeEditorDialog::OnInitDialog() {
         }
         connect(list, QOverload<int>::of(&QComboBox::activated), this, [this] { ValuesChosen(); });
     }
+    // Titles alike can stand for files of different program folders.
+    SetItemText(kFilePath,
+                QString::fromStdString(FormatMessage(String(str::kEditedFile).toStdString(), {path})));
     OnCommand(kOwnPageBox, [this] { OwnPageToggled(); });
     OnCommand(kLoadButton, [this] { LoadPageFile(); });
     OnCommand(kSaveButton, [this] { SavePageFile(); });

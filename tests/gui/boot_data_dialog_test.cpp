@@ -36,6 +36,7 @@ TEST_F(BootDataDialog, WrittenDataIsReadBackUnderItsOldName) {
     EXPECT_TRUE(write.IsItemEnabled(kIdCancel));
     EXPECT_EQ(write.windowTitle(), module.String(11680));
     EXPECT_EQ(write.ItemText(kFile), module.String(11508) + ": Anlage Nord.dat");
+    EXPECT_EQ(write.ItemToolTip(kFile), InFolder("Anlage Nord.dat"));
     EXPECT_EQ(write.ItemText(kStatus), module.String(11506));
     EXPECT_EQ(write.ItemText(kProgress), "0345 / 0345");
     EXPECT_EQ(write.ProgressPos(kProgressBar), 0x345);
@@ -53,6 +54,7 @@ TEST_F(BootDataDialog, WrittenDataIsReadBackUnderItsOldName) {
     EXPECT_EQ(ui.chooserSuffixes, std::vector<QString>{"dat"});
     EXPECT_EQ(read.windowTitle(), module.String(11681));
     EXPECT_EQ(read.ItemText(kFile), module.String(11509) + ": Kopie.dat");
+    EXPECT_EQ(read.ItemToolTip(kFile), InFolder("Kopie.dat"));
     EXPECT_EQ(read.ItemText(kStatus), module.String(11505));
     EXPECT_EQ(folder.Read("Kopie.dat"), folder.Read("Anlage Nord.dat"));
     EXPECT_TRUE(read.Click(kIdCancel));

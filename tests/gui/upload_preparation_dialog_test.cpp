@@ -236,6 +236,7 @@ TEST_F(UploadPreparation, ChosenFileNamesShowWhole) {
     dialog.Click(kBox + 3);
     QApplication::processEvents();
     EXPECT_EQ(dialog.ItemText(kName + 3).toStdString(), title);
+    EXPECT_EQ(dialog.ItemToolTip(kName + 3).toStdString(), file); // the folder too
     EXPECT_EQ(CutText(dialog, kName + 3), "");
 }
 

@@ -36,6 +36,7 @@ TEST_F(WelcomeEditor, TickingStartsFromTheDefaultPageAndOkStoresIt) {
     std::string path = ErasedPage();
     CWelcomeEditorDialog dialog(context, path);
     ASSERT_TRUE(dialog.Initialize());
+    EXPECT_EQ(dialog.ItemText(1961), module.String(12019).replace("%s", QString::fromStdString(path)));
     EXPECT_FALSE(dialog.IsChecked(kOwn));
     EXPECT_FALSE(dialog.IsItemEnabled(kLines[0]));
     EXPECT_FALSE(dialog.IsItemEnabled(kLoad));
