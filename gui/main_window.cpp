@@ -104,9 +104,9 @@ void CMainWindow::ToggleSessionLog() {
     if (sessionLog->Running()) {
         sessionLog->Stop();
     } else {
-        const QString path =
-            Context().ui.ChooseSaveFileNamed(this, QString::fromStdString(ProgramFolder()),
-                                             String(kStringSessionLogFilter), "quillbox-session.log", ".log");
+        const QString path = Context().ui.ChooseSaveFileNamed(
+            this, String(str::kChooseSessionLog), QString::fromStdString(ProgramFolder()),
+            String(kStringSessionLogFilter), "quillbox-session.log", ".log");
         if (path.isEmpty()) return;
         if (int error = sessionLog->Start(path.toStdString(), SessionHeader())) {
             Message(kMainWindowGroup, kSessionLogNotWritten, str::kSessionLogNotWritten,

@@ -69,4 +69,15 @@ inline constexpr int kStatusStoppedAfterError = 12007;
 inline constexpr int kAddressRefused = 12008; // the address typed
 inline constexpr int kValueClamped = 12009;   // the number typed, the one shown now
 inline constexpr int kEditedFile = 12019;     // the full path
+// File choosers' titles.
+inline constexpr int kChooseUploadFile = 12010;   // slot
+inline constexpr int kChooseDownloadFile = 12011; // slot
+inline constexpr int kChooseBootDataSource = 12012;
+inline constexpr int kChooseBootDataTarget = 12013;
+inline constexpr int kChooseProgramFile = 12014;
+inline constexpr int kChooseWelcomePage = 12015;
+inline constexpr int kChooseWelcomePageTarget = 12016;
+inline constexpr int kChooseFirmwareFile = 12017;
+inline constexpr int kChooseWebPage = 12018;
+inline constexpr int kChooseSessionLog = 12020;
 } // namespace qbx::str

@@ -165,6 +165,17 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {12008, "s", "network settings: an address with a part above 255 (the address typed)"},
         {12009, "dd", "network settings: a number clamped to what the field keeps (typed, now shown)"},
         {12019, "s", "welcome editor: the full path of the file it edits"},
+        // File choosers' titles: what the file is chosen for.
+        {12010, "d", "chooser title: function data to upload into a slot (slot)"},
+        {12011, "d", "chooser title: the file a slot is downloaded into (slot)"},
+        {12012, "", "chooser title: the LINKBOX data file to write"},
+        {12013, "", "chooser title: the file the LINKBOX data are read into"},
+        {12014, "", "chooser title: the operating system's program file"},
+        {12015, "", "chooser title: a welcome page to open"},
+        {12016, "", "chooser title: the file a welcome page is saved into"},
+        {12017, "", "chooser title: the bootloader firmware file"},
+        {12018, "", "chooser title: the web page or picture to upload"},
+        {12020, "", "chooser title: the session log's file"},
     };
     return catalog;
 }

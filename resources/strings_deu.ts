@@ -602,6 +602,46 @@ Mit OK wird dieser Wert geschrieben.</translation>
         <translation>Datei: %s</translation>
     </message>
     <message>
+        <source>12010</source>
+        <translation>Funktionsdaten für Speicherplatz %d wählen</translation>
+    </message>
+    <message>
+        <source>12011</source>
+        <translation>Speicherplatz %d speichern unter</translation>
+    </message>
+    <message>
+        <source>12012</source>
+        <translation>Datei mit den Daten für die LINKBOX wählen</translation>
+    </message>
+    <message>
+        <source>12013</source>
+        <translation>Daten der LINKBOX speichern unter</translation>
+    </message>
+    <message>
+        <source>12014</source>
+        <translation>Programmdatei des Betriebssystems wählen</translation>
+    </message>
+    <message>
+        <source>12015</source>
+        <translation>Begrüßungsseite wählen</translation>
+    </message>
+    <message>
+        <source>12016</source>
+        <translation>Begrüßungsseite speichern unter</translation>
+    </message>
+    <message>
+        <source>12017</source>
+        <translation>Firmware-Datei für den Bootloader wählen</translation>
+    </message>
+    <message>
+        <source>12018</source>
+        <translation>Webseite oder Bild für die LINKBOX wählen</translation>
+    </message>
+    <message>
+        <source>12020</source>
+        <translation>Sitzungsprotokoll speichern unter</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Die Datei %s existiert bereits.
 Möchten Sie sie überschreiben?</translation>

@@ -602,6 +602,46 @@ Press OK to write this value.</translation>
         <translation>File: %s</translation>
     </message>
     <message>
+        <source>12010</source>
+        <translation>Choose the function data for slot %d</translation>
+    </message>
+    <message>
+        <source>12011</source>
+        <translation>Save slot %d as</translation>
+    </message>
+    <message>
+        <source>12012</source>
+        <translation>Choose the data file to write into the LINKBOX</translation>
+    </message>
+    <message>
+        <source>12013</source>
+        <translation>Save the LINKBOX data as</translation>
+    </message>
+    <message>
+        <source>12014</source>
+        <translation>Choose the program file of the operating system</translation>
+    </message>
+    <message>
+        <source>12015</source>
+        <translation>Choose a welcome page</translation>
+    </message>
+    <message>
+        <source>12016</source>
+        <translation>Save the welcome page as</translation>
+    </message>
+    <message>
+        <source>12017</source>
+        <translation>Choose the bootloader firmware file</translation>
+    </message>
+    <message>
+        <source>12018</source>
+        <translation>Choose the web page or picture for the LINKBOX</translation>
+    </message>
+    <message>
+        <source>12020</source>
+        <translation>Save the session log as</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>The file %s already exists.
 Do you want to overwrite it?</translation>

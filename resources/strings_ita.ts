@@ -602,6 +602,46 @@ Premere OK per scrivere questo valore.</translation>
         <translation>File: %s</translation>
     </message>
     <message>
+        <source>12010</source>
+        <translation>Scegliere i dati funzionali per lo slot %d</translation>
+    </message>
+    <message>
+        <source>12011</source>
+        <translation>Salvare lo slot %d con nome</translation>
+    </message>
+    <message>
+        <source>12012</source>
+        <translation>Scegliere il file di dati da scrivere nella LINKBOX</translation>
+    </message>
+    <message>
+        <source>12013</source>
+        <translation>Salvare i dati della LINKBOX con nome</translation>
+    </message>
+    <message>
+        <source>12014</source>
+        <translation>Scegliere il file di programma del sistema operativo</translation>
+    </message>
+    <message>
+        <source>12015</source>
+        <translation>Scegliere una pagina di benvenuto</translation>
+    </message>
+    <message>
+        <source>12016</source>
+        <translation>Salvare la pagina di benvenuto con nome</translation>
+    </message>
+    <message>
+        <source>12017</source>
+        <translation>Scegliere il file del firmware del bootloader</translation>
+    </message>
+    <message>
+        <source>12018</source>
+        <translation>Scegliere la pagina web o l’immagine per la LINKBOX</translation>
+    </message>
+    <message>
+        <source>12020</source>
+        <translation>Salvare il registro della sessione con nome</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Il file %s esiste già.
 Sovrascriverlo?</translation>

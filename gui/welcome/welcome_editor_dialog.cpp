@@ -113,7 +113,8 @@ QString CWelcomeEditorDialog::ChooserFolder() const {
 }
 
 void CWelcomeEditorDialog::LoadPageFile() {
-    QString chosen = Context().ui.ChooseOpenFile(this, ChooserFolder(), String(str::kWelcomePageFilter));
+    QString chosen = Context().ui.ChooseOpenFile(this, String(str::kChooseWelcomePage), ChooserFolder(),
+                                                 String(str::kWelcomePageFilter));
     if (chosen.isEmpty()) return;
     if (!LoadBgsFile(WithBgsExtension(chosen.toStdString()), model.page.lines)) {
         Message(kWelcomeGroup, kPageFileNotOpened, str::kCannotOpen);
@@ -123,7 +124,8 @@ void CWelcomeEditorDialog::LoadPageFile() {
 }
 
 void CWelcomeEditorDialog::SavePageFile() {
-    QString chosen = Context().ui.ChooseSaveFile(this, ChooserFolder(), String(str::kWelcomePageFilter));
+    QString chosen = Context().ui.ChooseSaveFile(this, String(str::kChooseWelcomePageTarget), ChooserFolder(),
+                                                 String(str::kWelcomePageFilter));
     if (chosen.isEmpty()) return;
     if (!SaveBgsFile(WithBgsExtension(chosen.toStdString()), model.page.lines)) {
         Message(kWelcomeGroup, kPageFileNotWritten, str::kCannotWrite);

@@ -43,6 +43,7 @@ TEST_F(BootDataDialog, WrittenDataIsReadBackUnderItsOldName) {
     EXPECT_EQ(ui.chooserFilters.at(0), module.String(11661));
     EXPECT_TRUE(ui.chooserStarts.at(0).endsWith("/Funktionsdaten")) << ui.chooserStarts.at(0).toStdString();
     EXPECT_EQ(ui.chooserSuffixes, std::vector<QString>{"dat"});
+    EXPECT_EQ(ui.chooserTitles, std::vector<QString>{module.String(12012)});
     EXPECT_EQ(ui.beeps, 0);
 
     ui.Clear();
@@ -51,6 +52,7 @@ TEST_F(BootDataDialog, WrittenDataIsReadBackUnderItsOldName) {
     Run(read);
     EXPECT_EQ(ui.MessageNumbers(), "");
     EXPECT_EQ(ui.chooserNames, std::vector<QString>{"Anlage Nord"});
+    EXPECT_EQ(ui.chooserTitles, std::vector<QString>{module.String(12013)});
     EXPECT_EQ(ui.chooserSuffixes, std::vector<QString>{"dat"});
     EXPECT_EQ(read.windowTitle(), module.String(11681));
     EXPECT_EQ(read.ItemText(kFile), module.String(11509) + ": Kopie.dat");

@@ -237,6 +237,7 @@ TEST_F(UploadPreparation, ChosenFileNamesShowWhole) {
     QApplication::processEvents();
     EXPECT_EQ(dialog.ItemText(kName + 3).toStdString(), title);
     EXPECT_EQ(dialog.ItemToolTip(kName + 3).toStdString(), file); // the folder too
+    EXPECT_EQ(ui.chooserTitles, std::vector<QString>{module.String(12010).replace("%d", "4")});
     EXPECT_EQ(CutText(dialog, kName + 3), "");
 }
 

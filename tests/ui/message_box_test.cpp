@@ -114,7 +114,7 @@ TEST(QtTexts, QtsOwnBoxesSpeakTheModulesLanguage) {
             EXPECT_EQ(chooser->labelText(QFileDialog::Accept), c.save);
             chooser->reject();
         }});
-        ui.ChooseSaveFile(nullptr, QString::fromStdString(folder.Path()), "Pages (*.bgs)");
+        ui.ChooseSaveFile(nullptr, "Pages", QString::fromStdString(folder.Path()), "Pages (*.bgs)");
         EXPECT_TRUE(script.Finished());
     }
 }
