@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -34,6 +35,14 @@ constexpr int kLastFunctionButton = 1010;
 
 CMainWindow::CMainWindow(CUiContext& context, CSessionLogInterface* sessionLog)
     : CDialog(context, kMainWindowTemplate), sessionLog(sessionLog) {}
+
+void CMainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    CDialog::keyPressEvent(event);
+}
 
 bool CMainWindow::OnInitDialog() {
     AddSystemMenu();

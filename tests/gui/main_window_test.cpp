@@ -8,7 +8,9 @@
 #include "tests/support/temp_folder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 
@@ -41,6 +43,16 @@ TEST_F(MainWindow, ReadsTheEditionWhenItOpens) {
         ASSERT_TRUE(window.Initialize());
         EXPECT_EQ(AppState().edition, edition);
     }
+}
+
+TEST_F(MainWindow, EscapeDoesNotQuitButCloseDoes) {
+    CMainWindow window(context);
+    ASSERT_TRUE(window.Initialize());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&window, &escape);
+    EXPECT_FALSE(window.HasEnded());
+    ASSERT_TRUE(window.Click(kIdCancel));
+    EXPECT_TRUE(window.HasEnded());
 }
 
 TEST_F(MainWindow, SystemMenuHoldsAboutAndInformation) {
