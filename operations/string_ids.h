@@ -80,4 +80,5 @@ inline constexpr int kChooseWelcomePageTarget = 12016;
 inline constexpr int kChooseFirmwareFile = 12017;
 inline constexpr int kChooseWebPage = 12018;
 inline constexpr int kChooseSessionLog = 12020;
+inline constexpr int kNotShownByDevice = 12021; // the characters typed
 } // namespace qbx::str

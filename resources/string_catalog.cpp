@@ -176,6 +176,7 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {12017, "", "chooser title: the bootloader firmware file"},
         {12018, "", "chooser title: the web page or picture to upload"},
         {12020, "", "chooser title: the session log's file"},
+        {12021, "s", "welcome editor: characters typed that the device shows as blanks (the characters)"},
     };
     return catalog;
 }

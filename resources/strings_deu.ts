@@ -642,6 +642,10 @@ Mit OK wird dieser Wert geschrieben.</translation>
         <translation>Sitzungsprotokoll speichern unter</translation>
     </message>
     <message>
+        <source>12021</source>
+        <translation>Das Gerät kann %s nicht anzeigen; an seiner Stelle steht ein Leerzeichen.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Die Datei %s existiert bereits.
 Möchten Sie sie überschreiben?</translation>

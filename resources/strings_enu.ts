@@ -642,6 +642,10 @@ Press OK to write this value.</translation>
         <translation>Save the session log as</translation>
     </message>
     <message>
+        <source>12021</source>
+        <translation>The device cannot show %s; it shows a blank in its place.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>The file %s already exists.
 Do you want to overwrite it?</translation>

@@ -642,6 +642,10 @@ Premere OK per scrivere questo valore.</translation>
         <translation>Salvare il registro della sessione con nome</translation>
     </message>
     <message>
+        <source>12021</source>
+        <translation>Il dispositivo non può visualizzare %s; al suo posto mostra uno spazio.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Il file %s esiste già.
 Sovrascriverlo?</translation>
