@@ -81,4 +81,5 @@ inline constexpr int kChooseFirmwareFile = 12017;
 inline constexpr int kChooseWebPage = 12018;
 inline constexpr int kChooseSessionLog = 12020;
 inline constexpr int kNotShownByDevice = 12021; // the characters typed
+inline constexpr int kProductVersion = 12022;   // "2.8.0.0"
 } // namespace qbx::str

@@ -177,6 +177,7 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {12018, "", "chooser title: the web page or picture to upload"},
         {12020, "", "chooser title: the session log's file"},
         {12021, "s", "welcome editor: characters typed that the device shows as blanks (the characters)"},
+        {12022, "s", "about and information boxes: the product version (2.8.0.0)"},
     };
     return catalog;
 }

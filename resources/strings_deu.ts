@@ -646,6 +646,10 @@ Mit OK wird dieser Wert geschrieben.</translation>
         <translation>Das Gerät kann %s nicht anzeigen; an seiner Stelle steht ein Leerzeichen.</translation>
     </message>
     <message>
+        <source>12022</source>
+        <translation>Version %s</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Die Datei %s existiert bereits.
 Möchten Sie sie überschreiben?</translation>

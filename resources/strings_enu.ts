@@ -646,6 +646,10 @@ Press OK to write this value.</translation>
         <translation>The device cannot show %s; it shows a blank in its place.</translation>
     </message>
     <message>
+        <source>12022</source>
+        <translation>Version %s</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>The file %s already exists.
 Do you want to overwrite it?</translation>

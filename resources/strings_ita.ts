@@ -646,6 +646,10 @@ Premere OK per scrivere questo valore.</translation>
         <translation>Il dispositivo non può visualizzare %s; al suo posto mostra uno spazio.</translation>
     </message>
     <message>
+        <source>12022</source>
+        <translation>Versione %s</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Il file %s esiste già.
 Sovrascriverlo?</translation>

@@ -2,6 +2,7 @@
 #include "gui/about_box.h"
 #include "gui/information_box.h"
 #include "gui/main_window.h"
+#include "gui/product_version.h"
 #include "gui/session_log_interface.h"
 #include "module_fixture.h"
 #include "platform/program_folder.h"
@@ -140,6 +141,7 @@ TEST_F(MainWindow, AboutBoxFollowsTheEdition) {
         CAboutBox about(context);
         ASSERT_TRUE(about.Initialize());
         EXPECT_EQ(about.ItemText(kAboutProductLine), c.product);
+        EXPECT_EQ(about.ItemText(kVersionLine), module.String(12022).replace("%s", QBX_VERSION));
         EXPECT_EQ(about.ItemText(kAboutHomePageLink), c.host);
         auto* link = about.ItemAs<QLabel>(kAboutHomePageLink);
         ASSERT_NE(link, nullptr);
@@ -157,6 +159,7 @@ TEST_F(MainWindow, InformationBoxFollowsTheEdition) {
         ASSERT_TRUE(info.Initialize());
         EXPECT_EQ(info.ItemText(kInformationText), module.String(edition == 2 ? 11450 : 11451));
         EXPECT_FALSE(info.ItemText(kInformationText).isEmpty());
+        EXPECT_EQ(info.ItemText(kVersionLine), module.String(12022).replace("%s", QBX_VERSION));
     }
 }
 
