@@ -6,8 +6,9 @@
 namespace qbx {
 
 void ShowProductVersion(CDialog& box) {
-    box.SetItemText(kVersionLine, QString::fromStdString(FormatMessage(
-                                      box.String(str::kProductVersion).toStdString(), {QBX_PRODUCT_VERSION})));
+    box.SetItemText(kVersionLine,
+                    QString::fromStdString(FormatMessage(box.String(str::kProductVersion).toStdString(),
+                                                         {QBX_PRODUCT_VERSION})));
 }
 
 } // namespace qbx

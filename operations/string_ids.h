@@ -82,4 +82,6 @@ inline constexpr int kChooseWebPage = 12018;
 inline constexpr int kChooseSessionLog = 12020;
 inline constexpr int kNotShownByDevice = 12021; // the characters typed
 inline constexpr int kProductVersion = 12022;   // "2.8.0.0"
+inline constexpr int kNoSuchPort = 12023;       // the port's device file
+inline constexpr int kForTcpOnly = 12024;
 } // namespace qbx::str

@@ -178,6 +178,9 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {12020, "", "chooser title: the session log's file"},
         {12021, "s", "welcome editor: characters typed that the device shows as blanks (the characters)"},
         {12022, "s", "about and information boxes: the product version (2.8.0.0)"},
+        // Why a control is greyed out, as its tooltip.
+        {12023, "s", "settings: tooltip of a serial port that does not exist (its device file)"},
+        {12024, "", "settings: tooltip of the TCP/IP fields while a serial port is chosen"},
     };
     return catalog;
 }

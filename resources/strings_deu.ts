@@ -650,6 +650,14 @@ Mit OK wird dieser Wert geschrieben.</translation>
         <translation>Version %s</translation>
     </message>
     <message>
+        <source>12023</source>
+        <translation>Dieser Rechner hat keine serielle Schnittstelle %s.</translation>
+    </message>
+    <message>
+        <source>12024</source>
+        <translation>Nur für TCP/IP: Wählen Sie oben TCP/IP.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Die Datei %s existiert bereits.
 Möchten Sie sie überschreiben?</translation>

@@ -650,6 +650,14 @@ Press OK to write this value.</translation>
         <translation>Version %s</translation>
     </message>
     <message>
+        <source>12023</source>
+        <translation>This computer has no serial port %s.</translation>
+    </message>
+    <message>
+        <source>12024</source>
+        <translation>For TCP/IP only: choose TCP/IP above.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>The file %s already exists.
 Do you want to overwrite it?</translation>

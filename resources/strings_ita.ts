@@ -650,6 +650,14 @@ Premere OK per scrivere questo valore.</translation>
         <translation>Versione %s</translation>
     </message>
     <message>
+        <source>12023</source>
+        <translation>Questo computer non ha la porta seriale %s.</translation>
+    </message>
+    <message>
+        <source>12024</source>
+        <translation>Solo per TCP/IP: selezionare TCP/IP in alto.</translation>
+    </message>
+    <message>
         <source>11906</source>
         <translation>Il file %s esiste già.
 Sovrascriverlo?</translation>

@@ -54,7 +54,7 @@ TEST(Resources, CatalogCoversEveryIdentifierTheProgramNames) {
     range(12000, 12001); // questions before data on the device are lost
     range(12002, 12007); // the outcome of each slot of a transfer
     range(12008, 12009); // network settings the fields cannot keep
-    range(12010, 12022); // file choosers' titles, the welcome editor's file and characters, the version
+    range(12010, 12024); // choosers' titles, the welcome editor, the version, why a control is greyed
     EXPECT_EQ(CatalogIds(), expected);
 }
 
