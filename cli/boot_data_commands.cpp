@@ -41,7 +41,10 @@ int Write(CConsoleHost& host, const std::string& path, bool verify) {
     BootDataJob job;
     if (!PrepareBootDataWrite(host, path, job)) return kExitFailed;
     host.WatchInterrupts(str::kBootDataWriteInterrupted);
-    return Finish(host, RunBootDataWrite(host, job, {}, verify));
+    const int shownBefore = host.MessagesShown();
+    const bool done = RunBootDataWrite(host, job, {}, verify, true);
+    if (!done && host.MessagesShown() == shownBefore) host.Note("the LINKBOX's data were not replaced");
+    return Finish(host, done);
 }
 
 } // namespace

@@ -119,7 +119,7 @@ bool CConsoleHost::AskQuestion(int number, int stringId, const std::vector<Messa
         return Answer(caption, text, true, "option");
     }
     if (!isatty(STDIN_FILENO)) {
-        std::fprintf(stderr, "%s [y/N] n (no terminal)\n", question.c_str());
+        std::fprintf(stderr, "%s [y/N] n (no terminal; --yes answers Yes)\n", question.c_str());
         return Answer(caption, text, false, "no-terminal");
     }
     std::fprintf(stderr, "%s [y/N] ", question.c_str());

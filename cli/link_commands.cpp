@@ -70,13 +70,30 @@ int RunSlots(CommandContext& context) {
     return kExitOk;
 }
 
+// As in the upload preparation: the slots are read first, and a slot that
+// holds data is emptied only after Yes (--yes answers it; a script without
+// a terminal gets No).
 int RunClear(CommandContext& context) {
     if (context.arguments.size() != 1) return kExitUsage;
     const std::string& text = context.arguments[0];
     if (text.size() != 1 || text[0] < '1' || text[0] > '7') return kExitUsage;
-    context.host.SetGroup(upload_preparation::kGroup);
-    return ClearSlotOperation(context.host, upload_preparation::kClearSlot, text[0] - '0') ? kExitOk
-                                                                                           : kExitFailed;
+    const int slot = text[0] - '0';
+    CConsoleHost& host = context.host;
+    host.SetGroup(upload_preparation::kGroup);
+    SlotOverview overview;
+    if (!ConnectAndReadSlots(host, upload_preparation::kConnect, upload_preparation::kSlotHeaderFailed,
+                             overview)) {
+        return kExitFailed;
+    }
+    if (overview.HoldsData(slot)) {
+        const std::string description = Utf8FromDevice(overview.headers[slot - 1].description);
+        if (!host.AskQuestion(upload_preparation::kAskEmptySlot, str::kAskEmptySlot,
+                              {static_cast<long long>(slot), description})) {
+            host.Note("storage slot " + text + " was not emptied");
+            return kExitFailed;
+        }
+    }
+    return ClearSlotOperation(host, upload_preparation::kClearSlot, slot) ? kExitOk : kExitFailed;
 }
 
 } // namespace qbx

@@ -3,6 +3,7 @@
 #include "core/app_state.h"
 #include "core/edition.h"
 #include "core/home_page.h"
+#include "gui/product_version.h"
 
 #include <QLabel>
 
@@ -11,6 +12,7 @@ namespace qbx {
 CAboutBox::CAboutBox(CUiContext& context, QWidget* parent) : CDialog(context, kAboutTemplate, parent) {}
 
 bool CAboutBox::OnInitDialog() {
+    ShowProductVersion(*this);
     int edition = AppState().edition;
     SetItemText(kAboutHomePageLink, QString::fromStdString(HomePageHost(edition)));
     if (edition == kCustomerEdition) SetItemText(kAboutProductLine, kOemProductName);

@@ -5,6 +5,7 @@
 #include "operations/file_check.h"
 #include "operations/file_check_strings.h"
 #include "operations/os_update_preparation.h"
+#include "operations/string_ids.h"
 #include "platform/program_folder.h"
 #include "ui/user_interface.h"
 
@@ -36,7 +37,8 @@ std::string FileCheckReport(CUiContext& context, const std::vector<std::string>&
 }
 
 void RunFileCheck(CUiContext& context, QWidget* owner) {
-    const QString path = context.ui.ChooseOpenFile(owner, QString::fromStdString(ProgramFolder()),
+    const QString path = context.ui.ChooseOpenFile(owner, context.module.String(str::kChooseFileToCheck),
+                                                   QString::fromStdString(ProgramFolder()),
                                                    context.module.String(check_str::kChooserFilter));
     if (path.isEmpty()) return;
     CFileCheckWindow window(context, FileCheckReport(context, {path.toStdString()}), owner);

@@ -2,6 +2,7 @@
 
 #include "core/app_state.h"
 #include "core/edition.h"
+#include "gui/product_version.h"
 
 namespace qbx {
 namespace {
@@ -13,6 +14,7 @@ CInformationBox::CInformationBox(CUiContext& context, QWidget* parent)
     : CDialog(context, kInformationTemplate, parent) {}
 
 bool CInformationBox::OnInitDialog() {
+    ShowProductVersion(*this);
     SetItemText(
         kInformationText,
         String(AppState().edition == kCustomerEdition ? kOemInformationString : kStandardInformationString));

@@ -41,7 +41,8 @@ void CLanguageDialog::OnOK() {
     }
     state.selectedLanguage = chosen;
     // The running module speaks the old language; this one is built in.
-    MessageText(kLanguageGroupNumber, kLanguageChanged, QString::fromStdString(LanguageChangedText(chosen)));
+    MessageText(kLanguageGroupNumber, kLanguageChanged, QString::fromStdString(LanguageChangedText(chosen)),
+                MessageKind::Information);
     EndDialog(kIdOk);
 }
 

@@ -23,6 +23,7 @@
 
 #include <QAction>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -36,6 +37,14 @@ constexpr int kLastFunctionButton = 1010;
 
 CMainWindow::CMainWindow(CUiContext& context, CSessionLogInterface* sessionLog)
     : CDialog(context, kMainWindowTemplate), sessionLog(sessionLog) {}
+
+void CMainWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    CDialog::keyPressEvent(event);
+}
 
 bool CMainWindow::OnInitDialog() {
     AddSystemMenu();
@@ -111,9 +120,9 @@ void CMainWindow::ToggleSessionLog() {
     if (sessionLog->Running()) {
         sessionLog->Stop();
     } else {
-        const QString path =
-            Context().ui.ChooseSaveFileNamed(this, QString::fromStdString(ProgramFolder()),
-                                             String(kStringSessionLogFilter), "quillbox-session.log", ".log");
+        const QString path = Context().ui.ChooseSaveFileNamed(
+            this, String(str::kChooseSessionLog), QString::fromStdString(ProgramFolder()),
+            String(kStringSessionLogFilter), "quillbox-session.log", ".log");
         if (path.isEmpty()) return;
         if (int error = sessionLog->Start(path.toStdString(), SessionHeader())) {
             Message(kMainWindowGroup, kSessionLogNotWritten, str::kSessionLogNotWritten,

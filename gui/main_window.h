@@ -28,6 +28,9 @@ class CMainWindow : public CDialog {
 
   protected:
     bool OnInitDialog() override;
+    // Escape ends a dialog, but must not end the program by a slip of the
+    // finger; the Close button and the window's close box still do.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void AddSystemMenu();

@@ -13,7 +13,7 @@ MessageAnswer CSessionLogInterface::ShowMessage(QWidget* owner, const QString& c
                                                 MessageKind kind) {
     MessageAnswer answer = inner.ShowMessage(owner, caption, text, kind);
     if (!log) return answer;
-    if (kind == MessageKind::Notice)
+    if (!IsQuestion(kind))
         log->Message(caption.toStdString(), text.toStdString());
     else
         log->Question(caption.toStdString(), text.toStdString(), answer == MessageAnswer::Yes);

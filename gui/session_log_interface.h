@@ -20,16 +20,17 @@ class CSessionLogInterface : public CUserInterface {
 
     MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
                               MessageKind kind) override;
-    QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter,
-                           const QString& suffix = QString()) override {
-        return inner.ChooseOpenFile(owner, startFolder, filter, suffix);
+    QString ChooseOpenFile(QWidget* owner, const QString& title, const QString& startFolder,
+                           const QString& filter, const QString& suffix = QString()) override {
+        return inner.ChooseOpenFile(owner, title, startFolder, filter, suffix);
     }
-    QString ChooseSaveFile(QWidget* owner, const QString& startFolder, const QString& filter) override {
-        return inner.ChooseSaveFile(owner, startFolder, filter);
+    QString ChooseSaveFile(QWidget* owner, const QString& title, const QString& startFolder,
+                           const QString& filter) override {
+        return inner.ChooseSaveFile(owner, title, startFolder, filter);
     }
-    QString ChooseSaveFileNamed(QWidget* owner, const QString& startFolder, const QString& filter,
-                                const QString& name, const QString& suffix) override {
-        return inner.ChooseSaveFileNamed(owner, startFolder, filter, name, suffix);
+    QString ChooseSaveFileNamed(QWidget* owner, const QString& title, const QString& startFolder,
+                                const QString& filter, const QString& name, const QString& suffix) override {
+        return inner.ChooseSaveFileNamed(owner, title, startFolder, filter, name, suffix);
     }
     QString ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder) override {
         return inner.ChooseFolder(owner, title, startFolder);

@@ -78,6 +78,10 @@ inline constexpr int kPathTooLong = 94;  // 11910
 inline constexpr int kVerifyDataDiffers = 200;   // 11951: first differing address
 inline constexpr int kVerifyHeaderDiffers = 201; // 11952
 inline constexpr int kVerifyHeaderNotRead = 202; // 11012
+// Before the image is replaced: the header the device keeps now cannot be
+// read (11012), then the question naming its description (12001).
+inline constexpr int kCurrentHeaderNotRead = 95;
+inline constexpr int kAskReplace = 96;
 
 // Strings of this function.
 inline constexpr int kStringNotLinkbox = 11054;

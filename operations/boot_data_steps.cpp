@@ -34,6 +34,7 @@ void ShowPrepared(COperationHost& host, int labelString, const std::string& path
     const std::size_t slash = path.rfind('/');
     host.SetFileText(host.String(labelString) + ": " +
                      (slash == std::string::npos ? path : path.substr(slash + 1)));
+    host.SetFilePath(path);
     host.SetProgressText(transfer::ProgressText(0, size));
 }
 

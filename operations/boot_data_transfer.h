@@ -28,9 +28,12 @@ bool PrepareBootDataWrite(COperationHost& host, const std::string& path, BootDat
 
 // Writes the image's header, then serves the device's requests until it
 // reports the end; with `verify`, reads header and image back over the same
-// link and compares them. True on success, with the final texts shown.
+// link and compares them. With `askFirst`, a device that holds an image is
+// asked about by its description before anything is written. True on
+// success, with the final texts shown; false after the failure's message,
+// or without one when the person declined.
 bool RunBootDataWrite(COperationHost& host, const BootDataJob& job, const ConnectOptions& options = {},
-                      bool verify = false);
+                      bool verify = false, bool askFirst = false);
 
 // Asks for the target file, offering `offeredName` (the name stored in the
 // device, without extension); false when the person cancelled or declined.

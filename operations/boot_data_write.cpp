@@ -119,13 +119,26 @@ bool VerifyWritten(CTransport& transport, COperationHost& host, transfer::CWaitC
     return true;
 }
 
+// The image the device keeps now is lost by the write; a device without
+// one has nothing to lose.
+bool ReplacementAgreed(CTransport& transport, COperationHost& host) {
+    SlotHeader current;
+    if (!ReadDeviceHeader(transport, current)) {
+        host.ShowMessage(kCurrentHeaderNotRead, str::kNoAnswer);
+        return false;
+    }
+    if (current.status != record::kStatusHasData) return true;
+    return host.AskQuestion(kAskReplace, str::kAskReplaceBootData, {Windows1252ToUtf8(current.description)});
+}
+
 } // namespace
 
 bool RunBootDataWrite(COperationHost& host, const BootDataJob& job, const ConnectOptions& options,
-                      bool verify) {
+                      bool verify, bool askFirst) {
     transfer::CWaitCursor wait(host);
     std::unique_ptr<CTransport> transport;
     if (!ConnectToLinkbox(host, kWriteConnect, kWriteNotLinkbox, options, transport)) return false;
+    if (askFirst && !ReplacementAgreed(*transport, host)) return false;
     if (!WriteDeviceHeader(*transport, DeviceHeaderFor(job))) {
         host.ShowMessage(kHeaderNotWritten, str::kNoAnswer);
         return false;

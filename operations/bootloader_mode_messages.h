@@ -41,4 +41,8 @@ inline constexpr int kWriteLinkboxConfig = 31; // 11012
 inline constexpr int kWriteNetwork = 32;       // 11012
 inline constexpr int kWriteConfig = 33;        // 11012
 
+// The network settings dialog's own checks on OK; the dialog stays open.
+inline constexpr int kAddressRefused = 55; // 12008 with the address typed
+inline constexpr int kValueClamped = 56;   // 12009: typed, shown now
+
 } // namespace qbx::bootloader_mode

@@ -60,6 +60,7 @@ bool Update(COperationHost& host, const std::string& path, const ConnectOptions&
 
 bool RunFirmwareUpdate(COperationHost& host, const std::string& path, const ConnectOptions& options) {
     host.SetFileText(host.String(transfer::kSourceFile) + ": " + transfer::PathTitle(path));
+    host.SetFilePath(path);
     host.SetStatusString(transfer::kStatusConnecting);
     transfer::CWaitCursor wait(host);
     const bool done = Update(host, path, options);

@@ -12,6 +12,9 @@ class CForwardingHost : public COperationHost {
     void ShowMessage(int number, int stringId, const std::vector<MessageArg>& args = {}) override {
         inner.ShowMessage(number, stringId, args);
     }
+    void ShowSuccess(int number, int stringId, const std::vector<MessageArg>& args = {}) override {
+        inner.ShowSuccess(number, stringId, args);
+    }
     void ShowMessageText(int number, const std::string& text) override {
         inner.ShowMessageText(number, text);
     }
@@ -33,7 +36,11 @@ class CForwardingHost : public COperationHost {
     void SetProgressPosition(std::uint32_t position) override { inner.SetProgressPosition(position); }
     void SetProgressText(const std::string& text) override { inner.SetProgressText(text); }
     void SetFileText(const std::string& text) override { inner.SetFileText(text); }
+    void SetFilePath(const std::string& path) override { inner.SetFilePath(path); }
     void SetSlotNumber(const std::string& text) override { inner.SetSlotNumber(text); }
+    void SetSlotOutcome(int slot, const std::string& path, SlotOutcome outcome) override {
+        inner.SetSlotOutcome(slot, path, outcome);
+    }
     void SetWaitCursor(bool on) override { inner.SetWaitCursor(on); }
     std::string TracePath() override { return inner.TracePath(); }
     bool OverrideLink(CSettings& settings) override { return inner.OverrideLink(settings); }

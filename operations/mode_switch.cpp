@@ -22,7 +22,7 @@ bool Switch(COperationHost& host, const ConnectOptions& options) {
     BootloaderId id;
     if (Connect(host, kSwitchConnect, connect, transport, id) != ConnectResult::Connected) return false;
     if (id.family == device::kNetworkFamily) {
-        host.ShowMessage(kSwitchLinkbox, str::kInTransferMode);
+        host.ShowSuccess(kSwitchLinkbox, str::kInTransferMode);
         return true;
     }
     switch (SwitchMode(*transport)) {
@@ -42,7 +42,7 @@ bool Switch(COperationHost& host, const ConnectOptions& options) {
         return false;
     }
     if (mode == opmode::kTransfer)
-        host.ShowMessage(kSwitchTransferMode, str::kInTransferMode);
+        host.ShowSuccess(kSwitchTransferMode, str::kInTransferMode);
     else if (mode == opmode::kOther)
         host.ShowMessage(kSwitchOtherMode, str::kStillOtherMode);
     else

@@ -9,6 +9,14 @@
 
 namespace qbx {
 
+// How a ticked slot of a transfer over the slot list ended.
+enum class SlotOutcome {
+    Transferred, // without a read-back check
+    Verified,    // read back and found identical to its file
+    Failed,      // its message was shown
+    NotTried,    // an earlier slot failed
+};
+
 // What an operation needs of whoever runs it (a dialog, the console front
 // end, a test): messages by number within the caller's group, a question,
 // the texts of the language module, progress, and a pump for waiting events.
@@ -18,6 +26,11 @@ class COperationHost {
 
     // Message G.`number` with the text of `stringId`, formatted with `args`.
     virtual void ShowMessage(int number, int stringId, const std::vector<MessageArg>& args = {}) = 0;
+    // A message that reports a success (the information icon where a host
+    // has icons).
+    virtual void ShowSuccess(int number, int stringId, const std::vector<MessageArg>& args = {}) {
+        ShowMessage(number, stringId, args);
+    }
     // Message G.`number` with a text the operation composed itself.
     virtual void ShowMessageText(int number, const std::string& text) = 0;
     // A Yes/No question (No the default); true for Yes.
@@ -44,8 +57,12 @@ class COperationHost {
     virtual void SetProgressText(const std::string& /*text*/) {}
     // "Source file: name" (or "Target file: name") of the slot being passed.
     virtual void SetFileText(const std::string& /*text*/) {}
+    // The full path behind that text, for whoever wants to see where it is.
+    virtual void SetFilePath(const std::string& /*path*/) {}
     // The slot number, right-aligned in four characters.
     virtual void SetSlotNumber(const std::string& /*text*/) {}
+    // The end of each ticked slot of a run over the slot list, with its file.
+    virtual void SetSlotOutcome(int /*slot*/, const std::string& /*path*/, SlotOutcome /*outcome*/) {}
     virtual void SetWaitCursor(bool /*on*/) {}
     // The file the wire trace of every link this host's operations open is
     // appended to (a session log), or empty: then QUILLBOX_TRACE's, if set.

@@ -20,7 +20,8 @@ using qbx::kNotProgramFile;
 // sector update needs a moment after the program image.
 constexpr int kPauseAfterShortHeaderMs = 100;
 constexpr int kPauseBetweenPhasesMs = 500;
-// A single-image file always announces this size and ends showing 1FFFF.
+// A single-image file always announces this size. Its end shows the file's
+// own total, which the progress counted towards; 1FFFF when it names none.
 constexpr std::uint32_t kSingleImageSize = 0x20000;
 constexpr std::uint32_t kSingleImageLastAddress = 0x1FFFF;
 constexpr int kProgressDigits = 5;
@@ -98,7 +99,7 @@ bool RunSingleImage(COperationHost& host, const OsUpdateHandover& paths, const C
     if (!ServeImagePhase(*run.transport, host, cursor, command::kOsImage, {0, total, kProgressDigits},
                          run.messages.phase))
         return false;
-    ShowFinished(host, kSingleImageLastAddress);
+    ShowFinished(host, total != 0 ? total : kSingleImageLastAddress);
     return true;
 }
 
@@ -183,6 +184,7 @@ int CheckProgramFile(COperationHost& host, const std::string& path) {
 
 bool RunOsUpdate(COperationHost& host, const OsUpdateHandover& paths, const ConnectOptions& options) {
     host.SetFileText(transfer::PathTitle(paths.programFile));
+    host.SetFilePath(paths.programFile);
     const int kind = CheckProgramFile(host, paths.programFile);
     if (kind == kNotProgramFile) return false;
     if (WelcomePageMissing(paths)) {

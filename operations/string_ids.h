@@ -68,4 +68,32 @@ inline constexpr int kOsUpdateInterrupted = 11974;
 inline constexpr int kFirmwareInterrupted = 11975;
 inline constexpr int kWebPageInterrupted = 11976;
 inline constexpr int kBootDataWriteInterrupted = 11977;
+inline constexpr int kAskEmptySlot = 12000;       // slot, its description
+inline constexpr int kAskReplaceBootData = 12001; // the description the device keeps
+// One line per ticked slot when a transfer over the slot list ends: slot, file name.
+inline constexpr int kSlotWritten = 12002;
+inline constexpr int kSlotWrittenAndChecked = 12003;
+inline constexpr int kSlotSaved = 12004;
+inline constexpr int kSlotFailed = 12005;
+inline constexpr int kSlotNotTried = 12006;
+inline constexpr int kStatusStoppedAfterError = 12007;
+inline constexpr int kAddressRefused = 12008; // the address typed
+inline constexpr int kValueClamped = 12009;   // the number typed, the one shown now
+inline constexpr int kEditedFile = 12019;     // the full path
+// File choosers' titles.
+inline constexpr int kChooseUploadFile = 12010;   // slot
+inline constexpr int kChooseDownloadFile = 12011; // slot
+inline constexpr int kChooseBootDataSource = 12012;
+inline constexpr int kChooseBootDataTarget = 12013;
+inline constexpr int kChooseProgramFile = 12014;
+inline constexpr int kChooseWelcomePage = 12015;
+inline constexpr int kChooseWelcomePageTarget = 12016;
+inline constexpr int kChooseFirmwareFile = 12017;
+inline constexpr int kChooseWebPage = 12018;
+inline constexpr int kChooseSessionLog = 12020;
+inline constexpr int kChooseFileToCheck = 12025;
+inline constexpr int kNotShownByDevice = 12021; // the characters typed
+inline constexpr int kProductVersion = 12022;   // "2.8.0.0"
+inline constexpr int kNoSuchPort = 12023;       // the port's device file
+inline constexpr int kForTcpOnly = 12024;
 } // namespace qbx::str

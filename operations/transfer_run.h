@@ -30,9 +30,11 @@ using SlotTransfer = std::function<bool(int slot, const std::string& path)>;
 
 // Passes the seven slots in order: shows each slot's file text (string
 // `fileStringId`, ": ", the file title), runs `transfer` for the ticked ones,
-// stops at the first failure, and beeps when nothing failed. `listRead`
-// false means the slot list did not open.
+// stops at the first failure, and beeps when nothing failed. Each ticked
+// slot's outcome goes to the host: `doneAs` when it went through, the ones
+// after a failure not tried. `listRead` false means the slot list did not
+// open.
 TransferRunResult RunSlotList(COperationHost& host, bool listRead, const SlotList& slots, int fileStringId,
-                              const SlotTransfer& transfer);
+                              const SlotTransfer& transfer, SlotOutcome doneAs = SlotOutcome::Transferred);
 
 } // namespace qbx

@@ -16,6 +16,9 @@ inline constexpr int kFileNotValid = 18;     // 11051
 inline constexpr int kSlotListNotWritten = 25;
 // The chosen path is longer than config_up.ini keeps (11910).
 inline constexpr int kPathTooLong = 26;
+// Before a slot that holds data is emptied: Yes/No, No the default (12000
+// with the slot and its description).
+inline constexpr int kAskEmptySlot = 70;
 
 inline constexpr ClearSlotMessages kClearSlot = {
     .settingsUnreadable = 19,

@@ -145,9 +145,10 @@ TransferRunResult RunUploadTransfer(COperationHost& host, const ConnectOptions& 
     SlotList slots;
     // The run shows every slot's file, ticked or not, as the list names it.
     bool read = ReadSlotList(kUploadSlotListName, slots, folder);
-    return RunSlotList(host, read, slots, transfer::kSourceFile, [&](int slot, const std::string& path) {
-        return UploadSlot(host, slot, path, options, verify);
-    });
+    return RunSlotList(
+        host, read, slots, transfer::kSourceFile,
+        [&](int slot, const std::string& path) { return UploadSlot(host, slot, path, options, verify); },
+        verify ? SlotOutcome::Verified : SlotOutcome::Transferred);
 }
 
 TransferRunResult RunUploadList(COperationHost& host, const SlotList& slots, const ConnectOptions& options,

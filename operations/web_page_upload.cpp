@@ -170,6 +170,7 @@ void ShowWebPageStart(COperationHost& host, const WebPageFile& page) {
     host.SetProgressPosition(0);
     host.SetStatusString(transfer::kStatusConnecting);
     host.SetFileText(WebPageFileText(host, page.path));
+    host.SetFilePath(page.path);
     host.SetProgressText(WebPageProgressText(0, page.size));
 }
 

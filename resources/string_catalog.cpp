@@ -211,6 +211,37 @@ const std::vector<StringCatalogEntry>& StringCatalog() {
         {12141, "d", "file check: welcome page of another size (bytes)"},
         {12145, "sdd", "file check: web page (type, bytes, limit)"},
         {12146, "", "file check: a .gif that does not begin like a GIF picture"},
+        // Questions before data on the device are lost.
+        {12000, "ds", "question: empty a bootloader slot (slot, its description)?"},
+        {12001, "s", "question: replace the LINKBOX's data image (its current description)?"},
+        // The finished window of a transfer over the slot list: one line per ticked slot.
+        {12002, "ds", "slot list run: slot uploaded, not read back (slot, file name)"},
+        {12003, "ds", "slot list run: slot uploaded, read back and identical (slot, file name)"},
+        {12004, "ds", "slot list run: slot downloaded and saved (slot, file name)"},
+        {12005, "ds", "slot list run: the slot failed (slot, file name)"},
+        {12006, "ds", "slot list run: slot not started after an earlier failure (slot, file name)"},
+        {12007, "", "slot list run: status text after a failure"},
+        // Network settings: what the fields cannot keep.
+        {12008, "s", "network settings: an address with a part above 255 (the address typed)"},
+        {12009, "dd", "network settings: a number clamped to what the field keeps (typed, now shown)"},
+        {12019, "s", "welcome editor: the full path of the file it edits"},
+        // File choosers' titles: what the file is chosen for.
+        {12010, "d", "chooser title: function data to upload into a slot (slot)"},
+        {12011, "d", "chooser title: the file a slot is downloaded into (slot)"},
+        {12012, "", "chooser title: the LINKBOX data file to write"},
+        {12013, "", "chooser title: the file the LINKBOX data are read into"},
+        {12014, "", "chooser title: the operating system's program file"},
+        {12015, "", "chooser title: a welcome page to open"},
+        {12016, "", "chooser title: the file a welcome page is saved into"},
+        {12017, "", "chooser title: the bootloader firmware file"},
+        {12018, "", "chooser title: the web page or picture to upload"},
+        {12020, "", "chooser title: the session log's file"},
+        {12021, "s", "welcome editor: characters typed that the device shows as blanks (the characters)"},
+        {12022, "s", "about and information boxes: the product version (2.8.0.0)"},
+        // Why a control is greyed out, as its tooltip.
+        {12023, "s", "settings: tooltip of a serial port that does not exist (its device file)"},
+        {12024, "", "settings: tooltip of the TCP/IP fields while a serial port is chosen"},
+        {12025, "", "chooser title: the file the file check reports on"},
     };
     return catalog;
 }

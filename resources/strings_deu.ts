@@ -595,6 +595,111 @@ Wählen Sie eine vorhandene Begrüßungsseite; das Update wurde nicht begonnen.<
     <message>
         <source>11977</source>
         <translation>Abgebrochen: Das Datenabbild der LINKBOX wurde nicht vollständig geschrieben. Der Bootloader bleibt erhalten; bitte das Datenabbild erneut schreiben.</translation>
+        <source>12000</source>
+        <translation>Speicherplatz %d im Bootloader leeren?
+Er enthält „%s“; diese Daten gehen dabei verloren.</translation>
+    </message>
+    <message>
+        <source>12001</source>
+        <translation>Die Bootloader-Daten der LINKBOX ersetzen?
+Sie enthält zurzeit „%s“; diese Daten gehen dabei verloren.</translation>
+    </message>
+    <message>
+        <source>12002</source>
+        <translation>Speicherplatz %d: %s – geschrieben, nicht zur Prüfung zurückgelesen</translation>
+    </message>
+    <message>
+        <source>12003</source>
+        <translation>Speicherplatz %d: %s – geschrieben, zurückgelesen und mit der Datei identisch</translation>
+    </message>
+    <message>
+        <source>12004</source>
+        <translation>Speicherplatz %d: %s – empfangen und gespeichert</translation>
+    </message>
+    <message>
+        <source>12005</source>
+        <translation>Speicherplatz %d: %s – fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>12006</source>
+        <translation>Speicherplatz %d: %s – nach dem Fehler nicht mehr begonnen</translation>
+    </message>
+    <message>
+        <source>12007</source>
+        <translation>Übertragung nach einem Fehler abgebrochen</translation>
+    </message>
+    <message>
+        <source>12008</source>
+        <translation>„%s“ ist keine gültige Adresse: Jeder ihrer vier Teile muss eine Zahl von 0 bis 255 sein.</translation>
+    </message>
+    <message>
+        <source>12009</source>
+        <translation>%d liegt außerhalb dessen, was dieses Feld aufnehmen kann; es zeigt jetzt den nächstmöglichen Wert, %d.
+Mit OK wird dieser Wert geschrieben.</translation>
+    </message>
+    <message>
+        <source>12019</source>
+        <translation>Datei: %s</translation>
+    </message>
+    <message>
+        <source>12010</source>
+        <translation>Funktionsdaten für Speicherplatz %d wählen</translation>
+    </message>
+    <message>
+        <source>12011</source>
+        <translation>Speicherplatz %d speichern unter</translation>
+    </message>
+    <message>
+        <source>12012</source>
+        <translation>Datei mit den Daten für die LINKBOX wählen</translation>
+    </message>
+    <message>
+        <source>12013</source>
+        <translation>Daten der LINKBOX speichern unter</translation>
+    </message>
+    <message>
+        <source>12014</source>
+        <translation>Programmdatei des Betriebssystems wählen</translation>
+    </message>
+    <message>
+        <source>12015</source>
+        <translation>Begrüßungsseite wählen</translation>
+    </message>
+    <message>
+        <source>12016</source>
+        <translation>Begrüßungsseite speichern unter</translation>
+    </message>
+    <message>
+        <source>12017</source>
+        <translation>Firmware-Datei für den Bootloader wählen</translation>
+    </message>
+    <message>
+        <source>12018</source>
+        <translation>Webseite oder Bild für die LINKBOX wählen</translation>
+    </message>
+    <message>
+        <source>12020</source>
+        <translation>Sitzungsprotokoll speichern unter</translation>
+    </message>
+    <message>
+        <source>12021</source>
+        <translation>Das Gerät kann %s nicht anzeigen; an seiner Stelle steht ein Leerzeichen.</translation>
+    </message>
+    <message>
+        <source>12022</source>
+        <translation>Version %s</translation>
+    </message>
+    <message>
+        <source>12023</source>
+        <translation>Dieser Rechner hat keine serielle Schnittstelle %s.</translation>
+    </message>
+    <message>
+        <source>12024</source>
+        <translation>Nur für TCP/IP: Wählen Sie oben TCP/IP.</translation>
+    </message>
+    <message>
+        <source>12025</source>
+        <translation>Datei zum Prüfen wählen</translation>
     </message>
     <message>
         <source>11906</source>

@@ -595,6 +595,111 @@ Choose a welcome page that exists; the update was not started.</translation>
     <message>
         <source>11977</source>
         <translation>Interrupted: the LINKBOX's data image was not completely written. The bootloader stays in place; write the data image again.</translation>
+        <source>12000</source>
+        <translation>Empty storage slot %d of the bootloader?
+It holds "%s"; these data will be lost.</translation>
+    </message>
+    <message>
+        <source>12001</source>
+        <translation>Replace the bootloader data of the LINKBOX?
+It currently holds "%s"; these data will be lost.</translation>
+    </message>
+    <message>
+        <source>12002</source>
+        <translation>Slot %d: %s – written, not read back for checking</translation>
+    </message>
+    <message>
+        <source>12003</source>
+        <translation>Slot %d: %s – written, read back and identical to the file</translation>
+    </message>
+    <message>
+        <source>12004</source>
+        <translation>Slot %d: %s – received and saved</translation>
+    </message>
+    <message>
+        <source>12005</source>
+        <translation>Slot %d: %s – failed</translation>
+    </message>
+    <message>
+        <source>12006</source>
+        <translation>Slot %d: %s – not started after the failure</translation>
+    </message>
+    <message>
+        <source>12007</source>
+        <translation>Transfer stopped after an error</translation>
+    </message>
+    <message>
+        <source>12008</source>
+        <translation>"%s" is not a valid address: each of its four parts must be a number from 0 to 255.</translation>
+    </message>
+    <message>
+        <source>12009</source>
+        <translation>%d is outside what this field can hold; it now shows the nearest possible value, %d.
+Press OK to write this value.</translation>
+    </message>
+    <message>
+        <source>12019</source>
+        <translation>File: %s</translation>
+    </message>
+    <message>
+        <source>12010</source>
+        <translation>Choose the function data for slot %d</translation>
+    </message>
+    <message>
+        <source>12011</source>
+        <translation>Save slot %d as</translation>
+    </message>
+    <message>
+        <source>12012</source>
+        <translation>Choose the data file to write into the LINKBOX</translation>
+    </message>
+    <message>
+        <source>12013</source>
+        <translation>Save the LINKBOX data as</translation>
+    </message>
+    <message>
+        <source>12014</source>
+        <translation>Choose the program file of the operating system</translation>
+    </message>
+    <message>
+        <source>12015</source>
+        <translation>Choose a welcome page</translation>
+    </message>
+    <message>
+        <source>12016</source>
+        <translation>Save the welcome page as</translation>
+    </message>
+    <message>
+        <source>12017</source>
+        <translation>Choose the bootloader firmware file</translation>
+    </message>
+    <message>
+        <source>12018</source>
+        <translation>Choose the web page or picture for the LINKBOX</translation>
+    </message>
+    <message>
+        <source>12020</source>
+        <translation>Save the session log as</translation>
+    </message>
+    <message>
+        <source>12021</source>
+        <translation>The device cannot show %s; it shows a blank in its place.</translation>
+    </message>
+    <message>
+        <source>12022</source>
+        <translation>Version %s</translation>
+    </message>
+    <message>
+        <source>12023</source>
+        <translation>This computer has no serial port %s.</translation>
+    </message>
+    <message>
+        <source>12024</source>
+        <translation>For TCP/IP only: choose TCP/IP above.</translation>
+    </message>
+    <message>
+        <source>12025</source>
+        <translation>Choose the file to check</translation>
     </message>
     <message>
         <source>11906</source>

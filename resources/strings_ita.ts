@@ -595,6 +595,111 @@ Scegliere una pagina di benvenuto esistente; l'aggiornamento non è stato avviat
     <message>
         <source>11977</source>
         <translation>Interrotto: l'immagine dati del LINKBOX non è stata scritta completamente. Il bootloader resta al suo posto; scrivere di nuovo l'immagine dati.</translation>
+        <source>12000</source>
+        <translation>Svuotare lo slot %d del bootloader?
+Contiene «%s»; questi dati andranno persi.</translation>
+    </message>
+    <message>
+        <source>12001</source>
+        <translation>Sostituire i dati del bootloader della LINKBOX?
+Attualmente contiene «%s»; questi dati andranno persi.</translation>
+    </message>
+    <message>
+        <source>12002</source>
+        <translation>Slot %d: %s – scritto, non riletto per la verifica</translation>
+    </message>
+    <message>
+        <source>12003</source>
+        <translation>Slot %d: %s – scritto, riletto e identico al file</translation>
+    </message>
+    <message>
+        <source>12004</source>
+        <translation>Slot %d: %s – ricevuto e salvato</translation>
+    </message>
+    <message>
+        <source>12005</source>
+        <translation>Slot %d: %s – non riuscito</translation>
+    </message>
+    <message>
+        <source>12006</source>
+        <translation>Slot %d: %s – non avviato dopo l’errore</translation>
+    </message>
+    <message>
+        <source>12007</source>
+        <translation>Trasferimento interrotto a causa di un errore</translation>
+    </message>
+    <message>
+        <source>12008</source>
+        <translation>«%s» non è un indirizzo valido: ciascuna delle sue quattro parti deve essere un numero da 0 a 255.</translation>
+    </message>
+    <message>
+        <source>12009</source>
+        <translation>%d è fuori dall’intervallo ammesso per questo campo; ora il campo mostra il valore più vicino possibile, %d.
+Premere OK per scrivere questo valore.</translation>
+    </message>
+    <message>
+        <source>12019</source>
+        <translation>File: %s</translation>
+    </message>
+    <message>
+        <source>12010</source>
+        <translation>Scegliere i dati funzionali per lo slot %d</translation>
+    </message>
+    <message>
+        <source>12011</source>
+        <translation>Salvare lo slot %d con nome</translation>
+    </message>
+    <message>
+        <source>12012</source>
+        <translation>Scegliere il file di dati da scrivere nella LINKBOX</translation>
+    </message>
+    <message>
+        <source>12013</source>
+        <translation>Salvare i dati della LINKBOX con nome</translation>
+    </message>
+    <message>
+        <source>12014</source>
+        <translation>Scegliere il file di programma del sistema operativo</translation>
+    </message>
+    <message>
+        <source>12015</source>
+        <translation>Scegliere una pagina di benvenuto</translation>
+    </message>
+    <message>
+        <source>12016</source>
+        <translation>Salvare la pagina di benvenuto con nome</translation>
+    </message>
+    <message>
+        <source>12017</source>
+        <translation>Scegliere il file del firmware del bootloader</translation>
+    </message>
+    <message>
+        <source>12018</source>
+        <translation>Scegliere la pagina web o l’immagine per la LINKBOX</translation>
+    </message>
+    <message>
+        <source>12020</source>
+        <translation>Salvare il registro della sessione con nome</translation>
+    </message>
+    <message>
+        <source>12021</source>
+        <translation>Il dispositivo non può visualizzare %s; al suo posto mostra uno spazio.</translation>
+    </message>
+    <message>
+        <source>12022</source>
+        <translation>Versione %s</translation>
+    </message>
+    <message>
+        <source>12023</source>
+        <translation>Questo computer non ha la porta seriale %s.</translation>
+    </message>
+    <message>
+        <source>12024</source>
+        <translation>Solo per TCP/IP: selezionare TCP/IP in alto.</translation>
+    </message>
+    <message>
+        <source>12025</source>
+        <translation>Scegliere il file da controllare</translation>
     </message>
     <message>
         <source>11906</source>

@@ -2,6 +2,7 @@
 
 #include "core/message_record.h"
 #include "language/language_module.h"
+#include "ui/caption_room.h"
 #include "ui/ip_address_field.h"
 
 #include <QAbstractButton>
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QSpacerItem>
 #include <QTimer>
 #include <QUiLoader>
 #include <QVBoxLayout>
@@ -58,6 +60,12 @@ bool CDialog::Build() {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
     layout->addWidget(content);
+    // Below the controls, without height: it only keeps the window wide
+    // enough for its caption. A minimum width on the controls themselves
+    // would stop them from growing the window with their texts.
+    layout->setSpacing(0);
+    captionRoom = new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    layout->addItem(captionRoom);
     setWindowTitle(content->windowTitle());
     setObjectName(QStringLiteral("Template%1").arg(templateId));
     for (auto* edit : findChildren<QLineEdit*>()) {
@@ -70,6 +78,17 @@ bool CDialog::Build() {
         }
     }
     return true;
+}
+
+void CDialog::changeEvent(QEvent* event) {
+    // The room lies inside the margins, which the caption has too.
+    if (event->type() == QEvent::WindowTitleChange && captionRoom && layout()) {
+        const QMargins margins = layout()->contentsMargins();
+        captionRoom->changeSize(CaptionWidth(*this, windowTitle()) - margins.left() - margins.right(), 0,
+                                QSizePolicy::Minimum, QSizePolicy::Fixed);
+        layout()->invalidate();
+    }
+    QDialog::changeEvent(event);
 }
 
 QWidget* CDialog::Item(int id) const {

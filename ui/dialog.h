@@ -10,6 +10,7 @@
 #include <map>
 #include <vector>
 
+class QSpacerItem;
 class QTimer;
 
 namespace qbx {
@@ -119,6 +120,7 @@ class CDialog : public QDialog {
     virtual void OnCancel() { EndDialog(kIdCancel); }
     virtual void OnTimer(int /*id*/) {}
     void reject() override { OnCancel(); }
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -133,6 +135,7 @@ class CDialog : public QDialog {
     int waitCursors = 0;
     std::map<int, std::function<void()>> commands;
     std::map<int, QTimer*> timers;
+    QSpacerItem* captionRoom = nullptr; // as wide as the caption needs
 };
 
 } // namespace qbx

@@ -14,6 +14,9 @@ class CDialogHost : public COperationHost {
     void ShowMessage(int number, int stringId, const std::vector<MessageArg>& args = {}) override {
         dialog.Message(group, number, stringId, args);
     }
+    void ShowSuccess(int number, int stringId, const std::vector<MessageArg>& args = {}) override {
+        dialog.Message(group, number, stringId, args, MessageKind::Information);
+    }
     void ShowMessageText(int number, const std::string& text) override {
         dialog.MessageText(group, number, QString::fromStdString(text));
     }

@@ -11,14 +11,21 @@ constexpr int kOctets = 4;
 constexpr int kMaxOctet = 255;
 constexpr int kMaxLength = 15; // "255.255.255.255"
 
-// Each part empty or a number of at most three digits up to 255.
-bool PartsFit(const QStringList& parts) {
+// At most four parts, each empty or of at most three digits.
+bool PartsTypable(const QStringList& parts) {
     if (parts.size() > kOctets) return false;
     for (const QString& part : parts) {
         if (part.size() > 3) return false;
         for (QChar c : part) {
             if (!c.isDigit() || c.unicode() > '9') return false;
         }
+    }
+    return true;
+}
+
+bool PartsFit(const QStringList& parts) {
+    if (!PartsTypable(parts)) return false;
+    for (const QString& part : parts) {
         if (!part.isEmpty() && part.toInt() > kMaxOctet) return false;
     }
     return true;
@@ -28,8 +35,8 @@ bool PartsFit(const QStringList& parts) {
 
 QValidator::State CIpAddressValidator::validate(QString& input, int&) const {
     const QStringList parts = input.split('.');
-    if (!PartsFit(parts)) return Invalid;
-    return parts.size() == kOctets ? Acceptable : Intermediate;
+    if (!PartsTypable(parts)) return Invalid;
+    return parts.size() == kOctets && PartsFit(parts) ? Acceptable : Intermediate;
 }
 
 void MakeIpAddressField(QLineEdit& edit) {

@@ -7,8 +7,9 @@ class QLineEdit;
 namespace qbx {
 
 // The IP address control on Qt: a line edit that takes only a dotted quad
-// with octets of at most 255 while it is typed, so it never holds a value
-// the address cannot keep. Empty octets read as 0.
+// of at most three digits a part while it is typed. A part above 255 can be
+// typed, so that the person sees what was typed; it is no address
+// (ParseIpAddress refuses it) until mended. Empty octets read as 0.
 class CIpAddressValidator : public QValidator {
   public:
     using QValidator::QValidator;

@@ -1,5 +1,10 @@
 #include "ui/message_box.h"
 
+#include "ui/caption_room.h"
+
+#include <QGridLayout>
+#include <QSpacerItem>
+
 namespace qbx {
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& caption, const QString& text,
@@ -8,8 +13,8 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& capti
     box->setWindowTitle(caption);
     box->setTextFormat(Qt::PlainText);
     box->setText(text);
-    if (kind == MessageKind::Notice) {
-        box->setIcon(QMessageBox::Warning);
+    if (!IsQuestion(kind)) {
+        box->setIcon(kind == MessageKind::Information ? QMessageBox::Information : QMessageBox::Warning);
         box->setStandardButtons(QMessageBox::Ok);
         box->setDefaultButton(QMessageBox::Ok);
     } else {
@@ -18,11 +23,17 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& capti
         box->setDefaultButton(QMessageBox::No);
         box->setEscapeButton(QMessageBox::No);
     }
+    // The box sizes itself to its layout; a row of its own keeps the caption whole.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+        grid->addItem(
+            new QSpacerItem(CaptionWidth(*box, caption), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+            grid->rowCount(), 0, 1, grid->columnCount());
+    }
     return box;
 }
 
 MessageAnswer AnswerOf(const QMessageBox& box, MessageKind kind) {
-    if (kind == MessageKind::Notice) return MessageAnswer::Ok;
+    if (!IsQuestion(kind)) return MessageAnswer::Ok;
     return box.clickedButton() == box.button(QMessageBox::Yes) ? MessageAnswer::Yes : MessageAnswer::No;
 }
 

@@ -28,22 +28,23 @@ MessageAnswer CQtUserInterface::ShowMessage(QWidget* owner, const QString& capti
     return AnswerOf(*box, kind);
 }
 
-QString CQtUserInterface::ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter,
-                                         const QString& suffix) {
-    auto chooser = MakeFileChooser(owner, ChooserKind::Open, QString(), startFolder, filter);
+QString CQtUserInterface::ChooseOpenFile(QWidget* owner, const QString& title, const QString& startFolder,
+                                         const QString& filter, const QString& suffix) {
+    auto chooser = MakeFileChooser(owner, ChooserKind::Open, title, startFolder, filter);
     chooser->setDefaultSuffix(suffix);
     int result = chooser->exec();
     return ChosenPath(*chooser, result);
 }
 
-QString CQtUserInterface::ChooseSaveFile(QWidget* owner, const QString& startFolder, const QString& filter) {
-    return RunChooser(owner, ChooserKind::Save, QString(), startFolder, filter);
+QString CQtUserInterface::ChooseSaveFile(QWidget* owner, const QString& title, const QString& startFolder,
+                                         const QString& filter) {
+    return RunChooser(owner, ChooserKind::Save, title, startFolder, filter);
 }
 
-QString CQtUserInterface::ChooseSaveFileNamed(QWidget* owner, const QString& startFolder,
-                                              const QString& filter, const QString& name,
-                                              const QString& suffix) {
-    auto chooser = MakeFileChooser(owner, ChooserKind::Save, QString(), startFolder, filter);
+QString CQtUserInterface::ChooseSaveFileNamed(QWidget* owner, const QString& title,
+                                              const QString& startFolder, const QString& filter,
+                                              const QString& name, const QString& suffix) {
+    auto chooser = MakeFileChooser(owner, ChooserKind::Save, title, startFolder, filter);
     chooser->setDefaultSuffix(suffix);
     if (!name.isEmpty()) chooser->selectFile(name);
     int result = chooser->exec();

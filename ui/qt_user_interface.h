@@ -11,11 +11,12 @@ class CQtUserInterface : public CUserInterface {
   public:
     MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
                               MessageKind kind) override;
-    QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter,
-                           const QString& suffix = QString()) override;
-    QString ChooseSaveFile(QWidget* owner, const QString& startFolder, const QString& filter) override;
-    QString ChooseSaveFileNamed(QWidget* owner, const QString& startFolder, const QString& filter,
-                                const QString& name, const QString& suffix) override;
+    QString ChooseOpenFile(QWidget* owner, const QString& title, const QString& startFolder,
+                           const QString& filter, const QString& suffix = QString()) override;
+    QString ChooseSaveFile(QWidget* owner, const QString& title, const QString& startFolder,
+                           const QString& filter) override;
+    QString ChooseSaveFileNamed(QWidget* owner, const QString& title, const QString& startFolder,
+                                const QString& filter, const QString& name, const QString& suffix) override;
     QString ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder) override;
     int RunModal(CDialog& dialog) override;
     void Beep(int frequency, int durationMs) override;

@@ -24,29 +24,31 @@ MessageAnswer CScriptedUserInterface::ShowMessage(QWidget*, const QString& capti
         shown.number = match.captured(2).toInt();
     }
     messages.push_back(shown);
-    if (kind == MessageKind::Notice) return MessageAnswer::Ok;
+    if (!IsQuestion(kind)) return MessageAnswer::Ok;
     if (answers.empty()) return MessageAnswer::No;
     MessageAnswer answer = answers.front();
     answers.pop_front();
     return answer;
 }
 
-QString CScriptedUserInterface::ChooseOpenFile(QWidget*, const QString& startFolder, const QString& filter,
-                                               const QString& suffix) {
+QString CScriptedUserInterface::ChooseOpenFile(QWidget*, const QString& title, const QString& startFolder,
+                                               const QString& filter, const QString& suffix) {
+    chooserTitles.push_back(title);
     chooserStarts.push_back(startFolder);
     chooserFilters.push_back(filter);
     chooserSuffixes.push_back(suffix);
     return TakeFront(openFiles);
 }
 
-QString CScriptedUserInterface::ChooseSaveFile(QWidget* owner, const QString& startFolder,
-                                               const QString& filter) {
-    return ChooseSaveFileNamed(owner, startFolder, filter, QString(), QString());
+QString CScriptedUserInterface::ChooseSaveFile(QWidget* owner, const QString& title,
+                                               const QString& startFolder, const QString& filter) {
+    return ChooseSaveFileNamed(owner, title, startFolder, filter, QString(), QString());
 }
 
-QString CScriptedUserInterface::ChooseSaveFileNamed(QWidget*, const QString& startFolder,
-                                                    const QString& filter, const QString& name,
-                                                    const QString& suffix) {
+QString CScriptedUserInterface::ChooseSaveFileNamed(QWidget*, const QString& title,
+                                                    const QString& startFolder, const QString& filter,
+                                                    const QString& name, const QString& suffix) {
+    chooserTitles.push_back(title);
     chooserStarts.push_back(startFolder);
     chooserFilters.push_back(filter);
     if (!name.isEmpty()) chooserNames.push_back(name);
@@ -94,6 +96,7 @@ void CScriptedUserInterface::Clear() {
     messages.clear();
     dialogsRun.clear();
     chooserStarts.clear();
+    chooserTitles.clear();
     chooserFilters.clear();
     chooserNames.clear();
     chooserSuffixes.clear();

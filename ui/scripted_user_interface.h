@@ -24,11 +24,12 @@ class CScriptedUserInterface : public CUserInterface {
   public:
     MessageAnswer ShowMessage(QWidget* owner, const QString& caption, const QString& text,
                               MessageKind kind) override;
-    QString ChooseOpenFile(QWidget* owner, const QString& startFolder, const QString& filter,
-                           const QString& suffix = QString()) override;
-    QString ChooseSaveFile(QWidget* owner, const QString& startFolder, const QString& filter) override;
-    QString ChooseSaveFileNamed(QWidget* owner, const QString& startFolder, const QString& filter,
-                                const QString& name, const QString& suffix) override;
+    QString ChooseOpenFile(QWidget* owner, const QString& title, const QString& startFolder,
+                           const QString& filter, const QString& suffix = QString()) override;
+    QString ChooseSaveFile(QWidget* owner, const QString& title, const QString& startFolder,
+                           const QString& filter) override;
+    QString ChooseSaveFileNamed(QWidget* owner, const QString& title, const QString& startFolder,
+                                const QString& filter, const QString& name, const QString& suffix) override;
     QString ChooseFolder(QWidget* owner, const QString& title, const QString& startFolder) override;
     int RunModal(CDialog& dialog) override;
     void Beep(int frequency, int durationMs) override;
@@ -47,6 +48,7 @@ class CScriptedUserInterface : public CUserInterface {
     std::vector<ShownMessage> messages;
     std::vector<int> dialogsRun;
     std::vector<QString> chooserStarts; // start folder or path of every chooser asked
+    std::vector<QString> chooserTitles; // what each file chooser said it chooses for
     std::vector<QString> chooserFilters;
     std::vector<QString> chooserNames;    // the names save choosers offered
     std::vector<QString> chooserSuffixes; // the default extension of every chooser asked

@@ -2,10 +2,13 @@
 
 #include "formats/slot_list.h"
 #include "operations/download_transfer.h"
+#include "operations/string_ids.h"
 #include "operations/transfer_steps.h"
 #include "operations/upload_transfer.h"
 #include "platform/monotonic_clock.h"
 #include "ui/dialog_host.h"
+
+#include <QStringList>
 
 namespace qbx {
 namespace {
@@ -16,6 +19,8 @@ constexpr int kStatusText = 1008;
 constexpr int kProgressText = 1009;
 constexpr int kFileText = 1023;
 constexpr int kSlotNumber = 1073;
+constexpr int kSlotReports = 1960;
+constexpr const char* kSlotLabel = "labelSlot";
 constexpr int kTimerPeriod = 100;
 constexpr int kUploadGroup = 2;
 constexpr int kDownloadGroup = 1;
@@ -27,8 +32,8 @@ class CTransferHost : public CDialogHost {
   public:
     // A wait `stalledAfterMs` long without progress turns the bar into a
     // moving busy bar until the next block comes.
-    CTransferHost(CDialog& dialog, int group, int stalledAfterMs)
-        : CDialogHost(dialog, group), stalledAfterMs(stalledAfterMs) {}
+    CTransferHost(CDialog& dialog, int group, int stalledAfterMs, std::vector<SlotReport>& reports)
+        : CDialogHost(dialog, group), stalledAfterMs(stalledAfterMs), reports(reports) {}
 
     void SetStatusString(int stringId) override { Show(kStatusText, dialog.String(stringId)); }
     void SetProgressRange(std::uint32_t low, std::uint32_t high) override {
@@ -58,7 +63,13 @@ class CTransferHost : public CDialogHost {
         Show(kProgressText, QString::fromStdString(text));
     }
     void SetFileText(const std::string& text) override { Show(kFileText, QString::fromStdString(text)); }
+    void SetFilePath(const std::string& path) override {
+        dialog.SetItemToolTip(kFileText, QString::fromStdString(path));
+    }
     void SetSlotNumber(const std::string& text) override { Show(kSlotNumber, QString::fromStdString(text)); }
+    void SetSlotOutcome(int slot, const std::string& path, SlotOutcome outcome) override {
+        reports.push_back({slot, path, outcome});
+    }
     void SetWaitCursor(bool on) override {
         if (on && !waiting) dialog.BeginWaitCursor();
         if (!on && waiting) dialog.EndWaitCursor();
@@ -82,7 +93,13 @@ class CTransferHost : public CDialogHost {
     bool hasRange = false;
     bool busy = false;
     std::int64_t lastProgressMs = 0;
+    std::vector<SlotReport>& reports;
 };
+
+QString FileName(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return QString::fromStdString(slash == std::string::npos ? path : path.substr(slash + 1));
+}
 
 } // namespace
 
@@ -92,6 +109,7 @@ CTransferDialog::CTransferDialog(CUiContext& context, int templateId, int group,
 
 bool CTransferDialog::OnInitDialog() {
     EnableItem(kCloseButton, false);
+    if (QWidget* list = Item(kSlotReports)) list->hide();
     MakeRoomForTexts();
     // Busy until the run knows its size; the window shows at once what it
     // is doing while the link still connects.
@@ -131,7 +149,7 @@ std::vector<QString> CTransferDialog::FileTexts() {
 }
 
 bool CTransferDialog::RunStep(const std::function<bool(COperationHost&)>& step) {
-    CTransferHost host(*this, group, stalledAfterMs);
+    CTransferHost host(*this, group, stalledAfterMs, reports);
     return step(host);
 }
 
@@ -140,16 +158,51 @@ void CTransferDialog::OnTimer(int id) {
     KillTimer(kTransferTimer);
     running = true;
     {
-        CTransferHost host(*this, group, stalledAfterMs);
+        CTransferHost host(*this, group, stalledAfterMs, reports);
         runResult = Run(host);
     }
     running = false;
-    if (ClosesAfter(runResult)) {
+    if (ClosesAfter(runResult) && !AnySlotWentThrough()) {
         EndDialog(kIdCancel);
         return;
     }
+    ShowSlotReports();
     EnableItem(kCloseButton, true);
     SetFocusTo(kCloseButton);
+}
+
+bool CTransferDialog::AnySlotWentThrough() const {
+    for (const SlotReport& report : reports)
+        if (report.outcome == SlotOutcome::Transferred || report.outcome == SlotOutcome::Verified)
+            return true;
+    return false;
+}
+
+// The list takes the place of the last slot's row, which named only that
+// one (or an unticked slot after it); the full paths are its tooltip.
+void CTransferDialog::ShowSlotReports() {
+    QWidget* list = Item(kSlotReports);
+    if (reports.empty() || !list) return;
+    QStringList lines, paths;
+    for (const SlotReport& report : reports) {
+        int line = str::kSlotFailed;
+        if (report.outcome == SlotOutcome::Transferred) line = texts.slotDoneString;
+        if (report.outcome == SlotOutcome::Verified) line = str::kSlotWrittenAndChecked;
+        if (report.outcome == SlotOutcome::NotTried) line = str::kSlotNotTried;
+        const std::vector<MessageArg> args = {static_cast<long long>(report.slot),
+                                              FileName(report.path).toStdString()};
+        lines << QString::fromStdString(FormatMessage(String(line).toStdString(), args));
+        paths << QString::fromStdString(
+            FormatMessage(String(line).toStdString(), {static_cast<long long>(report.slot), report.path}));
+    }
+    if (runResult != TransferRunResult::Finished)
+        SetItemText(kStatusText, String(str::kStatusStoppedAfterError));
+    for (QWidget* row : {Item(kSlotNumber), Item(kFileText), findChild<QWidget*>(kSlotLabel)})
+        if (row) row->hide();
+    SetItemText(kSlotReports, lines.join('\n'));
+    SetItemToolTip(kSlotReports, paths.join('\n'));
+    list->show();
+    FitItem(kSlotReports);
 }
 
 void CTransferDialog::OnCancel() {
@@ -163,7 +216,9 @@ CUploadTransferDialog::CUploadTransferDialog(CUiContext& context, QWidget* paren
                       {kUploadSlotListName,
                        transfer::kSourceFile,
                        {transfer::kStatusConnecting, transfer::kStatusSwitchingMode,
-                        transfer::kStatusStarting, transfer::kStatusSending, transfer::kStatusFinished}},
+                        transfer::kStatusStarting, transfer::kStatusSending, transfer::kStatusFinished},
+                       4,
+                       str::kSlotWritten},
                       parent) {}
 
 TransferRunResult CUploadTransferDialog::Run(COperationHost& host) {
@@ -175,7 +230,9 @@ CDownloadTransferDialog::CDownloadTransferDialog(CUiContext& context, QWidget* p
                       {kDownloadSlotListName,
                        transfer::kTargetFile,
                        {transfer::kStatusConnecting, transfer::kStatusSwitchingMode,
-                        transfer::kStatusStarting, transfer::kStatusReceiving, transfer::kStatusAllReceived}},
+                        transfer::kStatusStarting, transfer::kStatusReceiving, transfer::kStatusAllReceived},
+                       4,
+                       str::kSlotSaved},
                       parent) {}
 
 TransferRunResult CDownloadTransferDialog::Run(COperationHost& host) {

@@ -18,11 +18,23 @@ struct TransferTexts {
     int fileStringId;         // 11508 or 11509
     std::vector<int> statusIds;
     int progressDigits = 4; // of each number in the progress text
+    // The line of a slot that went through without a read-back check (12002
+    // or 12004); 0 for dialogs that do not run over the slot list.
+    int slotDoneString = 0;
+};
+
+// What became of one ticked slot of the run.
+struct SlotReport {
+    int slot;
+    std::string path;
+    SlotOutcome outcome;
 };
 
 // A transfer dialog: opens, starts timer 101, and on its first tick runs the
 // whole transfer with progress; closes at once after a failure, else waits
-// with its close button enabled.
+// with its close button enabled. A run over the slot list ends by listing
+// every ticked slot with its file and outcome, and stays open after a
+// failure once a slot has gone through, so that the person sees which did.
 class CTransferDialog : public CDialog {
   public:
     CTransferDialog(CUiContext& context, int templateId, int group, TransferTexts texts,
@@ -33,6 +45,7 @@ class CTransferDialog : public CDialog {
     // into a moving busy bar again; tests shorten it.
     void SetStalledAfter(int milliseconds) { stalledAfterMs = milliseconds; }
     TransferRunResult RunResult() const { return runResult; }
+    const std::vector<SlotReport>& SlotReports() const { return reports; }
 
   protected:
     bool OnInitDialog() override;
@@ -49,9 +62,12 @@ class CTransferDialog : public CDialog {
 
   private:
     void MakeRoomForTexts();
+    bool AnySlotWentThrough() const;
+    void ShowSlotReports();
 
     int group;
     TransferTexts texts;
+    std::vector<SlotReport> reports;
     bool running = false;
     int stalledAfterMs = 1000;
     TransferRunResult runResult = TransferRunResult::NoSlotList;

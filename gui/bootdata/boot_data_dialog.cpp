@@ -3,6 +3,7 @@
 #include "core/app_state.h"
 #include "formats/folder_file.h"
 #include "operations/boot_data_messages.h"
+#include "operations/string_ids.h"
 #include "operations/transfer_messages.h"
 
 namespace qbx {
@@ -40,13 +41,17 @@ QString CBootDataDialog::StartFolder() const {
 bool CBootDataDialog::Prepare(COperationHost& host) {
     const QString filter = String(boot_data::kStringFilter);
     if (mode == kBootDataWriteMode) {
-        const std::string path =
-            Context().ui.ChooseOpenFile(this, StartFolder(), filter, kDefaultExtension).toStdString();
+        const std::string path = Context()
+                                     .ui
+                                     .ChooseOpenFile(this, String(str::kChooseBootDataSource), StartFolder(),
+                                                     filter, kDefaultExtension)
+                                     .toStdString();
         return !path.empty() && PrepareBootDataWrite(host, path, job);
     }
     const auto choose = [&](const std::string& offered, std::string& path) {
-        const QString chosen = Context().ui.ChooseSaveFileNamed(
-            this, StartFolder(), filter, QString::fromStdString(offered), kDefaultExtension);
+        const QString chosen =
+            Context().ui.ChooseSaveFileNamed(this, String(str::kChooseBootDataTarget), StartFolder(), filter,
+                                             QString::fromStdString(offered), kDefaultExtension);
         if (chosen.isEmpty()) return false;
         path = ConfirmBootDataTarget(host, chosen.toStdString());
         return !path.empty();
@@ -70,7 +75,8 @@ std::vector<QString> CBootDataDialog::FileTexts() {
 }
 
 TransferRunResult CBootDataDialog::Run(COperationHost& host) {
-    const bool done = mode == kBootDataWriteMode ? RunBootDataWrite(host, job) : RunBootDataRead(host, job);
+    const bool done = mode == kBootDataWriteMode ? RunBootDataWrite(host, job, {}, false, true)
+                                                 : RunBootDataRead(host, job);
     return done ? TransferRunResult::Finished : TransferRunResult::SlotFailed;
 }
 

@@ -93,6 +93,8 @@ void COsUpdatePreparationDialog::ShowValues() {
     SetCheck(kStandardPageBox, standardPage);
     SetItemText(kWelcomeTitle, Title(paths.welcomePage));
     SetItemText(kProgramTitle, Title(paths.programFile));
+    SetItemToolTip(kWelcomeTitle, QString::fromStdString(paths.welcomePage));
+    SetItemToolTip(kProgramTitle, QString::fromStdString(paths.programFile));
     for (std::size_t i = 0; i < kWelcomeLineCount; ++i)
         SetItemText(kLineEdits[i], QString::fromStdString(Windows1252ToUtf8(lines[i])));
 }
@@ -127,11 +129,16 @@ std::string COsUpdatePreparationDialog::ChoosePageName() {
     const QString filter = String(str::kWelcomePageFilter);
     CDialogHost host(*this, kGroup);
     if (!newPage) {
-        std::string chosen = Context().ui.ChooseOpenFile(this, folder, filter, kBgsExtension).toStdString();
+        std::string chosen =
+            Context()
+                .ui.ChooseOpenFile(this, String(str::kChooseWelcomePage), folder, filter, kBgsExtension)
+                .toStdString();
         if (chosen.empty() || !CheckWelcomePageFile(host, chosen, kWrongWelcomeExtension)) return {};
         return chosen;
     }
-    std::string chosen = Context().ui.ChooseSaveFile(this, folder, filter).toStdString();
+    std::string chosen = Context()
+                             .ui.ChooseSaveFile(this, String(str::kChooseWelcomePageTarget), folder, filter)
+                             .toStdString();
     if (chosen.empty()) return {};
     chosen = WithDefaultExtension(chosen);
     if (!CheckWelcomePageFile(host, chosen, kWrongNewPageExtension)) return {};
@@ -227,8 +234,11 @@ void COsUpdatePreparationDialog::SavePage() {
 void COsUpdatePreparationDialog::ChooseProgramFile() {
     TakeValues();
     const QString folder = QString::fromStdString(ReadFolder(FolderLine::OperatingSystem, edition));
-    std::string chosen =
-        Context().ui.ChooseOpenFile(this, folder, String(kStringProgramFilter), "prg").toStdString();
+    std::string chosen = Context()
+                             .ui
+                             .ChooseOpenFile(this, String(str::kChooseProgramFile), folder,
+                                             String(kStringProgramFilter), "prg")
+                             .toStdString();
     if (chosen.empty()) return;
     CDialogHost host(*this, kGroup);
     if (!CheckProgramFile(host, chosen, edition)) return;

@@ -8,6 +8,7 @@
 #include "operations/firmware_update_messages.h"
 #include "operations/os_update_messages.h"
 #include "operations/os_update_transfer.h"
+#include "operations/string_ids.h"
 #include "operations/transfer_messages.h"
 #include "operations/transfer_steps.h"
 
@@ -57,12 +58,16 @@ QString CFirmwareUpdateDialog::FileText() const {
 
 bool CFirmwareUpdateDialog::OnInitDialog() {
     const QString folder = QString::fromStdString(ReadFolder(FolderLine::Bootloader, AppState().edition));
-    path = Context().ui.ChooseOpenFile(this, folder, String(kFirmwareFilter), "frm").toStdString();
+    path =
+        Context()
+            .ui.ChooseOpenFile(this, String(str::kChooseFirmwareFile), folder, String(kFirmwareFilter), "frm")
+            .toStdString();
     if (path.empty()) {
         EndDialog(kIdCancel);
         return true;
     }
     SetItemText(kFileText, FileText());
+    SetItemToolTip(kFileText, QString::fromStdString(path));
     if (!IsFirmwareFileName(path)) {
         Message(firmware_update::kGroup, firmware_update::kWrongExtension,
                 firmware_update::kStringWrongExtension);

@@ -19,8 +19,10 @@ class COsUpdateTransferDialog : public CTransferDialog {
     std::vector<QString> FileTexts() override;
 };
 
-// Asks for a firmware file as it opens, then writes it into the bootloader
-// and closes by itself either way.
+// Asks for a firmware file as it opens, then writes it into the bootloader.
+// Closes at once after a failure; after success it stays open with its
+// finished state and close button, as the other transfers do: a beep alone
+// goes unheard on many PCs, and a window that vanishes looks like a crash.
 class CFirmwareUpdateDialog : public CTransferDialog {
   public:
     CFirmwareUpdateDialog(CUiContext& context, QWidget* parent = nullptr);
@@ -31,7 +33,6 @@ class CFirmwareUpdateDialog : public CTransferDialog {
     bool OnInitDialog() override;
     TransferRunResult Run(COperationHost& host) override;
     std::vector<QString> FileTexts() override;
-    bool ClosesAfter(TransferRunResult) const override { return true; }
 
   private:
     QString FileText() const;

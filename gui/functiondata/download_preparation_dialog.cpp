@@ -62,7 +62,9 @@ void CDownloadPreparationDialog::ForgetSlot(int i) {
 
 void CDownloadPreparationDialog::Browse(int i) {
     QString folder = QString::fromStdString(ReadFolder(FolderLine::Download, AppState().edition));
-    QString chosen = Context().ui.ChooseSaveFile(this, folder, String(kFunctionDataFilter));
+    const QString title = QString::fromStdString(
+        FormatMessage(String(str::kChooseDownloadFile).toStdString(), {static_cast<long long>(i + 1)}));
+    QString chosen = Context().ui.ChooseSaveFile(this, title, folder, String(kFunctionDataFilter));
     if (!chosen.isEmpty()) {
         std::string path = chosen.toStdString();
         if (CheckDownloadName(path) == DownloadName::Refused) {

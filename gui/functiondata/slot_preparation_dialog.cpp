@@ -52,6 +52,9 @@ void CSlotPreparationDialog::ShowValues() {
         SetCheck(kSlotEnableBox + i, choices[i].flag == 1);
         SetItemText(kSlotContentText + i, contents[i]);
         SetItemText(kSlotFileNameText + i, fileNames[i]);
+        // The title alone does not say which folder the file is in.
+        SetItemToolTip(kSlotFileNameText + i,
+                       fileNames[i].isEmpty() ? QString() : QString::fromStdString(choices[i].path));
         // Names change while the dialog is shown: a long one widens the window.
         FitItem(kSlotContentText + i);
         FitItem(kSlotFileNameText + i);

@@ -90,7 +90,9 @@ void CUploadPreparationDialog::CheckFile(int i, bool withMessages) {
 
 void CUploadPreparationDialog::Browse(int i) {
     QString folder = QString::fromStdString(ReadFolder(FolderLine::Upload, AppState().edition));
-    QString chosen = Context().ui.ChooseOpenFile(this, folder, String(kFunctionDataFilter), "dat");
+    const QString title = QString::fromStdString(
+        FormatMessage(String(str::kChooseUploadFile).toStdString(), {static_cast<long long>(i + 1)}));
+    QString chosen = Context().ui.ChooseOpenFile(this, title, folder, String(kFunctionDataFilter), "dat");
     if (!chosen.isEmpty() && !PathFitsField(chosen.toStdString())) {
         CDialogHost host(*this, kGroup);
         ReportOverlongPath(host, kPathTooLong, chosen.toStdString());
@@ -124,6 +126,10 @@ void CUploadPreparationDialog::SlotTicked(int i) {
 
 void CUploadPreparationDialog::EmptySlot(int i) {
     CDialogHost host(*this, kGroup);
+    // One click must not lose what the device holds.
+    if (!host.AskQuestion(kAskEmptySlot, str::kAskEmptySlot,
+                          {static_cast<long long>(i + 1), contents[i].toStdString()}))
+        return;
     BeginWaitCursor();
     bool cleared = ClearSlotOperation(host, kClearSlot, i + 1);
     EndWaitCursor();

@@ -21,6 +21,9 @@ class CNetworkSettingsDialog : public CDialog {
     void OnOK() override;
 
   private:
+    bool AddressesAreAddresses();
+    bool ShowClamped(int id, long long typed, long long kept);
+
     std::uint8_t& configByte;
     NetworkSettings& settings;
 };

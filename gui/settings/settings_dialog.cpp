@@ -9,7 +9,9 @@
 #include "link/serial_transport.h"
 #include "operations/mode_switch.h"
 #include "operations/settings_messages.h"
+#include "operations/string_ids.h"
 #include "platform/program_folder.h"
+#include "platform/serial_port_path.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
@@ -65,6 +67,8 @@ bool CSettingsDialog::OnInitDialog() {
     for (int i = 0; i < kSerialPortCount; ++i) {
         if (state[i] != kPortMissing) continue;
         EnableItem(kComButtons[i], false); // a port in use can still be chosen
+        SetItemToolTip(kComButtons[i], QString::fromStdString(FormatMessage(
+                                           String(str::kNoSuchPort).toStdString(), {SerialPortPath(i + 1)})));
         if (selection == i) selection = -1;
     }
     // The serial and the network buttons sit in separate boxes, so the
@@ -143,6 +147,9 @@ void CSettingsDialog::ApplyEnablingRule() {
     EnableItem(kIpEdit, tcp);
     EnableItem(kPortEdit, tcp);
     EnableItem(kTcpStatusButton, tcp);
+    // A greyed control says why.
+    for (int id : {kIpEdit, kPortEdit, kTcpStatusButton})
+        SetItemToolTip(id, tcp ? QString() : String(str::kForTcpOnly));
     EnableItem(kIdOk, selection >= 0 && selection <= kTcpSelection);
 }
 

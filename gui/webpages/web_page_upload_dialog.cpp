@@ -1,5 +1,6 @@
 #include "gui/webpages/web_page_upload_dialog.h"
 
+#include "operations/string_ids.h"
 #include "operations/transfer_messages.h"
 #include "operations/transfer_steps.h"
 #include "operations/web_page_upload.h"
@@ -31,8 +32,9 @@ QString CWebPageUploadDialog::FileText() const {
 }
 
 bool CWebPageUploadDialog::OnInitDialog() {
-    const QString path = Context().ui.ChooseOpenFile(this, QString::fromStdString(ProgramFolder()),
-                                                     String(web_page::kStringFilter));
+    const QString path =
+        Context().ui.ChooseOpenFile(this, String(str::kChooseWebPage),
+                                    QString::fromStdString(ProgramFolder()), String(web_page::kStringFilter));
     if (path.isEmpty()) {
         EndDialog(kIdCancel);
         return true;
@@ -47,6 +49,7 @@ bool CWebPageUploadDialog::OnInitDialog() {
     SetProgressPos(kProgressBar, 0);
     SetItemText(kStatusText, String(transfer::kStatusConnecting));
     SetItemText(kFileText, FileText());
+    SetItemToolTip(kFileText, QString::fromStdString(page.path));
     SetItemText(kProgressText, QString::fromStdString(WebPageProgressText(0, page.size)));
     return CTransferDialog::OnInitDialog();
 }

@@ -1,6 +1,7 @@
 #include "gui/welcome/welcome_editor_dialog.h"
 
 #include "core/app_state.h"
+#include "core/device_charset.h"
 #include "core/windows1252.h"
 #include "formats/bgs_file.h"
 #include "formats/folder_file.h"
@@ -18,6 +19,20 @@ constexpr int kValueLists[4] = {1141, 1140, 1139, 1138}; // A, B, C, D
 constexpr int kLoadButton = 1228;
 constexpr int kSaveButton = 1229;
 constexpr int kValueCount = 16;
+constexpr int kFilePath = 1961;
+constexpr int kNotShownNote = 1962;
+
+// The characters of `text` that the device shows as a blank, each once.
+QString CharactersShownAsBlanks(const QString& text) {
+    QString found;
+    for (const QChar c : text) {
+        const std::string pc = Utf8ToWindows1252(QString(c).toStdString(), '\x01');
+        const bool blank =
+            pc.size() != 1 || (pc[0] != ' ' && ToDeviceChar(static_cast<std::uint8_t>(pc[0])) == ' ');
+        if (blank && !found.contains(c)) found += c;
+    }
+    return found;
+}
 
 // Message numbers of the editor.
 constexpr int kNotFunctionData = 1;    // 11027
@@ -60,6 +75,9 @@ bool CWelcomeEditorDialog::OnInitDialog() {
         }
         connect(list, QOverload<int>::of(&QComboBox::activated), this, [this] { ValuesChosen(); });
     }
+    // Titles alike can stand for files of different program folders.
+    SetItemText(kFilePath,
+                QString::fromStdString(FormatMessage(String(str::kEditedFile).toStdString(), {path})));
     OnCommand(kOwnPageBox, [this] { OwnPageToggled(); });
     OnCommand(kLoadButton, [this] { LoadPageFile(); });
     OnCommand(kSaveButton, [this] { SavePageFile(); });
@@ -81,15 +99,33 @@ void CWelcomeEditorDialog::ShowValues() {
     }
     EnableItem(kLoadButton, page.ownPage);
     EnableItem(kSaveButton, page.ownPage);
+    ShowCharactersNotShown();
     showing = false;
 }
 
 void CWelcomeEditorDialog::LinesEdited() {
+    ShowCharactersNotShown();
     if (showing) return;
     for (size_t i = 0; i < kWelcomeLineCount; ++i) {
         model.page.lines[i] =
             Utf8ToWindows1252(ItemText(kLineEdits[i]).left(kWelcomeLineLength).toStdString());
     }
+}
+
+// "ß" became a blank on the device without a word; the note says so while it is typed.
+void CWelcomeEditorDialog::ShowCharactersNotShown() {
+    QString typed;
+    for (int id : kLineEdits)
+        typed += ItemText(id);
+    const QString blanks = CharactersShownAsBlanks(typed);
+    QWidget* note = Item(kNotShownNote);
+    if (!note) return;
+    SetItemText(kNotShownNote,
+                blanks.isEmpty()
+                    ? QString()
+                    : QString::fromStdString(FormatMessage(String(str::kNotShownByDevice).toStdString(),
+                                                           {blanks.toStdString()})));
+    note->setVisible(!blanks.isEmpty());
 }
 
 void CWelcomeEditorDialog::ValuesChosen() {
@@ -109,7 +145,8 @@ QString CWelcomeEditorDialog::ChooserFolder() const {
 }
 
 void CWelcomeEditorDialog::LoadPageFile() {
-    QString chosen = Context().ui.ChooseOpenFile(this, ChooserFolder(), String(str::kWelcomePageFilter));
+    QString chosen = Context().ui.ChooseOpenFile(this, String(str::kChooseWelcomePage), ChooserFolder(),
+                                                 String(str::kWelcomePageFilter));
     if (chosen.isEmpty()) return;
     if (!LoadBgsFile(WithBgsExtension(chosen.toStdString()), model.page.lines)) {
         Message(kWelcomeGroup, kPageFileNotOpened, str::kCannotOpen);
@@ -119,7 +156,8 @@ void CWelcomeEditorDialog::LoadPageFile() {
 }
 
 void CWelcomeEditorDialog::SavePageFile() {
-    QString chosen = Context().ui.ChooseSaveFile(this, ChooserFolder(), String(str::kWelcomePageFilter));
+    QString chosen = Context().ui.ChooseSaveFile(this, String(str::kChooseWelcomePageTarget), ChooserFolder(),
+                                                 String(str::kWelcomePageFilter));
     if (chosen.isEmpty()) return;
     if (!SaveBgsFile(WithBgsExtension(chosen.toStdString()), model.page.lines)) {
         Message(kWelcomeGroup, kPageFileNotWritten, str::kCannotWrite);

@@ -31,6 +31,7 @@ class CWelcomeEditorDialog : public CDialog {
 
     std::string path;
     CWelcomeEditorModel model;
+    void ShowCharactersNotShown();
     bool showing = false; // the edits change under our own hand, not the user's
 };
 

@@ -34,8 +34,15 @@ TEST_P(QbxBootData, WriteThenReadGivesTheSameFile) {
     EXPECT_EQ(files.Read("sicherung.dat"), files.Read("anlage.dat"));
 }
 
-TEST_P(QbxBootData, AnExistingFileIsReplacedOnlyAfterYes) {
+TEST_P(QbxBootData, DataAreReplacedOnlyAfterYes) {
     StartSim({"--kind", "A3", "--boot-data", "Werk:0x80"});
+    SaveImage("anlage.dat", 0xA3, 0x321);
+    QbxRun write = Call("bootdata write anlage.dat");
+    EXPECT_EQ(write.status, 1);
+    EXPECT_NE(write.err.find("Quillbox-Message 12.096: "), std::string::npos) << write.err;
+    EXPECT_NE(write.err.find("\"Werk\""), std::string::npos) << write.err;
+    EXPECT_NE(write.err.find("qbx: the LINKBOX's data were not replaced"), std::string::npos) << write.err;
+
     files.Write("backup.dat", "older");
     QbxRun run = Call("bootdata read backup.dat");
     EXPECT_EQ(run.status, 1);
@@ -46,7 +53,10 @@ TEST_P(QbxBootData, AnExistingFileIsReplacedOnlyAfterYes) {
     EXPECT_EQ(run.status, 0) << run.err;
     qbx::FunctionDataImage image;
     ASSERT_EQ(image.Load(files.File("backup.dat")), 0);
-    EXPECT_EQ(image.Size(), 0x80u);
+    EXPECT_EQ(image.Size(), 0x80u); // the declined write left the old image
+    write = Call("--yes bootdata write anlage.dat");
+    EXPECT_EQ(write.status, 0) << write.err;
+    EXPECT_NE(write.err.find("Quillbox-Message 12.096: "), std::string::npos) << write.err;
 }
 
 TEST_P(QbxBootData, OtherBootloadersAreRefused) {
@@ -110,6 +120,14 @@ TEST_P(QbxBootDataChecks, FileChecksComeBeforeAnyLink) {
     EXPECT_EQ(run.err.rfind("Quillbox-Message 12.005: ", 0), 0u) << run.err;
     run = Call("bootdata write linkbox.dat");
     EXPECT_EQ(run.err.rfind("Quillbox-Message 12.016: ", 0), 0u) << run.err;
+}
+
+TEST_P(QbxBootDataChecks, AStoredHeaderThatCannotBeReadStopsTheWrite) {
+    StartSim({"--kind", "A3", "--boot-data", "Werk:0x80", "--short-reply", "43:5"});
+    SaveImage("linkbox.dat", 0xA3, 0x20);
+    QbxRun run = Call("--yes bootdata write linkbox.dat");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.rfind("Quillbox-Message 12.095: ", 0), 0u) << run.err;
 }
 
 INSTANTIATE_TEST_SUITE_P(Tcp, QbxBootDataChecks, testing::Values(false));

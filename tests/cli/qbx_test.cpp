@@ -73,8 +73,18 @@ TEST_F(Qbx, ListsAndClearsSlots) {
         EXPECT_EQ(slots.status, 0) << slots.err;
         EXPECT_EQ(slots.out, "1: Kessel Süd (100 bytes)\n2: (empty)\n3: (empty)\n4: Halle 2 (32768 bytes)\n"
                              "5: (empty)\n6: (empty)\n7: (empty)\n");
-        EXPECT_EQ(Call("clear 4").status, 0);
+        // Data on the device go only after Yes; a script without a terminal gets No.
+        QbxRun declined = Call("clear 4");
+        EXPECT_EQ(declined.status, 1);
+        EXPECT_NE(declined.err.find("Quillbox-Message 6.070: "), std::string::npos) << declined.err;
+        EXPECT_NE(declined.err.find("\"Halle 2\""), std::string::npos) << declined.err;
+        EXPECT_NE(declined.err.find("[y/N] n (no terminal; --yes answers Yes)"), std::string::npos);
+        EXPECT_NE(Call("slots").out.find("4: Halle 2"), std::string::npos);
+        EXPECT_EQ(Call("--yes clear 4").status, 0);
         EXPECT_NE(Call("slots").out.find("4: (empty)"), std::string::npos);
+        QbxRun nothingToLose = Call("clear 4");
+        EXPECT_EQ(nothingToLose.status, 0) << nothingToLose.err;
+        EXPECT_EQ(nothingToLose.err, "");
         sim.Stop();
     }
 }
@@ -105,9 +115,9 @@ TEST_F(Qbx, FailuresPrintTheirMessageAndExitOne) {
     EXPECT_EQ(missing.err.rfind("Quillbox-Message 6.003: ", 0), 0u) << missing.err;
 
     std::remove(folder.File("qbx_man.ini").c_str());
-    QbxRun noSettings = Call("clear 2");
+    QbxRun noSettings = Call("clear 2"); // the slots are read first, as the dialog does
     EXPECT_EQ(noSettings.status, 1);
-    EXPECT_EQ(noSettings.err.rfind("Quillbox-Message 6.019: ", 0), 0u) << noSettings.err;
+    EXPECT_EQ(noSettings.err.rfind("Quillbox-Message 6.001: ", 0), 0u) << noSettings.err;
 }
 
 // A COM port that names /dev/null or a plain file: refused before anything

@@ -36,12 +36,14 @@ TEST_F(BootDataDialog, WrittenDataIsReadBackUnderItsOldName) {
     EXPECT_TRUE(write.IsItemEnabled(kIdCancel));
     EXPECT_EQ(write.windowTitle(), module.String(11680));
     EXPECT_EQ(write.ItemText(kFile), module.String(11508) + ": Anlage Nord.dat");
+    EXPECT_EQ(write.ItemToolTip(kFile), InFolder("Anlage Nord.dat"));
     EXPECT_EQ(write.ItemText(kStatus), module.String(11506));
     EXPECT_EQ(write.ItemText(kProgress), "0345 / 0345");
     EXPECT_EQ(write.ProgressPos(kProgressBar), 0x345);
     EXPECT_EQ(ui.chooserFilters.at(0), module.String(11661));
     EXPECT_TRUE(ui.chooserStarts.at(0).endsWith("/Funktionsdaten")) << ui.chooserStarts.at(0).toStdString();
     EXPECT_EQ(ui.chooserSuffixes, std::vector<QString>{"dat"});
+    EXPECT_EQ(ui.chooserTitles, std::vector<QString>{module.String(12012)});
     EXPECT_EQ(ui.beeps, 0);
 
     ui.Clear();
@@ -50,9 +52,11 @@ TEST_F(BootDataDialog, WrittenDataIsReadBackUnderItsOldName) {
     Run(read);
     EXPECT_EQ(ui.MessageNumbers(), "");
     EXPECT_EQ(ui.chooserNames, std::vector<QString>{"Anlage Nord"});
+    EXPECT_EQ(ui.chooserTitles, std::vector<QString>{module.String(12013)});
     EXPECT_EQ(ui.chooserSuffixes, std::vector<QString>{"dat"});
     EXPECT_EQ(read.windowTitle(), module.String(11681));
     EXPECT_EQ(read.ItemText(kFile), module.String(11509) + ": Kopie.dat");
+    EXPECT_EQ(read.ItemToolTip(kFile), InFolder("Kopie.dat"));
     EXPECT_EQ(read.ItemText(kStatus), module.String(11505));
     EXPECT_EQ(folder.Read("Kopie.dat"), folder.Read("Anlage Nord.dat"));
     EXPECT_TRUE(read.Click(kIdCancel));
@@ -88,6 +92,31 @@ TEST_F(BootDataDialog, CancelledChoosersAndRefusalsCloseTheDialog) {
         EXPECT_EQ(ui.MessageNumbers(), c.messages);
     }
     EXPECT_EQ(folder.Read("old.dat"), "older");
+}
+
+// The question names what the LINKBOX keeps now; No leaves it there.
+TEST_F(BootDataDialog, ReplacingTheStoredImageAsksFirst) {
+    StartLinkbox({"--boot-data", "Anlage Nord:0x40"});
+    WriteDat("Neubau.dat", 3, 0xA3, 0x40);
+    const struct {
+        MessageAnswer answer;
+        const char* named;
+    } cases[] = {{MessageAnswer::No, "Anlage Nord"},
+                 {MessageAnswer::Yes, "Anlage Nord"},
+                 {MessageAnswer::No, "Neubau"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.named);
+        ui.Clear();
+        ui.openFiles = {InFolder("Neubau.dat")};
+        ui.answers = {c.answer};
+        CBootDataDialog dialog(context, kBootDataWriteMode);
+        Run(dialog);
+        ASSERT_EQ(ui.MessageNumbers(), "12.096");
+        EXPECT_EQ(ui.messages[0].kind, MessageKind::Question);
+        EXPECT_NE(ui.messages[0].text.indexOf(QString::fromUtf8(c.named)), -1)
+            << ui.messages[0].text.toStdString();
+        EXPECT_EQ(dialog.HasEnded(), c.answer == MessageAnswer::No);
+    }
 }
 
 TEST_F(BootDataDialog, AFailedTransferClosesWithItsMessage) {
@@ -157,6 +186,7 @@ TEST_F(BootDataDialog, EveryTextShowsWholeInEveryLanguage) {
             dialog.FireTimer(kTransferTimer);
             EXPECT_EQ(dialog.cut, std::vector<std::string>{});
             EXPECT_EQ(CutText(dialog, kFile), "");
+            EXPECT_GE(dialog.width(), CaptionNeed(dialog)) << dialog.windowTitle().toStdString();
         }
     }
 }

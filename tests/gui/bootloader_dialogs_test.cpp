@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <filesystem>
 
 namespace qbx {
 namespace {
@@ -95,26 +96,35 @@ TEST_F(BootloaderDialogs, ConfigurationListStandsForValuesFromOne) {
     EXPECT_EQ(value, 4);
 }
 
+// What a field cannot keep is never changed unseen: a number outside its
+// range is shown as it will be written and taken at the next OK; no number,
+// or an address with a part above 255, keeps the dialog open with the
+// field in focus.
 TEST_F(BootloaderDialogs, NetworkFieldsClampOrRefuse) {
     struct Case {
         const char* byte;
         const char* word1;
         const char* word2;
-        bool taken;
+        const char* address3;
+        bool taken;           // after pressing OK as long as the dialog shows clamped values
+        std::string messages; // of those presses; "" for a refusal of TakeNumber's own
         std::uint8_t parameterByte;
         std::uint16_t parameterWord1;
-        int refusedField; // has the focus after a refusal
+        int focusField;        // after the first OK, when it showed a message
+        const char* shownByte; // the byte field after the first OK
     } cases[] = {
-        {"300", "70000", "65535", true, 255, 65535, 0},
-        {"255", "0", "1", true, 255, 0, 0},
-        {" 7 ", "40000", "2", true, 7, 40000, 0},
-        {"-5", "1", "1", true, 0, 1, 0}, // a signed field; below 0 is kept as 0
-        {"abc", "1", "1", false, 9, 4000, kByte},
-        {"", "1", "1", false, 9, 4000, kByte},
-        {"1", "-1", "1", false, 9, 4000, kWord1}, // unsigned: no sign
-        {"1", "1", "1x", false, 9, 4000, kWord2},
+        {"300", "70000", "65535", "10.0.0.1", true, "5.056 5.056", 255, 65535, kByte, "255"},
+        {"255", "0", "1", "10.0.0.1", true, "", 255, 0, 0, "255"},
+        {" 7 ", "40000", "2", "10.0.0.1", true, "", 7, 40000, 0, " 7 "},
+        {"-5", "1", "1", "10.0.0.1", true, "5.056", 0, 1, kByte, "0"}, // a signed field; below 0 is 0
+        {"1", "1", "1", "10.0.0.300", false, "5.055", 9, 4000, 1123, "1"},
+        {"abc", "1", "1", "10.0.0.1", false, "", 9, 4000, kByte, "abc"},
+        {"", "1", "1", "10.0.0.1", false, "", 9, 4000, kByte, ""},
+        {"1", "-1", "1", "10.0.0.1", false, "", 9, 4000, kWord1, "1"}, // unsigned: no sign
+        {"1", "1", "1x", "10.0.0.1", false, "", 9, 4000, kWord2, "1"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.byte) + " " + c.word1 + " " + c.word2 + " " + c.address3);
         ui.Clear();
         std::uint8_t configByte = 2;
         NetworkSettings network{{192, 168, 0, 10}, {255, 255, 255, 0}, {0, 0, 0, 0}, 9, 4000, 5};
@@ -130,19 +140,27 @@ TEST_F(BootloaderDialogs, NetworkFieldsClampOrRefuse) {
         dialog.SetItemText(kByte, c.byte);
         dialog.SetItemText(kWord1, c.word1);
         dialog.SetItemText(kWord2, c.word2);
-        dialog.SetItemText(1123, "10.0.0.1");
+        dialog.SetItemText(1123, c.address3);
         dialog.SetCurSel(kList, 4);
         ASSERT_TRUE(dialog.Click(kIdOk));
-        EXPECT_EQ(dialog.HasEnded(), c.taken) << c.byte << " " << c.word1 << " " << c.word2;
-        EXPECT_EQ(network.parameterByte, c.parameterByte) << c.byte;
-        EXPECT_EQ(network.parameterWord1, c.parameterWord1) << c.word1;
+        EXPECT_EQ(dialog.ItemText(kByte), c.shownByte);
+        if (!ui.messages.empty()) {
+            EXPECT_EQ(dialog.focusWidget(), dialog.Item(c.focusField));
+            EXPECT_EQ(network.parameterByte, 9); // nothing taken while a message showed
+        }
+        for (int press = 0; press < 3 && c.taken && !dialog.HasEnded(); ++press)
+            ASSERT_TRUE(dialog.Click(kIdOk));
+        EXPECT_EQ(dialog.HasEnded(), c.taken);
+        if (c.messages.empty()) {
+            EXPECT_EQ(ui.messages.size(), c.taken ? 0u : 1u);
+        } else {
+            EXPECT_EQ(ui.MessageNumbers(), c.messages);
+        }
+        EXPECT_EQ(network.parameterByte, c.parameterByte);
+        EXPECT_EQ(network.parameterWord1, c.parameterWord1);
         EXPECT_EQ(configByte, c.taken ? 5 : 2);
         EXPECT_EQ(network.address3,
                   (c.taken ? std::array<std::uint8_t, 4>{10, 0, 0, 1} : std::array<std::uint8_t, 4>{}));
-        EXPECT_EQ(ui.messages.size(), c.taken ? 0u : 1u);
-        if (!c.taken) {
-            EXPECT_EQ(dialog.focusWidget(), dialog.Item(c.refusedField)) << c.byte;
-        }
     }
 }
 
@@ -152,7 +170,8 @@ TEST_F(BootloaderDialogs, AddressFieldsTakeOnlyAddresses) {
         QString text;
         QValidator::State state;
     } cases[] = {{"192.168.0.1", QValidator::Acceptable}, {"10.0.", QValidator::Intermediate},
-                 {"", QValidator::Intermediate},          {"256", QValidator::Invalid},
+                 {"", QValidator::Intermediate},          {"256", QValidator::Intermediate},
+                 {"1.2.3.256", QValidator::Intermediate}, // typed as typed, refused on OK
                  {"1.2.3.4.5", QValidator::Invalid},      {"1.2.3.1000", QValidator::Invalid},
                  {"1.a.3.4", QValidator::Invalid},        {"1.2.3.٣", QValidator::Invalid}};
     for (Case& c : cases) {
@@ -160,6 +179,7 @@ TEST_F(BootloaderDialogs, AddressFieldsTakeOnlyAddresses) {
         EXPECT_EQ(validator.validate(c.text, position), c.state) << c.text.toStdString();
     }
     std::array<unsigned char, 4> octets{};
+    EXPECT_FALSE(ParseIpAddress("192.168.0.300", octets));
     ASSERT_TRUE(ParseIpAddress("10..7.", octets)); // empty parts are 0
     EXPECT_EQ(octets, (std::array<unsigned char, 4>{10, 0, 7, 0}));
 }
@@ -193,13 +213,14 @@ TEST_F(SettingsDialogDevice, NetworkSettingsClampsReachTheDevice) {
         dialog.SetItemText(kByte, "300");
         dialog.SetItemText(kWord1, "70000");
         dialog.SetItemText(1114, "10.1.1.2");
-        dialog.Click(kIdOk);
+        for (int press = 0; press < 3 && !dialog.HasEnded(); ++press)
+            dialog.Click(kIdOk); // each clamped value is shown first
         return kIdOk;
     };
     CSettingsDialog settings(context);
     OpenSettings(settings);
     ASSERT_TRUE(settings.Click(1112));
-    EXPECT_EQ(ui.MessageNumbers(), "");
+    EXPECT_EQ(ui.MessageNumbers(), "5.056 5.056");
     EXPECT_EQ(ui.dialogsRun, std::vector<int>{kNetworkSettingsTemplate});
     EXPECT_EQ(StateLine("network"), "network 10.1.1.2 255.255.255.0 0.0.0.0 255 65535 0");
     EXPECT_EQ(folder.Read("qbx_man.ini"), "6\n1\n127.0.0.1\n1\n"); // nothing saved
@@ -233,14 +254,26 @@ TEST_F(SettingsDialogDevice, DecliningTheModeSwitchTouchesNothing) {
     EXPECT_EQ(folder.Read("device.state"), before);
 }
 
-TEST_F(SettingsDialogDevice, ModeSwitchButtonOnALinkbox) {
-    Start({"--kind", "A3"});
-    CSettingsDialog settings(context);
-    OpenSettings(settings);
-    ASSERT_TRUE(settings.IsItemEnabled(1024));
-    ASSERT_TRUE(settings.Click(1024));
-    EXPECT_EQ(ui.MessageNumbers(), "5.035");
-    EXPECT_EQ(ui.messages[0].text.toStdString(), module.StringUtf8(11042));
+// A bootloader ready for transfers is good news: the information icon.
+TEST_F(SettingsDialogDevice, ModeSwitchButtonReportsTransferModeAsInformation) {
+    const struct {
+        const char* kind;
+        std::string messages;
+    } cases[] = {{"A3", "5.035"}, {"D1", "5.008"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kind);
+        std::filesystem::remove(folder.File("device.state")); // a fresh device of its kind
+        Start({"--kind", c.kind});
+        ui.Clear();
+        CSettingsDialog settings(context);
+        OpenSettings(settings);
+        ASSERT_TRUE(settings.IsItemEnabled(1024));
+        ASSERT_TRUE(settings.Click(1024));
+        ASSERT_EQ(ui.MessageNumbers(), c.messages);
+        EXPECT_EQ(ui.messages[0].text.toStdString(), module.StringUtf8(11042));
+        EXPECT_EQ(ui.messages[0].kind, MessageKind::Information);
+        sim.Stop();
+    }
 }
 
 } // namespace

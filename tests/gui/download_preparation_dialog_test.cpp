@@ -27,7 +27,11 @@ class DownloadPreparation : public DeviceDialogTest {
     // Ticks slot `slot` and chooses `name` for it.
     void Choose(CDownloadPreparationDialog& dialog, int slot, const std::string& name) {
         ui.saveFiles = {In(name)};
+        ui.chooserTitles.clear();
         dialog.Click(kBox + slot - 1);
+        // The chooser says which slot it is for.
+        EXPECT_EQ(ui.chooserTitles,
+                  std::vector<QString>{module.String(12011).replace("%d", QString::number(slot))});
     }
 };
 

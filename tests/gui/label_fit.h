@@ -8,6 +8,15 @@
 
 namespace qbx {
 
+// The least a window must be wide for the window manager to show its
+// caption whole: the caption in bold and the title bar's buttons beside it.
+inline int CaptionNeed(const QWidget& window) {
+    QFont bold = window.font();
+    bold.setBold(true);
+    const QFontMetrics metrics(bold);
+    return metrics.horizontalAdvance(window.windowTitle()) + 3 * metrics.height();
+}
+
 // Empty when the label shows its text whole: the text fits the label's
 // contents (wrapped where the label wraps) and the label lies inside the
 // window; else what is cut.

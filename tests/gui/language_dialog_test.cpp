@@ -55,6 +55,7 @@ TEST_F(LanguageDialog, NewLanguageIsSavedAndAnnouncedInThatLanguage) {
         Choose(c.to);
         ASSERT_EQ(ui.messages.size(), 1u);
         EXPECT_EQ(ui.messages[0].caption, "Quillbox-Message 9.001");
+        EXPECT_EQ(ui.messages[0].kind, MessageKind::Information);
         EXPECT_EQ(ui.messages[0].text, QString::fromUtf8(c.text));
         EXPECT_EQ(folder.Read("qbx_man.ini"), "6\n" + std::to_string(c.to) + "\nlinkbox.test\n4001\n");
         EXPECT_EQ(AppState().selectedLanguage, c.to);

@@ -2,13 +2,16 @@
 #include "gui/about_box.h"
 #include "gui/information_box.h"
 #include "gui/main_window.h"
+#include "gui/product_version.h"
 #include "gui/session_log_interface.h"
 #include "module_fixture.h"
 #include "platform/program_folder.h"
 #include "tests/support/temp_folder.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 
@@ -41,6 +44,16 @@ TEST_F(MainWindow, ReadsTheEditionWhenItOpens) {
         ASSERT_TRUE(window.Initialize());
         EXPECT_EQ(AppState().edition, edition);
     }
+}
+
+TEST_F(MainWindow, EscapeDoesNotQuitButCloseDoes) {
+    CMainWindow window(context);
+    ASSERT_TRUE(window.Initialize());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(&window, &escape);
+    EXPECT_FALSE(window.HasEnded());
+    ASSERT_TRUE(window.Click(kIdCancel));
+    EXPECT_TRUE(window.HasEnded());
 }
 
 TEST_F(MainWindow, SystemMenuHoldsAboutInformationAndTheFileCheck) {
@@ -141,6 +154,7 @@ TEST_F(MainWindow, AboutBoxFollowsTheEdition) {
         CAboutBox about(context);
         ASSERT_TRUE(about.Initialize());
         EXPECT_EQ(about.ItemText(kAboutProductLine), c.product);
+        EXPECT_EQ(about.ItemText(kVersionLine), module.String(12022).replace("%s", QBX_VERSION));
         EXPECT_EQ(about.ItemText(kAboutHomePageLink), c.host);
         auto* link = about.ItemAs<QLabel>(kAboutHomePageLink);
         ASSERT_NE(link, nullptr);
@@ -158,6 +172,7 @@ TEST_F(MainWindow, InformationBoxFollowsTheEdition) {
         ASSERT_TRUE(info.Initialize());
         EXPECT_EQ(info.ItemText(kInformationText), module.String(edition == 2 ? 11450 : 11451));
         EXPECT_FALSE(info.ItemText(kInformationText).isEmpty());
+        EXPECT_EQ(info.ItemText(kVersionLine), module.String(12022).replace("%s", QBX_VERSION));
     }
 }
 

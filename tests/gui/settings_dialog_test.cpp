@@ -51,6 +51,9 @@ TEST_F(SettingsDialog, MissingPortsAreGreyedAndASavedMissingPortMeansNoChoice) {
     for (int id = 1011; id <= 1016; ++id) {
         EXPECT_EQ(dialog.IsItemEnabled(id), id <= 1012) << id;
         EXPECT_FALSE(dialog.IsChecked(id)) << id;
+        // A greyed port says why, naming its device file.
+        EXPECT_EQ(dialog.ItemToolTip(id),
+                  id <= 1012 ? QString() : module.String(12023).replace("%s", "/nonexistent/quillbox-port"));
     }
     EXPECT_FALSE(dialog.IsChecked(1113));
     EXPECT_FALSE(dialog.IsItemEnabled(kIdOk));
@@ -64,9 +67,11 @@ TEST_F(SettingsDialog, MissingPortsAreGreyedAndASavedMissingPortMeansNoChoice) {
     EXPECT_TRUE(dialog.IsItemEnabled(1114));
     EXPECT_TRUE(dialog.IsItemEnabled(1115));
 
+    EXPECT_EQ(dialog.ItemToolTip(1114), "");
     ASSERT_TRUE(dialog.Click(1012));
     EXPECT_FALSE(dialog.IsItemEnabled(1114));
     EXPECT_FALSE(dialog.IsItemEnabled(1115));
+    EXPECT_EQ(dialog.ItemToolTip(1115), module.String(12024));
 }
 
 TEST_F(SettingsDialog, OkSavesTheChoiceAndKeepsTheLanguage) {

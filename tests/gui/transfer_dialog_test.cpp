@@ -99,6 +99,62 @@ TEST_F(TransferDialogs, VerifyReadsEachSlotBackAndNamesTheFirstDifference) {
     }
 }
 
+// The finished window names every ticked slot, its file and its outcome; a
+// failure after a slot went through keeps the window open to say so.
+TEST_F(TransferDialogs, TheEndListsEveryTickedSlot) {
+    StartLinkbox();
+    const std::string two = WriteDat("zwei.dat", 3, 0x81, 0x100);
+    const std::string five = WriteDat("fünf.dat", 3, 0x81, 0x80);
+    const struct Case {
+        const char* name;
+        bool verify;
+        bool fiveGone;                          // the file goes between the preparation and the transfer
+        std::vector<std::pair<int, int>> lines; // slot, string
+        std::string messages;
+    } cases[] = {
+        {"checked", true, false, {{2, 12003}, {5, 12003}, {6, 12003}}, ""},
+        {"unchecked", false, false, {{2, 12002}, {5, 12002}, {6, 12002}}, ""},
+        {"failed", true, true, {{2, 12003}, {5, 12005}, {6, 12006}}, "2.016"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string gone = folder.File("weg.dat");
+        SlotList up;
+        up[1] = {1, two};
+        up[4] = {1, c.fiveGone ? gone : five};
+        up[5] = {1, five};
+        ASSERT_TRUE(WriteUploadSlotList(up));
+        ui.Clear();
+        CUploadTransferDialog upload(context);
+        upload.SetVerify(c.verify);
+        RunTransfer(upload);
+        EXPECT_EQ(ui.MessageNumbers(), c.messages);
+        EXPECT_FALSE(upload.HasEnded());
+        EXPECT_TRUE(upload.IsItemEnabled(kIdCancel));
+        QStringList expected;
+        for (auto [slot, string] : c.lines) {
+            const QString file = slot == 5 && c.fiveGone ? "weg.dat" : slot == 2 ? "zwei.dat" : "fünf.dat";
+            expected << module.String(string).replace("%d", QString::number(slot)).replace("%s", file);
+        }
+        EXPECT_EQ(upload.ItemText(1960).toStdString(), expected.join('\n').toStdString());
+        EXPECT_NE(upload.ItemToolTip(1960).indexOf(QString::fromStdString(two)), -1);
+        EXPECT_TRUE(upload.Item(1023)->isHidden()); // the last slot's row alone said too little
+        EXPECT_EQ(upload.ItemText(1008), module.String(c.messages.empty() ? 11506 : 12007));
+    }
+
+    SlotList down;
+    down[1] = {1, folder.File("back2.dat")};
+    down[5] = {1, folder.File("back6.dat")};
+    ASSERT_TRUE(WriteDownloadSlotList(down));
+    ui.Clear();
+    CDownloadTransferDialog download(context);
+    RunTransfer(download);
+    EXPECT_EQ(ui.MessageNumbers(), "");
+    const QString saved = module.String(12004).replace("%d", "2").replace("%s", "back2.dat") + "\n" +
+                          module.String(12004).replace("%d", "6").replace("%s", "back6.dat");
+    EXPECT_EQ(download.ItemText(1960).toStdString(), saved.toStdString());
+}
+
 TEST_F(TransferDialogs, NoSlotListClosesWithoutMessage) {
     StartLinkbox();
     CDownloadTransferDialog download(context);

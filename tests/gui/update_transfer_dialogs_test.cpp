@@ -49,7 +49,7 @@ TEST_F(UpdateTransferDialogs, OsUpdateFinishesWithBeepAndWaitsForClose) {
     EXPECT_TRUE(dialog.IsItemEnabled(kIdCancel));
     EXPECT_EQ(dialog.ItemText(kFile), "Heizung V4");
     EXPECT_EQ(dialog.ItemText(kStatus), module.String(11506));
-    EXPECT_EQ(dialog.ItemText(kProgress), "1FFFF / 1FFFF");
+    EXPECT_EQ(dialog.ItemText(kProgress), "00400 / 00400"); // the file's own total
     EXPECT_EQ(dialog.ProgressPos(1007), 100);
     EXPECT_TRUE(dialog.Click(kIdCancel));
     EXPECT_EQ(dialog.Result(), kIdCancel);
@@ -83,7 +83,7 @@ TEST_F(UpdateTransferDialogs, OsUpdateFailuresShowTheirMessageAndClose) {
     }
 }
 
-TEST_F(UpdateTransferDialogs, FirmwareUpdateClosesByItselfAfterTheBeep) {
+TEST_F(UpdateTransferDialogs, FirmwareUpdateStaysOpenWithItsFinishedState) {
     StartLinkbox({"--firmware-size", "0x400"});
     folder.Write("Box 2.8.frm", UpdateFile("BRAVOLT_LINKBOX_FIRMWARE_FILE 400"));
     ui.openFiles = {QString::fromStdString(folder.File("Box 2.8.frm"))};
@@ -91,11 +91,14 @@ TEST_F(UpdateTransferDialogs, FirmwareUpdateClosesByItselfAfterTheBeep) {
     Run(dialog);
     EXPECT_EQ(ui.MessageNumbers(), "");
     EXPECT_EQ(ui.beeps, 1);
-    EXPECT_TRUE(dialog.HasEnded());
+    EXPECT_FALSE(dialog.HasEnded());
+    EXPECT_TRUE(dialog.IsItemEnabled(kIdCancel));
     EXPECT_EQ(dialog.ItemText(kFile), module.String(11508) + ": Box 2.8");
     EXPECT_EQ(dialog.ItemText(kProgress), "0400 / 0400");
     EXPECT_EQ(dialog.ItemText(kStatus), module.String(11506));
     EXPECT_TRUE(ui.chooserStarts.at(0).endsWith("/Betriebssystem_BL"));
+    EXPECT_TRUE(dialog.Click(kIdCancel));
+    EXPECT_TRUE(dialog.HasEnded());
 }
 
 TEST_F(UpdateTransferDialogs, FirmwareRefusalsAndFailuresEndTheDialog) {

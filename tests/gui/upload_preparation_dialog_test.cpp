@@ -142,14 +142,22 @@ TEST_F(UploadPreparation, ASlotListThatCannotBeWrittenKeepsTheDialogOpen) {
     EXPECT_TRUE(std::filesystem::is_directory(folder.File("config_up.ini")));
 }
 
-TEST_F(UploadPreparation, EmptiesABootloaderSlot) {
+TEST_F(UploadPreparation, EmptiesABootloaderSlotAfterYes) {
     StartLinkbox({"--slot", "3=Altbau"});
     CUploadPreparationDialog dialog(context);
     ASSERT_TRUE(dialog.Initialize());
-    ASSERT_TRUE(dialog.Click(kEmpty + 2));
-    EXPECT_EQ(dialog.ItemText(kContent + 2), module.String(11507));
-    EXPECT_FALSE(dialog.IsItemEnabled(kEmpty + 2));
-    EXPECT_TRUE(ui.messages.empty());
+    for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
+        ui.Clear();
+        ui.answers = {answer};
+        ASSERT_TRUE(dialog.Click(kEmpty + 2));
+        ASSERT_EQ(ui.MessageNumbers(), "6.070");
+        EXPECT_EQ(ui.messages[0].kind, MessageKind::Question);
+        EXPECT_NE(ui.messages[0].text.indexOf("3"), -1) << ui.messages[0].text.toStdString();
+        EXPECT_NE(ui.messages[0].text.indexOf("\"Altbau\""), -1) << ui.messages[0].text.toStdString();
+        const bool emptied = answer == MessageAnswer::Yes;
+        EXPECT_EQ(dialog.ItemText(kContent + 2), emptied ? module.String(11507) : QString("Altbau"));
+        EXPECT_EQ(dialog.IsItemEnabled(kEmpty + 2), !emptied);
+    }
 
     CUploadPreparationDialog again(context);
     ASSERT_TRUE(again.Initialize());
@@ -228,6 +236,8 @@ TEST_F(UploadPreparation, ChosenFileNamesShowWhole) {
     dialog.Click(kBox + 3);
     QApplication::processEvents();
     EXPECT_EQ(dialog.ItemText(kName + 3).toStdString(), title);
+    EXPECT_EQ(dialog.ItemToolTip(kName + 3).toStdString(), file); // the folder too
+    EXPECT_EQ(ui.chooserTitles, std::vector<QString>{module.String(12010).replace("%d", "4")});
     EXPECT_EQ(CutText(dialog, kName + 3), "");
 }
 

@@ -36,6 +36,7 @@ TEST_F(WelcomeEditor, TickingStartsFromTheDefaultPageAndOkStoresIt) {
     std::string path = ErasedPage();
     CWelcomeEditorDialog dialog(context, path);
     ASSERT_TRUE(dialog.Initialize());
+    EXPECT_EQ(dialog.ItemText(1961), module.String(12019).replace("%s", QString::fromStdString(path)));
     EXPECT_FALSE(dialog.IsChecked(kOwn));
     EXPECT_FALSE(dialog.IsItemEnabled(kLines[0]));
     EXPECT_FALSE(dialog.IsItemEnabled(kLoad));
@@ -48,7 +49,10 @@ TEST_F(WelcomeEditor, TickingStartsFromTheDefaultPageAndOkStoresIt) {
     EXPECT_EQ(dialog.ItemText(kLines[3]), "       QRT5130");
     EXPECT_TRUE(dialog.IsItemEnabled(kSave));
 
+    EXPECT_TRUE(dialog.Item(1962)->isHidden()); // the default page shows whole
     dialog.SetItemText(kLines[3], "Größe 21°C");
+    EXPECT_FALSE(dialog.Item(1962)->isHidden());
+    EXPECT_EQ(dialog.ItemText(1962), module.String(12021).replace("%s", "ß")); // ö and ° it has
     ASSERT_TRUE(dialog.Click(kIdOk));
     EXPECT_EQ(dialog.Result(), kIdOk);
     EXPECT_EQ(ByteOf(path, 0x1EFF), 0x00);

@@ -81,7 +81,7 @@ TEST_P(UpdateOverLine, SingleImageArrivesByteForByte) {
                                              MakeHex(run.folder, "bus", binary, holes)));
     ASSERT_TRUE(run.Update(program)) << run.host.Numbers();
     EXPECT_EQ(run.host.beeps, 1);
-    EXPECT_EQ(run.host.progressTexts.back(), "1FFFF / 1FFFF");
+    EXPECT_EQ(run.host.progressTexts.back(), "20000 / 20000"); // the total the file announces
     EXPECT_EQ(run.host.statuses.front(), 11500);
     EXPECT_EQ(run.host.fileTexts, (std::vector<std::string>{"bus"}));
     EXPECT_EQ(run.host.pumps, 0x20000 / 64);

@@ -57,6 +57,9 @@ class CRecordingHost : public qbx::COperationHost {
     void SetProgressPosition(std::uint32_t position) override { positions.push_back(position); }
     void SetProgressText(const std::string& text) override { progressTexts.push_back(text); }
     void SetFileText(const std::string& text) override { fileTexts.push_back(text); }
+    void SetSlotOutcome(int slot, const std::string&, qbx::SlotOutcome outcome) override {
+        outcomes.push_back({slot, outcome});
+    }
     void SetSlotNumber(const std::string& text) override { slotNumbers.push_back(text); }
     void SetWaitCursor(bool on) override { waitCursor = on; }
 
@@ -81,6 +84,7 @@ class CRecordingHost : public qbx::COperationHost {
     std::vector<std::uint32_t> positions;
     std::vector<std::string> progressTexts;
     std::vector<std::string> fileTexts;
+    std::vector<std::pair<int, qbx::SlotOutcome>> outcomes;
     std::vector<std::string> slotNumbers;
     bool waitCursor = false;
 

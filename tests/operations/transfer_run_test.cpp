@@ -37,6 +37,34 @@ TEST(TransferRun, ShowsEverySlotsFileRunsTheTickedOnesAndBeeps) {
     EXPECT_EQ(host.fileTexts[4], "[11508]: halle.v2");
 }
 
+// The finished window lists each ticked slot by what became of it.
+TEST(TransferRun, ReportsTheOutcomeOfEveryTickedSlot) {
+    using O = SlotOutcome;
+    const struct {
+        int failing; // 0: none
+        O doneAs;
+        std::vector<std::pair<int, O>> outcomes;
+        std::size_t fileTexts;
+    } cases[] = {
+        {0, O::Verified, {{2, O::Verified}, {5, O::Verified}, {6, O::Verified}}, 7},
+        {0, O::Transferred, {{2, O::Transferred}, {5, O::Transferred}, {6, O::Transferred}}, 7},
+        {5, O::Verified, {{2, O::Verified}, {5, O::Failed}, {6, O::NotTried}}, 5},
+        {2, O::Transferred, {{2, O::Failed}, {5, O::NotTried}, {6, O::NotTried}}, 2},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.failing);
+        CRecordingHost host;
+        SlotList slots = Ticked({{2, "/a/two.dat"}, {5, "/a/five.dat"}, {6, "/a/six.dat"}});
+        slots[3] = {0, "/a/unticked.dat"};
+        auto result = RunSlotList(
+            host, true, slots, 11508, [&](int slot, const std::string&) { return slot != c.failing; },
+            c.doneAs);
+        EXPECT_EQ(result, c.failing ? TransferRunResult::SlotFailed : TransferRunResult::Finished);
+        EXPECT_EQ(host.outcomes, c.outcomes);
+        EXPECT_EQ(host.fileTexts.size(), c.fileTexts); // the failed slot's file stays in view
+    }
+}
+
 TEST(TransferRun, NothingTickedStillBeepsAndAMissingListClosesSilently) {
     CRecordingHost host;
     auto never = [](int, const std::string&) { return false; };

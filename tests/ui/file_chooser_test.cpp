@@ -71,9 +71,9 @@ class QtChooser : public testing::Test {
         return [this, kind, start] {
             switch (kind) {
             case ChooserKind::Open:
-                return ui.ChooseOpenFile(nullptr, start, kPageFilter);
+                return ui.ChooseOpenFile(nullptr, "Page", start, kPageFilter);
             case ChooserKind::Save:
-                return ui.ChooseSaveFile(nullptr, start, kPageFilter);
+                return ui.ChooseSaveFile(nullptr, "Page", start, kPageFilter);
             case ChooserKind::Folder:
                 return ui.ChooseFolder(nullptr, "Folder", start);
             }
@@ -101,6 +101,7 @@ TEST_F(QtChooser, EveryChooserStartsInTheNearestExistingFolderWithNoName) {
             QString chosen = Run(Choose(kind, base + start.asked), [&](QFileDialog& chooser) {
                 EXPECT_EQ(chooser.directory().absolutePath(), base + start.shown);
                 EXPECT_EQ(NameField(chooser), "");
+                EXPECT_EQ(chooser.windowTitle(), kind == ChooserKind::Folder ? "Folder" : "Page"); // what for
                 EXPECT_TRUE(chooser.testOption(QFileDialog::DontUseNativeDialog));
             });
             EXPECT_EQ(chosen, "");

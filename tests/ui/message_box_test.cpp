@@ -6,6 +6,7 @@
 #include "ui/qt_user_interface.h"
 
 #include <QFileDialog>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -46,6 +47,17 @@ TEST(QtMessage, TextsShowAsTypedInEveryKind) {
     }
 }
 
+// The title bar is only as wide as the box; a short text made it cut the
+// caption ("Quillbox-M…age 8.002").
+TEST(QtMessage, TheBoxIsWideEnoughForItsCaption) {
+    Show(MessageKind::Notice, "OK.", [&](QMessageBox& box) {
+        QFont bold = box.font();
+        bold.setBold(true);
+        const QFontMetrics metrics(bold);
+        EXPECT_GE(box.width(), metrics.horizontalAdvance(box.windowTitle()) + 3 * metrics.height());
+    });
+}
+
 TEST(QtMessage, ButtonsIconsAndAnswers) {
     struct {
         MessageKind kind;
@@ -53,6 +65,7 @@ TEST(QtMessage, ButtonsIconsAndAnswers) {
         QMessageBox::StandardButton press; // NoButton: closed with Escape
         MessageAnswer answer;
     } cases[] = {{MessageKind::Notice, QMessageBox::Warning, QMessageBox::Ok, MessageAnswer::Ok},
+                 {MessageKind::Information, QMessageBox::Information, QMessageBox::Ok, MessageAnswer::Ok},
                  {MessageKind::Notice, QMessageBox::Warning, QMessageBox::NoButton, MessageAnswer::Ok},
                  {MessageKind::Question, QMessageBox::Question, QMessageBox::Yes, MessageAnswer::Yes},
                  {MessageKind::Question, QMessageBox::Question, QMessageBox::No, MessageAnswer::No},
@@ -62,7 +75,7 @@ TEST(QtMessage, ButtonsIconsAndAnswers) {
     for (const auto& c : cases) {
         MessageAnswer answer = Show(c.kind, "Text", [&](QMessageBox& box) {
             EXPECT_EQ(box.icon(), c.icon);
-            bool question = c.kind != MessageKind::Notice;
+            bool question = IsQuestion(c.kind);
             QMessageBox::StandardButtons buttons = QMessageBox::Ok;
             if (question) buttons = QMessageBox::Yes | QMessageBox::No;
             EXPECT_EQ(box.standardButtons(), buttons);
@@ -101,7 +114,7 @@ TEST(QtTexts, QtsOwnBoxesSpeakTheModulesLanguage) {
             EXPECT_EQ(chooser->labelText(QFileDialog::Accept), c.save);
             chooser->reject();
         }});
-        ui.ChooseSaveFile(nullptr, QString::fromStdString(folder.Path()), "Pages (*.bgs)");
+        ui.ChooseSaveFile(nullptr, "Pages", QString::fromStdString(folder.Path()), "Pages (*.bgs)");
         EXPECT_TRUE(script.Finished());
     }
 }
