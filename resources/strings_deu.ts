@@ -595,6 +595,8 @@ Wählen Sie eine vorhandene Begrüßungsseite; das Update wurde nicht begonnen.<
     <message>
         <source>11977</source>
         <translation>Abgebrochen: Das Datenabbild der LINKBOX wurde nicht vollständig geschrieben. Der Bootloader bleibt erhalten; bitte das Datenabbild erneut schreiben.</translation>
+    </message>
+    <message>
         <source>12000</source>
         <translation>Speicherplatz %d im Bootloader leeren?
 Er enthält „%s“; diese Daten gehen dabei verloren.</translation>

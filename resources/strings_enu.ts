@@ -595,6 +595,8 @@ Choose a welcome page that exists; the update was not started.</translation>
     <message>
         <source>11977</source>
         <translation>Interrupted: the LINKBOX's data image was not completely written. The bootloader stays in place; write the data image again.</translation>
+    </message>
+    <message>
         <source>12000</source>
         <translation>Empty storage slot %d of the bootloader?
 It holds "%s"; these data will be lost.</translation>

@@ -595,6 +595,8 @@ Scegliere una pagina di benvenuto esistente; l'aggiornamento non è stato avviat
     <message>
         <source>11977</source>
         <translation>Interrotto: l'immagine dati del LINKBOX non è stata scritta completamente. Il bootloader resta al suo posto; scrivere di nuovo l'immagine dati.</translation>
+    </message>
+    <message>
         <source>12000</source>
         <translation>Svuotare lo slot %d del bootloader?
 Contiene «%s»; questi dati andranno persi.</translation>
