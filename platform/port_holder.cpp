@@ -1,4 +1,5 @@
 #include "platform/port_holder.h"
+#include "platform/folder_entries.h"
 
 #include <algorithm>
 #include <cctype>
@@ -18,19 +19,6 @@ namespace qbx {
 namespace {
 
 const std::vector<std::string> kLockFolders = {"/var/lock", "/run/lock"};
-
-std::vector<std::string> FolderEntries(const std::string& folder) {
-    std::vector<std::string> names;
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return names;
-    while (dirent* entry = ::readdir(dir)) {
-        std::string name = entry->d_name;
-        if (name != "." && name != "..") names.push_back(name);
-    }
-    ::closedir(dir);
-    std::sort(names.begin(), names.end());
-    return names;
-}
 
 bool IsNumber(const std::string& text) {
     return !text.empty() &&
@@ -71,12 +59,12 @@ pid_t LockOwner(const std::string& procRoot, const struct stat& device) {
 }
 
 pid_t DescriptorOwner(const std::string& procRoot, const struct stat& device) {
-    for (const std::string& process : FolderEntries(procRoot)) {
+    for (const std::string& process : SortedFolderEntries(procRoot)) {
         if (!IsNumber(process)) continue;
         auto pid = static_cast<pid_t>(std::atol(process.c_str()));
         if (pid == ::getpid()) continue;
         std::string fdFolder = procRoot + "/" + process + "/fd";
-        for (const std::string& fd : FolderEntries(fdFolder)) {
+        for (const std::string& fd : SortedFolderEntries(fdFolder)) {
             struct stat open {};
             if (::stat((fdFolder + "/" + fd).c_str(), &open) == 0 && SameDevice(open, device)) return pid;
         }
@@ -148,10 +136,10 @@ bool FindPortHolder(const std::string& path, CPortHolder& holder) {
 
 std::vector<std::string> SerialDevicesPresent(const std::vector<std::string>& taken) {
     std::vector<std::string> candidates;
-    for (const std::string& name : FolderEntries("/dev/serial/by-id"))
+    for (const std::string& name : SortedFolderEntries("/dev/serial/by-id"))
         candidates.push_back("/dev/serial/by-id/" + name);
     for (const char* prefix : {"ttyUSB", "ttyACM"}) {
-        for (const std::string& name : FolderEntries("/dev"))
+        for (const std::string& name : SortedFolderEntries("/dev"))
             if (name.rfind(prefix, 0) == 0) candidates.push_back("/dev/" + name);
     }
     std::vector<struct stat> seen;

@@ -1,4 +1,5 @@
 #include "platform/serial_device_names.h"
+#include "platform/folder_entries.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -17,19 +18,6 @@ std::string Resolved(const std::string& path) {
     return result;
 }
 
-std::vector<std::string> SortedEntries(const std::string& folder) {
-    std::vector<std::string> names;
-    DIR* dir = ::opendir(folder.c_str());
-    if (!dir) return names;
-    while (dirent* entry = ::readdir(dir)) {
-        std::string name = entry->d_name;
-        if (name != "." && name != "..") names.push_back(name);
-    }
-    ::closedir(dir);
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 } // namespace
 
 SerialDeviceNames NamesOfSerialDevice(const std::string& mappedPath, const std::string& byIdFolder) {
@@ -42,7 +30,7 @@ SerialDeviceNames NamesOfSerialDevice(const std::string& mappedPath, const std::
         return names;
     }
     if (device.empty()) return names;
-    for (const std::string& entry : SortedEntries(byIdFolder)) {
+    for (const std::string& entry : SortedFolderEntries(byIdFolder)) {
         if (Resolved(prefix + entry) == device) {
             names.byId = prefix + entry;
             break;
