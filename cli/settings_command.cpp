@@ -102,7 +102,10 @@ int RunSettings(CommandContext& context) {
     }
     CSettings settings;
     bool found = settings.Load();
-    std::string file = FileToRead(FilesFolder(), kSettingsFileName);
+    // Before the first save, the file it will be: the user's own where the
+    // program folder cannot be written.
+    std::string file =
+        found ? FileToRead(FilesFolder(), kSettingsFileName) : FilesFolder() + "/" + kSettingsFileName;
     if (set) {
         if (changes.interfaceIndex)
             settings.interfaceIndex = static_cast<std::uint8_t>(*changes.interfaceIndex);

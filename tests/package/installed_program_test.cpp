@@ -76,6 +76,10 @@ TEST_F(InstalledProgram, AnOrdinaryUserWorksWithFilesOfTheirOwn) {
         QbxRun upload = Qbx(link + " upload 3=kessel.dat");
         EXPECT_EQ(upload.status, 0) << upload.err;
 
+        QbxRun fresh = Qbx("settings");
+        EXPECT_NE(fresh.out.find("file: " + home.File(".config/quillbox/qbx_man.ini") + " (not written yet"),
+                  std::string::npos)
+            << fresh.out;
         QbxRun set = Qbx("settings set interface=tcp address=127.0.0.1 port=" + port + " language=en");
         EXPECT_EQ(set.status, 0) << set.err;
         QbxRun stored = Qbx("--json settings");
