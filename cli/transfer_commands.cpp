@@ -116,7 +116,7 @@ int RunUpload(CommandContext& context) {
     host.SetGroup(upload_preparation::kGroup);
     if (!PathsFitTheSlotList(host, slots, upload_preparation::kPathTooLong)) return kExitFailed;
     if (!FilesAreFunctionData(host, slots)) return kExitFailed;
-    if (!WriteUploadSlotList(slots)) {
+    if (!WriteUploadSlotList(slots, FilesFolder(), verify)) {
         host.ShowMessage(upload_preparation::kSlotListNotWritten, str::kCannotWrite);
         host.NoteString(str::kFileNotWritable, {FilesFolder() + "/" + kUploadSlotListName});
         return kExitFailed;

@@ -10,8 +10,10 @@ namespace qbx {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
-// Seven lines of a flag, a path and a line end; a longer file is no slot list.
-constexpr std::size_t kReadLimit = kSlotCount * (1 + kLongestPath + 2);
+constexpr const char* kVerifyKey = "verify=";
+// Seven lines of a flag, a path and a line end, and the verify line; a
+// longer file is no slot list.
+constexpr std::size_t kReadLimit = kSlotCount * (1 + kLongestPath + 2) + 10;
 
 bool IsSpace(char c) {
     return std::isspace(static_cast<unsigned char>(c)) != 0;
@@ -37,8 +39,10 @@ bool FormatSlotList(const SlotList& slots, std::string& text) {
     return true;
 }
 
-SlotList ParseSlotList(const std::string& text) {
-    SlotList slots;
+namespace {
+
+// Parses the seven slots into `slots`; where the text after them begins.
+std::size_t ParseSlots(const std::string& text, SlotList& slots) {
     std::size_t p = 0;
     for (SlotListEntry& slot : slots) {
         while (p < text.size() && IsSpace(text[p]))
@@ -54,15 +58,41 @@ SlotList ParseSlotList(const std::string& text) {
         std::size_t first = field.find_first_not_of(' ');
         slot.path = first == std::string::npos ? std::string() : field.substr(first);
     }
+    return p;
+}
+
+} // namespace
+
+SlotList ParseSlotList(const std::string& text) {
+    SlotList slots;
+    ParseSlots(text, slots);
     return slots;
 }
+
+bool ParseVerifyLine(const std::string& text) {
+    SlotList slots;
+    std::size_t p = ParseSlots(text, slots);
+    while (p < text.size() && IsSpace(text[p]))
+        ++p;
+    const std::string line = text.substr(p, text.find_first_of("\r\n", p) - p);
+    return line == std::string(kVerifyKey) + "1";
+}
+
+namespace {
+
+bool ReadSlotListText(const std::string& name, std::string& text, const std::string& folder) {
+    bool more = false;
+    if (!ReadFilePrefix(FileToRead(folder, name), kReadLimit, text, &more)) return false;
+    if (more) DropCutLine(text); // a path cut short is no path
+    return true;
+}
+
+} // namespace
 
 bool ReadSlotList(const std::string& name, SlotList& slots, const std::string& folder) {
     slots = SlotList();
     std::string text;
-    bool more = false;
-    if (!ReadFilePrefix(FileToRead(folder, name), kReadLimit, text, &more)) return false;
-    if (more) DropCutLine(text); // a path cut short is no path
+    if (!ReadSlotListText(name, text, folder)) return false;
     slots = ParseSlotList(text);
     return true;
 }
@@ -72,8 +102,13 @@ bool WriteSlotList(const std::string& name, const SlotList& slots, const std::st
     return FormatSlotList(slots, text) && ReplaceFileContents(FileToWrite(folder, name), text);
 }
 
-bool ReadUploadSlotList(SlotList& slots, const std::string& folder) {
-    if (!ReadSlotList(kUploadSlotListName, slots, folder)) return false;
+bool ReadUploadSlotList(SlotList& slots, const std::string& folder, bool* verify) {
+    slots = SlotList();
+    if (verify) *verify = false;
+    std::string text;
+    if (!ReadSlotListText(kUploadSlotListName, text, folder)) return false;
+    slots = ParseSlotList(text);
+    if (verify) *verify = ParseVerifyLine(text);
     for (SlotListEntry& slot : slots)
         if (slot.flag != 1) slot.path.clear();
     return true;
@@ -83,8 +118,11 @@ bool ReadDownloadSlotList(SlotList& slots, const std::string& folder) {
     return ReadSlotList(kDownloadSlotListName, slots, folder);
 }
 
-bool WriteUploadSlotList(const SlotList& slots, const std::string& folder) {
-    return WriteSlotList(kUploadSlotListName, slots, folder);
+bool WriteUploadSlotList(const SlotList& slots, const std::string& folder, bool verify) {
+    std::string text;
+    if (!FormatSlotList(slots, text)) return false;
+    text += std::string(kVerifyKey) + (verify ? "1" : "0") + kLineEnd;
+    return ReplaceFileContents(FileToWrite(folder, kUploadSlotListName), text);
 }
 
 bool WriteDownloadSlotList(const SlotList& slots, const std::string& folder) {

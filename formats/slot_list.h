@@ -6,7 +6,9 @@
 
 // The slot list files that hand the chosen files from a preparation dialog
 // to its transfer: seven lines of a one-digit flag and a path right-aligned
-// in 256 characters, CR LF at each line end.
+// in 256 characters, CR LF at each line end. The upload's list may carry an
+// eighth line, "verify=1" or "verify=0", the preparation's "Verify after
+// writing"; readers of seven lines pass it by.
 namespace qbx {
 
 constexpr const char* kUploadSlotListName = "config_up.ini";
@@ -29,6 +31,8 @@ bool FormatSlotList(const SlotList& slots, std::string& text);
 // leading spaces removed; the rest of an over-long line is skipped. Missing
 // lines give flag 0 and an empty path.
 SlotList ParseSlotList(const std::string& text);
+// The eighth line's choice: true only for "verify=1" right after the seven slots.
+bool ParseVerifyLine(const std::string& text);
 
 // Reads `name` in `folder`; false when it does not open or is no regular
 // file (`slots` then empty). Only the first lines that seven slots can fill
@@ -37,11 +41,13 @@ bool ReadSlotList(const std::string& name, SlotList& slots, const std::string& f
 // Replaces `name` in `folder` as a whole; false when it cannot be written.
 bool WriteSlotList(const std::string& name, const SlotList& slots, const std::string& folder = FilesFolder());
 
-// The upload keeps a path only for a slot whose flag is 1.
-bool ReadUploadSlotList(SlotList& slots, const std::string& folder = FilesFolder());
+// The upload keeps a path only for a slot whose flag is 1; `verify`, where
+// given, gets the eighth line's choice (false where there is none).
+bool ReadUploadSlotList(SlotList& slots, const std::string& folder = FilesFolder(), bool* verify = nullptr);
 // The download keeps every path, whatever its flag.
 bool ReadDownloadSlotList(SlotList& slots, const std::string& folder = FilesFolder());
-bool WriteUploadSlotList(const SlotList& slots, const std::string& folder = FilesFolder());
+bool WriteUploadSlotList(const SlotList& slots, const std::string& folder = FilesFolder(),
+                         bool verify = false);
 bool WriteDownloadSlotList(const SlotList& slots, const std::string& folder = FilesFolder());
 
 } // namespace qbx

@@ -35,7 +35,9 @@ bool CUploadPreparationDialog::OnInitDialog() {
     OnCommand(kSlotClearAllButton, [this] { ClearAll(); });
 
     BeginWaitCursor();
-    if (ReadUploadSlotList(choices)) {
+    bool verifyBefore = false;
+    if (ReadUploadSlotList(choices, FilesFolder(), &verifyBefore)) {
+        SetCheck(kVerifyBox, verifyBefore);
         for (int i = 0; i < kSlotCount; ++i)
             CheckFile(i, false);
     } else {
@@ -163,7 +165,7 @@ void CUploadPreparationDialog::UpdateOk() {
 void CUploadPreparationDialog::OnOK() {
     TakeValues();
     verify = IsChecked(kVerifyBox);
-    if (!WriteUploadSlotList(choices)) {
+    if (!WriteUploadSlotList(choices, FilesFolder(), verify)) {
         Message(kGroup, kSlotListNotWritten, str::kCannotWrite);
         return;
     }

@@ -46,6 +46,12 @@ TEST(SlotList, OverlongPathsAndHandWrittenFiles) {
     EXPECT_EQ(back[2].flag, 2);
     EXPECT_EQ(back[2].path, "");
     EXPECT_TRUE(back[3].flag == 0 && back[6].path.empty());
+
+    // The verify line counts only right after seven slots.
+    EXPECT_FALSE(ParseVerifyLine("1/a\nverify=1\n"));
+    EXPECT_TRUE(ParseVerifyLine(text + "verify=1\r\n"));
+    EXPECT_FALSE(ParseVerifyLine(text + "verify=0\r\n"));
+    EXPECT_FALSE(ParseVerifyLine(text));
 }
 
 TEST(SlotList, UploadDropsThePathsOfUnflaggedSlotsAndDownloadKeepsThem) {
@@ -53,12 +59,15 @@ TEST(SlotList, UploadDropsThePathsOfUnflaggedSlotsAndDownloadKeepsThem) {
     SlotList slots;
     slots[0] = {1, "/one.dat"};
     slots[1] = {0, "/two.dat"};
-    ASSERT_TRUE(WriteUploadSlotList(slots, folder.Path()));
+    ASSERT_TRUE(WriteUploadSlotList(slots, folder.Path(), true));
     ASSERT_TRUE(WriteDownloadSlotList(slots, folder.Path()));
-    EXPECT_EQ(folder.Read(kUploadSlotListName), folder.Read(kDownloadSlotListName));
+    // The upload's list remembers "Verify after writing" in an eighth line.
+    EXPECT_EQ(folder.Read(kUploadSlotListName), folder.Read(kDownloadSlotListName) + "verify=1\r\n");
 
     SlotList up, down;
-    ASSERT_TRUE(ReadUploadSlotList(up, folder.Path()));
+    bool verify = false;
+    ASSERT_TRUE(ReadUploadSlotList(up, folder.Path(), &verify));
+    EXPECT_TRUE(verify);
     ASSERT_TRUE(ReadDownloadSlotList(down, folder.Path()));
     EXPECT_EQ(up[0].path, "/one.dat");
     EXPECT_EQ(up[1].path, "");

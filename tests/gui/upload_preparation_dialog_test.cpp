@@ -71,17 +71,19 @@ TEST_F(UploadPreparation, SlotListChoicesAreCheckedAgainWhenItOpens) {
     EXPECT_EQ(written[4].flag, 1);
 }
 
-TEST_F(UploadPreparation, VerifyBoxIsOffAtEveryOpeningAndHandedOnAfterOk) {
+TEST_F(UploadPreparation, VerifyBoxIsRememberedWithTheSlotListAndHandedOnAfterOk) {
     StartLinkbox();
     SlotList list;
     list[0] = {1, WriteDat("heating.dat", 3, 0x80, 0x100)};
     ASSERT_TRUE(WriteUploadSlotList(list));
+    bool before = false; // a list of seven lines only: off
     for (bool tick : {true, false}) {
         CUploadPreparationDialog dialog(context);
         ASSERT_TRUE(dialog.Initialize());
-        EXPECT_FALSE(dialog.IsChecked(kVerify));
+        EXPECT_EQ(dialog.IsChecked(kVerify), before);
         EXPECT_TRUE(dialog.IsItemEnabled(kVerify));
-        if (tick) dialog.Click(kVerify);
+        if (tick != before) dialog.Click(kVerify);
+        before = tick;
         EXPECT_EQ(dialog.IsChecked(kVerify), tick);
         ASSERT_TRUE(dialog.Click(kIdOk));
         EXPECT_EQ(dialog.VerifyAfterWriting(), tick);
