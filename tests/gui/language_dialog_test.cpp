@@ -42,10 +42,9 @@ TEST_F(LanguageDialog, NewLanguageIsSavedAndAnnouncedInThatLanguage) {
         int from, to;
         const char* text;
     } cases[] = {
-        {1, 2,
-         "Per rinominare la nuova impostazione della lingua, occorre spegnere e riascendere il Quillbox."},
+        {1, 2, "Per applicare la nuova impostazione della lingua, occorre chiudere e riavviare Quillbox."},
         {2, 0,
-         "Um die neue Spracheinstellung zu übernehmen, muss der Quillbox beendet und neu gestartet werden."},
+         "Um die neue Spracheinstellung zu übernehmen, muss Quillbox beendet und neu gestartet werden."},
         {0, 1, "Restart Quillbox to activate the new language selection."},
     };
     for (const Case& c : cases) {

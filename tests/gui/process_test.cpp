@@ -60,8 +60,8 @@ TEST(Program, ForeignModuleVersionIsRefused) {
     ASSERT_TRUE(program.PatchProductVersion("QbxITA.dll", (2u << 16) | 8, 1));
     ChildProcess child(program.Executable(), "/");
     EXPECT_TRUE(
-        child.WaitForError("Quillbox-Message 0.004: Il file QbxITA.dll (Vers. 2.8.0.1) non è compatibile "
-                           "con il Quillbox (Vers. " QBX_VERSION ")."))
+        child.WaitForError("Quillbox-Message 0.004: Il file QbxITA.dll (vers. 2.8.0.1) non è compatibile "
+                           "con Quillbox (vers. " QBX_VERSION ")."))
         << child.Errors();
 }
 

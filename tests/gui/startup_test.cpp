@@ -94,14 +94,14 @@ TEST_F(Startup, MissingModuleIsNamedInTheStartLanguage) {
         const char* text;
     } cases[] = {
         {0, "QbxDEU.dll",
-         "Die Datei QbxDEU.dll wurde nicht gefunden. (ErrorCode: 2)\nDas Programm kann nicht ausgeführt "
+         "Die Datei QbxDEU.dll wurde nicht gefunden. (Fehlercode: 2)\nDas Programm kann nicht ausgeführt "
          "werden."},
         {1, "QbxENU.dll", "File QbxENU.dll couldn't be found. (ErrorCode: 2)\nExecution of program failed."},
         {2, "QbxITA.dll",
-         "I dati QbxITA.dll non sono stati trovati. (ErrorCode: 2)\n Il programma non può essere "
-         "utilizzato."},
+         "Il file QbxITA.dll non è stato trovato. (codice di errore: 2)\nIl programma non può essere "
+         "eseguito."},
         {7, "QbxDEU.dll",
-         "Die Datei QbxDEU.dll wurde nicht gefunden. (ErrorCode: 2)\nDas Programm kann nicht ausgeführt "
+         "Die Datei QbxDEU.dll wurde nicht gefunden. (Fehlercode: 2)\nDas Programm kann nicht ausgeführt "
          "werden."},
     };
     for (const Case& c : cases) {
@@ -120,7 +120,7 @@ TEST_F(Startup, UnreadableModuleVersion) {
     EXPECT_EQ(Start(), StartupResult::ModuleUnreadable);
     EXPECT_EQ(OnlyMessage(),
               QString::fromUtf8("Quillbox-Message 0.003|Es konnten keine Informationen der Datei "
-                                "QbxDEU.dll ermittelt werden. (ErrorCode: 8)\nDas Programm kann "
+                                "QbxDEU.dll ermittelt werden. (Fehlercode: 8)\nDas Programm kann "
                                 "nicht ausgeführt werden."));
 }
 
