@@ -205,7 +205,7 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>11046</source>
-        <translation>Il bootloader non indica nessuna versione firmware (stato di aggiornamento).
+        <translation>Il bootloader non indica alcuna versione del firmware (stato di aggiornamento).
 Le sue impostazioni non possono essere lette. Aggiornare prima il firmware del bootloader.</translation>
     </message>
     <message>
@@ -361,7 +361,7 @@ Internet: bravolt.test</translation>
     </message>
     <message>
         <source>11505</source>
-        <translation>Tutti i dati ricevuti.</translation>
+        <translation>Tutti i dati sono stati ricevuti.</translation>
     </message>
     <message>
         <source>11506</source>
@@ -461,7 +461,7 @@ Verificare che l'adattatore sia collegato e quale dispositivo QUILLBOX_COM%d o p
     </message>
     <message>
         <source>11961</source>
-        <translation>l'adattatore USB di %s trattiene ogni risposta per il suo timer di latenza di %d ms; a 16 ms un trasferimento dura circa quattro volte tanto che a 1 ms; impostarlo a 1 ms come indica la sezione USB serial adapters del README</translation>
+        <translation>l'adattatore USB di %s trattiene ogni risposta per il suo timer di latenza di %d ms; a 16 ms un trasferimento dura circa quattro volte più a lungo che a 1 ms; impostarlo a 1 ms come indica la sezione «USB serial adapters» del README</translation>
     </message>
     <message>
         <source>11900</source>
@@ -554,11 +554,11 @@ Scegliere una pagina di benvenuto esistente; l'aggiornamento non è stato avviat
     </message>
     <message>
         <source>11950</source>
-        <translation>Verifica non riuscita: lo slot %d differisce dal file all'indirizzo %04X.</translation>
+        <translation>Verifica non riuscita: lo slot %d differisce dal file a partire dall'indirizzo %04X.</translation>
     </message>
     <message>
         <source>11951</source>
-        <translation>Verifica non riuscita: i dati del LINKBOX differiscono dal file all'indirizzo %04X.</translation>
+        <translation>Verifica non riuscita: i dati della LINKBOX differiscono dal file a partire dall'indirizzo %04X.</translation>
     </message>
     <message>
         <source>11952</source>
@@ -566,7 +566,7 @@ Scegliere una pagina di benvenuto esistente; l'aggiornamento non è stato avviat
     </message>
     <message>
         <source>11970</source>
-        <translation>Impostare il collegamento con "qbx settings set interface=COM1..COM6|tcp address=HOST port=N" oppure indicarlo solo per questa esecuzione con --port COMn|PERCORSO o --tcp HOST[:PORTA].</translation>
+        <translation>Impostare il collegamento con «qbx settings set interface=COM1..COM6|tcp address=HOST port=N» oppure indicarlo solo per questa esecuzione con --port COMn|PERCORSO o --tcp HOST[:PORTA].</translation>
     </message>
     <message>
         <source>11971</source>
@@ -574,11 +574,11 @@ Scegliere una pagina di benvenuto esistente; l'aggiornamento non è stato avviat
     </message>
     <message>
         <source>11972</source>
-        <translation>Interrotto: lo slot di memoria %d non è stato scritto completamente e non contiene dati validi. Il bootloader resta al suo posto; trasferire di nuovo il file.</translation>
+        <translation>Interrotto: lo slot %d non è stato scritto completamente e non contiene dati validi. Il bootloader resta al suo posto; trasferire di nuovo il file.</translation>
     </message>
     <message>
         <source>11973</source>
-        <translation>Interrotto: non è stato salvato nulla e il dispositivo è invariato; i vostri file sono rimasti come prima.</translation>
+        <translation>Interrotto: non è stato salvato nulla; il dispositivo e i file sono rimasti invariati.</translation>
     </message>
     <message>
         <source>11974</source>
@@ -590,11 +590,11 @@ Scegliere una pagina di benvenuto esistente; l'aggiornamento non è stato avviat
     </message>
     <message>
         <source>11976</source>
-        <translation>Interrotto: la pagina web non è stata scritta completamente nel LINKBOX. Il bootloader resta al suo posto; trasferire di nuovo la pagina.</translation>
+        <translation>Interrotto: la pagina web non è stata scritta completamente nella LINKBOX. Il bootloader resta al suo posto; trasferire di nuovo la pagina.</translation>
     </message>
     <message>
         <source>11977</source>
-        <translation>Interrotto: l'immagine dati del LINKBOX non è stata scritta completamente. Il bootloader resta al suo posto; scrivere di nuovo l'immagine dati.</translation>
+        <translation>Interrotto: l'immagine dati della LINKBOX non è stata scritta completamente. Il bootloader resta al suo posto; scrivere di nuovo l'immagine dati.</translation>
     </message>
     <message>
         <source>12000</source>
@@ -624,7 +624,7 @@ Attualmente contiene «%s»; questi dati andranno persi.</translation>
     </message>
     <message>
         <source>12006</source>
-        <translation>Slot %d: %s – non avviato dopo l’errore</translation>
+        <translation>Slot %d: %s – non avviato dopo l'errore</translation>
     </message>
     <message>
         <source>12007</source>
@@ -636,7 +636,7 @@ Attualmente contiene «%s»; questi dati andranno persi.</translation>
     </message>
     <message>
         <source>12009</source>
-        <translation>%d è fuori dall’intervallo ammesso per questo campo; ora il campo mostra il valore più vicino possibile, %d.
+        <translation>%d è fuori dall'intervallo ammesso per questo campo; ora il campo mostra il valore più vicino possibile, %d.
 Premere OK per scrivere questo valore.</translation>
     </message>
     <message>
@@ -645,7 +645,7 @@ Premere OK per scrivere questo valore.</translation>
     </message>
     <message>
         <source>12010</source>
-        <translation>Scegliere i dati funzionali per lo slot %d</translation>
+        <translation>Scegliere i dati di funzione per lo slot %d</translation>
     </message>
     <message>
         <source>12011</source>
@@ -673,11 +673,11 @@ Premere OK per scrivere questo valore.</translation>
     </message>
     <message>
         <source>12017</source>
-        <translation>Scegliere il file del firmware del bootloader</translation>
+        <translation>Scegliere il file firmware del bootloader</translation>
     </message>
     <message>
         <source>12018</source>
-        <translation>Scegliere la pagina web o l’immagine per la LINKBOX</translation>
+        <translation>Scegliere la pagina web o l'immagine per la LINKBOX</translation>
     </message>
     <message>
         <source>12020</source>
@@ -746,7 +746,7 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>12107</source>
-        <translation>La verifica non conosce questo tipo di file; verifica file .dat, .prg, .frm, .bgs, .html e .gif.</translation>
+        <translation>La verifica non conosce questo tipo di file; controlla i file .dat, .prg, .frm, .bgs, .html e .gif.</translation>
     </message>
     <message>
         <source>12108</source>
@@ -766,7 +766,7 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>12113</source>
-        <translation>La tabella dei dispositivi non conosce DEVICE "%s": al bootloader viene comunicato il codice 00 e decide lui.</translation>
+        <translation>La tabella dei dispositivi non conosce DEVICE «%s»: il bootloader riceve il codice dispositivo 00 e decide autonomamente.</translation>
     </message>
     <message>
         <source>12114</source>
@@ -806,7 +806,7 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>12123</source>
-        <translation>La pagina di benvenuto %s entra nel testo di avvio; il dispositivo mostrerà: "%s"</translation>
+        <translation>La pagina di benvenuto %s entra nel testo di avvio; il dispositivo mostrerà: «%s»</translation>
     </message>
     <message>
         <source>12124</source>
@@ -814,7 +814,7 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>12125</source>
-        <translation>%s: il set di caratteri del dispositivo non ha %s (posizione %d); il caricamento invia il byte così com'è e il dispositivo mostra uno spazio al suo posto.</translation>
+        <translation>%s: il set di caratteri del dispositivo non ha %s (posizione %d); il trasferimento invia il byte così com'è e il dispositivo mostra uno spazio al suo posto.</translation>
     </message>
     <message>
         <source>12126</source>
@@ -834,23 +834,23 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>12130</source>
-        <translation>Dati funzione, formato file %d, codice dispositivo %02X (%s), %d byte di dati.</translation>
+        <translation>Dati di funzione, formato file %d, codice dispositivo %02X (%s), %d byte di dati.</translation>
     </message>
     <message>
         <source>12131</source>
-        <translation>Il dispositivo memorizza FIRMWARE "%s", BOOTSECTOR "%s" e la descrizione "%s".</translation>
+        <translation>Il dispositivo memorizza FIRMWARE «%s», BOOTSECTOR «%s» e la descrizione «%s».</translation>
     </message>
     <message>
         <source>12132</source>
-        <translation>Dopo il caricamento l'elenco degli slot lo mostra come "N: %s (%d bytes)".</translation>
+        <translation>Dopo il trasferimento l'elenco degli slot lo mostra come «N: %s (%d bytes)».</translation>
     </message>
     <message>
         <source>12133</source>
-        <translation>Un file con i dati propri del LINKBOX (codice dispositivo A3): qbx bootdata write e la finestra dei dati del bootloader lo accettano.</translation>
+        <translation>Un file con i dati propri della LINKBOX (codice dispositivo A3): qbx bootdata write e la finestra dei dati del bootloader lo accettano.</translation>
     </message>
     <message>
         <source>12134</source>
-        <translation>%s "%s" è più lungo dei %d caratteri che il dispositivo conserva: memorizza "%s".</translation>
+        <translation>%s «%s» è più lungo dei %d caratteri che il dispositivo conserva: memorizza «%s».</translation>
     </message>
     <message>
         <source>12135</source>
@@ -858,11 +858,11 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>12136</source>
-        <translation>Il nome del file "%s" è più lungo dei %d caratteri della descrizione dello slot: il dispositivo memorizza "%s".</translation>
+        <translation>Il nome del file «%s» è più lungo dei %d caratteri della descrizione dello slot: il dispositivo memorizza «%s».</translation>
     </message>
     <message>
         <source>12140</source>
-        <translation>Pagina di benvenuto di %d byte; il dispositivo mostrerà: "%s"</translation>
+        <translation>Pagina di benvenuto di %d byte; il dispositivo mostrerà: «%s»</translation>
     </message>
     <message>
         <source>12141</source>
@@ -870,11 +870,11 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>12145</source>
-        <translation>Pagina web: file %s di %d byte; il LINKBOX accetta al massimo %d byte.</translation>
+        <translation>Pagina web: file %s di %d byte; la LINKBOX accetta al massimo %d byte.</translation>
     </message>
     <message>
         <source>12146</source>
-        <translation>Il file non inizia come un'immagine GIF (GIF87a o GIF89a); il LINKBOX lo servirebbe comunque come tale.</translation>
+        <translation>Il file non inizia come un'immagine GIF (GIF87a o GIF89a); la LINKBOX lo servirebbe comunque come tale.</translation>
     </message>
 </context>
 <context>
@@ -889,11 +889,11 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Service tool for programmable heating controllers: function data, welcome pages, operating systems, bootloader firmware and LINKBOX web pages.</source>
-        <translation>Strumento di assistenza per regolatori di riscaldamento programmabili: dati funzionali, pagine di benvenuto, sistemi operativi, firmware del bootloader e pagine web della LINKBOX.</translation>
+        <translation>Strumento di assistenza per regolatori di riscaldamento programmabili: dati di funzione, pagine di benvenuto, sistemi operativi, firmware del bootloader e pagine web della LINKBOX.</translation>
     </message>
     <message>
         <source>Open the home page</source>
-        <translation>Aprire la homepage</translation>
+        <translation>Apri la homepage</translation>
     </message>
     <message>
         <source>OK</source>
@@ -912,15 +912,15 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Function data</source>
-        <translation>Dati funzionali</translation>
+        <translation>Dati di funzione</translation>
     </message>
     <message>
         <source>Upload function data to the bootloader...</source>
-        <translation>Trasferire dati funzionali al bootloader...</translation>
+        <translation>Trasferisci i dati di funzione al bootloader...</translation>
     </message>
     <message>
         <source>Download function data from the bootloader...</source>
-        <translation>Leggere dati funzionali dal bootloader...</translation>
+        <translation>Leggi i dati di funzione dal bootloader...</translation>
     </message>
     <message>
         <source>Operating systems and firmware</source>
@@ -928,11 +928,11 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Update controller or bus device operating system...</source>
-        <translation>Aggiornare il sistema operativo di regolatore o dispositivo bus...</translation>
+        <translation>Aggiorna il sistema operativo di un regolatore o dispositivo bus...</translation>
     </message>
     <message>
         <source>Update bootloader firmware...</source>
-        <translation>Aggiornare il firmware del bootloader...</translation>
+        <translation>Aggiorna il firmware del bootloader...</translation>
     </message>
     <message>
         <source>LINKBOX</source>
@@ -940,15 +940,15 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Write bootloader data...</source>
-        <translation>Scrivere i dati del bootloader...</translation>
+        <translation>Scrivi i dati del bootloader...</translation>
     </message>
     <message>
         <source>Read bootloader data...</source>
-        <translation>Leggere i dati del bootloader...</translation>
+        <translation>Leggi i dati del bootloader...</translation>
     </message>
     <message>
         <source>Upload web pages...</source>
-        <translation>Trasferire pagine web...</translation>
+        <translation>Trasferisci pagine web...</translation>
     </message>
     <message>
         <source>Settings...</source>
@@ -1017,7 +1017,7 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Check TCP connection...</source>
-        <translation>Verificare la connessione TCP...</translation>
+        <translation>Verifica la connessione TCP...</translation>
     </message>
     <message>
         <source>Bootloader and program</source>
@@ -1025,11 +1025,11 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Search serial ports...</source>
-        <translation>Cercare sulle porte seriali...</translation>
+        <translation>Cerca nelle porte seriali...</translation>
     </message>
     <message>
         <source>Switch bootloader mode...</source>
-        <translation>Commutare il modo del bootloader...</translation>
+        <translation>Commuta la modalità operativa del bootloader...</translation>
     </message>
     <message>
         <source>Bootloader settings...</source>
@@ -1060,11 +1060,11 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Function data to upload:</source>
-        <translation>Dati funzionali da trasferire:</translation>
+        <translation>Dati di funzione da trasferire:</translation>
     </message>
     <message>
         <source>Function data downloaded:</source>
-        <translation>Dati funzionali letti:</translation>
+        <translation>Dati di funzione letti:</translation>
     </message>
     <message>
         <source>Bootloader firmware:</source>
@@ -1099,11 +1099,11 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Slot:</source>
-        <translation>Posizione:</translation>
+        <translation>Slot:</translation>
     </message>
     <message>
         <source>Uploading function data</source>
-        <translation>Trasferimento dei dati funzionali</translation>
+        <translation>Trasferimento dei dati di funzione</translation>
     </message>
 </context>
 <context>
@@ -1114,11 +1114,11 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Slot:</source>
-        <translation>Posizione:</translation>
+        <translation>Slot:</translation>
     </message>
     <message>
         <source>Downloading function data</source>
-        <translation>Lettura dei dati funzionali</translation>
+        <translation>Lettura dei dati di funzione</translation>
     </message>
 </context>
 <context>
@@ -1133,11 +1133,11 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation>Scegliere...</translation>
+        <translation>Scegli...</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation>Deselezionare tutto</translation>
+        <translation>Deseleziona tutto</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1145,11 +1145,11 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Slot</source>
-        <translation>Posizione</translation>
+        <translation>Slot</translation>
     </message>
     <message>
         <source>Empty slot</source>
-        <translation>Svuotare</translation>
+        <translation>Svuota slot</translation>
     </message>
     <message>
         <source>File</source>
@@ -1157,7 +1157,7 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Upload function data: choose the files</source>
-        <translation>Trasferire dati funzionali: scegliere i file</translation>
+        <translation>Trasferimento dei dati di funzione: scegliere i file</translation>
     </message>
     <message>
         <source>Welcome page...</source>
@@ -1180,11 +1180,11 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation>Scegliere...</translation>
+        <translation>Scegli...</translation>
     </message>
     <message>
         <source>Clear all</source>
-        <translation>Deselezionare tutto</translation>
+        <translation>Deseleziona tutto</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1192,15 +1192,15 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Slot</source>
-        <translation>Posizione</translation>
+        <translation>Slot</translation>
     </message>
     <message>
         <source>Download function data: choose where to save</source>
-        <translation>Leggere dati funzionali: scegliere dove salvare</translation>
+        <translation>Lettura dei dati di funzione: scegliere dove salvare</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation>Salvare come</translation>
+        <translation>File di destinazione</translation>
     </message>
 </context>
 <context>
@@ -1231,7 +1231,7 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Load page file...</source>
-        <translation>Caricare file pagina...</translation>
+        <translation>Carica file della pagina...</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1243,7 +1243,7 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Save page file...</source>
-        <translation>Salvare file pagina...</translation>
+        <translation>Salva file della pagina...</translation>
     </message>
     <message>
         <source>Setting A:</source>
@@ -1346,7 +1346,7 @@ Sovrascriverlo?</translation>
     <name>Dialog144</name>
     <message>
         <source>Search serial ports</source>
-        <translation>Ricerca porte seriali</translation>
+        <translation>Ricerca nelle porte seriali</translation>
     </message>
     <message>
         <source>Serial ports</source>
@@ -1466,7 +1466,7 @@ Sovrascriverlo?</translation>
     <name>Dialog168</name>
     <message>
         <source>LINKBOX network settings</source>
-        <translation>Impostazioni di rete LINKBOX</translation>
+        <translation>Impostazioni di rete della LINKBOX</translation>
     </message>
     <message>
         <source>Bootloader configuration:</source>
@@ -1486,15 +1486,15 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Parameter byte (0 to 255):</source>
-        <translation>Parametro byte (da 0 a 255):</translation>
+        <translation>Byte di parametro (da 0 a 255):</translation>
     </message>
     <message>
         <source>Parameter word 1 (0 to 65535):</source>
-        <translation>Parametro word 1 (da 0 a 65535):</translation>
+        <translation>Parola di parametro 1 (da 0 a 65535):</translation>
     </message>
     <message>
         <source>Parameter word 2 (0 to 65535):</source>
-        <translation>Parametro word 2 (da 0 a 65535):</translation>
+        <translation>Parola di parametro 2 (da 0 a 65535):</translation>
     </message>
     <message>
         <source>Configuration 1</source>
