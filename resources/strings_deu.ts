@@ -31,7 +31,7 @@ TCP/IP: Der Bootloader ist unter dieser Adresse nicht erreichbar (Zeitüberschre
         <source>11003</source>
         <translation>Der Zugriff auf die Schnittstelle wurde verweigert.
 Serielle Schnittstelle: Der Anschluss wird von einem anderen Programm belegt.
-TCP/IP: Der Bootloader hat die Verbindung abgelehnt (bitte die Portnummer prüfen).</translation>
+TCP/IP: Der Bootloader hat die Verbindung abgelehnt (bitte prüfen Sie die Portnummer).</translation>
     </message>
     <message>
         <source>11004</source>
@@ -294,7 +294,7 @@ Bootloader-Daten können nur aus einem LINKBOX-Netzwerk-Bootloader gelesen oder 
     </message>
     <message>
         <source>11412</source>
-        <translation>prüfe...</translation>
+        <translation>wird geprüft...</translation>
     </message>
     <message>
         <source>11413</source>
@@ -361,7 +361,7 @@ Internet: bravolt.test</translation>
     </message>
     <message>
         <source>11505</source>
-        <translation>Alle Daten empfangen.</translation>
+        <translation>Alle Daten wurden empfangen.</translation>
     </message>
     <message>
         <source>11506</source>
@@ -461,7 +461,7 @@ Bitte prüfen Sie, ob der Adapter eingesteckt ist und welches Gerät QUILLBOX_CO
     </message>
     <message>
         <source>11961</source>
-        <translation>der USB-Adapter von %s hält jede Antwort für seinen Latenz-Timer von %d ms zurück; bei 16 ms dauert eine Übertragung etwa viermal so lange wie bei 1 ms; stellen Sie ihn auf 1 ms, wie es der Abschnitt USB serial adapters im README zeigt</translation>
+        <translation>der USB-Adapter von %s hält jede Antwort für seinen Latenz-Timer von %d ms zurück; bei 16 ms dauert eine Übertragung etwa viermal so lange wie bei 1 ms; stellen Sie ihn auf 1 ms, wie es der Abschnitt „USB serial adapters“ im README zeigt</translation>
     </message>
     <message>
         <source>11900</source>
@@ -504,7 +504,7 @@ Bitte prüfen Sie den Dateinamen und ob der Ordner beschreibbar ist.</translatio
     </message>
     <message>
         <source>11914</source>
-        <translation>keine Berechtigung: der Benutzer muss Mitglied der Gruppe %s sein (danach neu anmelden)</translation>
+        <translation>keine Berechtigung: Der Benutzer muss Mitglied der Gruppe %s sein und sich danach neu anmelden</translation>
     </message>
     <message>
         <source>11915</source>
@@ -512,7 +512,7 @@ Bitte prüfen Sie den Dateinamen und ob der Ordner beschreibbar ist.</translatio
     </message>
     <message>
         <source>11916</source>
-        <translation>%s existiert nicht; vorhandene serielle Geräte: %s (eines in ports.ini COM%d zuordnen)</translation>
+        <translation>%s existiert nicht; vorhandene serielle Geräte: %s (ordnen Sie in ports.ini eines davon COM%d zu)</translation>
     </message>
     <message>
         <source>11917</source>
@@ -520,7 +520,7 @@ Bitte prüfen Sie den Dateinamen und ob der Ordner beschreibbar ist.</translatio
     </message>
     <message>
         <source>11918</source>
-        <translation>keine Berechtigung: nur der Eigentümer von %s (%s) oder der Administrator darf die Schnittstelle öffnen; den Administrator um Zugriff bitten</translation>
+        <translation>keine Berechtigung: nur der Eigentümer von %s (%s) oder der Administrator darf die Schnittstelle öffnen; bitten Sie den Administrator um Zugriff</translation>
     </message>
     <message>
         <source>11940</source>
@@ -566,7 +566,7 @@ Wählen Sie eine vorhandene Begrüßungsseite; das Update wurde nicht begonnen.<
     </message>
     <message>
         <source>11970</source>
-        <translation>Die Verbindung einstellen mit „qbx settings set interface=COM1..COM6|tcp address=HOST port=N“ oder nur für diesen Aufruf mit --port COMn|PFAD bzw. --tcp HOST[:PORT] angeben.</translation>
+        <translation>Stellen Sie die Verbindung mit „qbx settings set interface=COM1..COM6|tcp address=HOST port=N“ ein oder geben Sie sie nur für diesen Aufruf mit --port COMn|PFAD bzw. --tcp HOST[:PORT] an.</translation>
     </message>
     <message>
         <source>11971</source>
@@ -574,27 +574,27 @@ Wählen Sie eine vorhandene Begrüßungsseite; das Update wurde nicht begonnen.<
     </message>
     <message>
         <source>11972</source>
-        <translation>Abgebrochen: Speicherplatz %d wurde nicht vollständig beschrieben und enthält keine gültigen Daten. Der Bootloader bleibt erhalten; bitte die Datei erneut übertragen.</translation>
+        <translation>Abgebrochen: Speicherplatz %d wurde nicht vollständig beschrieben und enthält keine gültigen Daten. Der Bootloader bleibt erhalten; bitte übertragen Sie die Datei erneut.</translation>
     </message>
     <message>
         <source>11973</source>
-        <translation>Abgebrochen: Es wurde nichts gespeichert, und das Gerät ist unverändert; Ihre Dateien sind wie zuvor.</translation>
+        <translation>Abgebrochen: Es wurde nichts gespeichert; das Gerät und Ihre Dateien sind unverändert.</translation>
     </message>
     <message>
         <source>11974</source>
-        <translation>Abgebrochen: Das Betriebssystem wurde nicht vollständig geschrieben; bis ein Update vollständig durchläuft, hat das Gerät kein lauffähiges Programm. Der Bootloader bleibt erhalten; bitte das Update erneut starten.</translation>
+        <translation>Abgebrochen: Das Betriebssystem wurde nicht vollständig geschrieben; bis ein Update vollständig durchläuft, hat das Gerät kein lauffähiges Programm. Der Bootloader bleibt erhalten; bitte starten Sie das Update erneut.</translation>
     </message>
     <message>
         <source>11975</source>
-        <translation>Abgebrochen: Die Bootloader-Firmware wurde nicht vollständig geschrieben. Der Bootloader bleibt erhalten; bitte das Update erneut starten.</translation>
+        <translation>Abgebrochen: Die Bootloader-Firmware wurde nicht vollständig geschrieben. Der Bootloader bleibt erhalten; bitte starten Sie das Update erneut.</translation>
     </message>
     <message>
         <source>11976</source>
-        <translation>Abgebrochen: Die Webseite wurde nicht vollständig in die LINKBOX geschrieben. Der Bootloader bleibt erhalten; bitte die Seite erneut übertragen.</translation>
+        <translation>Abgebrochen: Die Webseite wurde nicht vollständig in die LINKBOX geschrieben. Der Bootloader bleibt erhalten; bitte übertragen Sie die Seite erneut.</translation>
     </message>
     <message>
         <source>11977</source>
-        <translation>Abgebrochen: Das Datenabbild der LINKBOX wurde nicht vollständig geschrieben. Der Bootloader bleibt erhalten; bitte das Datenabbild erneut schreiben.</translation>
+        <translation>Abgebrochen: Das Datenabbild der LINKBOX wurde nicht vollständig geschrieben. Der Bootloader bleibt erhalten; bitte schreiben Sie das Datenabbild erneut.</translation>
     </message>
     <message>
         <source>12000</source>
@@ -673,7 +673,7 @@ Mit OK wird dieser Wert geschrieben.</translation>
     </message>
     <message>
         <source>12017</source>
-        <translation>Firmware-Datei für den Bootloader wählen</translation>
+        <translation>Firmwaredatei für den Bootloader wählen</translation>
     </message>
     <message>
         <source>12018</source>
@@ -710,7 +710,7 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>11910</source>
-        <translation>Der Pfad ist zu lang: %d Byte. Das Programm kann Pfade mit höchstens %d Byte speichern (Buchstaben wie ä, é oder ß belegen zwei). Bitte einen kürzeren Pfad wählen.</translation>
+        <translation>Der Pfad ist zu lang: %d Byte. Das Programm kann Pfade mit höchstens %d Byte speichern (Buchstaben wie ä, é oder ß belegen zwei). Bitte wählen Sie einen kürzeren Pfad.</translation>
     </message>
     <message>
         <source>11920</source>
@@ -758,7 +758,7 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>12111</source>
-        <translation>Firmware-Datei %s für die Bootloader-Familie %02X; ihr Kopf nennt %X hexadezimal Bytes, die die Prüfung in Blöcken zu 64 anfordert.</translation>
+        <translation>Firmwaredatei %s für die Bootloader-Familie %02X; ihr Kopf nennt %X hexadezimal Bytes, die die Prüfung in Blöcken zu 64 anfordert.</translation>
     </message>
     <message>
         <source>12112</source>
@@ -814,7 +814,7 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>12125</source>
-        <translation>%s: Der Zeichensatz des Geräts kennt kein %s (Stelle %d); das Hochladen sendet das Byte unverändert, das Gerät zeigt an seiner Stelle ein Leerzeichen.</translation>
+        <translation>%s: Der Zeichensatz des Geräts kennt kein %s (Stelle %d); die Übertragung sendet das Byte unverändert, das Gerät zeigt an seiner Stelle ein Leerzeichen.</translation>
     </message>
     <message>
         <source>12126</source>
@@ -842,7 +842,7 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>12132</source>
-        <translation>Nach dem Hochladen führt die Liste der Speicherplätze sie als „N: %s (%d bytes)“.</translation>
+        <translation>Nach der Übertragung führt die Liste der Speicherplätze sie als „N: %s (%d bytes)“.</translation>
     </message>
     <message>
         <source>12133</source>
@@ -1029,7 +1029,7 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>Switch bootloader mode...</source>
-        <translation>Bootloader-Modus umschalten...</translation>
+        <translation>Betriebsmodus des Bootloaders umschalten...</translation>
     </message>
     <message>
         <source>Bootloader settings...</source>
@@ -1037,7 +1037,7 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>Working folders...</source>
-        <translation>Arbeitsverzeichnisse...</translation>
+        <translation>Arbeitsordner...</translation>
     </message>
     <message>
         <source>Language...</source>
@@ -1056,11 +1056,11 @@ Möchten Sie sie überschreiben?</translation>
     <name>Dialog156</name>
     <message>
         <source>Working folders</source>
-        <translation>Arbeitsverzeichnisse</translation>
+        <translation>Arbeitsordner</translation>
     </message>
     <message>
         <source>Function data to upload:</source>
-        <translation>Funktionsdaten zum Übertragen:</translation>
+        <translation>Zu übertragende Funktionsdaten:</translation>
     </message>
     <message>
         <source>Function data downloaded:</source>
@@ -1149,7 +1149,7 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>Empty slot</source>
-        <translation>Platz leeren</translation>
+        <translation>Speicherplatz leeren</translation>
     </message>
     <message>
         <source>File</source>
@@ -1200,7 +1200,7 @@ Möchten Sie sie überschreiben?</translation>
     </message>
     <message>
         <source>Save as</source>
-        <translation>Speichern als</translation>
+        <translation>Speichern unter</translation>
     </message>
 </context>
 <context>

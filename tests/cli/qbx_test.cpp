@@ -188,7 +188,7 @@ TEST_F(Qbx, LinkGivenForTheRunNeedsNoSettingsFile) {
     QbxRun none = Call("identify");
     EXPECT_EQ(none.status, 1);
     EXPECT_EQ(none.err.rfind("Quillbox-Message 6.001: ", 0), 0u) << none.err;
-    EXPECT_NE(none.err.find("\nqbx: Die Verbindung einstellen mit „qbx settings set interface="),
+    EXPECT_NE(none.err.find("\nqbx: Stellen Sie die Verbindung mit „qbx settings set interface="),
               std::string::npos)
         << none.err;
 }
