@@ -1076,7 +1076,7 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Own folder</source>
-        <translation>Cartella propria</translation>
+        <translation>Cartella personalizzata</translation>
     </message>
     <message>
         <source>Browse...</source>
@@ -1239,7 +1239,7 @@ Sovrascriverlo?</translation>
     </message>
     <message>
         <source>Own welcome page</source>
-        <translation>Pagina di benvenuto propria</translation>
+        <translation>Pagina di benvenuto personalizzata</translation>
     </message>
     <message>
         <source>Save page file...</source>
