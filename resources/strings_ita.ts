@@ -286,7 +286,7 @@ I dati del bootloader possono essere letti e scritti solo con un bootloader di r
     </message>
     <message>
         <source>11410</source>
-        <translation>Usa porta</translation>
+        <translation>Usa la porta</translation>
     </message>
     <message>
         <source>11411</source>
@@ -294,7 +294,7 @@ I dati del bootloader possono essere letti e scritti solo con un bootloader di r
     </message>
     <message>
         <source>11412</source>
-        <translation>verifica...</translation>
+        <translation>verifica in corso...</translation>
     </message>
     <message>
         <source>11413</source>
