@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -50,6 +51,15 @@ bool CDialog::Initialize() {
         // Once the texts are in; SetItemText keeps them up to date after.
         AssignMnemonics(*this);
         mnemonicsAssigned = true;
+        // A letter added in brackets widens its control; a hidden control
+        // does not tell its layout, a shown window waits for the event loop.
+        for (QLayout* layout : findChildren<QLayout*>())
+            layout->invalidate();
+        for (QWidget* control : findChildren<QWidget*>()) {
+            bool numbered = false;
+            const int id = control->objectName().toInt(&numbered);
+            if (numbered && TakesMnemonic(*control)) FitItem(id);
+        }
     }
     return true;
 }
