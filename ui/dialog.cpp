@@ -4,14 +4,17 @@
 #include "language/language_module.h"
 #include "ui/caption_room.h"
 #include "ui/ip_address_field.h"
+#include "ui/mnemonics.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSpacerItem>
 #include <QTimer>
 #include <QUiLoader>
@@ -45,6 +48,18 @@ bool CDialog::Initialize() {
         initialized = true;
         ended = false;
         OnInitDialog();
+        // Once the texts are in; SetItemText keeps them up to date after.
+        AssignMnemonics(*this);
+        mnemonicsAssigned = true;
+        // A letter added in brackets widens its control; a hidden control
+        // does not tell its layout, a shown window waits for the event loop.
+        for (QLayout* layout : findChildren<QLayout*>())
+            layout->invalidate();
+        for (QWidget* control : findChildren<QWidget*>()) {
+            bool numbered = false;
+            const int id = control->objectName().toInt(&numbered);
+            if (numbered && TakesMnemonic(*control)) FitItem(id);
+        }
     }
     return true;
 }
@@ -70,6 +85,12 @@ bool CDialog::Build() {
     setObjectName(QStringLiteral("Template%1").arg(templateId));
     for (auto* edit : findChildren<QLineEdit*>()) {
         if (edit->property(kIpAddressProperty).toBool()) MakeIpAddressField(*edit);
+    }
+    // Enter means OK wherever the focus is: a focused "Choose..." button
+    // would otherwise take it and open its chooser again.
+    for (auto* button : findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(button->objectName() == QString::number(kIdOk));
     }
     // OK and Cancel end the dialog unless a handler takes them over.
     for (int id : {kIdOk, kIdCancel}) {

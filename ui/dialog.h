@@ -130,6 +130,7 @@ class CDialog : public QDialog {
     int templateId;
     bool built = false;
     bool initialized = false;
+    bool mnemonicsAssigned = false;
     bool ended = false;
     int endResult = kIdCancel;
     int waitCursors = 0;

@@ -1,6 +1,7 @@
 // Reading and setting controls of a CDialog by identifier, whatever widget
 // class the template uses for them.
 #include "ui/dialog.h"
+#include "ui/mnemonics.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -16,7 +17,14 @@ namespace qbx {
 
 void CDialog::SetItemText(int id, const QString& text) {
     QWidget* item = Item(id);
-    if (auto* label = qobject_cast<QLabel*>(item))
+    // Texts are shown as they stand: an "&" in a path is no access letter.
+    if (item && ReadsMnemonic(*item)) {
+        if (auto* label = qobject_cast<QLabel*>(item))
+            label->setText(EscapeMnemonic(text));
+        else
+            static_cast<QAbstractButton*>(item)->setText(EscapeMnemonic(text));
+        if (mnemonicsAssigned) AssignMnemonics(*this);
+    } else if (auto* label = qobject_cast<QLabel*>(item))
         label->setText(text);
     else if (auto* edit = qobject_cast<QLineEdit*>(item))
         edit->setText(text);
@@ -34,6 +42,10 @@ void CDialog::SetItemText(int id, const QString& text) {
 
 QString CDialog::ItemText(int id) const {
     QWidget* item = Item(id);
+    if (item && ReadsMnemonic(*item)) {
+        auto* label = qobject_cast<QLabel*>(item);
+        return StripMnemonic(label ? label->text() : static_cast<QAbstractButton*>(item)->text());
+    }
     if (auto* label = qobject_cast<QLabel*>(item)) return label->text();
     if (auto* edit = qobject_cast<QLineEdit*>(item)) return edit->text();
     if (auto* button = qobject_cast<QAbstractButton*>(item)) return button->text();

@@ -1,6 +1,7 @@
 #include "ui/message_box.h"
 
 #include "ui/caption_room.h"
+#include "ui/mnemonics.h"
 
 #include <QGridLayout>
 #include <QSpacerItem>
@@ -23,6 +24,8 @@ std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* owner, const QString& capti
         box->setDefaultButton(QMessageBox::No);
         box->setEscapeButton(QMessageBox::No);
     }
+    // Qt marks Yes and No but not OK.
+    AssignMnemonics(*box);
     // The box sizes itself to its layout; a row of its own keeps the caption whole.
     if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
         grid->addItem(

@@ -1,5 +1,6 @@
 // Renders every dialog in every language and edition to PNG files, so that
-// layouts and texts can be looked at without a display.
+// layouts and texts can be looked at without a display, and names what in
+// them cannot be reached with the keyboard.
 #include "core/app_state.h"
 #include "dialog_gallery.h"
 #include "formats/bgs_file.h"
@@ -10,6 +11,7 @@
 #include "platform/program_folder.h"
 #include "standard_boxes.h"
 #include "tests/formats/hex_builder.h"
+#include "tests/support/keyboard_check.h"
 #include "tests/support/sim_process.h"
 #include "ui/scripted_user_interface.h"
 
@@ -137,7 +139,7 @@ int main(int argc, char** argv) {
         (std::filesystem::temp_directory_path() / ("qbx-screenshots-" + std::to_string(getpid()))).string();
     qbx::test::CSimProcess sim;
     if (!PrepareStage(stage, sim)) return 1;
-    int written = 0;
+    int written = 0, faults = 0;
     for (const char* language : {"DEU", "ENU", "ITA"}) {
         qbx::CLanguageModule module;
         if (!module.Load(std::string(QBX_PROGRAM_DIR) + "/Qbx" + language + ".dll")) {
@@ -153,6 +155,15 @@ int main(int argc, char** argv) {
                 if (!dialog->Initialize()) {
                     std::fprintf(stderr, "%s: template does not build\n", entry.name.c_str());
                     return 1;
+                }
+                // The page lines of the OS update preparation have the group's title.
+                const bool pageLines = dialog->TemplateId() == 160;
+                for (const std::string& fault : qbx::test::KeyboardFaults(
+                         *dialog,
+                         pageLines ? QSet<QString>{"1075", "1076", "1077", "1078"} : QSet<QString>{})) {
+                    std::fprintf(stderr, "%s %s edition %d: %s\n", entry.name.c_str(), language, edition,
+                                 fault.c_str());
+                    ++faults;
                 }
                 dialog->layout()->activate();
                 dialog->adjustSize();
@@ -172,5 +183,5 @@ int main(int argc, char** argv) {
     sim.Stop();
     std::filesystem::remove_all(stage);
     std::printf("%d screenshots in %s\n", written, out.c_str());
-    return 0;
+    return faults ? 1 : 0;
 }

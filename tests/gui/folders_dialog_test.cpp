@@ -4,6 +4,9 @@
 #include "tests/gui/module_fixture.h"
 #include "tests/support/temp_folder.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+
 namespace qbx {
 namespace {
 
@@ -85,12 +88,20 @@ TEST_F(FoldersDialog, CancelledChooserAndTypedTextKeepTheStoredPath) {
     EXPECT_EQ(folder.Read("directory.ini"), Line("/a") + Line("") + Line("") + Line("") + Line(""));
 }
 
-TEST_F(FoldersDialog, TypedFolderIsTakenOnOk) {
+TEST_F(FoldersDialog, TypedFolderIsTakenOnEnterEvenOnABrowseButton) {
     CFoldersDialog dialog(context);
     ASSERT_TRUE(dialog.Initialize());
+    dialog.show();
     dialog.Click(kBox + 3);
     dialog.SetItemText(kEdit + 3, "/opt/firmware");
-    dialog.Click(kIdOk);
+    // Enter presses OK, not the focused button, which opened its chooser again.
+    QWidget* browse = dialog.Item(kBrowse + 3);
+    browse->setFocus();
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(browse, &enter);
+    EXPECT_TRUE(dialog.HasEnded());
+    EXPECT_EQ(dialog.Result(), kIdOk);
+    EXPECT_EQ(ui.chooserStarts, std::vector<QString>{});
     EXPECT_EQ(folder.Read("directory.ini"),
               Line("") + Line("") + Line("") + Line("/opt/firmware") + Line(""));
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "ui/dialog.h"
+#include "ui/mnemonics.h"
 
 #include <QLabel>
 #include <QStringList>
@@ -21,7 +22,8 @@ inline int CaptionNeed(const QWidget& window) {
 // contents (wrapped where the label wraps) and the label lies inside the
 // window; else what is cut.
 inline std::string CutText(const CDialog& dialog, const QLabel* label) {
-    const QString text = label->text();
+    // A label naming a field shows its access letter underlined, not its "&".
+    const QString text = label->buddy() ? StripMnemonic(label->text()) : label->text();
     QRect room = label->contentsRect();
     room.adjust(label->margin(), label->margin(), -label->margin(), -label->margin());
     const QFontMetrics metrics = label->fontMetrics();

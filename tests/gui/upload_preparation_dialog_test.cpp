@@ -228,7 +228,8 @@ TEST_F(UploadPreparation, PathsTheSlotListCannotKeepAreRefused) {
 
 TEST_F(UploadPreparation, ChosenFileNamesShowWhole) {
     StartLinkbox();
-    const std::string title = "Mehrfamilienhaus Bahnhofstrasse 12, Heizkreis Erdgeschoss links";
+    // An "&" is part of the name, not an access letter.
+    const std::string title = "Mehrfamilienhaus Bahnhofstrasse 12&14, Heizkreis Erdgeschoss links";
     std::string file = WriteDat(title + ".dat", 3, 0x81, 0x100);
     CUploadPreparationDialog dialog(context);
     ASSERT_TRUE(dialog.Initialize());
@@ -238,7 +239,8 @@ TEST_F(UploadPreparation, ChosenFileNamesShowWhole) {
     dialog.Click(kBox + 3);
     QApplication::processEvents();
     EXPECT_EQ(dialog.ItemText(kName + 3).toStdString(), title);
-    EXPECT_EQ(dialog.ItemToolTip(kName + 3).toStdString(), file); // the folder too
+    EXPECT_EQ(dialog.ItemAs<QLabel>(kName + 3)->text().toStdString(), title); // as shown
+    EXPECT_EQ(dialog.ItemToolTip(kName + 3).toStdString(), file);             // the folder too
     EXPECT_EQ(ui.chooserTitles, std::vector<QString>{module.String(12010).replace("%d", "4")});
     EXPECT_EQ(CutText(dialog, kName + 3), "");
 }

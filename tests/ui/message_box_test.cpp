@@ -92,11 +92,11 @@ TEST(QtMessage, ButtonsIconsAndAnswers) {
 TEST(QtTexts, QtsOwnBoxesSpeakTheModulesLanguage) {
     struct {
         const char* module;
-        QString yes, no, lookIn, save;
-    } cases[] = {{"QbxDEU.dll", "&Ja", "&Nein", "Suchen in:", "S&peichern"},
-                 {"QbxITA.dll", "&Sì", "&No", "Cerca in:", "&Salva"},
+        QString yes, no, ok, lookIn, save;
+    } cases[] = {{"QbxDEU.dll", "&Ja", "&Nein", "&OK", "Suchen in:", "S&peichern"},
+                 {"QbxITA.dll", "&Sì", "&No", "&OK", "Cerca in:", "&Salva"},
                  // Last: a freed module takes Qt's texts with it.
-                 {"QbxENU.dll", "&Yes", "&No", "Look in:", "&Save"}};
+                 {"QbxENU.dll", "&Yes", "&No", "&OK", "Look in:", "&Save"}};
     TempFolder folder;
     CQtUserInterface ui;
     for (const auto& c : cases) {
@@ -107,6 +107,8 @@ TEST(QtTexts, QtsOwnBoxesSpeakTheModulesLanguage) {
             EXPECT_EQ(box.button(QMessageBox::Yes)->text(), c.yes);
             EXPECT_EQ(box.button(QMessageBox::No)->text(), c.no);
         });
+        Show(MessageKind::Notice, "!",
+             [&](QMessageBox& box) { EXPECT_EQ(box.button(QMessageBox::Ok)->text(), c.ok); });
         ModalScript script({[&](QWidget* widget) {
             auto* chooser = qobject_cast<QFileDialog*>(widget);
             ASSERT_NE(chooser, nullptr);
