@@ -25,6 +25,7 @@ CSerialTransport::~CSerialTransport() {
 
 int CSerialTransport::Open(int& error) {
     adapterLatencyMs = -1;
+    inputMayBeStale = true;
     const std::string path = devicePath.empty() ? SerialPortPath(portNumber) : devicePath;
     int result = handle.Open(path, error);
     if (result != kSerialOpened) return result;
@@ -48,11 +49,13 @@ void CSerialTransport::Close() {
 }
 
 int CSerialTransport::Write(const std::uint8_t* data, int len) {
-    handle.DiscardInput();
+    if (inputMayBeStale || timing.classicExchange) handle.DiscardInput();
+    inputMayBeStale = false;
     return handle.Write(data, len, timing.writeBaseMs + timing.writePerByteMs * len);
 }
 
 int CSerialTransport::Read(std::uint8_t* data, int len) {
+    inputMayBeStale = true;
     return handle.Read(data, len, timing.readBaseMs + timing.readPerByteMs * len);
 }
 

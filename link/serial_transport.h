@@ -50,6 +50,10 @@ class CSerialTransport : public CTransport {
     std::string devicePath;
     std::string sysfsRoot;
     int adapterLatencyMs = -1;
+    // Input waiting before a request is stale; what arrives between two
+    // writes of one request already answers it. So only the first write
+    // after an open or a read discards.
+    bool inputMayBeStale = true;
 };
 
 // Port states filled by EnumerateSerialPorts.

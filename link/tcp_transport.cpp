@@ -26,6 +26,7 @@ int CTcpTransport::Open(int& error) {
         error = EINVAL;
         return kOpenFailed;
     }
+    inputMayBeStale = true;
     return socket.Connect(host, static_cast<std::uint16_t>(port), error);
 }
 
@@ -37,11 +38,13 @@ int CTcpTransport::Write(const std::uint8_t* data, int len) {
     // As on the serial line, a request starts afresh: what is still unread
     // is the tail of an answer the protocol has given up (a longer reply
     // than expected, an echo), and would be read as the next answer.
-    socket.DiscardInput(timing.classicExchange);
+    if (inputMayBeStale || timing.classicExchange) socket.DiscardInput(timing.classicExchange);
+    inputMayBeStale = false;
     return socket.Send(data, len, SocketWait(timing.sendTimeoutMs));
 }
 
 int CTcpTransport::Read(std::uint8_t* data, int len) {
+    inputMayBeStale = true;
     return socket.Receive(data, len, SocketWait(timing.receiveTimeoutMs));
 }
 

@@ -37,6 +37,7 @@ class CTcpTransport : public CTransport {
     std::string host;
     unsigned port;
     TcpTiming timing;
+    bool inputMayBeStale = true; // as on the serial line
 };
 
 } // namespace qbx

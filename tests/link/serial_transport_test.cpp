@@ -107,7 +107,9 @@ TEST_F(SerialTransportTest, RawLineAndWriteDiscardsStaleInput) {
     DeviceSends("\xEE\xEE"); // never read: the next write drops it
     EXPECT_EQ(link.Write(reinterpret_cast<const std::uint8_t*>(raw.data()), 8), 8);
     EXPECT_EQ(DeviceReceives(8), raw);
-    DeviceSends("\x21");
+    DeviceSends("\x21"); // already an answer: a second write of the request keeps it
+    EXPECT_EQ(link.Write(reinterpret_cast<const std::uint8_t*>(raw.data()), 8), 8);
+    EXPECT_EQ(DeviceReceives(8), raw);
     EXPECT_EQ(link.Read(buffer, 3), 1);
     EXPECT_EQ(buffer[0], 0x21);
 }
