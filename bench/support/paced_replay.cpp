@@ -1,88 +1,43 @@
 #include "bench/support/paced_replay.h"
 
 #include "bench/support/raw_peer.h"
-#include "sim/adapter_hold.h"
-#include "sim/fd_line.h"
-#include "sim/line_pacer.h"
-#include "sim/pty_endpoint.h"
-#include "sim/stop_signal.h"
-#include "sim/trace.h"
 
+#include <algorithm>
 #include <chrono>
-#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 namespace bench {
 namespace {
 
-// What the device hears before it answers, and its answer.
-struct DeviceTurn {
-    std::size_t hears = 0;
-    qbx::sim::CBytes says;
-};
-
-std::vector<DeviceTurn> DeviceTurns(const LinkScript& script) {
-    std::vector<DeviceTurn> turns;
-    for (const LinkStep& step : script) {
-        if (step.kind == LinkStep::Write) {
-            if (turns.empty() || !turns.back().says.empty()) turns.emplace_back();
-            turns.back().hears += step.bytes.size();
-        } else if (step.kind == LinkStep::Read && !turns.empty()) {
-            turns.back().says.insert(turns.back().says.end(), step.bytes.begin(), step.bytes.end());
-        }
-    }
-    return turns;
-}
-
-// The device side with no protocol: it counts what arrives and answers
-// each turn once all of it is in.
-class CReplaySide : public qbx::sim::IDeviceSide {
-  public:
-    CReplaySide(std::vector<DeviceTurn> turns, qbx::sim::IDeviceLine& line)
-        : turns(std::move(turns)), line(line) {}
-    void Feed(const std::uint8_t*, std::size_t len) override {
-        heard += len;
-        while (next < turns.size() && heard >= turns[next].hears) {
-            heard -= turns[next].hears;
-            if (!turns[next].says.empty()) line.Send(turns[next].says);
-            ++next;
-        }
-    }
-    bool WantsQuietCall() const override { return false; }
-    void OnQuiet() override {}
-    void OnNewLine() override {}
-
-  private:
-    std::vector<DeviceTurn> turns;
-    qbx::sim::IDeviceLine& line;
-    std::size_t next = 0;
-    std::size_t heard = 0;
-};
-
-[[noreturn]] void ServeDevice(qbx::sim::CPtyEndpoint& endpoint, const LinkScript& script, std::uint32_t baud,
-                              int latencyMs) {
-    prctl(PR_SET_TIMERSLACK, 1000); // as the simulator does: paced waits end when due
-    std::signal(SIGPIPE, SIG_IGN);
-    qbx::sim::CStopSignal stop;
-    qbx::sim::CTrace trace;
-    qbx::sim::CLinePacer pacer(baud);
-    qbx::sim::CFdLine line(stop, trace, pacer, false, qbx::sim::CAdapterHold(latencyMs));
-    CReplaySide side(DeviceTurns(script), line);
-    const qbx::sim::CLineSetup setup{stop, trace};
-    endpoint.Serve(side, line, setup);
-    _exit(0);
+double Now() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
 void Sleep(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
-// The program's side: the calls and nothing else.
-double Play(const LinkScript& script, const std::string& port, int settleMs) {
+} // namespace
+
+void Record(LinkScript& script, LinkStep::Kind kind, const std::uint8_t* data, int len, int ms) {
+    const bool moves = kind == LinkStep::Write || kind == LinkStep::Read;
+    if (moves && len <= 0) return;
+    if (moves && !script.empty() && script.back().kind == kind) {
+        script.back().bytes.insert(script.back().bytes.end(), data, data + len);
+        script.back().at = Now();
+        return;
+    }
+    script.push_back(
+        {kind, moves ? std::vector<std::uint8_t>(data, data + len) : std::vector<std::uint8_t>{}, ms, Now()});
+}
+
+double ReplaySeconds(const LinkScript& script, const std::string& port, int settleMs,
+                     std::vector<double>* ends) {
     std::vector<unsigned char> buffer;
     int fd = -1;
     const auto start = std::chrono::steady_clock::now();
@@ -99,46 +54,52 @@ double Play(const LinkScript& script, const std::string& port, int settleMs) {
             break;
         case LinkStep::Read:
             buffer.resize(step.bytes.size());
-            ok = ReadExactly(fd, buffer.data(), static_cast<int>(buffer.size()));
+            ok = ReadExactly(fd, buffer.data(), static_cast<int>(buffer.size())) &&
+                 std::memcmp(buffer.data(), step.bytes.data(), buffer.size()) == 0;
             break;
         case LinkStep::Pause:
             Sleep(step.ms);
             break;
         }
         if (!ok) {
+            std::fprintf(stderr, "replay: step %zu of %zu (%s of %zu bytes) failed\n",
+                         static_cast<std::size_t>(&step - script.data()), script.size(),
+                         step.kind == LinkStep::Read ? "read" : "write/open", step.bytes.size());
+            if (step.kind == LinkStep::Read)
+                for (std::size_t i = 0; i < buffer.size(); ++i)
+                    if (buffer[i] != step.bytes[i]) {
+                        std::fprintf(stderr, "replay: byte %zu is %02X, the run read %02X\n", i, buffer[i],
+                                     step.bytes[i]);
+                        break;
+                    }
             if (fd >= 0) close(fd);
             return -1;
         }
+        if (ends) ends->push_back(Now());
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (fd >= 0) close(fd);
     return seconds;
 }
 
-} // namespace
-
-void Record(LinkScript& script, LinkStep::Kind kind, const std::uint8_t* data, int len, int ms) {
-    const bool moves = kind == LinkStep::Write || kind == LinkStep::Read;
-    if (moves && len <= 0) return;
-    if (moves && !script.empty() && script.back().kind == kind) {
-        script.back().bytes.insert(script.back().bytes.end(), data, data + len);
-        return;
-    }
-    script.push_back(
-        {kind, moves ? std::vector<std::uint8_t>(data, data + len) : std::vector<std::uint8_t>{}, ms});
+void BestPair::Add(double runSeconds, double replaySeconds) {
+    if (runSeconds < 0 || replaySeconds <= 0) failed = true;
+    if (failed) return;
+    run = rounds ? std::min(run, runSeconds) : runSeconds;
+    replay = rounds ? std::min(replay, replaySeconds) : replaySeconds;
+    ++rounds;
 }
 
-double RawPacedSeconds(const LinkScript& script, std::uint32_t baud, int latencyMs, int settleMs) {
-    qbx::sim::CPtyEndpoint endpoint;
-    int error = 0;
-    if (!endpoint.Create(error)) return -1;
-    const pid_t child = fork();
-    if (child < 0) return -1;
-    if (child == 0) ServeDevice(endpoint, script, baud, latencyMs);
-    const double seconds = Play(script, endpoint.SlavePath(), settleMs);
-    kill(child, SIGTERM);
-    waitpid(child, nullptr, 0);
-    return seconds;
+void DumpTimelines(const std::string& name, const LinkScript& run, const std::vector<double>& replay) {
+    const char* path = std::getenv("QBX_BENCH_STEPS");
+    if (!path || run.empty() || replay.size() != run.size()) return;
+    std::FILE* file = std::fopen(path, "a");
+    if (!file) return;
+    static const char* const kinds[] = {"open", "write", "read", "pause"};
+    for (std::size_t i = 0; i < run.size(); ++i)
+        std::fprintf(file, "%s %s %zu %.6f %.6f\n", name.c_str(), kinds[run[i].kind], run[i].bytes.size(),
+                     run[i].at - run.front().at, replay[i] - replay.front());
+    std::fclose(file);
 }
 
 } // namespace bench

@@ -1,9 +1,12 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // The raw paced baseline: the very bytes of a run, in its order and turns,
-// through the simulator's own paced line, with nothing else on either side.
+// played by a program side that does nothing else, against the same
+// simulator on the same paced line right after the run. The device's own
+// work and the line are in both; what the run takes beyond is the program's.
 namespace bench {
 
 // One call the program made on its link, with what moved.
@@ -11,6 +14,7 @@ struct LinkStep {
     enum Kind { Open, Write, Read, Pause } kind;
     std::vector<std::uint8_t> bytes = {}; // Write, Read
     int ms = 0;                           // Pause
+    double at = 0;                        // steady-clock seconds at the end of the call
 };
 using LinkScript = std::vector<LinkStep>;
 
@@ -18,11 +22,29 @@ using LinkScript = std::vector<LinkStep>;
 // bytes the same way.
 void Record(LinkScript& script, LinkStep::Kind kind, const std::uint8_t* data, int len, int ms = 0);
 
-// Plays `script` over a pseudo-terminal: the device's turns from the
-// simulator's line code (its pacing at `baud`, its adapter hold of
-// `latencyMs`, its serving loop) in a process of its own; the program side
-// writes, reads exactly what the run read, sleeps the pauses and `settleMs`
-// at each open. The seconds the program side took; negative on failure.
-double RawPacedSeconds(const LinkScript& script, std::uint32_t baud, int latencyMs, int settleMs);
+// Plays the program's side of `script` against the device on the serial
+// line `port`: writes, reads exactly what the run read (and fails where the
+// device answers otherwise), sleeps the pauses and `settleMs` at each open.
+// The seconds it took; negative on failure. `ends`, where given, gets the
+// clock at the end of each step.
+double ReplaySeconds(const LinkScript& script, const std::string& port, int settleMs,
+                     std::vector<double>* ends = nullptr);
+
+// The best of some rounds of a run and of its replay, taken in turns so that
+// both see the same machine: on a shared machine another program lands in
+// many a round of some seconds.
+struct BestPair {
+    double run = 0, replay = 0;
+    int rounds = 0;
+    bool failed = false; // a round that failed fails the pair
+    void Add(double runSeconds, double replaySeconds);
+    bool Failed() const { return failed || rounds == 0; }
+    double Ratio() const { return run / replay; }
+};
+
+// With QBX_BENCH_STEPS=FILE set, appends both timelines (the run's and the
+// replay's, a line a step: name, kind, bytes, end times from the first step)
+// to FILE, to see where a run spends what its baseline does not.
+void DumpTimelines(const std::string& name, const LinkScript& run, const std::vector<double>& replay);
 
 } // namespace bench

@@ -41,9 +41,9 @@ class CMeteredTransport : public qbx::CTransport {
         return Count(n);
     }
     void Pause(int milliseconds) override {
-        bench::Record(meter.script, bench::LinkStep::Pause, nullptr, 0, milliseconds);
         meter.pauseMs += milliseconds;
         if (waitPauses) inner->Pause(milliseconds);
+        bench::Record(meter.script, bench::LinkStep::Pause, nullptr, 0, milliseconds);
     }
 
   private:
