@@ -18,12 +18,15 @@ int AttemptCount(const CTransport& transport) {
 }
 
 int SendFrame(CTransport& transport, const std::uint8_t* bytes, int n) {
-    if (n < 0) return kSendIncomplete;
+    if (n < 0) return transport.FlushHeld() ? kSendIncomplete : kSendAckFailed;
     std::vector<std::uint8_t> message(bytes, bytes + n);
     message.push_back(Sum8(bytes, n));
     const int total = n + 1;
     for (int attempt = 0; attempt < AttemptCount(transport); ++attempt) {
-        if (!WriteAll(transport, message.data(), total)) return kSendIncomplete;
+        bool heldWritten = true;
+        const int written = transport.WriteAfterHeld(message.data(), total, heldWritten);
+        if (!heldWritten) return kSendAckFailed;
+        if (written != total) return kSendIncomplete;
         std::uint8_t answer[frame::kAckSize] = {};
         if (transport.Read(answer, frame::kAckSize) < frame::kAckSize) return kSendNoAnswer;
         if (StartsWithAck(answer)) return kSendAcknowledged;
@@ -34,7 +37,8 @@ int SendFrame(CTransport& transport, const std::uint8_t* bytes, int n) {
 // Body and sum in one read where the line holds both; a transport that
 // hands over the body alone (a TCP segment ending there) is asked for the
 // sum after it.
-int ReceiveBlock(CTransport& transport, std::uint8_t* buffer, int n) {
+int ReceiveBlock(CTransport& transport, std::uint8_t* buffer, int n, bool holdAck) {
+    if (!transport.FlushHeld()) return kBlockAckFailed;
     if (n < 0) return kBlockShort;
     std::vector<std::uint8_t> framed(static_cast<std::size_t>(n) + 1);
     for (int attempt = 0; attempt < AttemptCount(transport); ++attempt) {
@@ -43,6 +47,10 @@ int ReceiveBlock(CTransport& transport, std::uint8_t* buffer, int n) {
         if (got == n && transport.Read(framed.data() + n, 1) < 1) return kBlockNoChecksum;
         std::copy(framed.begin(), framed.begin() + n, buffer);
         const std::uint8_t sum = framed[static_cast<std::size_t>(n)];
+        if (sum == Sum8(buffer, n) && holdAck && transport.CombinesWrites()) {
+            transport.Hold(frame::kAck, frame::kAckSize);
+            return kBlockReceived;
+        }
         if (sum == Sum8(buffer, n)) return WriteAck(transport) ? kBlockReceived : kBlockAckFailed;
         if (!WriteAll(transport, frame::kNak, frame::kAckSize)) return kBlockAckFailed;
     }

@@ -37,6 +37,7 @@ class CSerialTransport : public CTransport {
     int Read(std::uint8_t* data, int len) override;
     // As the driver shows it after the open asked for low latency.
     int AdapterLatencyMs() const override { return adapterLatencyMs; }
+    bool CombinesWrites() const override { return !timing.classicExchange; }
     void SetWaitHook(WaitHook hook) override;
 
     std::uint8_t PortNumber() const { return portNumber; }

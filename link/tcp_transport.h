@@ -17,6 +17,7 @@ class CTcpTransport : public CTransport {
     ~CTcpTransport() override;
 
     bool IsNetwork() const override { return true; }
+    bool CombinesWrites() const override { return !timing.classicExchange; }
     // kOpenNotFound when the connection timed out or the host is unreachable,
     // kOpenDenied when refused, kOpenFailed otherwise (error 22 when the name
     // does not resolve). Opening again after Close connects anew.

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 namespace qbx {
 
@@ -46,8 +47,28 @@ class CTransport {
     // that the program's window does not freeze; none by default.
     virtual void SetWaitHook(WaitHook hook) { waitHook = std::move(hook); }
 
+    // False keeps every write its own call, as the former exchange made them.
+    virtual bool CombinesWrites() const { return true; }
+
+    // An acknowledgement kept back to go out in one write with the frame
+    // that follows it at once: each write is a system call, and the device
+    // reads both the same. Whoever holds writes it (WriteAfterHeld or
+    // FlushHeld) before reading, pausing or handing control back.
+    void Hold(const std::uint8_t* data, int len) { held.insert(held.end(), data, data + len); }
+    bool HasHeld() const { return !held.empty(); }
+    // The held bytes and `data` in one Write; the held ones are gone either
+    // way, `heldWritten` tells whether they all went out. Returns how many of
+    // `data` went out, or -1.
+    int WriteAfterHeld(const std::uint8_t* data, int len, bool& heldWritten);
+    // True when nothing was held or all of it went out.
+    bool FlushHeld();
+
   protected:
     WaitHook waitHook;
+
+  private:
+    std::vector<std::uint8_t> held;
+    std::vector<std::uint8_t> outgoing;
 };
 
 } // namespace qbx

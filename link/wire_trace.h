@@ -48,6 +48,7 @@ class CTracedTransport : public CTransport {
     int Read(std::uint8_t* data, int len) override;
     void Pause(int milliseconds) override;
     int AdapterLatencyMs() const override { return inner->AdapterLatencyMs(); }
+    bool CombinesWrites() const override { return inner->CombinesWrites(); }
     void SetWaitHook(WaitHook hook) override { inner->SetWaitHook(std::move(hook)); }
 
   private:

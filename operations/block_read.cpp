@@ -43,7 +43,7 @@ bool ReadBlock(CTransport& transport, COperationHost& host, transfer::CWaitCurso
     PutLe24(request.data() + frame::kParameterAt, address);
     const int sent = SendFrame(transport, request.data(), frame::kBodySize);
     if (sent != kSendAcknowledged) {
-        transfer::ReportSendFailure(host, messages.request, sent);
+        transfer::ReportSendFailure(host, messages.request, sent, messages.data);
         return false;
     }
     int received = ReceiveBlock(transport, reply.data(), frame::kBodySize);
@@ -61,7 +61,8 @@ bool ReadBlock(CTransport& transport, COperationHost& host, transfer::CWaitCurso
     wait.Again();
 
     std::array<std::uint8_t, command::kMaxDownloadBlock> data{};
-    received = ReceiveBlock(transport, data.data(), count);
+    // Its "!C" goes out with the next request or the end frame.
+    received = ReceiveBlock(transport, data.data(), count, true);
     if (received != kBlockReceived) {
         transfer::ReportReceiveFailure(host, messages.data, received);
         return false;
@@ -89,7 +90,7 @@ bool ReadImageBlocks(CTransport& transport, COperationHost& host, transfer::CWai
     end[frame::kKindAt] = frame::kEnd;
     const int sent = SendFrame(transport, end.data(), frame::kBodySize);
     if (sent != kSendAcknowledged) {
-        transfer::ReportSendFailure(host, messages.endFrame, sent);
+        transfer::ReportSendFailure(host, messages.endFrame, sent, messages.data);
         return false;
     }
     return true;

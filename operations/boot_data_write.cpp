@@ -56,17 +56,29 @@ bool AnswerRequest(CTransport& transport, COperationHost& host, transfer::CWaitC
     const std::uint32_t count = request[frame::kCountAt];
     std::array<std::uint8_t, kLargestBlock + 1> block{};
     if (!image.GetBytes(address, count, block.data())) {
-        host.ShowMessage(kWriteUnexpected, str::kUnexpectedReply);
+        if (!transport.FlushHeld()) {
+            transfer::ReportReceiveFailure(host, kDeviceFrame, kBlockAckFailed);
+        } else {
+            host.ShowMessage(kWriteUnexpected, str::kUnexpectedReply);
+        }
         return false;
     }
     const std::uint32_t size = image.Header().dataSize;
     ShowProgress(host, transfer::kStatusSending, address, size);
-    host.PumpEvents();
-    wait.Again();
+    // The header carries the request's held "!C".
     Body answer = request;
     answer[frame::kKindAt] = frame::kAnswer;
-    return Send(transport, host, answer.data(), frame::kBodySize, kAnswerHeader) &&
-           Send(transport, host, block.data(), static_cast<int>(count), kAnswerData);
+    const int sent = SendFrame(transport, answer.data(), frame::kBodySize);
+    if (sent != kSendAcknowledged) {
+        transfer::ReportSendFailure(host, kAnswerHeader, sent, kDeviceFrame);
+        return false;
+    }
+    if (!Send(transport, host, block.data(), static_cast<int>(count), kAnswerData)) return false;
+    // The window catches up once the answer is out, while the device's next
+    // request is on its way, so repainting never holds the device up.
+    host.PumpEvents();
+    wait.Again();
+    return true;
 }
 
 // From the start frame to the device's end frame; wait frames are waited out
@@ -77,17 +89,21 @@ bool ServeRequests(CTransport& transport, COperationHost& host, transfer::CWaitC
     if (!Send(transport, host, start.data(), frame::kBodySize, kStartFrame)) return false;
     for (;;) {
         Body body{};
-        const int received = ReceiveBlock(transport, body.data(), frame::kBodySize);
+        const int received = ReceiveBlock(transport, body.data(), frame::kBodySize, true);
         if (received != kBlockReceived) {
             transfer::ReportReceiveFailure(host, kDeviceFrame, received);
             return false;
         }
-        if (IsFrame(body, frame::kEnd)) return true;
-        if (IsFrame(body, frame::kBusy)) continue;
         if (IsFrame(body, frame::kRequest) && body[frame::kCodeAt] == command::kBootDataWrite) {
             if (!AnswerRequest(transport, host, wait, image, body)) return false;
             continue;
         }
+        if (!transport.FlushHeld()) {
+            transfer::ReportReceiveFailure(host, kDeviceFrame, kBlockAckFailed);
+            return false;
+        }
+        if (IsFrame(body, frame::kEnd)) return true;
+        if (IsFrame(body, frame::kBusy)) continue;
         if (IsFrame(body, frame::kError)) {
             transfer::ReportDeviceError(host, kWriteDeviceError, body[frame::kCodeAt]);
         } else {

@@ -17,14 +17,18 @@ bool IsFrame(const std::uint8_t* body, std::uint8_t kind) {
 DeviceTurn AwaitDeviceTurn(CTransport& transport, COperationHost& host, std::uint8_t code,
                            const DeviceTurnMessages& m, std::uint8_t* body) {
     for (;;) {
-        const int received = ReceiveBlock(transport, body, frame::kBodySize);
+        const int received = ReceiveBlock(transport, body, frame::kBodySize, true);
         if (received != kBlockReceived) {
             ReportReceiveFailure(host, m.deviceFrame, received);
             return DeviceTurn::Failed;
         }
+        if (IsFrame(body, frame::kRequest) && body[frame::kCodeAt] == code) return DeviceTurn::Request;
+        if (!transport.FlushHeld()) {
+            ReportReceiveFailure(host, m.deviceFrame, kBlockAckFailed);
+            return DeviceTurn::Failed;
+        }
         if (IsFrame(body, frame::kEnd)) return DeviceTurn::End;
         if (IsFrame(body, frame::kBusy)) continue;
-        if (IsFrame(body, frame::kRequest) && body[frame::kCodeAt] == code) return DeviceTurn::Request;
         if (IsFrame(body, frame::kError)) {
             ReportDeviceError(host, m.deviceError, body[frame::kCodeAt]);
         } else {

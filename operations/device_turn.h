@@ -23,7 +23,9 @@ enum class DeviceTurn {
 
 // Receives the device's frames until one is a request with `code` or the end
 // frame; busy frames are waited out, without a limit on their number.
-// `body` gets the 7 bytes of the last frame.
+// `body` gets the 7 bytes of the last frame. A request's "!C" is held for
+// the answer the caller sends at once: its first SendFrame reports
+// kSendAckFailed, and a caller that sends nothing flushes it with FlushHeld.
 DeviceTurn AwaitDeviceTurn(CTransport& transport, COperationHost& host, std::uint8_t code,
                            const DeviceTurnMessages& messages, std::uint8_t* body);
 

@@ -20,11 +20,19 @@ bool IsFrame(const std::uint8_t* body, std::uint8_t kind) {
     return body[frame::kKindAt] == kind && body[frame::kMarkerAt] == frame::kMarker;
 }
 
+// The first frame of an answer carries the request's held "!C".
 bool Send(CTransport& transport, COperationHost& host, const std::uint8_t* bytes, int count,
-          const transfer::SendMessages& messages) {
+          const transfer::SendMessages& messages, const ImagePhaseMessages& m) {
     const int sent = SendFrame(transport, bytes, count);
     if (sent == kSendAcknowledged) return true;
-    ReportSendFailure(host, messages, sent);
+    ReportSendFailure(host, messages, sent, m.deviceFrame);
+    return false;
+}
+
+// The held "!C" on its own, for every way on that sends no frame first.
+bool FlushAck(CTransport& transport, COperationHost& host, const ImagePhaseMessages& m) {
+    if (transport.FlushHeld()) return true;
+    transfer::ReportReceiveFailure(host, m.deviceFrame, kBlockAckFailed);
     return false;
 }
 
@@ -71,6 +79,7 @@ bool AnswerRequest(CTransport& transport, COperationHost& host, transfer::CWaitC
     AnswerBlock block;
     const int served = cursor.Serve(address, count, block);
     if (served > kServeNoData) {
+        if (!FlushAck(transport, host, m)) return false;
         ReportUnservable(host, m.unexpectedReply, served, cursor, address, count);
         return false;
     }
@@ -80,12 +89,12 @@ bool AnswerRequest(CTransport& transport, COperationHost& host, transfer::CWaitC
     bool answered = false;
     if (served == kServeNoData) {
         answer[frame::kCodeAt] = command::kNoData;
-        answered = Send(transport, host, answer, frame::kBodySize, m.noData);
+        answered = Send(transport, host, answer, frame::kBodySize, m.noData, m);
     } else {
         const bool gap = served == kServeGap;
         answered =
-            Send(transport, host, answer, frame::kBodySize, gap ? m.gapHeader : m.answerHeader) &&
-            Send(transport, host, block.data(), static_cast<int>(count), gap ? m.gapData : m.answerData);
+            Send(transport, host, answer, frame::kBodySize, gap ? m.gapHeader : m.answerHeader, m) &&
+            Send(transport, host, block.data(), static_cast<int>(count), gap ? m.gapData : m.answerData, m);
     }
     if (!answered) return false;
     // The window is brought up to date once the answer is out, while the
@@ -112,20 +121,21 @@ bool ServeImagePhase(CTransport& transport, COperationHost& host, CRecordCursor&
                      const ImagePhaseProgress& progress, const ImagePhaseMessages& m) {
     transfer::CWaitCursor wait(host);
     const std::uint8_t start[frame::kBodySize] = {frame::kRequest, frame::kMarker, code, 0, 0, 0, 0};
-    if (!Send(transport, host, start, frame::kBodySize, m.startFrame)) return false;
+    if (!Send(transport, host, start, frame::kBodySize, m.startFrame, m)) return false;
     for (;;) {
         std::uint8_t body[frame::kBodySize] = {};
-        const int received = ReceiveBlock(transport, body, frame::kBodySize);
+        const int received = ReceiveBlock(transport, body, frame::kBodySize, true);
         if (received != kBlockReceived) {
             transfer::ReportReceiveFailure(host, m.deviceFrame, received);
             return false;
         }
-        if (IsFrame(body, frame::kEnd)) return true;
-        if (IsFrame(body, frame::kBusy)) continue;
         if (IsFrame(body, frame::kRequest) && body[frame::kCodeAt] == code) {
             if (!AnswerRequest(transport, host, wait, cursor, progress, m, body)) return false;
             continue;
         }
+        if (!FlushAck(transport, host, m)) return false;
+        if (IsFrame(body, frame::kEnd)) return true;
+        if (IsFrame(body, frame::kBusy)) continue;
         if (IsFrame(body, frame::kError)) {
             ReportError(host, m, body[frame::kCodeAt]);
         } else {

@@ -44,6 +44,15 @@ void ReportSendFailure(COperationHost& host, const SendMessages& m, int result) 
     }
 }
 
+void ReportSendFailure(COperationHost& host, const SendMessages& m, int result,
+                       const ReceiveMessages& ackedBlock) {
+    if (result == kSendAckFailed) {
+        ReportReceiveFailure(host, ackedBlock, kBlockAckFailed);
+    } else {
+        ReportSendFailure(host, m, result);
+    }
+}
+
 void ReportReceiveFailure(COperationHost& host, const ReceiveMessages& m, int result) {
     switch (result) {
     case kBlockShort:

@@ -13,6 +13,10 @@ namespace qbx::transfer {
 // Each call site maps the result of its SendFrame or ReceiveBlock, or the
 // device's error code, to its own message.
 void ReportSendFailure(COperationHost& host, const SendMessages& messages, int result);
+// For a frame that carried the "!C" held for the block before it: that
+// ack's failure shows as the block's.
+void ReportSendFailure(COperationHost& host, const SendMessages& messages, int result,
+                       const ReceiveMessages& ackedBlock);
 void ReportReceiveFailure(COperationHost& host, const ReceiveMessages& messages, int result);
 void ReportDeviceError(COperationHost& host, const DeviceErrorMessages& messages, std::uint8_t code);
 

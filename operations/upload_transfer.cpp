@@ -30,22 +30,25 @@ bool AnswerRequest(CTransport& transport, COperationHost& host, transfer::CWaitC
     const int count = request[frame::kCountAt];
     std::vector<std::uint8_t> data(static_cast<std::size_t>(count));
     if (!image.GetBytes(address, data.size(), data.data())) {
-        host.ShowMessage(kUnexpectedReply, str::kUnexpectedReply);
+        if (!transport.FlushHeld()) {
+            transfer::ReportReceiveFailure(host, kDeviceFrame, kBlockAckFailed);
+        } else {
+            host.ShowMessage(kUnexpectedReply, str::kUnexpectedReply);
+        }
         return false;
     }
     const std::uint32_t size = image.Header().dataSize;
     host.SetProgressPosition(address);
     host.SetStatusString(transfer::kStatusSending);
     host.SetProgressText(transfer::ProgressText(address, size));
-    host.PumpEvents();
-    wait.Again();
 
+    // The header carries the request's held "!C".
     std::uint8_t answer[frame::kBodySize];
     std::copy(request, request + frame::kBodySize, answer);
     answer[frame::kKindAt] = frame::kAnswer;
     int sent = SendFrame(transport, answer, frame::kBodySize);
     if (sent != kSendAcknowledged) {
-        ReportSendFailure(host, kAnswerHeader, sent);
+        ReportSendFailure(host, kAnswerHeader, sent, kDeviceFrame);
         return false;
     }
     sent = SendFrame(transport, data.data(), count);
@@ -53,6 +56,10 @@ bool AnswerRequest(CTransport& transport, COperationHost& host, transfer::CWaitC
         ReportSendFailure(host, kAnswerData, sent);
         return false;
     }
+    // The window catches up once the answer is out, while the device's next
+    // request is on its way, so repainting never holds the device up.
+    host.PumpEvents();
+    wait.Again();
     return true;
 }
 

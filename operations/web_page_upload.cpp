@@ -24,11 +24,12 @@ using namespace web_page;
 constexpr std::uint8_t kPastEndByte = 0xFF;
 constexpr std::size_t kMostRequested = 255; // the count is one byte
 
+// The answer header carries the request's held "!C".
 bool Send(CTransport& transport, COperationHost& host, const std::uint8_t* bytes, int count,
           const transfer::SendMessages& messages) {
     const int sent = SendFrame(transport, bytes, count);
     if (sent == kSendAcknowledged) return true;
-    transfer::ReportSendFailure(host, messages, sent);
+    transfer::ReportSendFailure(host, messages, sent, kDeviceTurn.deviceFrame);
     return false;
 }
 

@@ -30,6 +30,7 @@ class CMeteredTransport : public qbx::CTransport {
         return result;
     }
     void Close() override { inner->Close(); }
+    bool CombinesWrites() const override { return inner->CombinesWrites(); }
     int Write(const std::uint8_t* data, int len) override {
         const int n = inner->Write(data, len);
         bench::Record(meter.script, bench::LinkStep::Write, data, n);

@@ -47,6 +47,19 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"Silence", false, SendAnswered(1, {}), 3},
                       Case{"NakFiveTimesOnSerial", false, SendAnswered(5, Nak()), 4},
                       Case{"NakOnceOverTcp", true, SendAnswered(1, Nak()), 4},
+                      // An ack held for the frame goes out in front of it.
+                      Case{"HeldAckNotWritten", false,
+                           [](auto& l) {
+                               l.Hold(Ack().data(), 2);
+                               l.ExpectWrite(Ack(), 1);
+                           },
+                           5},
+                      Case{"HeldAckThenShortWrite", false,
+                           [](auto& l) {
+                               l.Hold(Ack().data(), 2);
+                               l.ExpectWrite(Ack()).ExpectWrite(kStartFrame, 5);
+                           },
+                           1},
                       Case{"RefusalThenAck", false,
                            [](auto& l) {
                                SendAnswered(1, {0x80, 0x10})(l);
@@ -93,6 +106,19 @@ INSTANTIATE_TEST_SUITE_P(
                            [](auto& l) { l.Answer(kBlock).Answer(kGoodSum).ExpectWrite(Ack(), 1); }, 3},
                       Case{"NakNotWritten", false,
                            [](auto& l) { l.Answer(kBlock).Answer(kBadSum).ExpectWrite(Nak(), -1); }, 3},
+                      // A held ack is written before the read waits for the device.
+                      Case{"HeldAckBeforeTheRead", false,
+                           [](auto& l) {
+                               l.Hold(Ack().data(), 2);
+                               l.ExpectWrite(Ack()).Answer(kBlock).Answer(kGoodSum).ExpectWrite(Ack());
+                           },
+                           0},
+                      Case{"HeldAckNotWrittenBeforeTheRead", false,
+                           [](auto& l) {
+                               l.Hold(Ack().data(), 2);
+                               l.ExpectWrite(Ack(), -1);
+                           },
+                           3},
                       Case{"BadSumOneNakOverTcp", true, BadBlocks(1), 4},
                       Case{"BadSumFiveNaksOnSerial", false, BadBlocks(5), 4},
                       Case{"BadThenGood", false,

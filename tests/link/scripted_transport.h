@@ -27,7 +27,8 @@ std::string Hex(const Bytes& bytes);
 // An in-memory link that plays a script: each Write must match the next
 // expected write, each Read gets the next scripted answer (fewer bytes than
 // asked make a short read, none a time-out, nullopt an error). Calls beyond
-// the script and steps left over fail the test. Pauses are recorded.
+// the script and steps left over fail the test. Pauses are recorded;
+// `writes` holds each Write call as made.
 class CScriptedTransport : public CTransport {
   public:
     explicit CScriptedTransport(bool network = false) : network(network) {}

@@ -28,8 +28,9 @@ TEST(UploadData, AnswersEachRequestWithTheImageBytesAndTheirSum) {
     CRecordingHost host{upload_transfer::kGroup};
     EXPECT_TRUE(ServeUploadData(link, host, image));
 
-    EXPECT_EQ(Hex(link.writes[2]), Hex(WithSum(kAnswer100)));
-    EXPECT_EQ(link.writes[3].size(), 65u); // the bytes and one sum byte
+    // The request's "!C" and the answer header in one write.
+    EXPECT_EQ(Hex(link.writes[1]), Hex(Ack() + WithSum(kAnswer100)));
+    EXPECT_EQ(link.writes[2].size(), 65u); // the bytes and one sum byte
     EXPECT_TRUE(host.shown.empty());
     EXPECT_EQ(host.pumps, 2);
     EXPECT_EQ(host.positions, (std::vector<std::uint32_t>{0x100, 0x1F0, 0x200}));
