@@ -56,11 +56,8 @@ bool AnswerRequest(CTransport& transport, COperationHost& host, transfer::CWaitC
     const std::uint32_t count = request[frame::kCountAt];
     std::array<std::uint8_t, kLargestBlock + 1> block{};
     if (!image.GetBytes(address, count, block.data())) {
-        if (!transport.FlushHeld()) {
-            transfer::ReportReceiveFailure(host, kDeviceFrame, kBlockAckFailed);
-        } else {
+        if (transfer::FlushHeldAck(transport, host, kDeviceFrame))
             host.ShowMessage(kWriteUnexpected, str::kUnexpectedReply);
-        }
         return false;
     }
     const std::uint32_t size = image.Header().dataSize;
@@ -98,10 +95,7 @@ bool ServeRequests(CTransport& transport, COperationHost& host, transfer::CWaitC
             if (!AnswerRequest(transport, host, wait, image, body)) return false;
             continue;
         }
-        if (!transport.FlushHeld()) {
-            transfer::ReportReceiveFailure(host, kDeviceFrame, kBlockAckFailed);
-            return false;
-        }
+        if (!transfer::FlushHeldAck(transport, host, kDeviceFrame)) return false;
         if (IsFrame(body, frame::kEnd)) return true;
         if (IsFrame(body, frame::kBusy)) continue;
         if (IsFrame(body, frame::kError)) {

@@ -23,10 +23,7 @@ DeviceTurn AwaitDeviceTurn(CTransport& transport, COperationHost& host, std::uin
             return DeviceTurn::Failed;
         }
         if (IsFrame(body, frame::kRequest) && body[frame::kCodeAt] == code) return DeviceTurn::Request;
-        if (!transport.FlushHeld()) {
-            ReportReceiveFailure(host, m.deviceFrame, kBlockAckFailed);
-            return DeviceTurn::Failed;
-        }
+        if (!FlushHeldAck(transport, host, m.deviceFrame)) return DeviceTurn::Failed;
         if (IsFrame(body, frame::kEnd)) return DeviceTurn::End;
         if (IsFrame(body, frame::kBusy)) continue;
         if (IsFrame(body, frame::kError)) {

@@ -29,13 +29,6 @@ bool Send(CTransport& transport, COperationHost& host, const std::uint8_t* bytes
     return false;
 }
 
-// The held "!C" on its own, for every way on that sends no frame first.
-bool FlushAck(CTransport& transport, COperationHost& host, const ImagePhaseMessages& m) {
-    if (transport.FlushHeld()) return true;
-    transfer::ReportReceiveFailure(host, m.deviceFrame, kBlockAckFailed);
-    return false;
-}
-
 void ReportError(COperationHost& host, const ImagePhaseMessages& m, std::uint8_t code) {
     if (!m.deviceError60) {
         transfer::ReportDeviceError(host, m.deviceError, code);
@@ -79,7 +72,7 @@ bool AnswerRequest(CTransport& transport, COperationHost& host, transfer::CWaitC
     AnswerBlock block;
     const int served = cursor.Serve(address, count, block);
     if (served > kServeNoData) {
-        if (!FlushAck(transport, host, m)) return false;
+        if (!transfer::FlushHeldAck(transport, host, m.deviceFrame)) return false;
         ReportUnservable(host, m.unexpectedReply, served, cursor, address, count);
         return false;
     }
@@ -133,7 +126,7 @@ bool ServeImagePhase(CTransport& transport, COperationHost& host, CRecordCursor&
             if (!AnswerRequest(transport, host, wait, cursor, progress, m, body)) return false;
             continue;
         }
-        if (!FlushAck(transport, host, m)) return false;
+        if (!transfer::FlushHeldAck(transport, host, m.deviceFrame)) return false;
         if (IsFrame(body, frame::kEnd)) return true;
         if (IsFrame(body, frame::kBusy)) continue;
         if (IsFrame(body, frame::kError)) {

@@ -70,6 +70,12 @@ void ReportReceiveFailure(COperationHost& host, const ReceiveMessages& m, int re
     }
 }
 
+bool FlushHeldAck(CTransport& transport, COperationHost& host, const ReceiveMessages& ackedBlock) {
+    if (transport.FlushHeld()) return true;
+    ReportReceiveFailure(host, ackedBlock, kBlockAckFailed);
+    return false;
+}
+
 void ReportDeviceError(COperationHost& host, const DeviceErrorMessages& m, std::uint8_t code) {
     auto known = std::find(kKnownDeviceErrors.begin(), kKnownDeviceErrors.end(), code);
     if (known == kKnownDeviceErrors.end()) {

@@ -18,6 +18,10 @@ void ReportSendFailure(COperationHost& host, const SendMessages& messages, int r
 void ReportSendFailure(COperationHost& host, const SendMessages& messages, int result,
                        const ReceiveMessages& ackedBlock);
 void ReportReceiveFailure(COperationHost& host, const ReceiveMessages& messages, int result);
+// Writes a "!C" still held for the block before on its own, for a way on
+// that sends no frame first; false, with that block's ack failure shown,
+// when it does not go out.
+bool FlushHeldAck(CTransport& transport, COperationHost& host, const ReceiveMessages& ackedBlock);
 void ReportDeviceError(COperationHost& host, const DeviceErrorMessages& messages, std::uint8_t code);
 
 // "%04X / %04X": the offset of the current block and the data size.

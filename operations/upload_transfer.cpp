@@ -30,11 +30,8 @@ bool AnswerRequest(CTransport& transport, COperationHost& host, transfer::CWaitC
     const int count = request[frame::kCountAt];
     std::vector<std::uint8_t> data(static_cast<std::size_t>(count));
     if (!image.GetBytes(address, data.size(), data.data())) {
-        if (!transport.FlushHeld()) {
-            transfer::ReportReceiveFailure(host, kDeviceFrame, kBlockAckFailed);
-        } else {
+        if (transfer::FlushHeldAck(transport, host, kDeviceFrame))
             host.ShowMessage(kUnexpectedReply, str::kUnexpectedReply);
-        }
         return false;
     }
     const std::uint32_t size = image.Header().dataSize;
